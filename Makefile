@@ -1,0 +1,48 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing (Debian 12, as root), configure and build first.
+
+BUILD      ?= build
+SANITIZE   := $(BUILD)/sanitize
+BENCHDIR   := $(BUILD)/bench
+GENERATOR  := -G Ninja
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps configure build test test-core-sanitized run bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build test-core-sanitized
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Qt-free core and its tests again, under AddressSanitizer and UBSan.
+test-core-sanitized: deps
+	@cmake -S . -B $(SANITIZE) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+		-DQ731_CORE_ONLY=ON -DQ731_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE) -j $(JOBS)
+	@cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# Starts the window program with a simulated radio as port 1.
+run: build
+	@scripts/run-with-simulator $(BUILD)
+
+bench: deps
+	@cmake -S . -B $(BENCHDIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+		-DQ731_BENCHMARKS=ON >/dev/null
+	@cmake --build $(BENCHDIR) -j $(JOBS)
+	@scripts/run-benchmarks $(BENCHDIR)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD)

@@ -1,0 +1,44 @@
+#pragma once
+
+// The .dat data file: a 48-byte header, then image bytes 0..3071. Data after
+// byte 3120 is optional extension data that this program may append; readers
+// of the first 3,120 bytes are unaffected by it.
+
+#include "image/radio_image.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace q731 {
+
+inline constexpr std::size_t kDatHeaderSize = 48;
+inline constexpr std::size_t kDatFileSize = kDatHeaderSize + kRadioMemorySize; // 3120
+
+enum class DatLoadError {
+    None,
+    WrongModel, // the first six bytes are not "ZQT-7V"
+    TooShort,   // the model text is there but the file ends before byte 3120
+};
+
+struct DatLoadResult
+{
+    DatLoadError error = DatLoadError::None;
+    RadioImage image{};                  // bytes 0..3071 filled when error == None
+    std::vector<std::uint8_t> extension; // bytes from 3120 on, as stored
+};
+
+// The header: "ZQT-7V", 4 x 0xFF, "V0100", 0xFF, 32 x 0xFF.
+std::vector<std::uint8_t> DatHeader();
+
+// True when the first six bytes are the model text.
+bool HasDatModelText(const std::vector<std::uint8_t> &fileBytes);
+
+// The whole file: header, image bytes 0..3071, then `extension`.
+std::vector<std::uint8_t> StoreDatFile(const RadioImage &image,
+                                       const std::vector<std::uint8_t> &extension = {});
+
+// Checks the model text and the length; on success image bytes 0..3071 come
+// from the file and element 3072 is 0.
+DatLoadResult LoadDatFile(const std::vector<std::uint8_t> &fileBytes);
+
+} // namespace q731

@@ -1,0 +1,45 @@
+#include "records.h"
+
+#include "text_helpers.h"
+
+namespace q731 {
+
+void ChannelTable::ClearNO(int n)
+{
+    if (n < 1 || n > kChannelCount)
+        return;
+    rx(n).clear();
+    tx(n).clear();
+    for (int row = 0; row < kRows; ++row) {
+        ColumnIndexes[row][n - 1] = 0;
+        ColumnTexts[row][n - 1].clear();
+    }
+    name(n).clear();
+}
+
+void ChannelTable::ClearAll()
+{
+    for (int n = 1; n <= kChannelCount; ++n)
+        ClearNO(n);
+}
+
+void OptionalFeatures::StartForm(int bandLowMHz, int bandHighMHz)
+{
+    const std::string password = Text1;
+    const bool check12 = Check12;
+    const bool check13 = Check13;
+    *this = OptionalFeatures{};
+    Text1 = password;
+    Check12 = check12;
+    Check13 = check13;
+    Text20 = FormatFixed((bandLowMHz + bandHighMHz) / 2.0, 5);
+}
+
+void DtmfSettings::StartForm()
+{
+    const std::string aniEnd = Text4;
+    *this = DtmfSettings{};
+    Text4 = aniEnd;
+}
+
+} // namespace q731

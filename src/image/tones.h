@@ -1,0 +1,40 @@
+#pragma once
+
+// The tone list shared by the channel grid and the VFO tone selectors, and the
+// two-byte ToneCode that stands for a tone in the image.
+
+#include "language.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace q731 {
+
+// 0: off; 1..50: CTCSS; 51..157: DCS normal ("D023N"); 158..264: inverted.
+inline constexpr int kToneCount = 265;
+
+// Entry `index` of ToneList; entry 0 is the off text of the language.
+// Empty for an index outside 0..264.
+std::string ToneListEntry(int index, Language language);
+
+// Position of the first entry equal to `text` (exact, case-sensitive), 0 if none.
+// The off entry is found only in the given language.
+int ToneIndexOf(std::string_view text, Language language);
+
+struct DecodedTone
+{
+    std::string text;
+    int index = 0;
+    bool off = false;
+};
+
+// ToneCode (low byte first) -> tone text and index. A low byte of 0xFF is off.
+DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language);
+
+// Index 0 gives 0xFF 0xFF; any other index the bytes of ToneToHex(text).
+// Returns {low, high}.
+std::pair<std::uint8_t, std::uint8_t> EncodeTone(int index, std::string_view text);
+
+} // namespace q731
