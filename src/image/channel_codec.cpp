@@ -1,0 +1,203 @@
+#include "codec.h"
+
+#include "band_list.h"
+#include "settings_codec.h"
+#include "text_helpers.h"
+#include "texts.h"
+#include "tones.h"
+
+#include <cstdio>
+
+namespace q731 {
+
+namespace {
+
+using namespace ImageMap;
+
+// Four bytes, most significant pair at `base + 3`, as the text DDD.DDDDD. A
+// nibble above 9 gives a letter; the band filter drops such a text.
+std::string FrequencyTextAt(const RadioImage &image, int base)
+{
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%02X%02X%02X%02X", image[base + 3], image[base + 2],
+                  image[base + 1], image[base]);
+    const std::string text(digits);
+    return text.substr(0, 3) + "." + text.substr(3);
+}
+
+void PutFrequency(const std::string &text, int base, RadioImage &image)
+{
+    for (int pair = 1; pair <= 4; ++pair)
+        image[base + 4 - pair] = static_cast<std::uint8_t>(FrequencyBcdByte(text, pair));
+}
+
+void DecodeChannelTone(const RadioImage &image, int base, ChannelTable::Row row, int n,
+                       ChannelTable &table, Language language)
+{
+    const DecodedTone tone = DecodeTone(image[base], image[base + 1], language);
+    table.text(row, n) = tone.text;
+    table.index(row, n) = tone.off ? 0 : tone.index;
+}
+
+void PutChannelTone(const ChannelTable &table, ChannelTable::Row row, int n, int base,
+                    RadioImage &image)
+{
+    const int index = table.index(row, n);
+    std::string text = table.text(row, n);
+    // A tone chosen in the grid before any text went with it still has its entry.
+    if (index != 0 && text.empty())
+        text = ToneListEntry(index, Language::English);
+    const auto [low, high] = EncodeTone(index, text);
+    image[base] = low;
+    image[base + 1] = high;
+}
+
+struct OptionField
+{
+    ChannelTable::Row row;
+    int shift;
+    int mask;
+};
+
+constexpr OptionField kOptionFields[] = {
+    {ChannelTable::Power, 0, 0x3},   {ChannelTable::BusyLock, 2, 0x1},
+    {ChannelTable::ScanAdd, 3, 0x1}, {ChannelTable::Bandwidth, 4, 0x1},
+    {ChannelTable::TxStop, 5, 0x1},  {ChannelTable::Scramble, 6, 0x1},
+};
+
+void DecodeOptions(std::uint8_t value, int n, ChannelTable &table, Language language)
+{
+    for (const OptionField &field : kOptionFields) {
+        int index = (value >> field.shift) & field.mask;
+        // Power 3 has no list entry; the radio treats it as middle.
+        if (field.row == ChannelTable::Power && index == 3)
+            index = 2;
+        table.index(field.row, n) = index;
+        const auto &items = ChannelOptionItems(field.row + 3, language);
+        table.text(field.row, n) =
+            index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)] : "";
+    }
+}
+
+std::uint8_t EncodeOptions(const ChannelTable &table, int n)
+{
+    int value = 0x80; // bit 7 is always set
+    for (const OptionField &field : kOptionFields)
+        value |= (table.index(field.row, n) & field.mask) << field.shift;
+    return static_cast<std::uint8_t>(value);
+}
+
+void EncodeChannelRecord(const ChannelTable &table, int n, RadioImage &image)
+{
+    const int b = recordBase(n);
+    if (table.rx(n).empty()) {
+        for (int i = 0; i < kChannelRecordSize; ++i)
+            image[b + i] = 0xFF;
+        return;
+    }
+    PutFrequency(table.rx(n), b, image);
+    if (!table.tx(n).empty()) {
+        PutFrequency(table.tx(n), b + 4, image);
+    } else {
+        for (int i = 4; i < 8; ++i)
+            image[b + i] = 0xFF;
+    }
+    PutChannelTone(table, ChannelTable::RxTone, n, b + 8, image);
+    PutChannelTone(table, ChannelTable::TxTone, n, b + 10, image);
+    image[b + 12] = EncodeOptions(table, n);
+}
+
+void EncodeNameSlot(const ChannelTable &table, int n, RadioImage &image)
+{
+    const std::string code = ChannelCode(table.name(n));
+    const std::string_view digits(code);
+    for (int k = 0; k < kNameSize; ++k)
+        image[nameBase(n) + k] = static_cast<std::uint8_t>(HexToNumber(digits.substr(2 * k, 2)));
+}
+
+void DecodeNames(const RadioImage &image, ChannelTable &table)
+{
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const auto *slot = reinterpret_cast<const char *>(image.data() + nameBase(n));
+        table.name(n) = StripFillChars(Latin1ToUtf8(std::string_view(slot, kNameSize)));
+    }
+}
+
+} // namespace
+
+void SetNumOf(const RadioImage &image, ChannelTable &table, Language language)
+{
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const int b = recordBase(n);
+        if (image[b] == 0xFF) {
+            table.ClearNO(n);
+            continue;
+        }
+        table.rx(n) = FrequencyTextAt(image, b);
+        table.tx(n) = image[b + 4] != 0xFF ? FrequencyTextAt(image, b + 4) : std::string();
+        DecodeChannelTone(image, b + 8, ChannelTable::RxTone, n, table, language);
+        DecodeChannelTone(image, b + 10, ChannelTable::TxTone, n, table, language);
+        DecodeOptions(image[b + 12], n, table, language);
+    }
+}
+
+bool FrequencyInBand(const std::string &frequencyText, int lowMHz, int highMHz)
+{
+    const std::optional<double> f = ParseNumber(frequencyText);
+    return f && *f >= lowMHz && *f < highMHz;
+}
+
+void DropChannelsOutsideBand(ChannelTable &table, int lowMHz, int highMHz)
+{
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (!FrequencyInBand(table.rx(n), lowMHz, highMHz))
+            table.ClearNO(n);
+    }
+}
+
+std::string ChannelCode(const std::string &name)
+{
+    // Two digits for every character, so that a code below 0x10 cannot shift
+    // the characters after it.
+    const std::string bytes = Utf8ToLatin1(name);
+    std::string code;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kNameSize); ++i) {
+        char pair[3];
+        const unsigned value = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0xFFu;
+        std::snprintf(pair, sizeof pair, "%02X", value);
+        code += pair;
+    }
+    return code;
+}
+
+void EncodeChannel(const ChannelTable &table, int n, RadioImage &image)
+{
+    if (n < 1 || n > kChannelCount)
+        return;
+    EncodeChannelRecord(table, n, image);
+    EncodeNameSlot(table, n, image);
+}
+
+void DecodeImage(const RadioImage &image, RadioData &data, Language language)
+{
+    SetNumOf(image, data.channels, language);
+    DecodeGeneralSettings(image, data.options);
+    DecodeBandIndex(image, data.bandIndex);
+    const BandLimits limits = BandLimitsOf(data.bandIndex);
+    DropChannelsOutsideBand(data.channels, limits.lowMHz, limits.highMHz);
+    DecodeRemainingSettings(image, data, language);
+    DecodeNames(image, data.channels);
+}
+
+void EncodeImage(const RadioData &data, RadioImage &image)
+{
+    for (int n = 1; n <= kChannelCount; ++n)
+        EncodeChannelRecord(data.channels, n, image);
+    for (int i = kChannelFillStart; i < kSettingsStart; ++i)
+        image[static_cast<std::size_t>(i)] = 0xFF;
+    EncodeSettings(data, image);
+    for (int n = 1; n <= kChannelCount; ++n)
+        EncodeNameSlot(data.channels, n, image);
+}
+
+} // namespace q731

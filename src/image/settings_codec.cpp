@@ -1,0 +1,313 @@
+#include "settings_codec.h"
+
+#include "band_list.h"
+#include "text_helpers.h"
+#include "tones.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace q731 {
+
+namespace {
+
+using namespace ImageMap;
+
+constexpr int kFmWordNone = 0xFFFF;
+// 108 MHz: 76 MHz + 640 steps of 50 kHz.
+constexpr int kFmHighestWord = 640;
+
+// A byte that passes the range test selects its entry when the list has one
+// and leaves the field alone when not; a byte that fails takes the fallback.
+void DecodeListByte(std::uint8_t byte, int bound, int listLength, int fallback, int &field)
+{
+    if (byte >= bound)
+        field = fallback;
+    else if (byte < listLength)
+        field = byte;
+}
+
+// A bit field whose value names no entry keeps the old selection.
+void DecodeBits(std::uint8_t byte, int shift, int width, int listLength, int &field)
+{
+    const int value = (byte >> shift) & ((1 << width) - 1);
+    if (value < listLength)
+        field = value;
+}
+
+int Bits(int index, int shift, int width)
+{
+    return (index & ((1 << width) - 1)) << shift;
+}
+
+std::uint8_t Byte(int value)
+{
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+std::string ChannelNumberText(std::uint8_t byte)
+{
+    return byte < 129 ? std::to_string(byte) : std::string();
+}
+
+// An empty text is unset (0xFF); so is a text that holds no byte-sized number.
+std::uint8_t ChannelNumberByte(const std::string &text)
+{
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || *value < 0 || *value > 254)
+        return 0xFF;
+    return static_cast<std::uint8_t>(std::lround(*value));
+}
+
+std::string DecodeCharacters(const RadioImage &image, int base, int count)
+{
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+        if (image[base + i] != 0xFF)
+            bytes.push_back(static_cast<char>(image[base + i]));
+    }
+    return Latin1ToUtf8(bytes);
+}
+
+void EncodeCharacters(const std::string &text, int base, int count, RadioImage &image)
+{
+    const std::string bytes = Utf8ToLatin1(text);
+    for (int i = 0; i < count; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        image[base + i] = k < bytes.size() ? static_cast<std::uint8_t>(bytes[k]) : 0xFF;
+    }
+}
+
+// Four BCD bytes, most significant at base + 3, as DDD.DDDDD.
+std::string FrequencyDigits(const RadioImage &image, int base)
+{
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%02X%02X%02X%02X", image[base + 3], image[base + 2],
+                  image[base + 1], image[base]);
+    const std::string text(digits);
+    return text.substr(0, 3) + "." + text.substr(3);
+}
+
+void PutFrequency(const std::string &text, int base, RadioImage &image)
+{
+    for (int pair = 1; pair <= 4; ++pair)
+        image[base + 4 - pair] = static_cast<std::uint8_t>(FrequencyBcdByte(text, pair));
+}
+
+// The offset as the radio stores it: three integer digits, five decimals.
+std::string OffsetDigits(const std::string &text)
+{
+    std::string fixed = FormatFixed(std::fabs(LeadingNumber(text)), 5);
+    while (fixed.find('.') < 3)
+        fixed.insert(fixed.begin(), '0');
+    return fixed;
+}
+
+// Frequency text in MHz -> 50 kHz steps above 76 MHz, worked out on the
+// decimal digits (thousandths of a MHz) so that 88.85 gives exactly 257.
+std::optional<int> FmWord(const std::string &text)
+{
+    const std::optional<double> value = ParseNumber(text);
+    if (!value)
+        return std::nullopt;
+    std::string fixed = FormatFixed(*value, 3);
+    fixed.erase(fixed.find('.'), 1);
+    const long long thousandths = std::stoll(fixed);
+    const long long above = thousandths - 76000;
+    if (above < 0)
+        return std::nullopt;
+    const long long word = (above + 25) / 50;
+    if (word >= kFmWordNone)
+        return std::nullopt;
+    return static_cast<int>(word);
+}
+
+void PutFmWord(std::optional<int> word, int base, RadioImage &image)
+{
+    const int value = word.value_or(kFmWordNone);
+    image[base] = Byte(value >> 8);
+    image[base + 1] = Byte(value);
+}
+
+// "" for no frequency (0xFF 0xFF) and for one above 108 MHz.
+std::string DecodeFmWord(const RadioImage &image, int base)
+{
+    const int word = 256 * image[base] + image[base + 1];
+    if (word == kFmWordNone || word > kFmHighestWord)
+        return {};
+    const int hundredths = 7600 + 5 * word;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%02d", hundredths / 100, hundredths % 100);
+    return FormatFmFrequency(text);
+}
+
+// Byte position of each slider's level: 2032 holds slider 1, 2033 slider 4 ...
+constexpr int kCalibrationSliderOfByte[9] = {1, 4, 7, 0, 2, 3, 5, 6, 8};
+
+void PutTone(int index, Language language, int base, RadioImage &image)
+{
+    const auto [low, high] = EncodeTone(index, ToneListEntry(index, language));
+    image[base] = low;
+    image[base + 1] = high;
+}
+
+} // namespace
+
+void DecodeGeneralSettings(const RadioImage &image, OptionalFeatures &o)
+{
+    namespace L = OptionListLength;
+    const auto at = [&image](int i) { return image[static_cast<std::size_t>(i)]; };
+    DecodeListByte(at(1792), 4, L::Combo1, 1, o.Combo1);
+    o.Text2 = ChannelNumberText(at(1793));
+    DecodeListByte(at(1794), 8, L::Combo3, 1, o.Combo3);
+    DecodeListByte(at(1795), 2, L::Combo17, 0, o.Combo17);
+    DecodeListByte(at(1796), 10, L::Combo5, 5, o.Combo5);
+    o.Text6 = ChannelNumberText(at(1797));
+
+    const std::uint8_t b1798 = at(1798);
+    DecodeBits(b1798, 0, 1, L::Combo7, o.Combo7);
+    DecodeBits(b1798, 1, 1, L::Combo33, o.Combo33);
+    DecodeBits(b1798, 2, 1, L::Combo8, o.Combo8);
+    DecodeBits(b1798, 3, 1, L::Combo9, o.Combo9);
+    DecodeBits(b1798, 4, 1, L::Combo6, o.Combo6);
+    DecodeBits(b1798, 5, 1, L::Combo10, o.Combo10);
+    DecodeBits(b1798, 6, 1, L::ComboMod, o.ComboMod);
+    DecodeBits(b1798, 7, 1, L::Combo13, o.Combo13);
+
+    const std::uint8_t b1799 = at(1799);
+    DecodeBits(b1799, 0, 2, L::Combo18, o.Combo18);
+    DecodeBits(b1799, 2, 1, L::Combo16, o.Combo16);
+    DecodeBits(b1799, 3, 1, L::Combo2, o.Combo2);
+    DecodeBits(b1799, 5, 1, L::Combo20, o.Combo20);
+    DecodeBits(b1799, 6, 2, L::Combo21, o.Combo21);
+
+    const std::uint8_t b1800 = at(1800);
+    DecodeBits(b1800, 0, 1, L::Combo31, o.Combo31);
+    o.Check13 = (b1800 & 0x04) != 0;
+    DecodeBits(b1800, 3, 2, L::Combo15, o.Combo15);
+    DecodeBits(b1800, 5, 3, L::Combo14, o.Combo14);
+
+    DecodeListByte(at(1801), 3, L::Combo32, 1, o.Combo32);
+    DecodeListByte(at(1802), 2, L::Combo34, 1, o.Combo34);
+    DecodeListByte(at(1804), 16, L::Combo35, 0, o.Combo35);
+    DecodeListByte(at(1805), 3, L::Combo36, 0, o.Combo36);
+    DecodeListByte(at(1807), 8, L::Combo19, 2, o.Combo19);
+}
+
+void DecodeBandIndex(const RadioImage &image, int &bandIndex)
+{
+    const int byte = image[kBandIndex];
+    if (byte < static_cast<int>(kBandItems.size()))
+        bandIndex = byte;
+}
+
+void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language language)
+{
+    namespace L = OptionListLength;
+    OptionalFeatures &o = data.options;
+    o.Text31 = DecodeCharacters(image, kPowerOnText, 6);
+
+    o.Text20 = FrequencyDigits(image, kVfoFrequency);
+    o.Text21 = FormatFixed(LeadingNumber(FrequencyDigits(image, kVfoOffset)), 5);
+    o.Combo22 = DecodeTone(image[kVfoRxTone], image[kVfoRxTone + 1], language).index;
+    o.Combo23 = DecodeTone(image[kVfoTxTone], image[kVfoTxTone + 1], language).index;
+
+    const std::uint8_t options = image[kVfoOptions];
+    DecodeBits(options, 0, 2, L::Combo24, o.Combo24);
+    DecodeBits(options, 2, 1, L::Combo25, o.Combo25);
+    DecodeBits(options, 3, 1, L::Combo26, o.Combo26);
+    DecodeBits(options, 4, 1, L::Combo27, o.Combo27);
+    DecodeBits(options, 5, 1, L::Combo28, o.Combo28);
+    DecodeBits(options, 6, 1, L::Combo12, o.Combo12);
+    DecodeBits(options, 7, 1, L::Combo29, o.Combo29);
+    if (image[kVfoOffsetDirection] < L::Combo30)
+        o.Combo30 = image[kVfoOffsetDirection];
+
+    data.dtmf.Text4 = DecodeCharacters(image, kDtmfText, 16);
+    o.Text1 = DecodeCharacters(image, kPassword, 4);
+
+    FmSettings &fm = data.fm;
+    for (int n = 1; n <= FmSettings::kChannels; ++n)
+        fm.channel(n) = DecodeFmWord(image, kFmChannels + 2 * (n - 1));
+    fm.FmCurrentChannel = image[kFmSettings];
+    fm.FmDisplayMode = image[kFmSettings + 1];
+    fm.FmStep = image[kFmSettings + 2];
+    fm.FmFrequencyText = DecodeFmWord(image, kFmFrequency);
+
+    for (int i = 0; i < 9; ++i)
+        data.calibration.values[static_cast<std::size_t>(kCalibrationSliderOfByte[i])] =
+            image[kCalibration + i];
+}
+
+void EncodeSettings(const RadioData &data, RadioImage &image)
+{
+    const OptionalFeatures &o = data.options;
+    for (int i = kSettingsStart; i < kSettingsEnd; ++i)
+        image[static_cast<std::size_t>(i)] = 0xFF;
+
+    image[1792] = Byte(o.Combo1);
+    image[1793] = ChannelNumberByte(o.Text2);
+    image[1794] = Byte(o.Combo3);
+    image[1795] = Byte(o.Combo17);
+    image[1796] = Byte(o.Combo5);
+    image[1797] = ChannelNumberByte(o.Text6);
+    image[1798] = Byte(Bits(o.Combo7, 0, 1) | Bits(o.Combo33, 1, 1) | Bits(o.Combo8, 2, 1) |
+                       Bits(o.Combo9, 3, 1) | Bits(o.Combo6, 4, 1) | Bits(o.Combo10, 5, 1) |
+                       Bits(o.ComboMod, 6, 1) | Bits(o.Combo13, 7, 1));
+    // Bit 4 must stay set.
+    image[1799] = Byte(Bits(o.Combo18, 0, 2) | Bits(o.Combo16, 2, 1) | Bits(o.Combo2, 3, 1) | 0x10 |
+                       Bits(o.Combo20, 5, 1) | Bits(o.Combo21, 6, 2));
+    // Bits 1 and 2 are always written set, whatever Check13 holds.
+    image[1800] =
+        Byte(Bits(o.Combo31, 0, 1) | 0x02 | 0x04 | Bits(o.Combo15, 3, 2) | Bits(o.Combo14, 5, 3));
+    image[1801] = Byte(o.Combo32);
+    image[1802] = Byte(o.Combo34);
+    image[1804] = Byte(o.Combo35);
+    image[1805] = Byte(o.Combo36);
+    image[1807] = Byte(o.Combo19);
+
+    static constexpr std::uint8_t kIdent[6] = {0x5A, 0x51, 0x57, 0x2D, 0x37, 0x56};
+    for (int i = 0; i < 6; ++i)
+        image[kIdentText + i] = kIdent[i];
+    image[kBandIndex] = Byte(data.bandIndex);
+    EncodeCharacters(o.Text31, kPowerOnText, 6, image);
+
+    PutFrequency(o.Text20, kVfoFrequency, image);
+    PutFrequency(OffsetDigits(o.Text21), kVfoOffset, image);
+    // The VFO tones are list indexes; the entry text does not depend on the
+    // language except for the off entry, which writes 0xFF 0xFF anyway.
+    PutTone(o.Combo22, Language::English, kVfoRxTone, image);
+    PutTone(o.Combo23, Language::English, kVfoTxTone, image);
+    image[kVfoOptions] =
+        Byte(Bits(o.Combo24, 0, 2) | Bits(o.Combo25, 2, 1) | Bits(o.Combo26, 3, 1) |
+             Bits(o.Combo27, 4, 1) | Bits(o.Combo28, 5, 1) | Bits(o.Combo12, 6, 1) |
+             Bits(o.Combo29, 7, 1));
+    image[kVfoOffsetDirection] = Byte(o.Combo30);
+
+    // The DTMF slot (1840..1855) stays 0xFF: the DTMF fields are not carried.
+    EncodeCharacters(o.Text1, kPassword, 4, image);
+
+    const FmSettings &fm = data.fm;
+    for (int n = 1; n <= FmSettings::kChannels; ++n) {
+        const std::string &text = fm.channel(n);
+        PutFmWord(text.empty() ? std::nullopt : FmWord(text), kFmChannels + 2 * (n - 1), image);
+    }
+    image[kFmSettings] = Byte(fm.FmCurrentChannel);
+    // Raw values, also those outside the window's lists, go back as they came.
+    image[kFmSettings + 1] = Byte(fm.FmDisplayMode);
+    image[kFmSettings + 2] = Byte(fm.FmStep);
+    const std::optional<double> fmValue = ParseNumber(fm.FmFrequencyText);
+    PutFmWord(fmValue && *fmValue != 0 ? FmWord(fm.FmFrequencyText) : std::nullopt, kFmFrequency,
+              image);
+
+    static constexpr std::uint8_t kFixed[4] = {0x00, 0x01, 0x00, 0x00};
+    for (int i = 0; i < 4; ++i)
+        image[kFixedBytes + i] = kFixed[i];
+
+    for (int i = 0; i < 9; ++i)
+        image[kCalibration + i] =
+            Byte(data.calibration.values[static_cast<std::size_t>(kCalibrationSliderOfByte[i])]);
+}
+
+} // namespace q731
