@@ -1,0 +1,414 @@
+#include "main_window.h"
+
+#include "app/about_window.h"
+#include "app/band_box.h"
+#include "app/captions.h"
+#include "app/help.h"
+#include "app/language_store.h"
+#include "app/message_box.h"
+#include "app/product.h"
+#include "app/session.h"
+#include "editors/calibration_window.h"
+#include "editors/channel_window.h"
+#include "editors/dtmf_window.h"
+#include "editors/fm_window.h"
+#include "editors/options_window.h"
+#include "ui/twips.h"
+#include "ui/wheel_guard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace q731 {
+
+namespace {
+
+struct MenuItem
+{
+    const char *menu;
+    const char *name; // nullptr: separator
+    const char *shortcut;
+    void (MainWindow::*command)();
+};
+
+constexpr const char *kMenus[] = {"MNFile", "MNEdit", "MNProgram", "MNLanguage", "MNHelp"};
+
+QString CaptionOf(const char *name)
+{
+    const QStringList texts =
+        CaptionTexts(QStringLiteral("MDIForm1"), QString::fromLatin1(name), Language::Chinese);
+    return texts.isEmpty() ? QString() : texts.front();
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *parent)
+    : QMainWindow(parent)
+    , m_session(session)
+    , m_languageStore(languageStore)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(MainWindowCaption(Language::Chinese));
+    setWindowIcon(QIcon(ProductLogo()));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MDIArea"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+
+    createMenus();
+    createToolbar();
+    createStatusBar();
+
+    // Load: band 0 without a question, the channel window shown, the other
+    // editors loaded hidden, the port list filled, the band box's wheel guard.
+    m_session.PreviousBandIndex = 0;
+    m_bandBox->selectBand(0);
+    createEditors();
+    m_session.setMessageBoxOwner(m_form1);
+    for (int port = 1; port <= 16; ++port)
+        m_portList->addItem(QString::number(port));
+    m_portList->setCurrentIndex(0);
+    m_portPanel->setText(QStringLiteral("COM: ") + m_portList->currentText());
+    m_wheelGuard = new WheelGuard(this);
+    m_wheelGuard->attach(m_bandBox);
+
+    connect(&m_session, &Session::hiddenModeChanged, this,
+            [this](HiddenMode mode, bool on) { hiddenModeChanged(static_cast<int>(mode), on); });
+
+    // A sensible first size on a 1366 x 768 screen, centred.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
+    const QSize size(qMin(1280, available.width() * 95 / 100),
+                     qMin(760, available.height() * 92 / 100));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createMenus()
+{
+    for (const char *name : kMenus) {
+        QMenu *menu = menuBar()->addMenu(CaptionOf(name));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+    }
+    static const MenuItem items[] = {
+        {"MNFile", "MNNew", "Ctrl+N", &MainWindow::newFile},
+        {"MNFile", "MNOpen", "Ctrl+O", &MainWindow::openFile},
+        {"MNFile", "MNSave", "Ctrl+S", &MainWindow::saveFile},
+        {"MNFile", "MNPrint", nullptr, &MainWindow::printReport},
+        {"MNFile", nullptr, nullptr, nullptr},
+        {"MNFile", "MNQuit", nullptr, nullptr},
+        {"MNEdit", "MNModel", "Ctrl+M", nullptr},
+        {"MNEdit", "MNDTMF", "Ctrl+D", nullptr},
+        {"MNEdit", "MNOption", "Ctrl+P", nullptr},
+        {"MNEdit", "MNDebug", "Ctrl+B", nullptr},
+        {"MNEdit", "MNFMset", "Ctrl+F", nullptr},
+        {"MNProgram", "MNRead", "Ctrl+R", &MainWindow::readRadio},
+        {"MNProgram", "MNWrite", "Ctrl+W", &MainWindow::writeRadio},
+        {"MNProgram", "MNCommPort", nullptr, &MainWindow::showPortList},
+        {"MNLanguage", "MNChinese", nullptr, nullptr},
+        {"MNLanguage", "MNEnglish", nullptr, nullptr},
+        {"MNHelp", "MNF1", "F1", &MainWindow::showHelp},
+        {"MNHelp", "MNAbout", "Ctrl+A", &MainWindow::showAbout},
+    };
+    for (const MenuItem &item : items) {
+        auto *menu = findChild<QMenu *>(QString::fromLatin1(item.menu));
+        if (!item.name) {
+            menu->addSeparator()->setObjectName(QStringLiteral("MNLine1"));
+            continue;
+        }
+        QAction *action = menu->addAction(CaptionOf(item.name));
+        action->setObjectName(QString::fromLatin1(item.name));
+        if (item.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+        if (item.command)
+            connect(action, &QAction::triggered, this, item.command);
+    }
+    connect(action("MNQuit"), &QAction::triggered, this, &QWidget::close);
+    connect(action("MNModel"), &QAction::triggered, this, [this] { showEditor(m_form1); });
+    connect(action("MNDTMF"), &QAction::triggered, this, [this] { showEditor(m_form2); });
+    connect(action("MNOption"), &QAction::triggered, this, [this] { showEditor(m_form3); });
+    connect(action("MNDebug"), &QAction::triggered, this, [this] { showEditor(m_form4); });
+    connect(action("MNFMset"), &QAction::triggered, this, [this] { showEditor(m_form5); });
+    connect(action("MNChinese"), &QAction::triggered, this,
+            [this] { switchLanguage(Language::Chinese); });
+    connect(action("MNEnglish"), &QAction::triggered, this,
+            [this] { switchLanguage(Language::English); });
+    action("MNFMset")->setEnabled(false);
+}
+
+void MainWindow::createToolbar()
+{
+    m_toolbar = addToolBar(QString());
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(20, 20));
+    QStyle *look = style();
+    struct Button
+    {
+        const char *key;
+        QStyle::StandardPixmap icon;
+        QString text;
+    };
+    const Button buttons[] = {
+        {"TNew", QStyle::SP_FileIcon, QStringLiteral("新建")},
+        {"TOpen", QStyle::SP_DialogOpenButton, QStringLiteral("打开")},
+        {"TSave", QStyle::SP_DialogSaveButton, QStringLiteral("保存")},
+        {nullptr, QStyle::SP_CustomBase, {}},
+        {"TRead", QStyle::SP_ArrowDown, QStringLiteral("读频")},
+        {"TWrite", QStyle::SP_ArrowUp, QStringLiteral("写频")},
+        {"TAnMa", QStyle::SP_MessageBoxWarning, QStringLiteral("TAnMa")},
+        {"TDebug", QStyle::SP_ComputerIcon, QStringLiteral("TDebug")},
+        {"TFMMa", QStyle::SP_MediaVolume, QStringLiteral("TFMMa")},
+    };
+    for (const Button &button : buttons) {
+        if (!button.key) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        QAction *act = m_toolbar->addAction(look->standardIcon(button.icon), button.text);
+        act->setObjectName(QString::fromLatin1(button.key));
+        act->setToolTip(button.text);
+    }
+    connect(action("TNew"), &QAction::triggered, this, &MainWindow::newFile);
+    connect(action("TOpen"), &QAction::triggered, this, &MainWindow::openFile);
+    connect(action("TSave"), &QAction::triggered, this, &MainWindow::saveFile);
+    connect(action("TRead"), &QAction::triggered, this, &MainWindow::readRadio);
+    connect(action("TWrite"), &QAction::triggered, this, &MainWindow::writeRadio);
+    const char *modeKeys[] = {"TAnMa", "TDebug", "TFMMa"};
+    for (int mode = 0; mode < 3; ++mode) {
+        QAction *act = action(modeKeys[mode]);
+        act->setToolTip(QString());
+        act->setVisible(false);
+        connect(act, &QAction::triggered, this, [this, mode] { hiddenModeButtonClicked(mode); });
+    }
+
+    // Frame1: the band label and box, and the hidden port list, placed by
+    // twips so that the language switch can move them.
+    m_bandFrame = new QWidget(m_toolbar);
+    m_bandFrame->setObjectName(QStringLiteral("Frame1"));
+    auto *label = new QLabel(CaptionOf("Label1"), m_bandFrame);
+    label->setObjectName(QStringLiteral("Label1"));
+    m_bandBox = new BandBox(m_session, m_bandFrame);
+    m_portList = new QComboBox(m_bandFrame);
+    m_portList->setObjectName(QStringLiteral("ComboCom"));
+    m_portList->hide();
+    const int rowHeight = m_bandBox->sizeHint().height();
+    label->setGeometry(TwipsToPixelsX(60, this), 0, TwipsToPixelsX(1000, this), rowHeight);
+    label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    m_bandBox->setGeometry(TwipsToPixelsX(585, this), TwipsToPixelsY(30, this),
+                           TwipsToPixelsX(1950, this), rowHeight);
+    m_portList->setGeometry(TwipsToPixelsX(2475, this), 0, TwipsToPixelsX(1185, this), rowHeight);
+    m_bandFrame->setFixedSize(TwipsToPixelsX(4800, this), rowHeight + TwipsToPixelsY(60, this));
+    m_toolbar->addWidget(m_bandFrame);
+
+    // A click on the toolbar or the band frame closes the grid's text editors.
+    m_toolbar->installEventFilter(this);
+    m_bandFrame->installEventFilter(this);
+}
+
+void MainWindow::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    m_portPanel = new QLabel(QStringLiteral("COM: "), bar);
+    m_portPanel->setObjectName(QStringLiteral("StatusBar1.Panel1"));
+    m_portPanel->setMinimumWidth(TwipsToPixelsX(1400, this));
+    m_makerPanel = new QLabel(MakerName(Language::Chinese), bar);
+    m_makerPanel->setObjectName(QStringLiteral("StatusBar1.Panel2"));
+    m_clockPanel = new QLabel(bar);
+    m_clockPanel->setObjectName(QStringLiteral("StatusBar1.Panel3"));
+    bar->addWidget(m_portPanel);
+    bar->addWidget(m_makerPanel, 1);
+    bar->addPermanentWidget(m_clockPanel);
+    auto updateClock = [this] {
+        m_clockPanel->setText(
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    };
+    updateClock();
+    auto *clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("StatusClock"));
+    connect(clock, &QTimer::timeout, this, updateClock);
+    clock->start(1000);
+}
+
+void MainWindow::createEditors()
+{
+    m_form1 = new ChannelWindow(m_session);
+    m_form2 = new DtmfWindow(m_session);
+    m_form3 = new OptionsWindow(m_session);
+    m_form4 = new CalibrationWindow(m_session);
+    m_form5 = new FmWindow(m_session);
+    for (EditorWindow *editor :
+         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
+        addEditor(editor)->hide();
+    showEditor(m_form1);
+}
+
+QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
+{
+    QMdiSubWindow *sub = m_mdi->addSubWindow(editor);
+    sub->setObjectName(editor->objectName() + QStringLiteral("Window"));
+    sub->setWindowIcon(windowIcon());
+    sub->setWindowTitle(editor->windowTitle());
+    // Closing an editor by its close box only hides it.
+    sub->installEventFilter(this);
+    return sub;
+}
+
+void MainWindow::showEditor(EditorWindow *editor)
+{
+    if (!editor)
+        return;
+    auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+    editor->show();
+    if (sub) {
+        sub->show();
+        m_mdi->setActiveSubWindow(sub);
+        sub->raise();
+    }
+    editor->activateWindow();
+}
+
+QAction *MainWindow::action(const char *objectName) const
+{
+    return findChild<QAction *>(QString::fromLatin1(objectName));
+}
+
+QList<QWidget *> MainWindow::captionWindows() const
+{
+    QList<QWidget *> windows = {
+        const_cast<MainWindow *>(this), m_form1, m_form2, m_form3, m_form4, m_form5};
+    for (const char *name : {"FrmAbout", "FrmWriting"}) {
+        if (auto *window = findChild<QWidget *>(QString::fromLatin1(name)))
+            windows << window;
+    }
+    return windows;
+}
+
+void MainWindow::applyCaptions()
+{
+    ApplyCaptions(m_session.language(), captionWindows());
+}
+
+void MainWindow::switchLanguage(Language language)
+{
+    // The grid's cells are matched against its lists while both still show
+    // the old language; then every caption changes; then the grid is refilled
+    // from the table in the new language.
+    m_form1->readGridIntoTable();
+    m_session.setLanguage(language);
+    applyCaptions();
+    m_form1->fillGridFromTable();
+}
+
+void MainWindow::newFile()
+{
+    const int answer = m_session.messageBox(
+        m_session.tr2("未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"),
+        StyleOkCancelQuestion, m_session.tr2("注意", "Attention"));
+    if (answer != IdOk)
+        return;
+    m_bandBox->SelectDefaultBand();
+    RadioData &data = m_session.data();
+    data.channels.ClearAll();
+    m_session.notifyChannelsChanged();
+    data.dtmf.StartForm();
+    m_session.notifyDtmfChanged();
+    data.options.StartForm(m_session.bandLowMHz(), m_session.bandHighMHz());
+    m_session.notifyOptionsChanged();
+}
+
+void MainWindow::openFile() {}
+
+void MainWindow::saveFile() {}
+
+void MainWindow::printReport() {}
+
+void MainWindow::readRadio() {}
+
+void MainWindow::writeRadio() {}
+
+void MainWindow::showPortList()
+{
+    m_portList->show();
+    m_portList->setFocus();
+    m_portList->showPopup();
+}
+
+void MainWindow::showAbout()
+{
+    // Made anew each time, in the language in force.
+    AboutWindow about(this);
+    about.setWindowIcon(m_form1->windowIcon());
+    ApplyCaptions(m_session.language(), {&about});
+    about.exec();
+}
+
+void MainWindow::showHelp()
+{
+    OpenHelp(m_session.language(), ProgramFolder());
+}
+
+void MainWindow::hiddenModeButtonClicked(int mode)
+{
+    if (!m_modeGates[mode].click(m_session.secondsOfDay()))
+        return;
+    m_session.setHiddenMode(static_cast<HiddenMode>(mode), false);
+}
+
+void MainWindow::hiddenModeChanged(int mode, bool on)
+{
+    const char *keys[] = {"TAnMa", "TDebug", "TFMMa"};
+    if (mode < 0 || mode > 2)
+        return;
+    action(keys[mode])->setVisible(on);
+    m_modeGates[mode].reset();
+    if (static_cast<HiddenMode>(mode) == HiddenMode::ExtraOptions && on)
+        action("MNFMset")->setEnabled(true);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    const int answer = m_session.messageBox(
+        m_session.tr2("确定退出本程序？\r\n未保存的更改将全部丢失！",
+                      "Confirm that withdraws from a procedure?\r\nLose all in change not kept!"),
+        StyleOkCancelQuestion, m_session.tr2("注意", "Be careful"));
+    if (answer != IdOk) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    m_wheelGuard->detach(m_bandBox);
+    WriteStoredLanguage(m_languageStore, m_session.language());
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow *>(watched) && !m_closing) {
+        static_cast<QWidget *>(watched)->hide();
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == m_toolbar || watched == m_bandFrame))
+        m_form1->hideTextEditors();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace q731

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/hidden_mode_buttons.h"
+#include "image/language.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace q731 {
+
+class BandBox;
+class CalibrationWindow;
+class ChannelWindow;
+class DtmfWindow;
+class EditorWindow;
+class FmWindow;
+class LanguageStore;
+class OptionsWindow;
+class Session;
+class WheelGuard;
+
+// The frame window (MDIForm1): menus, toolbar with the band box, status bar
+// and the editor windows as MDI children. Every command starts here and is
+// handed to the part that carries it out.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(Session &session, LanguageStore &languageStore, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Session &session() { return m_session; }
+    BandBox *bandBox() const { return m_bandBox; }
+    QComboBox *portList() const { return m_portList; }
+    QLabel *portPanel() const { return m_portPanel; }
+    QToolBar *toolbar() const { return m_toolbar; }
+    QMdiArea *mdiArea() const { return m_mdi; }
+    ChannelWindow *channelWindow() const { return m_form1; }
+    DtmfWindow *dtmfWindow() const { return m_form2; }
+    OptionsWindow *optionsWindow() const { return m_form3; }
+    CalibrationWindow *calibrationWindow() const { return m_form4; }
+    FmWindow *fmWindow() const { return m_form5; }
+    QAction *action(const char *objectName) const;
+
+    // The windows that ApplyCaptions sets, in its order.
+    QList<QWidget *> captionWindows() const;
+    void applyCaptions();
+    // MNChinese / MNEnglish.
+    void switchLanguage(Language language);
+
+    // Shows an editor window (already loaded) and brings it to the front.
+    void showEditor(EditorWindow *editor);
+
+    // Commands.
+    void newFile();
+    void openFile();
+    void saveFile();
+    void printReport();
+    void readRadio();
+    void writeRadio();
+    void showPortList();
+    void showAbout();
+    void showHelp();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createMenus();
+    void createToolbar();
+    void createStatusBar();
+    void createEditors();
+    QMdiSubWindow *addEditor(EditorWindow *editor);
+    void hiddenModeButtonClicked(int mode);
+    void hiddenModeChanged(int mode, bool on);
+
+    Session &m_session;
+    LanguageStore &m_languageStore;
+    QMdiArea *m_mdi = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QWidget *m_bandFrame = nullptr;
+    BandBox *m_bandBox = nullptr;
+    QComboBox *m_portList = nullptr;
+    QLabel *m_portPanel = nullptr;
+    QLabel *m_makerPanel = nullptr;
+    QLabel *m_clockPanel = nullptr;
+    WheelGuard *m_wheelGuard = nullptr;
+    ChannelWindow *m_form1 = nullptr;
+    DtmfWindow *m_form2 = nullptr;
+    OptionsWindow *m_form3 = nullptr;
+    CalibrationWindow *m_form4 = nullptr;
+    FmWindow *m_form5 = nullptr;
+    DoubleClickGate m_modeGates[3];
+    bool m_closing = false;
+};
+
+} // namespace q731

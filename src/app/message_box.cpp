@@ -1,0 +1,130 @@
+#include "message_box.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <vector>
+
+namespace q731 {
+
+namespace {
+
+struct ButtonText
+{
+    int identifier;
+    const char *chinese;
+    const char *english;
+};
+
+constexpr ButtonText kButtonTexts[] = {
+    {IdOk, "确定", "OK"},       {IdCancel, "取消", "Cancel"}, {IdAbort, "放弃", "Abort"},
+    {IdRetry, "重试", "Retry"}, {IdIgnore, "忽略", "Ignore"}, {IdYes, "是", "Yes"},
+    {IdNo, "否", "No"},
+};
+
+// Buttons of the low four style bits, in the order the box shows them.
+std::vector<int> ButtonsOfStyle(int style)
+{
+    switch (style & 0x0F) {
+    case 1:
+        return {IdOk, IdCancel};
+    case 2:
+        return {IdAbort, IdRetry, IdIgnore};
+    case 3:
+        return {IdYes, IdNo, IdCancel};
+    case 4:
+        return {IdYes, IdNo};
+    case 5:
+        return {IdRetry, IdCancel};
+    default:
+        return {IdOk};
+    }
+}
+
+QMessageBox::Icon IconOfStyle(int style)
+{
+    switch (style & 0xF0) {
+    case 0x10:
+        return QMessageBox::Critical;
+    case 0x20:
+        return QMessageBox::Question;
+    case 0x30:
+        return QMessageBox::Warning;
+    case 0x40:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::ButtonRole RoleOf(int identifier)
+{
+    switch (identifier) {
+    case IdOk:
+    case IdYes:
+    case IdRetry:
+        return QMessageBox::AcceptRole;
+    case IdNo:
+        return QMessageBox::NoRole;
+    case IdIgnore:
+        return QMessageBox::ActionRole;
+    default:
+        return QMessageBox::RejectRole;
+    }
+}
+
+} // namespace
+
+QString MessageBoxButtonText(int identifier, Language language)
+{
+    for (const ButtonText &entry : kButtonTexts) {
+        if (entry.identifier == identifier)
+            return QString::fromUtf8(language == Language::English ? entry.english : entry.chinese);
+    }
+    return {};
+}
+
+int LocalizedMessageBox(QWidget *owner, Language language, const QString &text, int style,
+                        const QString &caption, const QString &applicationTitle,
+                        const MessageBoxAnswerer &answerer)
+{
+    QMessageBox box(owner);
+    box.setObjectName(QStringLiteral("LocalizedMessageBox"));
+    box.setWindowTitle(caption.isEmpty() ? applicationTitle : caption);
+    box.setText(text);
+    box.setIcon(IconOfStyle(style));
+    // System-modal and task-modal boxes block the whole program; an
+    // application-modal box is the nearest a desktop program may do.
+    box.setWindowModality(Qt::ApplicationModal);
+
+    const std::vector<int> identifiers = ButtonsOfStyle(style);
+    std::vector<QPushButton *> buttons;
+    for (int identifier : identifiers) {
+        QPushButton *button =
+            box.addButton(MessageBoxButtonText(identifier, language), RoleOf(identifier));
+        button->setProperty("q731Identifier", identifier);
+        buttons.push_back(button);
+    }
+    const std::size_t defaultPosition = static_cast<std::size_t>((style >> 8) & 0x0F);
+    box.setDefaultButton(buttons[defaultPosition < buttons.size() ? defaultPosition : 0]);
+
+    // Escape or the close box: Cancel when there is one, else the only button.
+    QPushButton *escapeButton = buttons.front();
+    for (QPushButton *button : buttons) {
+        if (button->property("q731Identifier").toInt() == IdCancel)
+            escapeButton = button;
+    }
+    box.setEscapeButton(escapeButton);
+
+    if (answerer)
+        return answerer(box);
+
+    box.exec();
+    QAbstractButton *clicked = box.clickedButton();
+    if (!clicked)
+        clicked = escapeButton;
+    return clicked->property("q731Identifier").toInt();
+}
+
+} // namespace q731

@@ -1,0 +1,446 @@
+#include "fake_language_store.h"
+
+#include "app/about_window.h"
+#include "app/band_box.h"
+#include "app/captions.h"
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app/session.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace q731;
+using q731::testing::FakeLanguageStore;
+
+namespace {
+
+// A started program: session, store and main window, with every message box
+// answered by `answers` (front first) and recorded.
+struct Program
+{
+    FakeLanguageStore store;
+    Session session;
+    std::unique_ptr<MainWindow> window;
+    QList<int> answers;
+    QStringList boxTexts;
+    double now = 1000.0;
+
+    explicit Program(std::optional<QByteArray> stored = std::nullopt)
+    {
+        store.value = std::move(stored);
+        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+            boxTexts << box.text();
+            return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
+        });
+        session.setClock([this] { return now; });
+        session.setLanguage(ReadStoredLanguage(store));
+        window = std::make_unique<MainWindow>(session, store);
+        window->show();
+        window->applyCaptions();
+    }
+
+    QString menuText(const char *name) const
+    {
+        if (auto *menu = window->findChild<QMenu *>(name))
+            return menu->title();
+        return window->action(name)->text();
+    }
+
+    // Opens the band list with the mouse and picks an item with the keys.
+    void pickBand(int index)
+    {
+        BandBox *box = window->bandBox();
+        QTest::mouseClick(box, Qt::LeftButton);
+        QAbstractItemView *view = box->view();
+        QTRY_VERIFY(view->isVisible());
+        const int steps = index - box->currentIndex();
+        for (int i = 0; i < qAbs(steps); ++i)
+            QTest::keyClick(view, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
+    }
+
+    void clickToolButton(const char *key)
+    {
+        QWidget *button = window->toolbar()->widgetForAction(window->action(key));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class ShellTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsInTheStoredLanguage_data();
+    void startsInTheStoredLanguage();
+    void languageIsStoredOnClose();
+    void cancelledCloseKeepsEverything();
+    void quitGoesThroughTheCloseQuestion();
+    void menusHaveCaptionsAndShortcutsOfBothLanguages();
+    void englishMovesTheBarBoxesRight();
+    void statusPanelsFollowTheLanguage();
+    void bandChangeOkClearsChannelsAndSetsVfoMiddle();
+    void bandChangeCancelRestoresOldBand();
+    void sameBandAsksNothing();
+    void programmaticBandChangeAsksNothing();
+    void bandBoxIgnoresTheWheel();
+    void hiddenModeButtonsNeedTwoQuickClicks();
+    void fmCommandEnabledOnlyByExtraOptions();
+    void newResetsTheEditorsAndSelectsDefaultBand();
+    void aboutShowsTheCurrentLanguageAndClosesOnBackground();
+    void helpOpensTheFileOfTheLanguage();
+    void closingAnEditorOnlyHidesIt();
+};
+
+void ShellTest::startsInTheStoredLanguage_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("no key") << QByteArray() << false << false;
+    QTest::newRow("0") << QByteArray("\x00\x00\x00\x00", 4) << true << false;
+    QTest::newRow("1") << QByteArray("\x01\x00\x00\x00", 4) << true << true;
+    QTest::newRow("0x10") << QByteArray("\x10\x00\x00\x00", 4) << true << false;
+    QTest::newRow("0x0A") << QByteArray("\x0A\x00\x00\x00", 4) << true << false;
+    QTest::newRow("0x19") << QByteArray("\x19\x00\x00\x00", 4) << true << true;
+    QTest::newRow("empty") << QByteArray() << true << false;
+}
+
+void ShellTest::startsInTheStoredLanguage()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, present);
+    QFETCH(bool, english);
+    Program program(present ? std::optional<QByteArray>(stored) : std::nullopt);
+    QCOMPARE(program.session.language(), english ? Language::English : Language::Chinese);
+    QCOMPARE(program.window->windowTitle(),
+             english ? QStringLiteral("Q-731 Radio Programming Software V1.10")
+                     : QStringLiteral("Q-731 对讲机编程软件V1.10"));
+    QCOMPARE(program.menuText("MNRead"), english
+                                             ? QStringLiteral("Read Data from the Transceive(&R)")
+                                             : QStringLiteral("读频(&R)"));
+}
+
+void ShellTest::languageIsStoredOnClose()
+{
+    Program program;
+    program.window->action("MNEnglish")->trigger();
+    QCOMPARE(program.store.writes, 0); // switching alone stores nothing
+    program.answers = {IdOk};
+    QVERIFY(program.window->close());
+    QCOMPARE(program.store.value.value(), QByteArray("\x01\x00\x00\x00", 4));
+    QCOMPARE(program.boxTexts.last(), QStringLiteral("Confirm that withdraws from a procedure?\r\n"
+                                                     "Lose all in change not kept!"));
+
+    Program next(program.store.value);
+    QCOMPARE(next.session.language(), Language::English);
+}
+
+void ShellTest::cancelledCloseKeepsEverything()
+{
+    Program program;
+    program.session.data().channels.rx(5) = "145.12500";
+    program.session.image()[100] = 0x42;
+    program.answers = {IdCancel};
+    QVERIFY(!program.window->close());
+    QVERIFY(program.window->isVisible());
+    QCOMPARE(program.store.writes, 0);
+    QCOMPARE(program.session.data().channels.rx(5), std::string("145.12500"));
+    QCOMPARE(program.session.image()[100], std::uint8_t(0x42));
+    QCOMPARE(program.boxTexts.last(),
+             QStringLiteral("确定退出本程序？\r\n未保存的更改将全部丢失！"));
+}
+
+void ShellTest::quitGoesThroughTheCloseQuestion()
+{
+    Program program;
+    program.answers = {IdCancel};
+    program.window->action("MNQuit")->trigger();
+    QCOMPARE(program.boxTexts.size(), 1);
+    QVERIFY(program.window->isVisible());
+    program.answers = {IdOk};
+    program.window->action("MNQuit")->trigger();
+    QVERIFY(!program.window->isVisible());
+    QCOMPARE(program.store.writes, 1);
+}
+
+void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
+{
+    Program program;
+    for (Language language : {Language::English, Language::Chinese}) {
+        program.window->switchLanguage(language);
+        int checked = 0;
+        for (const CaptionEntry &entry : CaptionTable()) {
+            if (entry.window != "MDIForm1" || !entry.control.startsWith("MN"))
+                continue;
+            const QString expected =
+                (language == Language::English ? entry.english : entry.chinese)->front();
+            QCOMPARE(program.menuText(entry.control.toLatin1().constData()), expected);
+            ++checked;
+        }
+        QCOMPARE(checked, 22);
+        QCOMPARE(program.window->action("TRead")->toolTip(),
+                 language == Language::English ? QStringLiteral("Read Data from the Transceive")
+                                               : QStringLiteral("读频"));
+    }
+    const std::pair<const char *, const char *> shortcuts[] = {
+        {"MNNew", "Ctrl+N"},  {"MNOpen", "Ctrl+O"},   {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
+        {"MNDTMF", "Ctrl+D"}, {"MNOption", "Ctrl+P"}, {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
+        {"MNRead", "Ctrl+R"}, {"MNWrite", "Ctrl+W"},  {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
+    };
+    for (const auto &[name, keys] : shortcuts)
+        QCOMPARE(program.window->action(name)->shortcut(), QKeySequence(keys));
+    QVERIFY(program.window->action("MNPrint")->shortcut().isEmpty());
+}
+
+void ShellTest::englishMovesTheBarBoxesRight()
+{
+    Program program;
+    QWidget *band = program.window->bandBox();
+    QWidget *ports = program.window->portList();
+    const int bandChinese = band->x();
+    const int portsChinese = ports->x();
+    program.window->switchLanguage(Language::English);
+    const int shift = 500 * band->logicalDpiX() / 1440;
+    QVERIFY(qAbs(band->x() - bandChinese - shift) <= 1);
+    // The port list moves from 2475 to 3475 twips.
+    QVERIFY(qAbs(ports->x() - portsChinese - 2 * shift) <= 1);
+    program.window->switchLanguage(Language::Chinese);
+    QCOMPARE(band->x(), bandChinese);
+}
+
+void ShellTest::statusPanelsFollowTheLanguage()
+{
+    Program program;
+    auto *maker = program.window->findChild<QLabel *>("StatusBar1.Panel2");
+    QVERIFY(!maker->text().isEmpty());
+    const QString chinese = maker->text();
+    program.window->switchLanguage(Language::English);
+    QCOMPARE(maker->text(), QString());
+    program.window->switchLanguage(Language::Chinese);
+    QCOMPARE(maker->text(), chinese);
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+    auto *clock = program.window->findChild<QLabel *>("StatusBar1.Panel3");
+    QVERIFY(clock->text().contains(QDate::currentDate().toString("yyyy-MM-dd")));
+}
+
+void ShellTest::bandChangeOkClearsChannelsAndSetsVfoMiddle()
+{
+    Program program;
+    program.session.data().channels.rx(1) = "145.12500";
+    program.session.data().channels.name(1) = "ABC";
+    program.answers = {IdOk};
+    program.pickBand(3);
+    QCOMPARE(program.boxTexts.size(), 1);
+    QCOMPARE(program.boxTexts.front(), QStringLiteral("改变频段将清除频道列表，确定吗？"));
+    QCOMPARE(program.session.bandIndex(), 3);
+    QCOMPARE(program.session.bandLowMHz(), 400);
+    QCOMPARE(program.session.bandHighMHz(), 470);
+    QVERIFY(program.session.data().channels.rx(1).empty());
+    QVERIFY(program.session.data().channels.name(1).empty());
+    QCOMPARE(program.session.data().options.Text20, std::string("435.00000"));
+    QVERIFY(!program.session.UserBandChoice);
+}
+
+void ShellTest::bandChangeCancelRestoresOldBand()
+{
+    Program program;
+    program.session.data().channels.rx(1) = "145.12500";
+    program.answers = {IdCancel};
+    program.pickBand(5);
+    QCOMPARE(program.boxTexts.size(), 1);
+    QCOMPARE(program.window->bandBox()->currentIndex(), 0);
+    QCOMPARE(program.session.bandIndex(), 0);
+    QCOMPARE(program.session.bandLowMHz(), 136);
+    QCOMPARE(program.session.bandHighMHz(), 174);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
+    QCOMPARE(program.session.data().options.Text20, std::string("155.00000"));
+}
+
+void ShellTest::sameBandAsksNothing()
+{
+    Program program;
+    program.session.data().channels.rx(1) = "145.12500";
+    program.pickBand(0);
+    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(!program.session.UserBandChoice);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
+    // A later change by the program still asks nothing.
+    program.window->bandBox()->selectBand(2);
+    QVERIFY(program.boxTexts.isEmpty());
+    QCOMPARE(program.session.bandLowMHz(), 350);
+}
+
+void ShellTest::programmaticBandChangeAsksNothing()
+{
+    Program program;
+    program.session.data().channels.rx(1) = "145.12500";
+    program.window->bandBox()->SelectDefaultBand();
+    QVERIFY(program.boxTexts.isEmpty());
+    QCOMPARE(program.session.bandIndex(), 3);
+    program.session.setBandIndex(6); // as a decode does
+    QCOMPARE(program.window->bandBox()->currentIndex(), 6);
+    QVERIFY(program.boxTexts.isEmpty());
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
+}
+
+void ShellTest::bandBoxIgnoresTheWheel()
+{
+    Program program;
+    BandBox *box = program.window->bandBox();
+    box->setFocus();
+    const QPoint centre = box->rect().center();
+    QWheelEvent wheel(centre, box->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+    QCOMPARE(box->currentIndex(), 0);
+    QVERIFY(program.boxTexts.isEmpty());
+}
+
+void ShellTest::hiddenModeButtonsNeedTwoQuickClicks()
+{
+    Program program;
+    QAction *button = program.window->action("TAnMa");
+    QVERIFY(!button->isVisible());
+    program.session.setHiddenMode(HiddenMode::BandOverride, true);
+    QVERIFY(button->isVisible());
+
+    program.clickToolButton("TAnMa");
+    QVERIFY(program.session.hiddenMode(HiddenMode::BandOverride));
+    program.now += 1.5; // too slow: this click starts again
+    program.clickToolButton("TAnMa");
+    QVERIFY(program.session.hiddenMode(HiddenMode::BandOverride));
+    program.now += 0.4;
+    program.clickToolButton("TAnMa");
+    QVERIFY(!program.session.hiddenMode(HiddenMode::BandOverride));
+    QVERIFY(!button->isVisible());
+
+    // Each button has its own time.
+    program.session.setHiddenMode(HiddenMode::Calibration, true);
+    program.session.setHiddenMode(HiddenMode::ExtraOptions, true);
+    program.clickToolButton("TDebug");
+    program.clickToolButton("TFMMa");
+    QVERIFY(program.session.hiddenMode(HiddenMode::Calibration));
+    QVERIFY(program.session.hiddenMode(HiddenMode::ExtraOptions));
+    program.clickToolButton("TDebug");
+    QVERIFY(!program.session.hiddenMode(HiddenMode::Calibration));
+    QVERIFY(program.session.hiddenMode(HiddenMode::ExtraOptions));
+}
+
+void ShellTest::fmCommandEnabledOnlyByExtraOptions()
+{
+    Program program;
+    QAction *fm = program.window->action("MNFMset");
+    QVERIFY(!fm->isEnabled());
+    program.session.setHiddenMode(HiddenMode::BandOverride, true);
+    program.session.setHiddenMode(HiddenMode::Calibration, true);
+    QVERIFY(!fm->isEnabled());
+    program.session.setHiddenMode(HiddenMode::ExtraOptions, true);
+    QVERIFY(fm->isEnabled());
+}
+
+void ShellTest::newResetsTheEditorsAndSelectsDefaultBand()
+{
+    Program program;
+    RadioData &data = program.session.data();
+    data.channels.rx(7) = "150.00000";
+    data.options.Combo5 = 9;
+    data.options.Text1 = "1234";
+    data.dtmf.Text2 = "123";
+    data.dtmf.Text4 = "99";
+    data.fm.channel(1) = "88.50";
+    data.calibration.values[0] = 1;
+
+    program.answers = {IdCancel};
+    program.window->action("MNNew")->trigger();
+    QCOMPARE(data.channels.rx(7), std::string("150.00000"));
+    QCOMPARE(program.session.bandIndex(), 0);
+
+    program.answers = {IdOk};
+    program.window->action("MNNew")->trigger();
+    QCOMPARE(program.boxTexts.last(), QStringLiteral("未保存的数据将会丢失，确定吗？"));
+    QCOMPARE(program.boxTexts.size(), 2); // no band question
+    QCOMPARE(program.session.bandIndex(), 3);
+    QVERIFY(data.channels.rx(7).empty());
+    QCOMPARE(data.options.Combo5, 4);
+    QCOMPARE(data.options.Text20, std::string("435.00000"));
+    QCOMPARE(data.options.Text1, std::string("1234"));
+    QVERIFY(data.dtmf.Text2.empty());
+    QCOMPARE(data.dtmf.Text4, std::string("99"));
+    QCOMPARE(data.fm.channel(1), std::string("88.50"));
+    QCOMPARE(data.calibration.values[0], 1);
+}
+
+void ShellTest::aboutShowsTheCurrentLanguageAndClosesOnBackground()
+{
+    Program program;
+    program.window->switchLanguage(Language::English);
+    AboutWindow about(program.window.get());
+    ApplyCaptions(Language::English, {&about});
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.windowTitle(), QStringLiteral("Help"));
+    auto *title = about.findChild<QLabel *>("lblTitle");
+    QCOMPARE(title->text(), QStringLiteral("Q-731 Radio Programming Software"));
+    QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(),
+             QStringLiteral("English edition V1.10"));
+
+    QTest::mouseClick(title, Qt::LeftButton);
+    QVERIFY(about.isVisible());
+    QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(!about.isVisible());
+}
+
+void ShellTest::helpOpensTheFileOfTheLanguage()
+{
+    QTemporaryDir folder;
+    QList<QUrl> opened;
+    auto open = [&opened](const QUrl &url) {
+        opened << url;
+        return true;
+    };
+    OpenHelp(Language::English, folder.path(), open);
+    QVERIFY(opened.isEmpty()); // missing file: nothing, silently
+
+    for (const char *name : {"HV17.CHM", "HV17E.CHM"}) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    OpenHelp(Language::English, folder.path(), open);
+    OpenHelp(Language::Chinese, folder.path(), open);
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened[0].toLocalFile(), folder.filePath("HV17E.CHM"));
+    QCOMPARE(opened[1].toLocalFile(), folder.filePath("HV17.CHM"));
+}
+
+void ShellTest::closingAnEditorOnlyHidesIt()
+{
+    Program program;
+    QWidget *form1 = program.window->findChild<QWidget *>("Form1");
+    QVERIFY(form1->isVisible());
+    QWidget *sub = form1->parentWidget();
+    QVERIFY(!sub->close());
+    QVERIFY(!form1->isVisible());
+    program.window->action("MNModel")->trigger();
+    QVERIFY(form1->isVisible());
+    QVERIFY(program.window->findChild<QWidget *>("Form3"));
+    QVERIFY(!program.window->findChild<QWidget *>("Form3")->isVisible());
+}
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
