@@ -1,0 +1,311 @@
+#include "codec_test_support.h"
+
+#include "image/radio_image.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace q731 {
+namespace {
+
+using namespace q731::testing;
+using namespace q731::ImageMap;
+
+RadioImage Encoded(const RadioData &data)
+{
+    RadioImage image = FilledImage(0x00);
+    EncodeImage(data, image);
+    return image;
+}
+
+std::vector<std::uint8_t> Bytes(const RadioImage &image, int from, int count)
+{
+    return {image.begin() + from, image.begin() + from + count};
+}
+
+TEST(SettingsDecode, AllFillerSettingsArea)
+{
+    RadioData data;
+    data.options.Combo21 = 2;
+    data.options.Combo24 = 0;
+    data.options.Combo30 = 1;
+    data.options.Combo4 = 2;
+    data.options.Combo11 = 0;
+    data.options.Check12 = true;
+    data.bandIndex = 5;
+    data.fm.channel(3) = "90.00";
+    DecodeImage(FilledImage(0xFF), data, Language::English);
+    const OptionalFeatures &o = data.options;
+
+    EXPECT_EQ(o.Combo1, 1);
+    EXPECT_EQ(o.Text2, "");
+    EXPECT_EQ(o.Text6, "");
+    EXPECT_EQ(o.Combo3, 1);
+    EXPECT_EQ(o.Combo17, 0);
+    EXPECT_EQ(o.Combo5, 5);
+    for (int field : {o.Combo7, o.Combo33, o.Combo8, o.Combo9, o.Combo6, o.Combo10, o.ComboMod,
+                      o.Combo13, o.Combo16, o.Combo2, o.Combo20, o.Combo31, o.Combo25, o.Combo26,
+                      o.Combo27, o.Combo28, o.Combo12, o.Combo29})
+        EXPECT_EQ(field, 1);
+    EXPECT_TRUE(o.Check13);
+    EXPECT_EQ(o.Combo18, 3);
+    EXPECT_EQ(o.Combo15, 3);
+    EXPECT_EQ(o.Combo14, 7);
+    EXPECT_EQ(o.Combo32, 1);
+    EXPECT_EQ(o.Combo34, 1);
+    EXPECT_EQ(o.Combo35, 0);
+    EXPECT_EQ(o.Combo36, 0);
+    EXPECT_EQ(o.Combo19, 2);
+    EXPECT_EQ(o.Text31, "");
+    EXPECT_EQ(o.Text1, "");
+    EXPECT_EQ(o.Text20, "FFF.FFFFF");
+    EXPECT_EQ(o.Text21, "0.00000");
+    EXPECT_EQ(o.Combo22, 0);
+    EXPECT_EQ(o.Combo23, 0);
+    EXPECT_EQ(data.dtmf.Text4, "");
+    for (int n = 1; n <= FmSettings::kChannels; ++n)
+        EXPECT_EQ(data.fm.channel(n), "");
+    EXPECT_EQ(data.fm.FmFrequencyText, "");
+
+    // Values that name no entry keep the old selection.
+    EXPECT_EQ(o.Combo21, 2);
+    EXPECT_EQ(o.Combo24, 0);
+    EXPECT_EQ(o.Combo30, 1);
+    EXPECT_EQ(data.bandIndex, 5);
+    // Fields that are not in the image are not touched.
+    EXPECT_EQ(o.Combo4, 2);
+    EXPECT_EQ(o.Combo11, 0);
+    EXPECT_TRUE(o.Check12);
+}
+
+TEST(SettingsDecode, RangeTestFallbackAndOutOfListKeep)
+{
+    struct Case
+    {
+        int byte;
+        int value;
+        int OptionalFeatures::*field;
+        int before;
+        int expected;
+    };
+    const Case cases[] = {
+        {1792, 2, &OptionalFeatures::Combo1, 0, 0},  // passes the test, no entry 2
+        {1792, 3, &OptionalFeatures::Combo1, 0, 0},  //
+        {1792, 4, &OptionalFeatures::Combo1, 0, 1},  // fails the test: fallback
+        {1792, 0, &OptionalFeatures::Combo1, 1, 0},  //
+        {1794, 7, &OptionalFeatures::Combo3, 1, 7},  //
+        {1794, 8, &OptionalFeatures::Combo3, 4, 1},  //
+        {1795, 1, &OptionalFeatures::Combo17, 0, 1}, //
+        {1796, 9, &OptionalFeatures::Combo5, 0, 9},  //
+        {1796, 10, &OptionalFeatures::Combo5, 0, 5}, //
+        {1801, 2, &OptionalFeatures::Combo32, 0, 2}, //
+        {1801, 3, &OptionalFeatures::Combo32, 0, 1}, //
+        {1802, 2, &OptionalFeatures::Combo34, 0, 1}, //
+        {1804, 15, &OptionalFeatures::Combo35, 0, 15},
+        {1804, 16, &OptionalFeatures::Combo35, 3, 0}, //
+        {1805, 3, &OptionalFeatures::Combo36, 2, 0},  //
+        {1807, 7, &OptionalFeatures::Combo19, 0, 7},  //
+        {1807, 8, &OptionalFeatures::Combo19, 0, 2},  //
+        {1838, 2, &OptionalFeatures::Combo30, 0, 2},  //
+        {1838, 3, &OptionalFeatures::Combo30, 1, 1},  // no range test, no entry
+        {1836, 0x03, &OptionalFeatures::Combo24, 1, 1},
+        {1836, 0x02, &OptionalFeatures::Combo24, 1, 2},
+        {1799, 0xC0, &OptionalFeatures::Combo21, 1, 1},
+        {1799, 0x80, &OptionalFeatures::Combo21, 1, 2},
+    };
+    for (const Case &c : cases) {
+        RadioImage image = Encoded(RadioData{});
+        image[static_cast<std::size_t>(c.byte)] = static_cast<std::uint8_t>(c.value);
+        RadioData data;
+        data.options.*c.field = c.before;
+        DecodeImage(image, data, Language::English);
+        EXPECT_EQ(data.options.*c.field, c.expected) << "byte " << c.byte << " = " << c.value;
+    }
+}
+
+TEST(SettingsDecode, ChannelNumberTextsAndBand)
+{
+    RadioImage image = Encoded(RadioData{});
+    image[1793] = 128;
+    image[1797] = 129;
+    image[kBandIndex] = 7;
+    RadioData data;
+    DecodeImage(image, data, Language::English);
+    EXPECT_EQ(data.options.Text2, "128");
+    EXPECT_EQ(data.options.Text6, "");
+    EXPECT_EQ(data.bandIndex, 7);
+    image[kBandIndex] = 8;
+    DecodeImage(image, data, Language::English);
+    EXPECT_EQ(data.bandIndex, 7);
+
+    RadioData out;
+    out.options.Text2 = "";
+    out.options.Text6 = "17";
+    out.bandIndex = 6;
+    const RadioImage encoded = Encoded(out);
+    EXPECT_EQ(encoded[1793], 0xFF);
+    EXPECT_EQ(encoded[1797], 17);
+    EXPECT_EQ(encoded[kBandIndex], 6);
+}
+
+TEST(SettingsEncode, BitFieldsAndTheirConstantBits)
+{
+    RadioData data;
+    OptionalFeatures &o = data.options;
+    for (int *field : {&o.Combo7, &o.Combo33, &o.Combo8, &o.Combo9, &o.Combo6, &o.Combo10,
+                       &o.ComboMod, &o.Combo13, &o.Combo18, &o.Combo16, &o.Combo2, &o.Combo20,
+                       &o.Combo21, &o.Combo31, &o.Combo15, &o.Combo14})
+        *field = 0;
+    o.Check13 = false;
+    RadioImage image = Encoded(data);
+    EXPECT_EQ(image[1798], 0x00);
+    EXPECT_EQ(image[1799], 0x10);
+    EXPECT_EQ(image[1800], 0x06);
+
+    o.Combo7 = 1;
+    o.Combo8 = 1;
+    o.ComboMod = 1;
+    o.Combo18 = 3;
+    o.Combo2 = 1;
+    o.Combo21 = 2;
+    o.Combo31 = 1;
+    o.Combo15 = 2;
+    o.Combo14 = 5;
+    image = Encoded(data);
+    EXPECT_EQ(image[1798], 0x01 | 0x04 | 0x40);
+    EXPECT_EQ(image[1799], 3 | 8 | 0x10 | 0x80);
+    EXPECT_EQ(image[1800], 1 | 2 | 4 | 16 | 160);
+
+    RadioData back;
+    DecodeImage(image, back, Language::English);
+    EXPECT_EQ(back.options.Combo18, 3);
+    EXPECT_EQ(back.options.Combo21, 2);
+    EXPECT_EQ(back.options.Combo15, 2);
+    EXPECT_EQ(back.options.Combo14, 5);
+    EXPECT_EQ(back.options.Combo33, 0);
+    EXPECT_EQ(back.options.ComboMod, 1);
+    EXPECT_TRUE(back.options.Check13);
+
+    // An index too big for its bits must not spill into the neighbouring field.
+    o.Combo18 = 4;
+    EXPECT_EQ(Encoded(data)[1799] & 0x04, 0);
+}
+
+TEST(SettingsCharacters, PowerOnTextPasswordAndDtmfSlot)
+{
+    RadioData data;
+    data.options.Text31 = "AB1";
+    data.options.Text1 = "12";
+    data.dtmf.Text4 = "123";
+    RadioImage image = Encoded(data);
+    EXPECT_EQ(Bytes(image, kPowerOnText, 6),
+              (std::vector<std::uint8_t>{0x41, 0x42, 0x31, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(image, kPassword, 4), (std::vector<std::uint8_t>{'1', '2', 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(image, kDtmfText, 16), std::vector<std::uint8_t>(16, 0xFF));
+
+    PutBytes(image, kPowerOnText, {0xFF, 0x41, 0xFF, 0x42, 0xFF, 0xFF});
+    PutBytes(image, kDtmfText, {'1', '#', 0xFF, '*'});
+    data.dtmf.Text1[0] = "555";
+    DecodeImage(image, data, Language::English);
+    EXPECT_EQ(data.options.Text31, "AB");
+    EXPECT_EQ(data.options.Text1, "12");
+    EXPECT_EQ(data.dtmf.Text4, "1#*");
+    EXPECT_EQ(data.dtmf.Text1[0], "555");
+}
+
+TEST(SettingsVfo, FrequencyOffsetTonesAndOptions)
+{
+    RadioData data;
+    data.options.Text20 = "438.50000";
+    data.options.Text21 = "10.00000";
+    data.options.Combo22 = 52;
+    data.options.Combo23 = 0;
+    data.options.Combo24 = 2;
+    data.options.Combo29 = 1;
+    const RadioImage image = Encoded(data);
+    EXPECT_EQ(Bytes(image, kVfoFrequency, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x85, 0x43}));
+    EXPECT_EQ(Bytes(image, kVfoOffset, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(Bytes(image, kVfoRxTone, 4), (std::vector<std::uint8_t>{0x23, 0x80, 0xFF, 0xFF}));
+    EXPECT_EQ(image[kVfoOptions], 2 | 4 | 8 | 16 | 32 | 64 | 128);
+
+    RadioData back;
+    back.options.Combo23 = 7;
+    DecodeImage(image, back, Language::Chinese);
+    EXPECT_EQ(back.options.Text20, "438.50000");
+    EXPECT_EQ(back.options.Text21, "10.00000");
+    EXPECT_EQ(back.options.Combo22, 52);
+    EXPECT_EQ(back.options.Combo23, 0);
+    EXPECT_EQ(back.options.Combo24, 2);
+
+    data.options.Text21 = "0.6";
+    EXPECT_EQ(Bytes(Encoded(data), kVfoOffset, 4),
+              (std::vector<std::uint8_t>{0x00, 0x00, 0x06, 0x00}));
+}
+
+TEST(SettingsFm, FrequencyWordsAndSettings)
+{
+    RadioData data;
+    data.fm.channel(1) = "88.80";
+    data.fm.channel(2) = "107.95";
+    data.fm.channel(3) = "88.85";
+    data.fm.channel(4) = "76.00";
+    data.fm.channel(5) = "108.00";
+    data.fm.FmCurrentChannel = 12;
+    data.fm.FmDisplayMode = 1;
+    data.fm.FmStep = 2;
+    data.fm.FmFrequencyText = "";
+    RadioImage image = Encoded(data);
+    EXPECT_EQ(Bytes(image, kFmChannels, 12),
+              (std::vector<std::uint8_t>{0x01, 0x00, 0x02, 0x7F, 0x01, 0x01, 0x00, 0x00, 0x02, 0x80,
+                                         0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(image, kFmSettings, 6),
+              (std::vector<std::uint8_t>{0x0C, 0x01, 0x02, 0xFF, 0xFF, 0xFF}));
+    data.fm.FmFrequencyText = "0";
+    EXPECT_EQ(Bytes(Encoded(data), kFmFrequency, 2), (std::vector<std::uint8_t>{0xFF, 0xFF}));
+    data.fm.FmFrequencyText = "100.10";
+    EXPECT_EQ(Bytes(Encoded(data), kFmFrequency, 2), (std::vector<std::uint8_t>{0x01, 0xE2}));
+
+    PutBytes(image, kFmChannels + 2 * 5, {0x02, 0x81}); // channel 6: 108.05 MHz
+    PutBytes(image, kFmFrequency, {0x00, 0x64});        // 81.00 MHz
+    RadioData back;
+    DecodeImage(image, back, Language::English);
+    EXPECT_EQ(back.fm.channel(1), "88.80");
+    EXPECT_EQ(back.fm.channel(2), "107.95");
+    EXPECT_EQ(back.fm.channel(3), "88.85");
+    EXPECT_EQ(back.fm.channel(4), "76.00");
+    EXPECT_EQ(back.fm.channel(5), "108.00");
+    EXPECT_EQ(back.fm.channel(6), "");
+    EXPECT_EQ(back.fm.channel(7), "");
+    EXPECT_EQ(back.fm.FmCurrentChannel, 12);
+    EXPECT_EQ(back.fm.FmDisplayMode, 1);
+    EXPECT_EQ(back.fm.FmStep, 2);
+    EXPECT_EQ(back.fm.FmFrequencyText, "81.00");
+
+    // Values outside the window's lists are kept and written back as read.
+    image[kFmSettings + 1] = 13;
+    image[kFmSettings + 2] = 200;
+    DecodeImage(image, back, Language::English);
+    EXPECT_EQ(back.fm.FmDisplayMode, 13);
+    EXPECT_EQ(back.fm.FmStep, 200);
+    const RadioImage again = Encoded(back);
+    EXPECT_EQ(again[kFmSettings + 1], 13);
+    EXPECT_EQ(again[kFmSettings + 2], 200);
+}
+
+TEST(SettingsCalibration, ByteOrderOfTheSliders)
+{
+    const RadioData data; // start-up defaults
+    const RadioImage image = Encoded(data);
+    EXPECT_EQ(Bytes(image, kCalibration, 9),
+              (std::vector<std::uint8_t>{208, 160, 116, 218, 218, 160, 160, 124, 124}));
+
+    RadioImage other = image;
+    PutBytes(other, kCalibration, {10, 11, 12, 13, 14, 15, 16, 17, 18});
+    RadioData back;
+    DecodeImage(other, back, Language::English);
+    EXPECT_EQ(back.calibration.values, (std::array<int, 9>{13, 10, 14, 15, 11, 16, 17, 12, 18}));
+}
+
+} // namespace
+} // namespace q731
