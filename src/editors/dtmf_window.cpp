@@ -114,9 +114,11 @@ QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int max
     rules.upperCase = true;
     rules.onEnter = [] {};
     FieldFilter::install(edit, std::move(rules));
-    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) {
+    // The field's text, not the signal's: a paste cleaned by the filter
+    // announces its raw text last.
+    connect(edit, &QLineEdit::textChanged, this, [this, field, edit] {
         if (!m_refreshing)
-            *field = text.toStdString();
+            *field = edit->text().toStdString();
     });
     m_texts.emplace_back(edit, field);
     return edit;

@@ -154,8 +154,8 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
         rules.accept = IsDigit;
         check = &OptionsWindow::checkChannelNumber;
         // A channel number above the last channel becomes the last channel at once.
-        connect(edit, &QLineEdit::textChanged, this, [edit](const QString &now) {
-            if (LeadingNumber(now.toStdString()) > kChannelCount)
+        connect(edit, &QLineEdit::textChanged, this, [edit] {
+            if (LeadingNumber(edit->text().toStdString()) > kChannelCount)
                 edit->setText(QString::number(kChannelCount));
         });
     } else if (text == &F::Text20 || text == &F::Text21) {
@@ -176,9 +176,11 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
     m_texts.emplace_back(edit, text);
 
     if (!check) {
-        connect(edit, &QLineEdit::textChanged, this, [this, text](const QString &now) {
+        // The field's text, not the signal's: a paste cleaned by the filter
+        // announces its raw text last.
+        connect(edit, &QLineEdit::textChanged, this, [this, text, edit] {
             if (!m_refreshing)
-                m_session.data().options.*text = now.toStdString();
+                m_session.data().options.*text = edit->text().toStdString();
         });
         FieldFilter::install(edit, std::move(rules));
         return;
