@@ -28,7 +28,7 @@ public:
     void showOtherPage();
 
 private:
-    QLineEdit *addCodeField(QWidget *frame, const QString &name, int maxLength, std::string *field);
+    QLineEdit *addCodeField(QWidget *frame, const QString &name, int maxLength, std::string *text);
     QComboBox *addList(QWidget *frame, const QString &name, const QStringList &items,
                        int DtmfSettings::*field);
     void refreshFromRecord();

@@ -29,6 +29,14 @@ constexpr double kLowestMHz = 76.0;
 constexpr double kHighestChannelMHz = 107.95;
 constexpr double kBandEndMHz = 108.0;
 
+constexpr int kLargestByte = 255;
+
+constexpr const char *kChannelRangeChinese = "超出频率范围(76-108)，请重输。";
+constexpr const char *kChannelRangeEnglish =
+    "Beyond the scope of frequency(76-108), please input again.";
+constexpr const char *kBoxRangeChinese = "超出频率范围(76-107.95)，请重输。";
+constexpr const char *kBoxRangeEnglish =
+    "Beyond the scope of frequency(76-107.95), please input again.";
 constexpr int kGridLeft = 120;
 constexpr int kGridTop = 120;
 constexpr int kControlsLeft = 5600;
@@ -188,9 +196,8 @@ void FmWindow::endChannelEdit()
         cell->setText(QString());
     } else if (const std::optional<double> f = ParseNumber(text)) {
         if (*f < kLowestMHz || *f > kHighestChannelMHz) {
-            showMessage(m_session.tr2("超出频率范围(76-108)，请重输。",
-                                      "Beyond the scope of frequency(76-108), please input again."),
-                        kChannelMessageLeft, m_message->y());
+            showMessage(m_session.tr2(kChannelRangeChinese, kChannelRangeEnglish),
+                        kChannelMessageLeft, m_message->y(), 1900);
             m_cellEditor->clear();
         } else {
             cell->setText(QString::fromStdString(FormatFmFrequency(text)));
@@ -207,22 +214,19 @@ void FmWindow::leaveFrequencyBox()
     if (text.empty() || !f)
         return;
     if (*f < kLowestMHz || *f >= kBandEndMHz) {
-        showMessage(m_session.tr2("超出频率范围(76-107.95)，请重输。",
-                                  "Beyond the scope of frequency(76-107.95), please input again."),
-                    kControlsLeft, TwipsToPixelsY(kGridTop, this));
+        showMessage(m_session.tr2(kBoxRangeChinese, kBoxRangeEnglish), kControlsLeft,
+                    TwipsToPixelsY(kGridTop, this), 3800);
         m_frequency->clear();
         return;
     }
     m_frequency->setText(QString::fromStdString(FormatFmFrequency(text)));
 }
 
-void FmWindow::showMessage(const QString &text, int leftTwips, int topPixels)
+void FmWindow::showMessage(const QString &text, int leftTwips, int topPixels, int widthTwips)
 {
     m_message->setText(text);
-    m_message->setGeometry(TwipsToPixelsX(leftTwips, this), topPixels, TwipsToPixelsX(1900, this),
-                           TwipsToPixelsY(750, this));
-    if (leftTwips == kControlsLeft)
-        m_message->resize(TwipsToPixelsX(3800, this), TwipsToPixelsY(700, this));
+    m_message->setGeometry(TwipsToPixelsX(leftTwips, this), topPixels,
+                           TwipsToPixelsX(widthTwips, this), TwipsToPixelsY(750, this));
     m_message->show();
     m_message->raise();
 }
@@ -253,8 +257,8 @@ void FmWindow::ok()
     if (m_frequencyPending)
         leaveFrequencyBox();
     FmSettings &fm = m_session.data().fm;
-    fm.FmCurrentChannel =
-        std::clamp(static_cast<int>(LeadingNumber(m_channel->currentText().toStdString())), 0, 255);
+    fm.FmCurrentChannel = std::clamp(
+        static_cast<int>(LeadingNumber(m_channel->currentText().toStdString())), 0, kLargestByte);
     fm.FmDisplayMode = m_display->currentIndex();
     fm.FmStep = m_step->currentIndex();
     fm.FmFrequencyText = m_frequency->text().toStdString();

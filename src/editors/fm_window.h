@@ -38,7 +38,7 @@ private:
     void beginChannelEdit(int row);
     void endChannelEdit();
     void leaveFrequencyBox();
-    void showMessage(const QString &text, int leftTwips, int topPixels);
+    void showMessage(const QString &text, int leftTwips, int topPixels, int widthTwips);
     void hideWindow();
 
     QTableWidget *m_grid = nullptr;    // MSFGrid

@@ -24,7 +24,8 @@ HiddenModeLabels::HiddenModeLabels(Session &session, QWidget *window)
 {
     for (std::size_t mode = 0; mode < 3; ++mode) {
         for (std::size_t k = 0; k < 3; ++k) {
-            QLabel *label = window->findChild<QLabel *>(QString::fromLatin1(LabelNames()[mode][k]));
+            const QString name = QString::fromLatin1(LabelNames()[mode][k]);
+            QLabel *label = window->findChild<QLabel *>(name);
             m_labels[mode][k] = label;
             if (label)
                 label->installEventFilter(this);

@@ -160,9 +160,9 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
         });
     } else if (text == &F::Text20 || text == &F::Text21) {
         rules.accept = IsDigitOrPoint;
-        edit->setMaxLength(text == &F::Text20 ? 9 : 8);
-        check =
-            text == &F::Text20 ? &OptionsWindow::checkVfoFrequency : &OptionsWindow::checkVfoOffset;
+        const bool frequency = text == &F::Text20;
+        edit->setMaxLength(frequency ? 9 : 8);
+        check = frequency ? &OptionsWindow::checkVfoFrequency : &OptionsWindow::checkVfoOffset;
     } else if (text == &F::Text1) {
         rules.accept = IsDigit;
         edit->setMaxLength(4);
