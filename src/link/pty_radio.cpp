@@ -125,9 +125,9 @@ void PtyRadio::readProgram()
 
 void PtyRadio::enqueue(Pending pending)
 {
-    const auto later = std::upper_bound(
-        m_pending.begin(), m_pending.end(), pending.due,
-        [](Clock::time_point due, const Pending &p) { return due < p.due; });
+    const auto later =
+        std::upper_bound(m_pending.begin(), m_pending.end(), pending.due,
+                         [](Clock::time_point due, const Pending &p) { return due < p.due; });
     m_pending.insert(later, std::move(pending));
 }
 
@@ -205,8 +205,8 @@ void PtyRadio::arm(Clock::time_point when)
 {
     if (m_alarmFd >= 0) {
 #ifdef __linux__
-        const auto since = std::chrono::duration_cast<std::chrono::nanoseconds>(
-            when.time_since_epoch());
+        const auto since =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch());
         itimerspec spec{};
         spec.it_value.tv_sec = static_cast<time_t>(since.count() / 1'000'000'000);
         spec.it_value.tv_nsec = static_cast<long>(since.count() % 1'000'000'000);

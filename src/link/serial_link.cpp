@@ -49,8 +49,8 @@ SerialLink::OpenError SerialLink::classify(QSerialPort::SerialPortError error,
 #ifdef Q_OS_UNIX
         // The driver says "permission" also for a port that another program
         // holds; only the file's own rights tell the two apart.
-        if (::access(QFileInfo(device).absoluteFilePath().toLocal8Bit().constData(),
-                     R_OK | W_OK) != 0 &&
+        if (::access(QFileInfo(device).absoluteFilePath().toLocal8Bit().constData(), R_OK | W_OK) !=
+                0 &&
             errno == EACCES)
             return OpenError::PermissionDenied;
 #else

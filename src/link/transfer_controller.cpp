@@ -29,8 +29,8 @@ TransferController::TransferController(Session &session, SerialLink &link, PortC
     connect(&m_link, &SerialLink::finished, this, &TransferController::linkFinished);
     // Message boxes run an event loop of their own; they wait until the
     // receive handler that ended the step has returned.
-    connect(&m_link, &SerialLink::bandOverrideQuestion, this,
-            &TransferController::askBandOverride, Qt::QueuedConnection);
+    connect(&m_link, &SerialLink::bandOverrideQuestion, this, &TransferController::askBandOverride,
+            Qt::QueuedConnection);
 }
 
 bool TransferController::isBusy() const
