@@ -26,6 +26,9 @@ public:
     QLabel *label() const { return m_label; }
     QProgressBar *bar() const { return m_bar; }
 
+    // Escape must not take the window away while the transfer goes on.
+    void reject() override {}
+
 private:
     QLabel *m_label = nullptr;
     QProgressBar *m_bar = nullptr;
