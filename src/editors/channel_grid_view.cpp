@@ -52,8 +52,7 @@ void ChannelGridView::mousePressEvent(QMouseEvent *event)
                         event->globalPosition(), Qt::LeftButton, Qt::NoButton, event->modifiers());
     QTableView::mouseReleaseEvent(&release);
     m_releaseSent = true;
-    if (indexAt(event->position().toPoint()).isValid())
-        emit cellClicked();
+    m_pressOnCell = indexAt(event->position().toPoint()).isValid();
 }
 
 void ChannelGridView::mouseMoveEvent(QMouseEvent *event)
@@ -67,6 +66,10 @@ void ChannelGridView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_releaseSent && event->button() == Qt::LeftButton) {
         m_releaseSent = false;
+        // The click completes with the user's release: an editor opened on
+        // the press would see that release (a list would close at once).
+        if (m_pressOnCell)
+            emit cellClicked();
         return;
     }
     QTableView::mouseReleaseEvent(event);

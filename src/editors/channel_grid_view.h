@@ -36,6 +36,7 @@ public:
 
 private:
     bool m_releaseSent = false;
+    bool m_pressOnCell = false;
 };
 
 } // namespace q731

@@ -11,6 +11,8 @@
 #include "ui/subclass.h"
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -408,7 +410,8 @@ bool ChannelWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         auto *list = qobject_cast<QComboBox *>(watched);
-        if (list && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        if (list && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            !list->view()->window()->isAncestorOf(QApplication::focusWidget()))
             list->hide();
     }
     return EditorWindow::eventFilter(watched, event);

@@ -148,8 +148,12 @@ int cScrollBars::Min(int eBar) const
 
 void cScrollBars::setMin(int eBar, int value)
 {
-    if (validBar(eBar))
-        m_bars[eBar]->setMinimum(value);
+    if (!validBar(eBar))
+        return;
+    // A value pushed along by the new minimum is not the user's scrolling.
+    m_quiet = true;
+    m_bars[eBar]->setMinimum(value);
+    m_quiet = false;
 }
 
 // The bar's own maximum is already the range maximum less the page size.
@@ -203,7 +207,7 @@ void cScrollBars::setSmallChange(int eBar, int value)
 
 void cScrollBars::report(int eBar, bool scrolling)
 {
-    if (!validBar(eBar) || m_bars[eBar]->value() == m_reported[eBar])
+    if (m_quiet || !validBar(eBar) || m_bars[eBar]->value() == m_reported[eBar])
         return;
     if (scrolling)
         emit Scroll(eBar);

@@ -84,6 +84,7 @@ private:
     int m_orientation = 2;
     int m_style = 0;
     int m_wheelLines = 3;
+    bool m_quiet = false;
 };
 
 } // namespace q731
