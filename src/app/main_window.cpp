@@ -13,6 +13,8 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "files/file_commands.h"
+#include "files/file_drop.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -85,6 +87,10 @@ MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *
     m_portPanel->setText(QStringLiteral("COM: ") + m_portList->currentText());
     m_wheelGuard = new WheelGuard(this);
     m_wheelGuard->attach(m_bandBox);
+
+    m_fileCommands = new FileCommands(m_session, this, this);
+    connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
+    new DatFileDrop(*m_fileCommands, this);
 
     connect(&m_session, &Session::hiddenModeChanged, this,
             [this](HiddenMode mode, bool on) { hiddenModeChanged(static_cast<int>(mode), on); });
@@ -333,9 +339,15 @@ void MainWindow::newFile()
     m_session.notifyOptionsChanged();
 }
 
-void MainWindow::openFile() {}
+void MainWindow::openFile()
+{
+    m_fileCommands->open();
+}
 
-void MainWindow::saveFile() {}
+void MainWindow::saveFile()
+{
+    m_fileCommands->save();
+}
 
 void MainWindow::printReport() {}
 

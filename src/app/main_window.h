@@ -19,6 +19,7 @@ class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
 class EditorWindow;
+class FileCommands;
 class FmWindow;
 class LanguageStore;
 class OptionsWindow;
@@ -46,6 +47,7 @@ public:
     OptionsWindow *optionsWindow() const { return m_form3; }
     CalibrationWindow *calibrationWindow() const { return m_form4; }
     FmWindow *fmWindow() const { return m_form5; }
+    FileCommands *fileCommands() const { return m_fileCommands; }
     QAction *action(const char *objectName) const;
 
     // The windows that ApplyCaptions sets, in its order.
@@ -97,6 +99,7 @@ private:
     OptionsWindow *m_form3 = nullptr;
     CalibrationWindow *m_form4 = nullptr;
     FmWindow *m_form5 = nullptr;
+    FileCommands *m_fileCommands = nullptr;
     DoubleClickGate m_modeGates[3];
     bool m_closing = false;
 };
