@@ -15,6 +15,7 @@
 #include "editors/options_window.h"
 #include "files/file_commands.h"
 #include "files/file_drop.h"
+#include "print/print_preview.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -349,7 +350,10 @@ void MainWindow::saveFile()
     m_fileCommands->save();
 }
 
-void MainWindow::printReport() {}
+void MainWindow::printReport()
+{
+    ShowPrintPreview(m_session, this, {m_form1, m_form3, m_form4});
+}
 
 void MainWindow::readRadio() {}
 
