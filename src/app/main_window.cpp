@@ -16,6 +16,9 @@
 #include "files/file_commands.h"
 #include "files/file_drop.h"
 #include "print/print_preview.h"
+#include "link/port_chooser.h"
+#include "link/serial_link.h"
+#include "link/transfer_controller.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -84,8 +87,11 @@ MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *
     m_session.setMessageBoxOwner(m_form1);
     for (int port = 1; port <= 16; ++port)
         m_portList->addItem(QString::number(port));
+    m_link = new SerialLink(this);
+    m_portChooser = new PortChooser(m_session, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
+    m_transfers = new TransferController(m_session, *m_link, *m_portChooser, *m_form1, *this, this);
     m_portList->setCurrentIndex(0);
-    m_portPanel->setText(QStringLiteral("COM: ") + m_portList->currentText());
+    m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
     m_wheelGuard->attach(m_bandBox);
 
@@ -355,9 +361,15 @@ void MainWindow::printReport()
     ShowPrintPreview(m_session, this, {m_form1, m_form3, m_form4});
 }
 
-void MainWindow::readRadio() {}
+void MainWindow::readRadio()
+{
+    m_transfers->read();
+}
 
-void MainWindow::writeRadio() {}
+void MainWindow::writeRadio()
+{
+    m_transfers->write();
+}
 
 void MainWindow::showPortList()
 {

@@ -23,6 +23,9 @@ class FileCommands;
 class FmWindow;
 class LanguageStore;
 class OptionsWindow;
+class PortChooser;
+class SerialLink;
+class TransferController;
 class Session;
 class WheelGuard;
 
@@ -48,6 +51,9 @@ public:
     CalibrationWindow *calibrationWindow() const { return m_form4; }
     FmWindow *fmWindow() const { return m_form5; }
     FileCommands *fileCommands() const { return m_fileCommands; }
+    SerialLink *serialLink() const { return m_link; }
+    PortChooser *portChooser() const { return m_portChooser; }
+    TransferController *transfers() const { return m_transfers; }
     QAction *action(const char *objectName) const;
 
     // The windows that ApplyCaptions sets, in its order.
@@ -100,6 +106,9 @@ private:
     CalibrationWindow *m_form4 = nullptr;
     FmWindow *m_form5 = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    SerialLink *m_link = nullptr;
+    PortChooser *m_portChooser = nullptr;
+    TransferController *m_transfers = nullptr;
     DoubleClickGate m_modeGates[3];
     bool m_closing = false;
 };

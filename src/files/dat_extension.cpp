@@ -1,18 +1,18 @@
 #include "dat_extension.h"
 
+#include "files/dtmf_block.h"
+
 namespace q731 {
 
-// The DTMF settings are the only ones the image does not hold; their block
-// is not part of this build yet, so files are written without an extension
-// and an extension found in a file is left unread.
-std::vector<std::uint8_t> DatExtensionOf(const RadioData &)
+// The DTMF settings are the only ones the image has no room for.
+std::vector<std::uint8_t> DatExtensionOf(const RadioData &data)
 {
-    return {};
+    return EncodeDtmfBlock(data.dtmf);
 }
 
-bool ApplyDatExtension(const std::vector<std::uint8_t> &, RadioData &)
+bool ApplyDatExtension(const std::vector<std::uint8_t> &extension, RadioData &data)
 {
-    return false;
+    return DecodeDtmfBlock(extension, data.dtmf);
 }
 
 } // namespace q731

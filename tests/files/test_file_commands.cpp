@@ -1,13 +1,17 @@
 #include "test_program.h"
 
 #include "files/dat_file.h"
+#include "files/dtmf_block.h"
 #include "files/file_drop.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +81,8 @@ class FileCommandsTest : public QObject
     Q_OBJECT
 private slots:
     void saveWritesHeaderAndImageAndOpenBringsThemBack();
+    void fileWithoutExtensionKeepsTheDtmfSettings();
+    void newResetsThreeWindowsAndKeepsFmAndCalibration();
     void openOfAnotherModelChangesNothing_data();
     void openOfAnotherModelChangesNothing();
     void fileSystemFailuresAreToldAndChangeNothing_data();
@@ -94,6 +100,16 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     program.window->fileCommands()->setProgramFolder(dir.path());
     program.window->bandBox()->selectBand(3);
     EditSomething(program.session.data());
+    program.session.notifyOptionsChanged();
+    program.session.data().dtmf.Text2 = "123A";
+    program.session.data().dtmf.Combo17 = 3;
+    program.session.notifyDtmfChanged();
+    // Typed but not yet committed by leaving the field: Save takes it.
+    auto *text31 = program.window->optionsWindow()->findChild<QLineEdit *>("Text31");
+    program.window->showEditor(program.window->optionsWindow());
+    text31->setFocus();
+    text31->selectAll();
+    QTest::keyClicks(text31, "xy-9");
     const RadioData saved = program.session.data();
 
     const QString path = dir.filePath("radio.dat");
@@ -104,10 +120,15 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     QVERIFY(program.boxes.isEmpty());
 
     const QByteArray file = FileBytes(path);
-    QCOMPARE(file.size(), 3120);
+    // The 3,120 bytes of the format, then this program's DTMF block.
+    QCOMPARE(file.size(), 3120 + int(kDtmfBlockSize));
     QCOMPARE(file.left(16), QByteArray("ZQT-7V\xFF\xFF\xFF\xFFV0100\xFF"));
     QCOMPARE(file.mid(16, 32), QByteArray(32, '\xFF'));
-    QCOMPARE(file.mid(48), ImageBytes(program.session.image()));
+    QCOMPARE(file.mid(48, 3072), ImageBytes(program.session.image()));
+    const std::vector<std::uint8_t> block = EncodeDtmfBlock(program.session.data().dtmf);
+    QCOMPARE(file.mid(3120),
+             QByteArray(reinterpret_cast<const char *>(block.data()), int(block.size())));
+    QCOMPARE(program.session.data().options.Text31, std::string("XY-9"));
     // The edited values are in the image, not only in the records.
     QCOMPARE(static_cast<unsigned char>(file.at(48 + 2033)), 77);
 
@@ -117,16 +138,22 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     program.session.data().channels.ClearAll();
     program.session.data().calibration.values[4] = 1;
     program.session.data().fm.channel(2).clear();
+    program.session.data().dtmf.StartForm();
     program.session.image().fill(0);
     program.window->showEditor(program.window->fmWindow());
     ClickTool(program, "TOpen");
     QVERIFY(program.boxes.isEmpty()); // the file's band is taken without a question
-    QCOMPARE(ImageBytes(program.session.image()), file.mid(48));
+    QCOMPARE(ImageBytes(program.session.image()), file.mid(48, 3072));
     const RadioData &opened = program.session.data();
     QCOMPARE(opened.channels.FrequencyTexts, saved.channels.FrequencyTexts);
     QCOMPARE(opened.channels.ChannelNames, saved.channels.ChannelNames);
     QCOMPARE(opened.options.Combo5, 7);
-    QCOMPARE(opened.options.Text31, std::string("AB-1"));
+    QCOMPARE(opened.options.Text31, std::string("XY-9"));
+    QCOMPARE(text31->text(), QStringLiteral("XY-9"));
+    QCOMPARE(opened.dtmf.Text2, std::string("123A"));
+    QCOMPARE(opened.dtmf.Combo17, 3);
+    QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text2")->text(),
+             QStringLiteral("123A"));
     QCOMPARE(opened.fm.channel(2), std::string("98.10"));
     QCOMPARE(opened.calibration.values, saved.calibration.values);
     QCOMPARE(program.session.bandIndex(), 3);
@@ -139,6 +166,74 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     program.dialogs->answer = again;
     ClickTool(program, "TSave");
     QCOMPARE(FileBytes(again), file);
+}
+
+void FileCommandsTest::fileWithoutExtensionKeepsTheDtmfSettings()
+{
+    QTemporaryDir dir;
+    Program program;
+    program.session.data().dtmf.Text3 = "777";
+    program.session.notifyDtmfChanged();
+    const QString path = dir.filePath("plain.dat");
+    QVERIFY(program.window->fileCommands()->savePath(path));
+    QFile plain(path);
+    QVERIFY(plain.resize(3120));
+    const QString damaged = dir.filePath("damaged.dat");
+    QByteArray bytes = FileBytes(path) + QByteArray(int(kDtmfBlockSize), '\x01');
+    WriteBytes(damaged, bytes);
+
+    program.session.data().dtmf.Text3 = "55";
+    program.session.notifyDtmfChanged();
+    for (const QString &name : {path, damaged}) {
+        QVERIFY(program.window->fileCommands()->openPath(name));
+        QCOMPARE(program.session.data().dtmf.Text3, std::string("55"));
+        QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text3")->text(),
+                 QStringLiteral("55"));
+    }
+    QVERIFY(program.boxes.isEmpty());
+}
+
+void FileCommandsTest::newResetsThreeWindowsAndKeepsFmAndCalibration()
+{
+    Program program;
+    RadioData &data = program.session.data();
+    EditSomething(data);
+    data.dtmf.Text2 = "999";
+    program.session.notifyOptionsChanged();
+    program.session.notifyDtmfChanged();
+    program.session.notifyChannelsChanged();
+    program.session.notifyFmChanged();
+    program.session.notifyCalibrationChanged();
+    auto *squelch = program.window->optionsWindow()->findChild<QComboBox *>("Combo5");
+    auto *aniStart = program.window->dtmfWindow()->findChild<QLineEdit *>("Text2");
+    auto *slider = program.window->calibrationWindow()->findChild<QSlider *>("Slider1(4)");
+    QCOMPARE(squelch->currentIndex(), 7);
+    QCOMPARE(aniStart->text(), QStringLiteral("999"));
+    QCOMPARE(slider->value(), 77);
+
+    program.answers = {IdCancel};
+    ClickTool(program, "TNew");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text, QStringLiteral("未保存的数据将会丢失，确定吗？"));
+    QCOMPARE(program.boxes.front().caption, QStringLiteral("注意"));
+    QCOMPARE(squelch->currentIndex(), 7);
+    QCOMPARE(aniStart->text(), QStringLiteral("999"));
+    QCOMPARE(data.channels.rx(5), std::string("435.12500"));
+    QCOMPARE(program.session.bandIndex(), 0);
+
+    program.answers = {IdOk};
+    ClickTool(program, "TNew");
+    QCOMPARE(program.boxes.size(), 2); // the band changes without its question
+    QCOMPARE(program.window->bandBox()->currentIndex(), 3);
+    QCOMPARE(program.session.bandIndex(), 3);
+    QCOMPARE(squelch->currentIndex(), 4);
+    QCOMPARE(program.window->optionsWindow()->findChild<QLineEdit *>("Text20")->text(),
+             QStringLiteral("435.00000"));
+    QVERIFY(aniStart->text().isEmpty());
+    QVERIFY(data.channels.rx(5).empty());
+    QCOMPARE(data.fm.channel(2), std::string("98.10"));
+    QCOMPARE(slider->value(), 77);
+    QCOMPARE(data.calibration.values[4], 77);
 }
 
 void FileCommandsTest::openOfAnotherModelChangesNothing_data()

@@ -1,0 +1,180 @@
+// The protocol against the radio simulator, in process: every chunk the
+// simulator puts on the line is one receive event, and the watchdog ticks only
+// while the line is quiet.
+
+#include "link/link_protocol.h"
+#include "link/radio_simulator.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+using namespace q731;
+
+namespace {
+
+using Outcome = LinkProtocol::Outcome;
+
+struct Session
+{
+    Outcome outcome = Outcome::None;
+    int ticks = 0;
+    std::vector<Outcome> events; // outcomes other than None, in order
+};
+
+Session drive(LinkProtocol &pc, RadioSimulator &radio, LinkProtocol::Step step)
+{
+    Session s;
+    bool portOpen = true;
+    std::deque<RadioSimulator::Chunk> line;
+    while (s.ticks < 1000) {
+        if (step.outcome != Outcome::None)
+            s.events.push_back(step.outcome);
+        if (portOpen && !step.send.empty()) {
+            for (auto &chunk : radio.feed(step.send))
+                line.push_back(std::move(chunk));
+        }
+        if (step.closePort) {
+            portOpen = false;
+            line.clear();
+        }
+        if (step.endsTransfer()) {
+            s.outcome = step.outcome;
+            return s;
+        }
+        if (!line.empty()) {
+            step = pc.feed(line.front());
+            line.pop_front();
+        } else {
+            step = pc.tick();
+            ++s.ticks;
+        }
+    }
+    ADD_FAILURE() << "the transfer never ended";
+    return s;
+}
+
+RadioImage encodedImage()
+{
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    return image;
+}
+
+void fillMemory(RadioSimulator &radio)
+{
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        radio.memory()[i] = static_cast<std::uint8_t>(i ^ (i >> 8) ^ 0x5A);
+}
+
+TEST(LinkSession, ReadFetchesTheWholeMemory)
+{
+    for (bool split : {false, true}) {
+        RadioSimulator radio(6);
+        fillMemory(radio);
+        radio.faults().splitReplies = split;
+        LinkProtocol pc;
+        const Session s = drive(pc, radio, pc.startRead());
+        EXPECT_EQ(s.outcome, Outcome::ReadCompleted);
+        EXPECT_EQ(s.ticks, 0);
+        EXPECT_TRUE(std::equal(radio.memory().begin(), radio.memory().end(), pc.image().begin()));
+        EXPECT_EQ(radio.blocksServed(), 192);
+        EXPECT_TRUE(radio.writtenAddresses().empty());
+        EXPECT_EQ(radio.endsReceived(), 1);
+        EXPECT_FALSE(radio.inSession());
+    }
+}
+
+TEST(LinkSession, WriteLeavesTheImageAndSparesTheGap)
+{
+    const RadioImage image = encodedImage();
+    for (bool calibration : {false, true}) {
+        for (bool split : {false, true}) {
+            SCOPED_TRACE(testing::Message() << calibration << split);
+            RadioSimulator radio(2);
+            radio.memory().fill(0xA5);
+            radio.faults().splitReplies = split;
+            LinkProtocol pc;
+            const Session s = drive(pc, radio, pc.startWrite(image, 2, false, calibration));
+            ASSERT_EQ(s.outcome, Outcome::WriteCompleted);
+            EXPECT_EQ(radio.endsReceived(), 1);
+            for (int i = 0; i < 3072; ++i) {
+                const bool spared =
+                    (i >= 1984 && i < 2032) || (i >= 2032 && i < 2048 && !calibration);
+                ASSERT_EQ(radio.memory()[i], spared ? 0xA5 : image[i]) << i;
+            }
+            const auto &written = radio.writtenAddresses();
+            EXPECT_EQ(written.size(), calibration ? 192u : 191u);
+            EXPECT_EQ(written.front(), 0x0000);
+            EXPECT_EQ(written.back(), 0x0C20);
+            EXPECT_EQ(std::count(written.begin(), written.end(), 0x07F0), calibration ? 1 : 0);
+            EXPECT_TRUE(std::is_sorted(written.begin(), written.end()));
+            EXPECT_TRUE(std::none_of(written.begin(), written.end(),
+                                     [](int a) { return a >= 0x07C0 && a < 0x07F0; }));
+        }
+    }
+}
+
+TEST(LinkSession, FaultsEndInTheCommunicationError)
+{
+    struct Case
+    {
+        const char *name;
+        bool write;
+        std::function<void(RadioSimulator &)> fault;
+        int step;
+    };
+    const Case cases[] = {
+        {"silent", false, [](RadioSimulator &r) { r.faults().silent = true; }, 1},
+        {"wrong model", false, [](RadioSimulator &r) { r.setModel("ZQT-7A"); }, 2},
+        {"wrong model", true, [](RadioSimulator &r) { r.setModel("ZQT-7A"); }, 2},
+        {"no second ACK", false, [](RadioSimulator &r) { r.faults().omitSecondAck = true; }, 2},
+        {"wrong lead", false, [](RadioSimulator &r) { r.faults().wrongDataLead = true; }, 3},
+        {"noise", false, [](RadioSimulator &r) { r.faults().noise = 0x00; }, 2},
+        {"noise", true,
+         [](RadioSimulator &r) {
+             r.faults().noise = 0x00;
+             r.faults().splitReplies = true;
+         },
+         2},
+        // Block 9 is served at step 12; the cable goes before the radio's ACK.
+        {"pulled", false, [](RadioSimulator &r) { r.faults().stopAfterBlocks = 10; }, 12},
+        {"pulled", true, [](RadioSimulator &r) { r.faults().stopAfterBlocks = 130; }, 134},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << (c.write ? " write" : " read"));
+        RadioSimulator radio(0);
+        c.fault(radio);
+        LinkProtocol pc;
+        const Session s = drive(
+            pc, radio, c.write ? pc.startWrite(encodedImage(), 0, false, true) : pc.startRead());
+        EXPECT_EQ(s.outcome, Outcome::Timeout);
+        EXPECT_EQ(s.events, std::vector<Outcome>{Outcome::Timeout});
+        EXPECT_EQ(s.ticks, 62);
+        EXPECT_EQ(c.write ? pc.writeStep() : pc.readStep(), c.step);
+    }
+}
+
+TEST(RadioSimulator, TakesPiecesAndDropsFramesPastItsMemory)
+{
+    RadioSimulator radio(3);
+    EXPECT_TRUE(radio.feed(std::vector<std::uint8_t>{'P', 'R', 'O'}).empty());
+    EXPECT_EQ(
+        radio.feed(std::vector<std::uint8_t>{'G', 'R', 'A', 'M', 0x02}),
+        (std::vector<RadioSimulator::Chunk>{{0x06}, {'Z', 'Q', 'T', '-', '7', 'V', 0x03, 0x00}}));
+    EXPECT_EQ(radio.feed(std::vector<std::uint8_t>{0x06}).size(), 1u);
+
+    std::vector<std::uint8_t> frame{0x57, 0x0B, 0xF8, 0x10};
+    frame.resize(20, 0x33);
+    EXPECT_EQ(radio.feed(frame), std::vector<RadioSimulator::Chunk>{{0x06}});
+    EXPECT_EQ(radio.memory()[0x0BF7], 0x00);
+    EXPECT_EQ(radio.memory()[0x0BF8], 0x33);
+    EXPECT_EQ(radio.memory()[0x0BFF], 0x33);
+    EXPECT_EQ(radio.writtenAddresses(), std::vector<int>{0x0BF8});
+    EXPECT_TRUE(radio.feed(std::vector<std::uint8_t>{0x45, 0x02}).empty());
+    EXPECT_FALSE(radio.inSession());
+}
+
+} // namespace
