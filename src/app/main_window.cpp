@@ -358,6 +358,10 @@ void MainWindow::saveFile()
 
 void MainWindow::printReport()
 {
+    // A field still being typed in is printed as it will be kept.
+    for (EditorWindow *editor :
+         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
+        editor->commitPendingEdits();
     ShowPrintPreview(m_session, this, {m_form1, m_form3, m_form4});
 }
 
