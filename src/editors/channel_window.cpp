@@ -1,16 +1,420 @@
 #include "channel_window.h"
 
+#include "app/captions.h"
+#include "app/message_box.h"
+#include "app/session.h"
+#include "editors/channel_field_editors.h"
+#include "editors/channel_grid_model.h"
+#include "editors/channel_grid_view.h"
+#include "image/tones.h"
+#include "ui/scroll_bars.h"
+#include "ui/subclass.h"
+#include "ui/twips.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <set>
+
 namespace q731 {
+
+namespace {
+
+using namespace GridColumn;
+
+constexpr std::array<int, kGridColumns> kColumnTwips = {600,  1100, 1100, 1200, 1200, 600,
+                                                        1400, 900,  700,  1000, 900,  1400};
+constexpr int kGridHeightTwips = 6800;
+constexpr int kFirstCombo5 = 5;
+constexpr int kLastCombo5 = 11;
+
+QString Combo5Name(int column)
+{
+    return QStringLiteral("Combo5(%1)").arg(column);
+}
+
+std::vector<std::string> ItemTexts(const QComboBox *list)
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < list->count(); ++i)
+        items.push_back(list->itemText(i).toStdString());
+    return items;
+}
+
+} // namespace
 
 ChannelWindow::ChannelWindow(Session &session, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form1"), parent)
 {
+    const QStringList title = CaptionTexts(objectName(), QString(), session.language());
+    setWindowTitle(title.isEmpty() ? QString() : title.front());
+    createGrid();
+    createEditors();
+    StartSelectors();
+
+    m_gridHook = new SubClassGrid(this);
+    (void)m_gridHook->HookGrid(m_grid->viewport());
+    (void)m_gridHook->HookGrid(m_grid->verticalScrollBar());
+    connect(m_gridHook, &SubClassGrid::MouseWheel, this,
+            [this](int rotation, int, int) { gridWheel(rotation); });
+
+    m_scrollBars = new cScrollBars(this);
+    m_scrollBars->Create(this);
+    m_scrollBars->setSmallChange(cScrollBars::Vertical, 2);
+    connect(m_scrollBars, &cScrollBars::Change, this, &ChannelWindow::movePanel);
+    connect(m_scrollBars, &cScrollBars::Scroll, this, &ChannelWindow::movePanel);
+
+    connect(&m_session, &Session::channelsChanged, this, [this] {
+        closeEditorsWithoutCommit();
+        m_model->setGrid(shownLists());
+    });
+    m_model->setGrid(shownLists());
+    resize(sizeHint());
 }
 
-void ChannelWindow::readGridIntoTable() {}
+ChannelWindow::~ChannelWindow()
+{
+    // The hook and the bars detach from widgets that are still alive.
+    delete m_gridHook;
+    delete m_scrollBars;
+}
 
-void ChannelWindow::fillGridFromTable() {}
+QSize ChannelWindow::sizeHint() const
+{
+    return {TwipsToPixelsX(13000, this), TwipsToPixelsY(7200, this)};
+}
 
-void ChannelWindow::hideTextEditors() {}
+void ChannelWindow::createGrid()
+{
+    m_panel = new QWidget(this);
+    m_panel->setObjectName(QStringLiteral("picClient"));
+    m_grid = new ChannelGridView(m_panel);
+    m_model = new ChannelGridModel(m_session, this);
+    m_grid->setModel(m_model);
+
+    int width = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kGridColumns; ++column) {
+        const int pixels = TwipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)], this);
+        m_grid->setColumnWidth(column, pixels);
+        width += pixels;
+    }
+    m_grid->verticalHeader()->setDefaultSectionSize(
+        std::max(TwipsToPixelsY(255, this), m_grid->fontMetrics().height() + 4));
+    m_grid->setGeometry(0, 0, width, TwipsToPixelsY(kGridHeightTwips, this));
+    // The panel reaches two pixels beyond the grid.
+    m_panel->setGeometry(0, 0, m_grid->width() + 2, m_grid->height() + 2);
+
+    connect(m_grid, &ChannelGridView::cellClicked, this, &ChannelWindow::Grid1_Click);
+    connect(m_grid, &ChannelGridView::deleteRequested, this, &ChannelWindow::deleteSelectedRows);
+    connect(m_grid, &ChannelGridView::copyRequested, this, &ChannelWindow::copySelectedRows);
+    connect(m_grid, &ChannelGridView::pasteRequested, this, &ChannelWindow::pasteRows);
+    // Scrolling takes the focus to the grid, which closes an open editor.
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { m_grid->setFocus(Qt::OtherFocusReason); });
+}
+
+void ChannelWindow::createEditors()
+{
+    m_text1 = new ChannelTextBox(ChannelTextBox::Frequency, m_panel);
+    m_text2 = new ChannelTextBox(ChannelTextBox::Name, m_panel);
+    for (ChannelTextBox *box : {m_text1, m_text2}) {
+        connect(box, &ChannelTextBox::enterPressed, this,
+                [this] { m_grid->setFocus(Qt::OtherFocusReason); });
+    }
+    connect(m_text1, &ChannelTextBox::lostFocus, this, &ChannelWindow::Text1_LostFocus);
+    connect(m_text2, &ChannelTextBox::lostFocus, this, &ChannelWindow::Text2_LostFocus);
+    connect(m_text2, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (m_text2Open)
+            m_model->commitName(m_currentRow, text);
+    });
+
+    const Language language = m_session.language();
+    m_combo1 = new QComboBox(m_panel);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    for (int i = 0; i < kToneCount; ++i)
+        m_combo1->addItem(QString::fromStdString(ToneListEntry(i, language)));
+    for (int column = kFirstCombo5; column <= kLastCombo5; ++column) {
+        auto *list = new QComboBox(m_panel);
+        list->setObjectName(Combo5Name(column));
+        list->addItems(CaptionTexts(objectName(), Combo5Name(column), language));
+        m_combo5[static_cast<std::size_t>(column - kFirstCombo5)] = list;
+    }
+    for (QComboBox *list : m_combo5) {
+        list->hide();
+        list->installEventFilter(this);
+        connect(list, &QComboBox::activated, this,
+                [this, list](int index) { listChosen(list, index); });
+    }
+    m_combo1->hide();
+    m_combo1->installEventFilter(this);
+    connect(m_combo1, &QComboBox::activated, this,
+            [this](int index) { listChosen(m_combo1, index); });
+}
+
+void ChannelWindow::StartSelectors()
+{
+    m_combo1->setCurrentIndex(0);
+    for (QComboBox *list : m_combo5)
+        list->setCurrentIndex(1);
+}
+
+GridLists ChannelWindow::shownLists() const
+{
+    GridLists lists;
+    lists.tones = ItemTexts(m_combo1);
+    for (int column = kFirstOption; column <= kLastList; ++column)
+        lists.options[static_cast<std::size_t>(column - kFirstOption)] =
+            ItemTexts(m_combo5[static_cast<std::size_t>(column - kFirstCombo5)]);
+    return lists;
+}
+
+QComboBox *ChannelWindow::listOf(int column) const
+{
+    if (column == RxTone || column == TxTone)
+        return m_combo1;
+    if (column >= kFirstOption && column <= kLastList)
+        return m_combo5[static_cast<std::size_t>(column - kFirstCombo5)];
+    return nullptr;
+}
+
+QRect ChannelWindow::cellRect(int row, int column) const
+{
+    const QRect cell = m_grid->visualRect(m_model->cellIndex(row, column));
+    return cell.translated(m_grid->viewport()->mapTo(m_panel, QPoint(0, 0)));
+}
+
+void ChannelWindow::Grid1_Click()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = ChannelGridModel::gridRow(current);
+    int column = current.column();
+    m_currentRow = row;
+    m_currentColumn = column;
+    // The channel numbers are the grid's fixed column: they select rows (for
+    // copying and deleting) and open nothing.
+    if (column == Number)
+        return;
+    // A new channel always starts with its receive frequency.
+    if (m_model->cellText(row, Rx).isEmpty() && column != Rx) {
+        column = Rx;
+        m_currentColumn = Rx;
+        m_grid->setCurrentIndex(m_model->cellIndex(row, Rx));
+    }
+    if (column == Rx || column == Tx)
+        openTextBox(m_text1, row, column);
+    else if (column == Name)
+        openTextBox(m_text2, row, column);
+    else if (QComboBox *list = listOf(column))
+        openList(list, row, column);
+}
+
+void ChannelWindow::openTextBox(ChannelTextBox *box, int row, int column)
+{
+    box->setGeometry(cellRect(row, column));
+    box->setText(m_model->cellText(row, column));
+    (box == m_text1 ? m_text1Open : m_text2Open) = true;
+    box->show();
+    box->raise();
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+void ChannelWindow::openList(QComboBox *list, int row, int column)
+{
+    const QRect cell = cellRect(row, column);
+    list->setGeometry(cell.left(), cell.top(), cell.width(), list->sizeHint().height());
+    list->setCurrentIndex(
+        m_session.data().channels.index(static_cast<ChannelTable::Row>(column - kFirstList), row));
+    list->show();
+    list->raise();
+    list->setFocus(Qt::OtherFocusReason);
+    list->showPopup();
+}
+
+void ChannelWindow::Text1_LostFocus()
+{
+    if (!m_text1Open)
+        return;
+    m_text1Open = false;
+    const FrequencyCheck::Status status =
+        m_model->commitFrequency(m_currentRow, m_currentColumn, m_text1->text());
+    if (status == FrequencyCheck::OutOfBand) {
+        showBandMessage();
+        m_grid->setFocus(Qt::OtherFocusReason);
+    }
+    if (m_text1->hasFocus())
+        m_grid->setFocus(Qt::OtherFocusReason);
+    m_text1->hide();
+}
+
+void ChannelWindow::Text2_LostFocus()
+{
+    if (!m_text2Open)
+        return;
+    m_text2Open = false;
+    m_model->commitName(m_currentRow, m_text2->text());
+    if (m_text2->hasFocus())
+        m_grid->setFocus(Qt::OtherFocusReason);
+    m_text2->hide();
+}
+
+void ChannelWindow::listChosen(QComboBox *list, int index)
+{
+    if (!list->isVisible() || index < 0)
+        return;
+    m_model->chooseListItem(m_currentRow, m_currentColumn, index, list->itemText(index));
+    m_grid->setFocus(Qt::OtherFocusReason);
+    list->hide();
+}
+
+void ChannelWindow::closeEditorsWithoutCommit()
+{
+    m_text1Open = false;
+    m_text2Open = false;
+    const bool hadFocus = m_panel->isAncestorOf(focusWidget()) && focusWidget() != m_grid;
+    if (hadFocus)
+        m_grid->setFocus(Qt::OtherFocusReason);
+    m_text1->hide();
+    m_text2->hide();
+    m_combo1->hide();
+    for (QComboBox *list : m_combo5)
+        list->hide();
+}
+
+void ChannelWindow::hideTextEditors()
+{
+    Text1_LostFocus();
+    Text2_LostFocus();
+}
+
+void ChannelWindow::commitPendingEdits()
+{
+    hideTextEditors();
+}
+
+void ChannelWindow::readGridIntoTable()
+{
+    commitPendingEdits();
+    m_model->readGridIntoTable(shownLists());
+}
+
+void ChannelWindow::fillGridFromTable()
+{
+    m_model->fillGridFromTable(shownLists());
+}
+
+void ChannelWindow::gridWheel(int rotation)
+{
+    const int top = m_grid->topRow();
+    const int next = rotation < 1 ? std::min(top + 1, kChannelCount) : std::max(top - 1, 1);
+    m_grid->setTopRow(next);
+}
+
+std::vector<int> ChannelWindow::selectedRows() const
+{
+    std::set<int> rows;
+    for (const QModelIndex &index : m_grid->selectionModel()->selectedIndexes())
+        rows.insert(ChannelGridModel::gridRow(index));
+    if (rows.empty() && m_grid->currentIndex().isValid())
+        rows.insert(ChannelGridModel::gridRow(m_grid->currentIndex()));
+    return {rows.begin(), rows.end()};
+}
+
+void ChannelWindow::deleteSelectedRows()
+{
+    for (int row : selectedRows())
+        m_model->clearChannel(row);
+}
+
+void ChannelWindow::copySelectedRows()
+{
+    const std::vector<int> rows = selectedRows();
+    if (!rows.empty())
+        QGuiApplication::clipboard()->setText(m_model->copyRows(rows));
+}
+
+void ChannelWindow::pasteRows()
+{
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return;
+    const ChannelGrid::PasteStatus status =
+        m_model->pasteRows(rows.front(), QGuiApplication::clipboard()->text(), shownLists());
+    if (status == ChannelGrid::PasteStatus::OutOfBand)
+        showBandMessage();
+}
+
+void ChannelWindow::showBandMessage()
+{
+    m_session.messageBox(m_session.tr2("超出频段范围", "Beyond the scope of frequency band"),
+                         StyleOk, QString());
+}
+
+void ChannelWindow::updateScrollRanges()
+{
+    const QRect client = m_scrollBars->clientRect();
+    const std::array<int, 2> panel = {m_panel->width(), m_panel->height()};
+    const std::array<int, 2> room = {client.width(), client.height()};
+    for (int eBar : {cScrollBars::Horizontal, cScrollBars::Vertical}) {
+        const bool scrolls = panel[eBar] > room[eBar];
+        m_scrollBars->setEnabled(eBar, scrolls);
+        m_scrollBars->setLargeChange(eBar, std::max(room[eBar], 1));
+        m_scrollBars->setMax(eBar, scrolls ? panel[eBar] - room[eBar] : 0);
+        movePanel(eBar);
+    }
+}
+
+void ChannelWindow::movePanel(int eBar)
+{
+    QPoint place = m_panel->pos();
+    const int offset = m_scrollBars->Visible(eBar) ? -m_scrollBars->Value(eBar) : 0;
+    if (eBar == cScrollBars::Horizontal)
+        place.setX(offset);
+    else
+        place.setY(offset);
+    m_panel->move(place);
+}
+
+void ChannelWindow::mousePressEvent(QMouseEvent *event)
+{
+    hideTextEditors();
+    EditorWindow::mousePressEvent(event);
+}
+
+void ChannelWindow::wheelEvent(QWheelEvent *event)
+{
+    // The window's bars took the wheel; the MDI area behind must not scroll too.
+    event->accept();
+}
+
+void ChannelWindow::resizeEvent(QResizeEvent *event)
+{
+    EditorWindow::resizeEvent(event);
+    updateScrollRanges();
+}
+
+bool ChannelWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A list that loses the focus without a choice closes and changes nothing.
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        auto *list = qobject_cast<QComboBox *>(watched);
+        if (list && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            !list->view()->window()->isAncestorOf(QApplication::focusWidget()))
+            list->hide();
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
 
 } // namespace q731

@@ -1,22 +1,100 @@
 #pragma once
 
 #include "editors/editor_window.h"
+#include "image/channel_grid.h"
+
+#include <QSize>
+
+#include <array>
+#include <vector>
+
+class QComboBox;
 
 namespace q731 {
 
-// The the channel grid window (Form1).
+class ChannelGridModel;
+class ChannelGridView;
+class ChannelTextBox;
+class SubClassGrid;
+class cScrollBars;
+
+// The channel grid window (Form1): Grid1 over the session's ChannelTable,
+// the in-place editors over the clicked cell (Text1, Text2, Combo1 and the
+// option lists Combo5(5..10)), all on the client panel picClient that the
+// window's own scroll bars move when the window is smaller than it.
 class ChannelWindow : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit ChannelWindow(Session &session, QWidget *parent = nullptr);
+    ~ChannelWindow() override;
 
     // The language switch: grid texts -> table while the grid and its lists
     // still show the old language, then table -> grid in the new one.
     void readGridIntoTable();
     void fillGridFromTable();
-    // Hides the in-place text editors (a click on the toolbar or band frame).
+    // Hides the in-place text editors (a click on the toolbar or band frame,
+    // or on the window outside the grid); what they hold is committed.
     void hideTextEditors();
+    void commitPendingEdits() override;
+
+    ChannelGridView *grid() const { return m_grid; }
+    ChannelGridModel *model() const { return m_model; }
+    cScrollBars *scrollBars() const { return m_scrollBars; }
+    QWidget *panel() const { return m_panel; }
+    int CurrentRow() const { return m_currentRow; }
+    int CurrentColumn() const { return m_currentColumn; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createGrid();
+    void createEditors();
+    void StartSelectors();
+    GridLists shownLists() const;
+    QComboBox *listOf(int column) const;
+    QRect cellRect(int row, int column) const;
+
+    void Grid1_Click();
+    void openTextBox(ChannelTextBox *box, int row, int column);
+    void openList(QComboBox *list, int row, int column);
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void listChosen(QComboBox *list, int index);
+    void closeEditorsWithoutCommit();
+    void gridWheel(int rotation);
+
+    std::vector<int> selectedRows() const;
+    void deleteSelectedRows();
+    void copySelectedRows();
+    void pasteRows();
+    void showBandMessage();
+
+    void updateScrollRanges();
+    void movePanel(int eBar);
+
+    ChannelGridModel *m_model = nullptr;
+    QWidget *m_panel = nullptr;
+    ChannelGridView *m_grid = nullptr;
+    ChannelTextBox *m_text1 = nullptr;
+    ChannelTextBox *m_text2 = nullptr;
+    QComboBox *m_combo1 = nullptr;
+    // Combo5(5)..Combo5(11), by column - 5.
+    std::array<QComboBox *, 7> m_combo5{};
+    SubClassGrid *m_gridHook = nullptr;
+    cScrollBars *m_scrollBars = nullptr;
+    int m_currentRow = 1;
+    int m_currentColumn = 1;
+    // A box is open from the click that showed it to its commit: the commit
+    // runs once however the box is left (Enter, a click elsewhere, a save).
+    bool m_text1Open = false;
+    bool m_text2Open = false;
 };
 
 } // namespace q731

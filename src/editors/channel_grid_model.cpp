@@ -1,0 +1,173 @@
+#include "channel_grid_model.h"
+
+#include "app/captions.h"
+#include "app/session.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace q731 {
+
+namespace {
+
+std::string Utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+} // namespace
+
+ChannelGridModel::ChannelGridModel(Session &session, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_session(session)
+    , m_titles(CaptionTexts(QStringLiteral("Form1"), QStringLiteral("Grid1"), session.language()))
+{
+    while (m_titles.size() < kGridColumns)
+        m_titles << QString();
+}
+
+ChannelTable &ChannelGridModel::table()
+{
+    return m_session.data().channels;
+}
+
+int ChannelGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kChannelCount;
+}
+
+int ChannelGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kGridColumns;
+}
+
+QVariant ChannelGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int row = gridRow(index);
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(row, index.column());
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+        // The channel numbers look like the fixed cells they are.
+        if (index.column() == GridColumn::Number)
+            return QGuiApplication::palette().brush(QPalette::Button);
+        if (row % 2 == 0)
+            return QBrush(QColor(192, 192, 255));
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_titles.size())
+        return m_titles.at(section);
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool ChannelGridModel::setHeaderData(int section, Qt::Orientation orientation,
+                                     const QVariant &value, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_titles.size() ||
+        (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_titles[section] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}
+
+Qt::ItemFlags ChannelGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+QString ChannelGridModel::cellText(int row, int column) const
+{
+    return QString::fromStdString(m_grid.cell(row, column));
+}
+
+void ChannelGridModel::rowsChanged(int firstRow, int lastRow)
+{
+    emit dataChanged(cellIndex(firstRow, 0), cellIndex(lastRow, kGridColumns - 1),
+                     {Qt::DisplayRole});
+}
+
+void ChannelGridModel::allChanged()
+{
+    rowsChanged(1, kChannelCount);
+}
+
+FrequencyCheck::Status ChannelGridModel::commitFrequency(int row, int column, const QString &typed)
+{
+    const FrequencyCheck::Status status =
+        m_grid.CommitFrequency(table(), row, column, Utf8(typed), m_session.bandLowMHz(),
+                               m_session.bandHighMHz(), m_session.language());
+    rowsChanged(row, row);
+    return status;
+}
+
+void ChannelGridModel::commitName(int row, const QString &text)
+{
+    m_grid.CommitName(table(), row, Utf8(text));
+    rowsChanged(row, row);
+}
+
+void ChannelGridModel::chooseListItem(int row, int column, int index, const QString &text)
+{
+    m_grid.ChooseListItem(table(), row, column, index, Utf8(text));
+    rowsChanged(row, row);
+}
+
+void ChannelGridModel::clearChannel(int row)
+{
+    m_grid.ClearNO(table(), row);
+    rowsChanged(row, row);
+}
+
+void ChannelGridModel::setGrid(const GridLists &lists)
+{
+    m_grid.SetGrid(table(), lists);
+    allChanged();
+}
+
+void ChannelGridModel::readGridIntoTable(const GridLists &shown)
+{
+    m_grid.ReadGridIntoTable(table(), shown);
+}
+
+void ChannelGridModel::fillGridFromTable(const GridLists &lists)
+{
+    m_grid.FillGridFromTable(table(), lists);
+    allChanged();
+}
+
+QString ChannelGridModel::copyRows(const std::vector<int> &rows) const
+{
+    return QString::fromStdString(m_grid.CopyRows(rows));
+}
+
+ChannelGrid::PasteStatus ChannelGridModel::pasteRows(int firstRow, const QString &text,
+                                                     const GridLists &lists)
+{
+    int pasted = 0;
+    const ChannelGrid::PasteStatus status =
+        m_grid.PasteRows(table(), firstRow, Utf8(text), m_session.bandLowMHz(),
+                         m_session.bandHighMHz(), lists, m_session.language(), &pasted);
+    if (pasted > 0)
+        rowsChanged(firstRow, firstRow + pasted - 1);
+    return status;
+}
+
+} // namespace q731

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "image/channel_grid.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <vector>
+
+namespace q731 {
+
+class Session;
+
+// Grid1's cells over the session's ChannelTable. Every edit goes through
+// this model, which changes the cell texts and the table together and tells
+// the view. Model row r is grid row r + 1 (channel r + 1); the grid's title
+// row is the horizontal header.
+class ChannelGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit ChannelGridModel(Session &session, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
+                       int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    static int gridRow(const QModelIndex &index) { return index.row() + 1; }
+    QModelIndex cellIndex(int row, int column) const { return index(row - 1, column); }
+    QString cellText(int row, int column) const;
+    bool isEmptyRow(int row) const { return m_grid.isEmptyRow(row); }
+
+    FrequencyCheck::Status commitFrequency(int row, int column, const QString &typed);
+    void commitName(int row, const QString &text);
+    void chooseListItem(int row, int column, int index, const QString &text);
+    void clearChannel(int row);
+
+    // Rebuilds every cell from the table (after it was replaced).
+    void setGrid(const GridLists &lists);
+    void readGridIntoTable(const GridLists &shown);
+    void fillGridFromTable(const GridLists &lists);
+
+    QString copyRows(const std::vector<int> &rows) const;
+    ChannelGrid::PasteStatus pasteRows(int firstRow, const QString &text, const GridLists &lists);
+
+private:
+    void rowsChanged(int firstRow, int lastRow);
+    void allChanged();
+    ChannelTable &table();
+
+    Session &m_session;
+    ChannelGrid m_grid;
+    QStringList m_titles;
+};
+
+} // namespace q731

@@ -1,0 +1,560 @@
+#include "channel_program.h"
+
+#include "image/codec.h"
+#include "ui/scroll_bars.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+using namespace q731;
+using q731::testing::ChannelProgram;
+
+namespace {
+
+QStringList Row(const ChannelProgram &program, int row)
+{
+    QStringList cells;
+    for (int column = 1; column <= 11; ++column)
+        cells << program.cell(row, column);
+    return cells;
+}
+
+void Wheel(QWidget *widget, int delta)
+{
+    const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(local, widget->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+const QStringList kEnglishNewRow = {"145.12500", "145.12500", "Off", "Off", "High", "Off",
+                                    "On",        "Wide",      "Off", "Off", ""};
+
+} // namespace
+
+class ChannelWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void gridHasItsRowsColumnsTitlesAndShading();
+    void frequencyEntryKeepsTheBandAndSnaps_data();
+    void frequencyEntryKeepsTheBandAndSnaps();
+    void newRowGetsDefaultsExistingRowOnlyTheTypedCell();
+    void emptyReceiveClearsTheRowEmptyTransmitChangesNothing();
+    void nameBoxRaisesLettersAndRefusesTheRest();
+    void clickOnAnEmptyRowOpensItsReceiveBox();
+    void listChoicesWriteIndexAndText();
+    void listThatLosesTheFocusChangesNothing();
+    void enterOpensTheEditorAndCommits();
+    void encodingCommitsAnOpenBox();
+    void languageSwitchRoundTrip();
+    void decodeAndNewRebuildTheGrid();
+    void wheelMovesTheTopRowByOneWithinTheGrid();
+    void wheelOutsideTheGridScrollsThePanel();
+    void keyboardMovesAndDeleteClearsChannels();
+    void rowsCopyAndPasteThroughTheClipboard();
+    void leftPressNeverDragsARange();
+};
+
+void ChannelWindowTest::init()
+{
+    QApplication::setWheelScrollLines(3);
+}
+
+void ChannelWindowTest::gridHasItsRowsColumnsTitlesAndShading()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    ChannelGridView *grid = program.grid();
+    QCOMPARE(program.model()->rowCount(), 128);
+    QCOMPARE(program.model()->columnCount(), 12);
+    QCOMPARE(program.form1()->windowTitle(), QStringLiteral("信道编辑"));
+    const int twips[] = {600, 1100, 1100, 1200, 1200, 600, 1400, 900, 700, 1000, 900, 1400};
+    for (int column = 0; column < 12; ++column)
+        QCOMPARE(grid->columnWidth(column), TwipsToPixelsX(twips[column], grid));
+    QCOMPARE(program.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("接收频率"));
+    QCOMPARE(program.model()->headerData(11, Qt::Horizontal).toString(),
+             QStringLiteral("频道名称"));
+    QCOMPARE(program.cell(1, 0), QStringLiteral("1"));
+    QCOMPARE(program.cell(128, 0), QStringLiteral("128"));
+    const QModelIndex even = program.model()->cellIndex(2, 5);
+    const QModelIndex odd = program.model()->cellIndex(3, 5);
+    QCOMPARE(even.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(192, 192, 255));
+    QVERIFY(!odd.data(Qt::BackgroundRole).isValid());
+    QCOMPARE(odd.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    QCOMPARE(program.list("Combo1")->count(), 265);
+    QCOMPARE(program.list("Combo1")->currentIndex(), 0);
+    QCOMPARE(program.list("Combo5(5)")->count(), 3);
+    for (const char *name :
+         {"Combo5(6)", "Combo5(7)", "Combo5(8)", "Combo5(9)", "Combo5(10)", "Combo5(11)"}) {
+        QCOMPARE(program.list(name)->count(), 2);
+        QCOMPARE(program.list(name)->currentIndex(), 1);
+    }
+    for (QWidget *editor : program.form1()->panel()->findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(editor) || qobject_cast<QComboBox *>(editor))
+            QVERIFY2(editor->isHidden(), qPrintable(editor->objectName()));
+    }
+    // The panel reaches two pixels beyond the grid; the window fits it at first.
+    QCOMPARE(program.form1()->panel()->size(), grid->size() + QSize(2, 2));
+    QVERIFY(!program.form1()->scrollBars()->Enabled(cScrollBars::Vertical));
+}
+
+void ChannelWindowTest::frequencyEntryKeepsTheBandAndSnaps_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("message");
+    QTest::newRow("400 in 400-470") << 3 << "400"
+                                    << "400.00000" << false;
+    QTest::newRow("470 refused") << 3 << "470"
+                                 << "" << true;
+    QTest::newRow("470.00000 refused") << 3 << "470.00000"
+                                       << "" << true;
+    QTest::newRow("469.999") << 3 << "469.999"
+                             << "469.99500" << false;
+    QTest::newRow("145.127") << 0 << "145.127"
+                             << "145.12500" << false;
+    QTest::newRow("145.1") << 0 << "145.1"
+                           << "145.10000" << false;
+    QTest::newRow("145.107") << 0 << "145.107"
+                             << "145.10625" << false;
+    QTest::newRow("1000 refused") << 0 << "1000"
+                                  << "" << true;
+    QTest::newRow("point alone dropped") << 0 << "."
+                                         << "" << false;
+    QTest::newRow("letters never reach the box") << 0 << "14a5x"
+                                                 << "145.00000" << false;
+}
+
+void ChannelWindowTest::frequencyEntryKeepsTheBandAndSnaps()
+{
+    QFETCH(int, band);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(bool, message);
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.session.setBandIndex(band);
+    program.type(4, 1, typed);
+    QCOMPARE(program.cell(4, 1), stored);
+    QCOMPARE(QString::fromStdString(program.table().rx(4)), stored);
+    QCOMPARE(program.boxTexts,
+             message ? QStringList{"Beyond the scope of frequency band"} : QStringList{});
+    QVERIFY(program.text1()->isHidden());
+    QVERIFY(program.grid()->hasFocus());
+}
+
+void ChannelWindowTest::newRowGetsDefaultsExistingRowOnlyTheTypedCell()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    program.type(2, 1, "145.127");
+    QCOMPARE(Row(program, 2), (QStringList{"145.12500", "145.12500", "关闭", "关闭", "高", "关",
+                                           "使能", "宽带", "关", "关", ""}));
+    QCOMPARE(program.table().tx(2), std::string("145.12500"));
+    QCOMPARE(program.table().index(ChannelTable::Power, 2), 1);
+
+    program.type(2, 1, "150");
+    program.type(2, 2, "151.3");
+    QCOMPARE(program.cell(2, 1), QStringLiteral("150.00000"));
+    QCOMPARE(program.cell(2, 2), QStringLiteral("151.30000"));
+    QCOMPARE(program.cell(2, 5), QStringLiteral("高"));
+    // An out-of-band value keeps the old cell; the message is in Chinese.
+    program.type(2, 2, "200");
+    QCOMPARE(program.cell(2, 2), QStringLiteral("151.30000"));
+    QCOMPARE(program.boxTexts, QStringList{"超出频段范围"});
+
+    program.session.encodeImage();
+    const RadioImage &image = program.session.image();
+    QCOMPARE(image[13], std::uint8_t(0x00)); // 150.00000, lowest pair first
+    QCOMPARE(image[16], std::uint8_t(0x15));
+    QCOMPARE(image[13 + 12], std::uint8_t(0x80 + 1 + 4 * 1 + 8 + 16 + 32 + 64));
+}
+
+void ChannelWindowTest::emptyReceiveClearsTheRowEmptyTransmitChangesNothing()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(6, 1, "145");
+    program.type(6, 11, "CH6");
+    program.type(6, 2, "");
+    QCOMPARE(program.cell(6, 2), QStringLiteral("145.00000"));
+    QCOMPARE(program.table().tx(6), std::string("145.00000"));
+    program.type(6, 1, "");
+    QCOMPARE(Row(program, 6), QStringList(QVector<QString>(11)));
+    QVERIFY(program.table().name(6).empty());
+    QCOMPARE(program.cell(6, 0), QStringLiteral("6"));
+    // The row is new again: the next frequency brings the defaults.
+    program.type(6, 1, "145.127");
+    QCOMPARE(Row(program, 6), kEnglishNewRow);
+}
+
+void ChannelWindowTest::nameBoxRaisesLettersAndRefusesTheRest()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(3, 1, "145");
+    program.click(3, 11);
+    QLineEdit *box = program.text2();
+    QVERIFY(box->isVisible());
+    QTest::keyClicks(box, "ab");
+    // The name is in the table while it is being typed.
+    QCOMPARE(program.table().name(3), std::string("AB"));
+    QTest::keyClicks(box, "c !\"#9Z");
+    QCOMPARE(box->text(), QStringLiteral("ABC#9"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(program.cell(3, 11), QStringLiteral("ABC#9"));
+    QCOMPARE(program.table().name(3), std::string("ABC#9"));
+    QVERIFY(box->isHidden());
+
+    // A paste into the box gets the same rule as typing.
+    program.click(3, 11);
+    QApplication::clipboard()->setText(QStringLiteral("x y"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("ABC#9"));
+    QApplication::clipboard()->setText(QStringLiteral("xy"));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("XY"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(program.table().name(3), std::string("XY"));
+}
+
+void ChannelWindowTest::clickOnAnEmptyRowOpensItsReceiveBox()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    program.click(5, 5);
+    QVERIFY(program.text1()->isVisible());
+    QVERIFY(program.list("Combo5(5)")->isHidden());
+    QCOMPARE(program.form1()->CurrentRow(), 5);
+    QCOMPARE(program.form1()->CurrentColumn(), 1);
+    QCOMPARE(program.grid()->currentIndex(), program.model()->cellIndex(5, 1));
+    const QRect cell = program.grid()->visualRect(program.model()->cellIndex(5, 1));
+    QCOMPARE(program.text1()->geometry().size(), cell.size());
+    QCOMPARE(program.text1()->pos(),
+             program.grid()->viewport()->mapTo(program.form1()->panel(), cell.topLeft()));
+    // The channel number opens nothing, also on an empty row.
+    program.click(8, 0);
+    QVERIFY(program.text1()->isHidden());
+    QVERIFY(program.grid()->hasFocus());
+}
+
+void ChannelWindowTest::listChoicesWriteIndexAndText()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(1, 1, "145.127");
+    QCOMPARE(program.cell(1, 8), QStringLiteral("Wide"));
+    QVERIFY(program.choose(1, 8, 1));
+    QCOMPARE(program.cell(1, 8), QStringLiteral("wide"));
+    QCOMPARE(program.table().index(ChannelTable::Bandwidth, 1), 1);
+    QVERIFY(program.grid()->hasFocus());
+
+    QVERIFY(program.choose(1, 5, 2));
+    QCOMPARE(program.cell(1, 5), QStringLiteral("Middle"));
+    QCOMPARE(program.table().index(ChannelTable::Power, 1), 2);
+    QVERIFY(program.choose(1, 7, 0));
+    QCOMPARE(program.cell(1, 7), QStringLiteral("Off"));
+    QCOMPARE(program.table().index(ChannelTable::ScanAdd, 1), 0);
+
+    QVERIFY(program.choose(1, 4, 3));
+    QCOMPARE(program.cell(1, 4), QStringLiteral("71.9"));
+    QCOMPARE(program.table().index(ChannelTable::TxTone, 1), 3);
+    QCOMPARE(program.table().text(ChannelTable::TxTone, 1), std::string("71.9"));
+    // The list opens on the channel's index.
+    program.click(1, 4);
+    QCOMPARE(program.list("Combo1")->currentIndex(), 3);
+    QTest::keyClick(program.list("Combo1")->view(), Qt::Key_Escape);
+
+    program.session.encodeImage();
+    const RadioImage &image = program.session.image();
+    QCOMPARE(image[10], std::uint8_t(0x19)); // 71.9 Hz: 0719 in BCD, low byte first
+    QCOMPARE(image[11], std::uint8_t(0x07));
+    QCOMPARE(image[12], std::uint8_t(0x80 + 2 + 4 + 0 + 16 + 32 + 64));
+}
+
+void ChannelWindowTest::listThatLosesTheFocusChangesNothing()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(1, 1, "145");
+    program.click(1, 5);
+    QComboBox *power = program.list("Combo5(5)");
+    QVERIFY(power->view()->isVisible());
+    QTest::keyClick(power->view(), Qt::Key_Down);
+    QTest::keyClick(power->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!power->view()->isVisible());
+    QVERIFY(power->isVisible());
+    program.click(2, 0);
+    QTRY_VERIFY(power->isHidden());
+    QCOMPARE(program.cell(1, 5), QStringLiteral("High"));
+    QCOMPARE(program.table().index(ChannelTable::Power, 1), 1);
+}
+
+void ChannelWindowTest::enterOpensTheEditorAndCommits()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.click(1, 0);
+    ChannelGridView *grid = program.grid();
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(program.text1()->hasFocus());
+    QTest::keyClicks(program.text1(), "145.127");
+    QTest::keyClick(program.text1(), Qt::Key_Enter);
+    QVERIFY(grid->hasFocus());
+    QCOMPARE(Row(program, 1), kEnglishNewRow);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(program.list("Combo1")->view()->isVisible());
+    QTest::keyClick(program.list("Combo1")->view(), Qt::Key_Down);
+    QTest::keyClick(program.list("Combo1")->view(), Qt::Key_Return);
+    QCOMPARE(program.cell(1, 3), QStringLiteral("67.0"));
+}
+
+void ChannelWindowTest::encodingCommitsAnOpenBox()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.click(1, 1);
+    QTest::keyClicks(program.text1(), "146.5");
+    // Save, Write and Print encode first: the typed value goes with them.
+    program.session.encodeImage();
+    QVERIFY(program.text1()->isHidden());
+    QCOMPARE(program.cell(1, 1), QStringLiteral("146.50000"));
+    QCOMPARE(program.session.image()[2], std::uint8_t(0x65));
+    QCOMPARE(program.session.image()[3], std::uint8_t(0x14));
+
+    program.click(1, 11);
+    QTest::keyClicks(program.text2(), "ab");
+    program.form1()->commitPendingEdits();
+    QVERIFY(program.text2()->isHidden());
+    program.session.encodeImage();
+    QCOMPARE(program.session.image()[2048], std::uint8_t('A'));
+    QCOMPARE(program.session.image()[2050], std::uint8_t(0xFF));
+
+    // A click on the toolbar closes the boxes with what they hold.
+    program.click(2, 1);
+    QTest::keyClicks(program.text1(), "147");
+    auto *bandFrame = program.window->findChild<QWidget *>(QStringLiteral("Frame1"));
+    QTest::mouseClick(bandFrame, Qt::LeftButton, {}, QPoint(bandFrame->width() - 4, 2));
+    QCOMPARE(program.cell(2, 1), QStringLiteral("147.00000"));
+}
+
+void ChannelWindowTest::languageSwitchRoundTrip()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    program.type(1, 1, "145");
+    QVERIFY(program.choose(1, 5, 2));
+    QVERIFY(program.choose(1, 6, 0));
+    program.type(2, 1, "146");
+    QCOMPARE(program.cell(1, 5), QStringLiteral("中"));
+    const QStringList chinese1 = Row(program, 1);
+    const QStringList chinese2 = Row(program, 2);
+
+    program.window->action("MNEnglish")->trigger();
+    QCOMPARE(Row(program, 1), (QStringList{"145.00000", "145.00000", "Off", "Off", "Middle",
+                                           "Carry", "On", "wide", "Off", "Off", ""}));
+    QCOMPARE(program.cell(2, 8), QStringLiteral("wide"));
+    QCOMPARE(program.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("RXFre"));
+    QCOMPARE(program.form1()->windowTitle(), QStringLiteral("Channel Edit"));
+    QCOMPARE(program.list("Combo5(5)")->itemText(2), QStringLiteral("Middle"));
+
+    program.window->action("MNChinese")->trigger();
+    QCOMPARE(Row(program, 1), chinese1);
+    // "Wide" of the new channel went through the list: the list's own text now.
+    QCOMPARE(Row(program, 2)[7], QStringLiteral("宽带"));
+    QCOMPARE(Row(program, 2), chinese2);
+    QCOMPARE(program.table().index(ChannelTable::Power, 1), 2);
+    QCOMPARE(program.table().index(ChannelTable::BusyLock, 1), 0);
+
+    // The same language again: the same texts.
+    program.window->action("MNChinese")->trigger();
+    QCOMPARE(Row(program, 1), chinese1);
+}
+
+void ChannelWindowTest::decodeAndNewRebuildTheGrid()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    RadioData data;
+    data.bandIndex = 0;
+    data.channels.rx(1) = "145.00000";
+    data.channels.tx(1) = "";
+    data.channels.index(ChannelTable::RxTone, 1) = 1;
+    data.channels.text(ChannelTable::RxTone, 1) = "67.0";
+    data.channels.index(ChannelTable::Power, 1) = 2;
+    data.channels.rx(2) = "174.00000"; // on the upper limit: dropped
+    data.channels.name(2) = "KEPT";
+    EncodeImage(data, program.session.image());
+
+    program.click(5, 1);
+    QTest::keyClicks(program.text1(), "150");
+    program.session.decodeImage();
+    // The box belonged to the old table and closes without a commit.
+    QVERIFY(program.text1()->isHidden());
+    QVERIFY(program.cell(5, 1).isEmpty());
+    QCOMPARE(Row(program, 1), (QStringList{"145.00000", "", "67.0", "Off", "Middle", "Carry", "Off",
+                                           "Narror", "On", "On", ""}));
+    QCOMPARE(Row(program, 2), (QStringList{"", "", "", "", "", "", "", "", "", "", "KEPT"}));
+
+    program.answers = {IdOk};
+    program.window->action("MNNew")->trigger();
+    QCOMPARE(Row(program, 1), QStringList(QVector<QString>(11)));
+    QVERIFY(program.cell(2, 11).isEmpty());
+}
+
+void ChannelWindowTest::wheelMovesTheTopRowByOneWithinTheGrid()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    ChannelGridView *grid = program.grid();
+    QWidget *viewport = grid->viewport();
+    QCOMPARE(grid->topRow(), 1);
+    Wheel(viewport, 120); // away from the user at the first row
+    QCOMPARE(grid->topRow(), 1);
+    Wheel(viewport, -120);
+    QCOMPARE(grid->topRow(), 2);
+    Wheel(viewport, -360); // one notification, one row
+    QCOMPARE(grid->topRow(), 3);
+    Wheel(viewport, 120);
+    QCOMPARE(grid->topRow(), 2);
+
+    grid->setTopRow(128);
+    const int last = grid->topRow();
+    QVERIFY(last > 100);
+    Wheel(viewport, -120);
+    QCOMPARE(grid->topRow(), last);
+    Wheel(grid->verticalScrollBar(), 120);
+    QCOMPARE(grid->topRow(), last - 1);
+    // The window's own bar did not move.
+    QCOMPARE(program.form1()->scrollBars()->Value(cScrollBars::Vertical), 0);
+}
+
+void ChannelWindowTest::wheelOutsideTheGridScrollsThePanel()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    auto *sub = qobject_cast<QMdiSubWindow *>(program.form1()->parentWidget());
+    QVERIFY(sub);
+    sub->resize(500, 250);
+    cScrollBars *bars = program.form1()->scrollBars();
+    QTRY_VERIFY(bars->Enabled(cScrollBars::Vertical));
+    QWidget *panel = program.form1()->panel();
+    QCOMPARE(bars->Max(cScrollBars::Vertical), panel->height() - bars->clientRect().height());
+    // Over the panel outside the grid the wheel goes on to the window.
+    Wheel(program.form1(), -120);
+    QCOMPARE(bars->Value(cScrollBars::Vertical), 6);
+    QCOMPARE(panel->y(), -6);
+    Wheel(program.form1(), 120);
+    QCOMPARE(bars->Value(cScrollBars::Vertical), 0);
+    QCOMPARE(panel->y(), 0);
+    QTest::keyClick(bars->bar(cScrollBars::Horizontal), Qt::Key_PageDown);
+    QCOMPARE(panel->x(), -bars->Value(cScrollBars::Horizontal));
+    QVERIFY(panel->x() < 0);
+}
+
+void ChannelWindowTest::keyboardMovesAndDeleteClearsChannels()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(1, 1, "145");
+    program.type(2, 1, "146");
+    program.type(3, 1, "147");
+    program.click(1, 0);
+    ChannelGridView *grid = program.grid();
+    auto current = [grid] {
+        return QPoint(grid->currentIndex().column(), grid->currentIndex().row() + 1);
+    };
+    QTest::keyClick(grid, Qt::Key_Right);
+    QCOMPARE(current(), QPoint(1, 1));
+    QTest::keyClick(grid, Qt::Key_Tab);
+    QCOMPARE(current(), QPoint(2, 1));
+    QTest::keyClick(grid, Qt::Key_End);
+    QCOMPARE(current(), QPoint(11, 1));
+    QTest::keyClick(grid, Qt::Key_Tab); // wraps to the next row
+    QCOMPARE(current(), QPoint(0, 2));
+    QTest::keyClick(grid, Qt::Key_Home);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(current(), QPoint(0, 3));
+    QVERIFY(program.text1()->isHidden());
+
+    QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QVERIFY(program.cell(2, 1).isEmpty());
+    QVERIFY(program.cell(3, 1).isEmpty());
+    QVERIFY(program.table().rx(3).empty());
+    QCOMPARE(program.cell(1, 1), QStringLiteral("145.00000"));
+}
+
+void ChannelWindowTest::rowsCopyAndPasteThroughTheClipboard()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(1, 1, "145.1");
+    QVERIFY(program.choose(1, 5, 0));
+    program.type(1, 11, "one");
+    program.type(2, 1, "146");
+    program.click(1, 0);
+    program.click(2, 0, Qt::ShiftModifier);
+    QTest::keyClick(program.grid(), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    QCOMPARE(copied.count(QLatin1Char('\n')), 2);
+    QCOMPARE(copied.section(QLatin1Char('\n'), 0, 0).split(QLatin1Char('\t')).size(), 11);
+
+    program.click(10, 0);
+    QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
+    QStringList expected = Row(program, 1);
+    expected[7] = QStringLiteral("wide"); // the list's text for what row 1 shows as "Wide"
+    QCOMPARE(Row(program, 10), expected);
+    QCOMPARE(program.cell(10, 5), QStringLiteral("Low"));
+    QCOMPARE(program.table().index(ChannelTable::Power, 10), 0);
+    QCOMPARE(program.table().name(10), std::string("ONE"));
+    QCOMPARE(program.cell(11, 1), QStringLiteral("146.00000"));
+
+    // One row outside the band refuses the whole paste.
+    QApplication::clipboard()->setText(QStringLiteral("150\n180\n"));
+    program.click(20, 0);
+    QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(program.boxTexts, QStringList{"Beyond the scope of frequency band"});
+    QVERIFY(program.cell(20, 1).isEmpty());
+    QVERIFY(program.table().rx(20).empty());
+    // Text that is not channel rows is ignored.
+    QApplication::clipboard()->setText(QStringLiteral("hello"));
+    QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(program.cell(20, 1).isEmpty());
+    QCOMPARE(program.boxTexts.size(), 1);
+}
+
+void ChannelWindowTest::leftPressNeverDragsARange()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    QWidget *viewport = program.grid()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, program.cellCentre(3, 0));
+    QTest::mouseMove(viewport, program.cellCentre(5, 0));
+    QTest::mouseMove(viewport, program.cellCentre(6, 0));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, program.cellCentre(6, 0));
+    const QModelIndexList selected = program.grid()->selectionModel()->selectedIndexes();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.front(), program.model()->cellIndex(3, 0));
+    // A right press only takes the focus.
+    program.click(4, 1);
+    QVERIFY(program.text1()->hasFocus());
+    QTest::mouseClick(viewport, Qt::RightButton, {}, program.cellCentre(7, 0));
+    QVERIFY(program.grid()->hasFocus());
+    QCOMPARE(program.grid()->currentIndex(), program.model()->cellIndex(4, 1));
+}
+
+QTEST_MAIN(ChannelWindowTest)
+#include "test_channel_window.moc"
