@@ -15,10 +15,10 @@
 #include "editors/options_window.h"
 #include "files/file_commands.h"
 #include "files/file_drop.h"
-#include "print/print_preview.h"
 #include "link/port_chooser.h"
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
+#include "print/print_preview.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 

@@ -10,6 +10,7 @@
 
 class QAbstractItemView;
 class QPagedPaintDevice;
+class QPainter;
 
 namespace q731 {
 
@@ -57,10 +58,10 @@ public:
 
     // "%1" the page number, "%2" the page count.
     void setPageFooter(const QString &pattern) { m_footer = pattern; }
-    // The Font property: bold on or off for what follows.
+    // Bold on or off for what follows.
     void setBold(bool bold) { m_bold = bold; }
-    // The numeric setting: the least height in points of a line, a row and a
-    // line feed (text is 10 points unless a line has a size of its own).
+    // The least height in points of a line, a row and a line feed (text is
+    // 10 points unless a line has a size of its own).
     void setLineHeight(int points);
 
     void BeginDocument(QPagedPaintDevice *device);
@@ -88,7 +89,7 @@ private:
     // Starts a new page unless `height` fits below the current position.
     void ensureRoom(double height);
     void add(Item item) { m_pages.back().items.push_back(std::move(item)); }
-    void paintPage(class QPainter &painter, const Page &page, int number) const;
+    void paintPage(QPainter &painter, const Page &page, int number) const;
 
     ReportSettings m_settings;
     QPagedPaintDevice *m_device = nullptr;

@@ -75,8 +75,8 @@ void PrintPreviewTest::printShowsAModalPreviewNamedAfterTheProgram()
     QCOMPARE(preview->windowModality(), Qt::ApplicationModal);
     QCOMPARE(QApplication::activeModalWidget(), preview.data());
     QTRY_VERIFY(preview->previewWidget()->pageCount() >= 3);
-    QVERIFY(preview->findChild<QWidget *>("Picture1")->isAncestorOf(
-        preview->findChild<QWidget *>("CurtPrinter1")));
+    QVERIFY(preview->findChild<QWidget *>("Picture1")
+                ->isAncestorOf(preview->findChild<QWidget *>("CurtPrinter1")));
 
     Click(preview, "Close");
     QTRY_VERIFY(!preview);
@@ -141,13 +141,15 @@ void PrintPreviewTest::previewPaperAndPdfAreTheSamePages()
 void PrintPreviewTest::reportReadsTheLiveWindows_data()
 {
     QTest::addColumn<Language>("language");
-    QTest::newRow("Chinese") << Language::Chinese;
-    QTest::newRow("English") << Language::English;
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("Chinese, ticked") << Language::Chinese << true;
+    QTest::newRow("English, not ticked") << Language::English << false;
 }
 
 void PrintPreviewTest::reportReadsTheLiveWindows()
 {
     QFETCH(Language, language);
+    QFETCH(bool, ticked);
     const bool english = language == Language::English;
     QTemporaryDir dir;
     Program program(language);
@@ -159,7 +161,8 @@ void PrintPreviewTest::reportReadsTheLiveWindows()
     data.channels.tx(128) = "469.98750";
     data.channels.name(128) = "LAST";
     program.session.notifyChannelsChanged();
-    data.options.Check12 = true;
+    data.options.Check12 = ticked;
+    data.options.Text20 = "435.00000";
     program.session.notifyOptionsChanged();
     data.calibration.values = {11, 12, 13, 14, 15, 16, 17, 18, 19};
     program.session.notifyCalibrationChanged();
@@ -197,7 +200,8 @@ void PrintPreviewTest::reportReadsTheLiveWindows()
                               "Offset:None",
                               "VOX(Voicecontrollaunches)",
                               "VOXGainLevel:5",
-                              "WhetherAllowtoCancelOperatingYes",
+                              ticked ? "WhetherAllowtoCancelOperatingYes"
+                                     : "WhetherAllowtoCancelOperatingNo",
                               "Debuginformation",
                               "HighSectGrades11MidSectGrades12LowSectGrades13",
                               "Channeldata",
@@ -220,7 +224,7 @@ void PrintPreviewTest::reportReadsTheLiveWindows()
                               "异频:无异频",
                               "VOX(声控发射)",
                               "VOX增益电平:5",
-                              "是否允许取消操作是",
+                              ticked ? "是否允许取消操作是" : "是否允许取消操作否",
                               "调试信息",
                               "高段等级11中段等级12低段等级13",
                               "信道数据",
@@ -233,18 +237,33 @@ void PrintPreviewTest::reportReadsTheLiveWindows()
     for (int value = 14; value <= 19; ++value)
         QVERIFY(!flat.contains((english ? "Grades" : "等级") + QString::number(value)));
 
-    // Every channel row, in order, over the grid's pages.
+    // Every page numbered; the settings on two pages, the grid from the third.
+    for (int page = 0; page < pages.size(); ++page) {
+        const QString number =
+            english ? QStringLiteral("Page%1of%2") : QStringLiteral("第%1页,共%2页");
+        QVERIFY(Squeezed(pages.at(page)).endsWith(number.arg(page + 1).arg(pages.size())));
+    }
+    QVERIFY(Squeezed(pages.at(1)).startsWith(english ? "Thewhole" : "全频频率"));
+
+    // Every channel row in order, the empty ones as bare numbers, and the
+    // header row on every page of the grid.
+    const QString header = english ? "FreRXFreTXfre" : "频道接收频率发射频率";
     int next = 1;
     for (const QString &page : pages.mid(2)) {
+        QVERIFY(Squeezed(page).contains(header));
         for (const QString &line : page.split('\n')) {
             const QStringList words = line.split(' ', Qt::SkipEmptyParts);
             bool isNumber = false;
             const int channel = words.value(0).toInt(&isNumber);
-            if (isNumber && channel == next)
-                ++next;
+            if (!isNumber || channel != next)
+                continue;
+            if (channel > 1 && channel < 128)
+                QCOMPARE(words.size(), 1);
+            ++next;
         }
     }
     QCOMPARE(next, 129);
+    QVERIFY(pages.size() >= 4);
 }
 
 void PrintPreviewTest::failedPdfIsToldAndTheGridRepaintsAgain()
