@@ -13,9 +13,12 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "files/file_commands.h"
+#include "files/file_drop.h"
 #include "link/port_chooser.h"
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
+#include "print/print_preview.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -91,6 +94,10 @@ MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *
     m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
     m_wheelGuard->attach(m_bandBox);
+
+    m_fileCommands = new FileCommands(m_session, this, this);
+    connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
+    new DatFileDrop(*m_fileCommands, this);
 
     connect(&m_session, &Session::hiddenModeChanged, this,
             [this](HiddenMode mode, bool on) { hiddenModeChanged(static_cast<int>(mode), on); });
@@ -339,11 +346,24 @@ void MainWindow::newFile()
     m_session.notifyOptionsChanged();
 }
 
-void MainWindow::openFile() {}
+void MainWindow::openFile()
+{
+    m_fileCommands->open();
+}
 
-void MainWindow::saveFile() {}
+void MainWindow::saveFile()
+{
+    m_fileCommands->save();
+}
 
-void MainWindow::printReport() {}
+void MainWindow::printReport()
+{
+    // A field still being typed in is printed as it will be kept.
+    for (EditorWindow *editor :
+         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
+        editor->commitPendingEdits();
+    ShowPrintPreview(m_session, this, {m_form1, m_form3, m_form4});
+}
 
 void MainWindow::readRadio()
 {

@@ -19,6 +19,7 @@ class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
 class EditorWindow;
+class FileCommands;
 class FmWindow;
 class LanguageStore;
 class OptionsWindow;
@@ -49,6 +50,7 @@ public:
     OptionsWindow *optionsWindow() const { return m_form3; }
     CalibrationWindow *calibrationWindow() const { return m_form4; }
     FmWindow *fmWindow() const { return m_form5; }
+    FileCommands *fileCommands() const { return m_fileCommands; }
     SerialLink *serialLink() const { return m_link; }
     PortChooser *portChooser() const { return m_portChooser; }
     TransferController *transfers() const { return m_transfers; }
@@ -103,6 +105,7 @@ private:
     OptionsWindow *m_form3 = nullptr;
     CalibrationWindow *m_form4 = nullptr;
     FmWindow *m_form5 = nullptr;
+    FileCommands *m_fileCommands = nullptr;
     SerialLink *m_link = nullptr;
     PortChooser *m_portChooser = nullptr;
     TransferController *m_transfers = nullptr;

@@ -1,0 +1,175 @@
+#include "print_preview.h"
+
+#include "app/product.h"
+#include "app/session.h"
+#include "files/file_dialogs.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace q731 {
+
+namespace {
+
+// The five settings handed to the writer; their meaning is in ReportSettings.
+ReportSettings PreviewSettings()
+{
+    return ReportSettings{1, 10, 5, 4, 2};
+}
+
+QPageSize DefaultPaper()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+bool AskForPrinter(QPrinter &printer, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString AskForPdfName(QWidget *parent, Language language)
+{
+    QString name = QFileDialog::getSaveFileName(
+        parent,
+        language == Language::English ? QStringLiteral("Save as PDF") : QStringLiteral("另存为PDF"),
+        DataFileStartFolder(ProgramFolder()), QStringLiteral("PDF (*.pdf)"));
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".pdf");
+    return name;
+}
+
+} // namespace
+
+QString PrintPreview::CaptionFor(Language language)
+{
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return program + (language == Language::English ? QStringLiteral("Print preview")
+                                                    : QStringLiteral("打印预览"));
+}
+
+PrintPreview::PrintPreview(Session &session, ReportWindows windows, QWidget *parent)
+    : QDialog(parent)
+    , m_session(session)
+    , m_windows(std::move(windows))
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("FrmPrint"));
+    setWindowTitle(CaptionFor(session.language()));
+    m_choosePrinter = AskForPrinter;
+    m_choosePdfName = [this](QWidget *owner) { return AskForPdfName(owner, m_session.language()); };
+    m_printer->setPageSize(DefaultPaper());
+
+    auto *buttons = new QHBoxLayout;
+    auto addButton = [&](const char *name, const char *chinese, const char *english) {
+        auto *button = new QPushButton(m_session.tr2(chinese, english), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        return button;
+    };
+    QPushButton *printButton = addButton("Print", "打印", "Print");
+    QPushButton *pdfButton = addButton("SavePdf", "另存为PDF", "Save as PDF");
+    m_paper = new QComboBox(this);
+    m_paper->setObjectName(QStringLiteral("Paper"));
+    m_paper->addItem(QStringLiteral("A4"), int(QPageSize::A4));
+    m_paper->addItem(QStringLiteral("Letter"), int(QPageSize::Letter));
+    m_paper->setCurrentIndex(m_printer->pageLayout().pageSize().id() == QPageSize::Letter ? 1 : 0);
+    buttons->addWidget(m_paper);
+    QPushButton *zoomIn = addButton("ZoomIn", "放大", "Zoom in");
+    QPushButton *zoomOut = addButton("ZoomOut", "缩小", "Zoom out");
+    buttons->addStretch(1);
+    QPushButton *closeButton = addButton("Close", "关闭", "Close");
+
+    // Picture1 fills the window below the buttons and the preview fills it.
+    auto *picture = new QWidget(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    auto *pictureLayout = new QVBoxLayout(picture);
+    pictureLayout->setContentsMargins(0, 0, 0, 0);
+    m_preview = new QPrintPreviewWidget(m_printer.get(), picture);
+    m_preview->setObjectName(QStringLiteral("CurtPrinter1"));
+    pictureLayout->addWidget(m_preview);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(picture, 1);
+
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter *printer) { render(printer); });
+    connect(printButton, &QPushButton::clicked, this, &PrintPreview::print);
+    connect(pdfButton, &QPushButton::clicked, this, &PrintPreview::saveAsPdf);
+    connect(zoomIn, &QPushButton::clicked, m_preview, [this] { m_preview->zoomIn(); });
+    connect(zoomOut, &QPushButton::clicked, m_preview, [this] { m_preview->zoomOut(); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_paper, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_printer->setPageSize(QPageSize(QPageSize::PageSizeId(m_paper->itemData(index).toInt())));
+        m_preview->updatePreview();
+    });
+    m_preview->fitToWidth();
+    resize(900, 700);
+}
+
+PrintPreview::~PrintPreview() = default;
+
+bool PrintPreview::render(QPrinter *printer)
+{
+    ReportWriter writer(PreviewSettings());
+    return PrintContent(writer, printer, m_windows, m_session.language());
+}
+
+void PrintPreview::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(m_printer->pageLayout());
+    if (!m_choosePrinter(printer, this))
+        return;
+    if (!render(&printer))
+        showFailure(m_session.tr2("打印失败。", "Printing failed."));
+}
+
+void PrintPreview::saveAsPdf()
+{
+    const QString name = m_choosePdfName(this);
+    if (name.isEmpty())
+        return;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(name);
+    pdf.setPageLayout(m_printer->pageLayout());
+    pdf.setDocName(windowTitle());
+    if (!render(&pdf)) {
+        const QString native = QDir::toNativeSeparators(name);
+        showFailure(m_session.language() == Language::English
+                        ? QStringLiteral("Cannot save the file \"%1\".").arg(native)
+                        : QStringLiteral("无法保存文件“%1”。").arg(native));
+    }
+}
+
+void PrintPreview::showFailure(const QString &text)
+{
+    m_session.messageBox(text, StyleOkStop, m_session.tr2("错误", "Mistake"));
+}
+
+PrintPreview *ShowPrintPreview(Session &session, QWidget *parent, ReportWindows windows)
+{
+    auto *preview = new PrintPreview(session, std::move(windows), parent);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowModality(Qt::ApplicationModal);
+    preview->show();
+    return preview;
+}
+
+} // namespace q731

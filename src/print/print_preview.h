@@ -1,0 +1,66 @@
+#pragma once
+
+#include "print/print_report.h"
+#include "print/report_writer.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QPrinter;
+class QPrintPreviewWidget;
+
+namespace q731 {
+
+class Session;
+
+// The preview window (FrmPrint): the report's pages as they will be printed,
+// with Print (the system's printer dialog), Save as PDF, the paper size and
+// Close. Preview, paper and PDF are painted by one routine from the windows
+// as they are at that moment. Made anew by every Print command and destroyed
+// when closed.
+class PrintPreview : public QDialog
+{
+    Q_OBJECT
+public:
+    PrintPreview(Session &session, ReportWindows windows, QWidget *parent = nullptr);
+    ~PrintPreview() override;
+
+    // Asks for the printer to print on; false when the user cancels. Tests
+    // answer it instead of the printer dialog.
+    using PrinterChooser = std::function<bool(QPrinter &printer, QWidget *parent)>;
+    void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
+    // The name of the PDF to save, or empty when the user cancels.
+    using PdfNameChooser = std::function<QString(QWidget *parent)>;
+    void setPdfNameChooser(PdfNameChooser chooser) { m_choosePdfName = std::move(chooser); }
+
+    void print();
+    void saveAsPdf();
+    // The report on `printer`: the preview's, a real printer or a PDF.
+    bool render(QPrinter *printer);
+
+    QPrintPreviewWidget *previewWidget() const { return m_preview; }
+    QPrinter *previewPrinter() const { return m_printer.get(); }
+
+    // The caption: the program's file name followed by "打印预览" / "Print preview".
+    static QString CaptionFor(Language language);
+
+private:
+    void showFailure(const QString &text);
+
+    Session &m_session;
+    ReportWindows m_windows;
+    std::unique_ptr<QPrinter> m_printer;
+    QPrintPreviewWidget *m_preview = nullptr;
+    QComboBox *m_paper = nullptr;
+    PrinterChooser m_choosePrinter;
+    PdfNameChooser m_choosePdfName;
+};
+
+// The Print command: the preview, application-modal, over `parent`. Returns
+// at once; the preview deletes itself when it is closed.
+PrintPreview *ShowPrintPreview(Session &session, QWidget *parent, ReportWindows windows);
+
+} // namespace q731

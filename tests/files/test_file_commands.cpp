@@ -1,0 +1,461 @@
+#include "test_program.h"
+
+#include "files/dat_file.h"
+#include "files/dtmf_block.h"
+#include "files/file_drop.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include <algorithm>
+
+using namespace q731;
+using q731::testing::Program;
+
+namespace {
+
+void ClickTool(Program &program, const char *key)
+{
+    QWidget *button = program.window->toolbar()->widgetForAction(program.window->action(key));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ImageBytes(const RadioImage &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.data()), int(kRadioMemorySize));
+}
+
+// Values that differ from every default, so that a load is visible.
+void EditSomething(RadioData &data)
+{
+    data.channels.rx(5) = "435.12500";
+    data.channels.tx(5) = "435.62500";
+    data.channels.name(5) = "GATE";
+    data.options.Combo5 = 7;
+    data.options.Text31 = "AB-1";
+    data.fm.channel(2) = "98.10";
+    data.calibration.values[4] = 77;
+}
+
+bool SameData(const RadioData &a, const RadioData &b)
+{
+    return a.channels.FrequencyTexts == b.channels.FrequencyTexts &&
+           a.channels.ColumnIndexes == b.channels.ColumnIndexes &&
+           a.channels.ChannelNames == b.channels.ChannelNames &&
+           a.options.Combo5 == b.options.Combo5 && a.options.Text31 == b.options.Text31 &&
+           a.fm.FmChannelTexts == b.fm.FmChannelTexts &&
+           a.calibration.values == b.calibration.values && a.bandIndex == b.bandIndex;
+}
+
+} // namespace
+
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saveWritesHeaderAndImageAndOpenBringsThemBack();
+    void fileWithoutExtensionKeepsTheDtmfSettings();
+    void newResetsThreeWindowsAndKeepsFmAndCalibration();
+    void openOfAnotherModelChangesNothing_data();
+    void openOfAnotherModelChangesNothing();
+    void fileSystemFailuresAreToldAndChangeNothing_data();
+    void fileSystemFailuresAreToldAndChangeNothing();
+    void saveFailureKeepsTheOldFile();
+    void cancelledDialogsChangeNothing();
+    void droppedDatFileOpens();
+    void dialogsStartInAFolderTheUserCanWrite();
+};
+
+void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
+{
+    QTemporaryDir dir;
+    Program program;
+    program.window->fileCommands()->setProgramFolder(dir.path());
+    program.window->bandBox()->selectBand(3);
+    EditSomething(program.session.data());
+    program.session.notifyOptionsChanged();
+    program.session.data().dtmf.Text2 = "123A";
+    program.session.data().dtmf.Combo17 = 3;
+    program.session.notifyDtmfChanged();
+    // Typed but not yet committed by leaving the field: Save takes it.
+    auto *text31 = program.window->optionsWindow()->findChild<QLineEdit *>("Text31");
+    program.window->showEditor(program.window->optionsWindow());
+    text31->setFocus();
+    text31->selectAll();
+    QTest::keyClicks(text31, "xy-9");
+    const RadioData saved = program.session.data();
+
+    const QString path = dir.filePath("radio.dat");
+    program.dialogs->answer = path;
+    ClickTool(program, "TSave");
+    QCOMPARE(program.dialogs->lastFilter, QStringLiteral("DAT文件(*.dat);;AllFiles(*.*)"));
+    QCOMPARE(program.dialogs->lastFolder, dir.path());
+    QVERIFY(program.boxes.isEmpty());
+
+    const QByteArray file = FileBytes(path);
+    // The 3,120 bytes of the format, then this program's DTMF block.
+    QCOMPARE(file.size(), 3120 + int(kDtmfBlockSize));
+    QCOMPARE(file.left(16), QByteArray("ZQT-7V\xFF\xFF\xFF\xFFV0100\xFF"));
+    QCOMPARE(file.mid(16, 32), QByteArray(32, '\xFF'));
+    QCOMPARE(file.mid(48, 3072), ImageBytes(program.session.image()));
+    const std::vector<std::uint8_t> block = EncodeDtmfBlock(program.session.data().dtmf);
+    QCOMPARE(file.mid(3120),
+             QByteArray(reinterpret_cast<const char *>(block.data()), int(block.size())));
+    QCOMPARE(program.session.data().options.Text31, std::string("XY-9"));
+    // The edited values are in the image, not only in the records.
+    QCOMPARE(static_cast<unsigned char>(file.at(48 + 2033)), 77);
+
+    // Everything else is changed, then the file is opened over it.
+    program.window->fileCommands()->setProgramFolder(dir.path());
+    program.window->bandBox()->selectBand(6);
+    program.session.data().channels.ClearAll();
+    program.session.data().calibration.values[4] = 1;
+    program.session.data().fm.channel(2).clear();
+    program.session.data().dtmf.StartForm();
+    program.session.image().fill(0);
+    program.window->showEditor(program.window->fmWindow());
+    ClickTool(program, "TOpen");
+    QVERIFY(program.boxes.isEmpty()); // the file's band is taken without a question
+    QCOMPARE(ImageBytes(program.session.image()), file.mid(48, 3072));
+    const RadioData &opened = program.session.data();
+    QCOMPARE(opened.channels.FrequencyTexts, saved.channels.FrequencyTexts);
+    QCOMPARE(opened.channels.ChannelNames, saved.channels.ChannelNames);
+    QCOMPARE(opened.options.Combo5, 7);
+    QCOMPARE(opened.options.Text31, std::string("XY-9"));
+    QCOMPARE(text31->text(), QStringLiteral("XY-9"));
+    QCOMPARE(opened.dtmf.Text2, std::string("123A"));
+    QCOMPARE(opened.dtmf.Combo17, 3);
+    QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text2")->text(),
+             QStringLiteral("123A"));
+    QCOMPARE(opened.fm.channel(2), std::string("98.10"));
+    QCOMPARE(opened.calibration.values, saved.calibration.values);
+    QCOMPARE(program.session.bandIndex(), 3);
+    QCOMPARE(program.window->bandBox()->currentIndex(), 3);
+    QCOMPARE(program.window->mdiArea()->activeSubWindow()->widget(),
+             static_cast<QWidget *>(program.window->channelWindow()));
+
+    // Saving the opened data again gives the same file.
+    const QString again = dir.filePath("again.dat");
+    program.dialogs->answer = again;
+    ClickTool(program, "TSave");
+    QCOMPARE(FileBytes(again), file);
+}
+
+void FileCommandsTest::fileWithoutExtensionKeepsTheDtmfSettings()
+{
+    QTemporaryDir dir;
+    Program program;
+    program.session.data().dtmf.Text3 = "777";
+    program.session.notifyDtmfChanged();
+    const QString path = dir.filePath("plain.dat");
+    QVERIFY(program.window->fileCommands()->savePath(path));
+    QFile plain(path);
+    QVERIFY(plain.resize(3120));
+    const QString damaged = dir.filePath("damaged.dat");
+    QByteArray bytes = FileBytes(path) + QByteArray(int(kDtmfBlockSize), '\x01');
+    WriteBytes(damaged, bytes);
+
+    program.session.data().dtmf.Text3 = "55";
+    program.session.notifyDtmfChanged();
+    for (const QString &name : {path, damaged}) {
+        QVERIFY(program.window->fileCommands()->openPath(name));
+        QCOMPARE(program.session.data().dtmf.Text3, std::string("55"));
+        QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text3")->text(),
+                 QStringLiteral("55"));
+    }
+    QVERIFY(program.boxes.isEmpty());
+}
+
+void FileCommandsTest::newResetsThreeWindowsAndKeepsFmAndCalibration()
+{
+    Program program;
+    RadioData &data = program.session.data();
+    EditSomething(data);
+    data.dtmf.Text2 = "999";
+    program.session.notifyOptionsChanged();
+    program.session.notifyDtmfChanged();
+    program.session.notifyChannelsChanged();
+    program.session.notifyFmChanged();
+    program.session.notifyCalibrationChanged();
+    auto *squelch = program.window->optionsWindow()->findChild<QComboBox *>("Combo5");
+    auto *aniStart = program.window->dtmfWindow()->findChild<QLineEdit *>("Text2");
+    auto *slider = program.window->calibrationWindow()->findChild<QSlider *>("Slider1(4)");
+    QCOMPARE(squelch->currentIndex(), 7);
+    QCOMPARE(aniStart->text(), QStringLiteral("999"));
+    QCOMPARE(slider->value(), 77);
+
+    program.answers = {IdCancel};
+    ClickTool(program, "TNew");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text, QStringLiteral("未保存的数据将会丢失，确定吗？"));
+    QCOMPARE(program.boxes.front().caption, QStringLiteral("注意"));
+    QCOMPARE(squelch->currentIndex(), 7);
+    QCOMPARE(aniStart->text(), QStringLiteral("999"));
+    QCOMPARE(data.channels.rx(5), std::string("435.12500"));
+    QCOMPARE(program.session.bandIndex(), 0);
+
+    program.answers = {IdOk};
+    ClickTool(program, "TNew");
+    QCOMPARE(program.boxes.size(), 2); // the band changes without its question
+    QCOMPARE(program.window->bandBox()->currentIndex(), 3);
+    QCOMPARE(program.session.bandIndex(), 3);
+    QCOMPARE(squelch->currentIndex(), 4);
+    QCOMPARE(program.window->optionsWindow()->findChild<QLineEdit *>("Text20")->text(),
+             QStringLiteral("435.00000"));
+    QVERIFY(aniStart->text().isEmpty());
+    QVERIFY(data.channels.rx(5).empty());
+    QCOMPARE(data.fm.channel(2), std::string("98.10"));
+    QCOMPARE(slider->value(), 77);
+    QCOMPARE(data.calibration.values[4], 77);
+}
+
+void FileCommandsTest::openOfAnotherModelChangesNothing_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("other model, Chinese")
+        << Language::Chinese << QByteArray("ZQT-8V") << QStringLiteral("文件类型不正确！")
+        << QStringLiteral("错误");
+    QTest::newRow("other model, English")
+        << Language::English << QByteArray("ZQT-8V") << QStringLiteral("File type is incorrect!")
+        << QStringLiteral("Mistake");
+    QTest::newRow("lower case") << Language::English << QByteArray("zqt-7v")
+                                << QStringLiteral("File type is incorrect!")
+                                << QStringLiteral("Mistake");
+    QTest::newRow("shorter than the model text")
+        << Language::Chinese << QByteArray("ZQT") << QStringLiteral("文件类型不正确！")
+        << QStringLiteral("错误");
+}
+
+void FileCommandsTest::openOfAnotherModelChangesNothing()
+{
+    QFETCH(Language, language);
+    QFETCH(QByteArray, start);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    QTemporaryDir dir;
+    Program program(language);
+    EditSomething(program.session.data());
+    program.session.encodeImage();
+    const RadioData before = program.session.data();
+    const QByteArray imageBefore = ImageBytes(program.session.image());
+
+    QByteArray file = start;
+    if (start.size() >= 6)
+        file += QByteArray(3120 - start.size(), '\x00');
+    const QString path = dir.filePath("other.dat");
+    WriteBytes(path, file);
+    program.dialogs->answer = path;
+    ClickTool(program, "TOpen");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text, text);
+    QCOMPARE(program.boxes.front().caption, caption);
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QCOMPARE(ImageBytes(program.session.image()), imageBefore);
+    QVERIFY(SameData(program.session.data(), before));
+}
+
+void FileCommandsTest::fileSystemFailuresAreToldAndChangeNothing_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("name"); // in the temporary folder, or absolute
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing file") << Language::English << false << QStringLiteral("none.dat")
+                                  << QStringLiteral("Cannot open the file \"%1\": the file does "
+                                                    "not exist.");
+    QTest::newRow("missing file, Chinese")
+        << Language::Chinese << false << QStringLiteral("none.dat")
+        << QStringLiteral("无法打开文件“%1”：文件不存在。");
+    QTest::newRow("a folder") << Language::English << false << QStringLiteral("folder.dat")
+                              << QStringLiteral("Cannot open the file \"%1\": it is a folder.");
+    QTest::newRow("short file") << Language::English << false << QStringLiteral("short.dat")
+                                << QStringLiteral("The file \"%1\" is incomplete: 1000 bytes "
+                                                  "instead of 3120.");
+    QTest::newRow("short file, Chinese")
+        << Language::Chinese << false << QStringLiteral("short.dat")
+        << QStringLiteral("文件“%1”不完整：只有 1000 字节，应为 3120 字节。");
+    QTest::newRow("save, no folder")
+        << Language::English << true << QStringLiteral("no/such/radio.dat")
+        << QStringLiteral("Cannot save the file \"%1\": the folder does not exist.\r\n"
+                          "The file was not changed.");
+    QTest::newRow("save, no folder, Chinese")
+        << Language::Chinese << true << QStringLiteral("no/such/radio.dat")
+        << QStringLiteral("无法保存文件“%1”：文件夹不存在。\r\n文件未被改动。");
+    // A folder nobody may create files in (the kernel refuses even root).
+    QTest::newRow("save, read-only folder")
+        << Language::English << true << QStringLiteral("/proc/q731-radio.dat")
+        << QStringLiteral("Cannot save the file \"%1\": ");
+}
+
+void FileCommandsTest::fileSystemFailuresAreToldAndChangeNothing()
+{
+    QFETCH(Language, language);
+    QFETCH(bool, save);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder.dat"));
+    WriteBytes(dir.filePath("short.dat"), "ZQT-7V" + QByteArray(994, '\xFF'));
+    const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+
+    Program program(language);
+    EditSomething(program.session.data());
+    program.session.encodeImage();
+    const RadioData before = program.session.data();
+    const QByteArray imageBefore = ImageBytes(program.session.image());
+    program.window->showEditor(program.window->fmWindow());
+
+    program.dialogs->answer = path;
+    ClickTool(program, save ? "TSave" : "TOpen");
+    QCOMPARE(program.boxes.size(), 1);
+    const QString expected = reason.arg(QDir::toNativeSeparators(path));
+    QVERIFY2(program.boxes.front().text.startsWith(expected),
+             qPrintable(program.boxes.front().text));
+    QVERIFY(program.boxes.front().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QCOMPARE(program.boxes.front().caption,
+             language == Language::English ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    QCOMPARE(ImageBytes(program.session.image()), imageBefore);
+    QVERIFY(SameData(program.session.data(), before));
+    QVERIFY(!QFileInfo::exists(path) || QFileInfo(path).isDir() || name == "short.dat");
+    // A failed open does not bring the channel window forward.
+    QCOMPARE(program.window->mdiArea()->activeSubWindow()->widget(),
+             static_cast<QWidget *>(program.window->fmWindow()));
+}
+
+void FileCommandsTest::saveFailureKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("radio.dat");
+    const QByteArray old = "ZQT-7V" + QByteArray(3114, '\x11');
+    WriteBytes(path, old);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool folderWritable = QFileInfo(dir.path()).isWritable();
+
+    Program program(Language::English);
+    EditSomething(program.session.data());
+    program.dialogs->answer = path;
+    if (!folderWritable)
+        ClickTool(program, "TSave");
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (folderWritable)
+        QSKIP("these rights write into a read-only folder; the /proc case covers the message");
+    QCOMPARE(program.boxes.size(), 1);
+    QVERIFY(program.boxes.front().text.contains("no permission to write in the folder"));
+    QCOMPARE(FileBytes(path), old);
+}
+
+void FileCommandsTest::cancelledDialogsChangeNothing()
+{
+    QTemporaryDir dir;
+    Program program;
+    program.window->fileCommands()->setProgramFolder(dir.path());
+    EditSomething(program.session.data());
+    // A byte that encoding would overwrite (channel 1 is empty): it shows that
+    // a cancelled save did not even gather the editors.
+    program.session.image()[0] = 0x12;
+    const RadioData before = program.session.data();
+    const QByteArray imageBefore = ImageBytes(program.session.image());
+
+    program.dialogs->answer.clear();
+    ClickTool(program, "TSave");
+    ClickTool(program, "TOpen");
+    QCOMPARE(program.dialogs->calls, 2);
+    QVERIFY(program.boxes.isEmpty());
+    QCOMPARE(ImageBytes(program.session.image()), imageBefore);
+    QVERIFY(SameData(program.session.data(), before));
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void FileCommandsTest::droppedDatFileOpens()
+{
+    QTemporaryDir dir;
+    Program source;
+    source.window->bandBox()->selectBand(3);
+    EditSomething(source.session.data());
+    const QString path = dir.filePath("dropped.DAT");
+    QVERIFY(source.window->fileCommands()->savePath(path));
+    const QString text = dir.filePath("notes.txt");
+    WriteBytes(text, "x");
+
+    Program program;
+    MainWindow *window = program.window.get();
+    const QPoint centre = window->rect().center();
+    auto dragOf = [&](const QStringList &paths) {
+        auto *mime = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        mime->setUrls(urls);
+        return mime;
+    };
+
+    for (const QStringList &refused : {QStringList{text}, QStringList{path, path}}) {
+        std::unique_ptr<QMimeData> mime(dragOf(refused));
+        QDragEnterEvent enter(centre, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+
+    std::unique_ptr<QMimeData> mime(dragOf({path}));
+    QDragEnterEvent enter(centre, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    QVERIFY(drop.isAccepted());
+    QTRY_COMPARE(ImageBytes(program.session.image()), ImageBytes(source.session.image()));
+    QCOMPARE(program.session.data().channels.rx(5), std::string("435.12500"));
+    QCOMPARE(program.session.bandIndex(), 3);
+    QVERIFY(program.boxes.isEmpty());
+}
+
+void FileCommandsTest::dialogsStartInAFolderTheUserCanWrite()
+{
+    QTemporaryDir dir;
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    QCOMPARE(DataFileStartFolder(dir.path()), dir.path());
+    QCOMPARE(DataFileStartFolder(QStringLiteral("/usr/bin")), documents);
+    QCOMPARE(DataFileStartFolder(QStringLiteral("/usr")), documents);
+    QCOMPARE(DataFileStartFolder(dir.filePath("gone")), documents);
+    QCOMPARE(DataFileStartFolder(QString()), documents);
+    // Only /usr itself and below, not a name that merely begins alike.
+    QVERIFY(QDir(dir.path()).mkdir("usr"));
+    QCOMPARE(DataFileStartFolder(dir.filePath("usr")), dir.filePath("usr"));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "test_file_commands.moc"

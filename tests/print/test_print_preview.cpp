@@ -1,0 +1,287 @@
+// The Print command of the running program: the preview window, its Print
+// and Save as PDF, and the report read from the real editor windows.
+
+#include "pdf_text.h"
+
+#include "../files/test_program.h"
+
+#include "app/product.h"
+#include "print/print_preview.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace q731;
+using namespace q731::testing;
+
+namespace {
+
+PrintPreview *OpenPreview(Program &program)
+{
+    program.window->action("MNPrint")->trigger();
+    return program.window->findChild<PrintPreview *>(QStringLiteral("FrmPrint"));
+}
+
+QString Squeezed(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s+")));
+}
+
+void Click(PrintPreview *preview, const char *button)
+{
+    auto *widget = preview->findChild<QPushButton *>(QString::fromLatin1(button));
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+} // namespace
+
+class PrintPreviewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void printShowsAModalPreviewNamedAfterTheProgram_data();
+    void printShowsAModalPreviewNamedAfterTheProgram();
+    void previewPaperAndPdfAreTheSamePages();
+    void reportReadsTheLiveWindows_data();
+    void reportReadsTheLiveWindows();
+    void failedPdfIsToldAndTheGridRepaintsAgain();
+};
+
+void PrintPreviewTest::printShowsAModalPreviewNamedAfterTheProgram_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("Chinese") << Language::Chinese << QStringLiteral("打印预览");
+    QTest::newRow("English") << Language::English << QStringLiteral("Print preview");
+}
+
+void PrintPreviewTest::printShowsAModalPreviewNamedAfterTheProgram()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, suffix);
+    Program program(language);
+    QPointer<PrintPreview> preview = OpenPreview(program);
+    QVERIFY(preview);
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    QCOMPARE(preview->windowTitle(),
+             QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + suffix);
+    QCOMPARE(preview->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(QApplication::activeModalWidget(), preview.data());
+    QTRY_VERIFY(preview->previewWidget()->pageCount() >= 3);
+    QVERIFY(preview->findChild<QWidget *>("Picture1")
+                ->isAncestorOf(preview->findChild<QWidget *>("CurtPrinter1")));
+
+    Click(preview, "Close");
+    QTRY_VERIFY(!preview);
+    // The next Print makes a new window in the language now in force.
+    program.window->switchLanguage(language == Language::English ? Language::Chinese
+                                                                 : Language::English);
+    PrintPreview *next = OpenPreview(program);
+    QVERIFY(next);
+    QVERIFY(!next->windowTitle().endsWith(suffix));
+    next->close();
+}
+
+void PrintPreviewTest::previewPaperAndPdfAreTheSamePages()
+{
+    QTemporaryDir dir;
+    Program program(Language::English);
+    PrintPreview *preview = OpenPreview(program);
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    QTRY_VERIFY(preview->previewWidget()->pageCount() > 0);
+
+    QString pdfName = dir.filePath("saved.pdf");
+    preview->setPdfNameChooser([&pdfName](QWidget *) { return pdfName; });
+    int printerAsked = 0;
+    bool printerAccepts = false;
+    preview->setPrinterChooser([&](QPrinter &printer, QWidget *) {
+        ++printerAsked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("printed.pdf"));
+        return printerAccepts;
+    });
+
+    Click(preview, "Print"); // cancelled in the printer dialog
+    QCOMPARE(printerAsked, 1);
+    QVERIFY(!QFileInfo::exists(dir.filePath("printed.pdf")));
+    printerAccepts = true;
+    Click(preview, "Print");
+    Click(preview, "SavePdf");
+    const QStringList printed = PdfPages(dir.filePath("printed.pdf"));
+    const QStringList saved = PdfPages(dir.filePath("saved.pdf"));
+    QVERIFY(printed.size() >= 3);
+    QCOMPARE(printed, saved);
+    QCOMPARE(preview->previewWidget()->pageCount(), saved.size());
+    QCOMPARE(PdfPageSize(dir.filePath("saved.pdf")), QStringLiteral("595 x 842"));
+
+    // Letter, chosen in the preview, reaches the preview and the PDF alike.
+    auto *paper = preview->findChild<QComboBox *>("Paper");
+    paper->setFocus();
+    QTest::keyClick(paper, Qt::Key_Down);
+    QCOMPARE(paper->currentText(), QStringLiteral("Letter"));
+    pdfName = dir.filePath("letter.pdf");
+    Click(preview, "SavePdf");
+    QCOMPARE(PdfPageSize(pdfName), QStringLiteral("612 x 792"));
+    QCOMPARE(preview->previewWidget()->pageCount(), PdfPages(pdfName).size());
+
+    pdfName.clear(); // the name dialog cancelled
+    Click(preview, "SavePdf");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+    QVERIFY(program.boxes.isEmpty());
+    preview->close();
+}
+
+void PrintPreviewTest::reportReadsTheLiveWindows_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("Chinese, ticked") << Language::Chinese << true;
+    QTest::newRow("English, not ticked") << Language::English << false;
+}
+
+void PrintPreviewTest::reportReadsTheLiveWindows()
+{
+    QFETCH(Language, language);
+    QFETCH(bool, ticked);
+    const bool english = language == Language::English;
+    QTemporaryDir dir;
+    Program program(language);
+    program.window->bandBox()->selectBand(3);
+    RadioData &data = program.session.data();
+    data.channels.rx(1) = "435.12500";
+    data.channels.tx(1) = "435.12500";
+    data.channels.rx(128) = "469.98750";
+    data.channels.tx(128) = "469.98750";
+    data.channels.name(128) = "LAST";
+    program.session.notifyChannelsChanged();
+    data.options.Check12 = ticked;
+    data.options.Text20 = "435.00000";
+    program.session.notifyOptionsChanged();
+    data.calibration.values = {11, 12, 13, 14, 15, 16, 17, 18, 19};
+    program.session.notifyCalibrationChanged();
+    // Typed into the priority channel and not yet committed: printed as the
+    // field's leave check keeps it.
+    program.window->showEditor(program.window->optionsWindow());
+    auto *priority = program.window->optionsWindow()->findChild<QLineEdit *>("Text2");
+    priority->setFocus();
+    priority->selectAll();
+    QTest::keyClicks(priority, "042");
+
+    PrintPreview *preview = OpenPreview(program);
+    const QString path = dir.filePath("report.pdf");
+    preview->setPdfNameChooser([&path](QWidget *) { return path; });
+    Click(preview, "SavePdf");
+    preview->close();
+    const QStringList pages = PdfPages(path);
+    QVERIFY2(pages.size() >= 4, "the PDF could not be read back (pdftotext, poppler-utils)");
+    const QString flat = Squeezed(pages.join(QString()));
+
+    const QStringList expected =
+        english ? QStringList{"Q-731SoftwareTeam",
+                              "ZR-614Interphoneprogrammingdataareprinted",
+                              "Functionset",
+                              "Priority:42",
+                              "PresentChannel:1",
+                              "DisplayMode:Frequency",
+                              "StepFrequency:25K",
+                              "SquelchLevel:4",
+                              "ScanMode:Time",
+                              "Thewholefrequencyfrequently",
+                              "Frequency:435.00000",
+                              "OffsetData:10.00000",
+                              "QT/DQTDec:Off",
+                              "Offset:None",
+                              "VOX(Voicecontrollaunches)",
+                              "VOXGainLevel:5",
+                              ticked ? "WhetherAllowtoCancelOperatingYes"
+                                     : "WhetherAllowtoCancelOperatingNo",
+                              "Debuginformation",
+                              "HighSectGrades11MidSectGrades12LowSectGrades13",
+                              "Channeldata",
+                              "FreRXFreTXfre",
+                              "1435.12500435.12500",
+                              "128469.98750469.98750"}
+                : QStringList{"Q-731编程软件开发组",
+                              "ZR-614对讲机编程数据打印",
+                              "功能设置",
+                              "优先扫描频道:42",
+                              "当前频道数:1",
+                              "显式模式:频率",
+                              "步进频率:25K",
+                              "静噪等级:4",
+                              "扫描模式:时间",
+                              "全频频率",
+                              "全频频率:435.00000",
+                              "异频数:10.00000",
+                              "接收亚音频:关闭",
+                              "异频:无异频",
+                              "VOX(声控发射)",
+                              "VOX增益电平:5",
+                              ticked ? "是否允许取消操作是" : "是否允许取消操作否",
+                              "调试信息",
+                              "高段等级11中段等级12低段等级13",
+                              "信道数据",
+                              "频道接收频率发射频率",
+                              "1435.12500435.12500",
+                              "128469.98750469.98750"};
+    const int missing = FirstOutOfOrder(flat, expected);
+    QVERIFY2(missing < 0, qPrintable(expected.value(missing) + "\n" + pages.join("\f")));
+    QVERIFY(flat.contains("LAST"));
+    for (int value = 14; value <= 19; ++value)
+        QVERIFY(!flat.contains((english ? "Grades" : "等级") + QString::number(value)));
+
+    // Every page numbered; the settings on two pages, the grid from the third.
+    for (int page = 0; page < pages.size(); ++page) {
+        const QString number =
+            english ? QStringLiteral("Page%1of%2") : QStringLiteral("第%1页,共%2页");
+        QVERIFY(Squeezed(pages.at(page)).endsWith(number.arg(page + 1).arg(pages.size())));
+    }
+    QVERIFY(Squeezed(pages.at(1)).startsWith(english ? "Thewhole" : "全频频率"));
+
+    // Every channel row in order, the empty ones as bare numbers, and the
+    // header row on every page of the grid.
+    const QString header = english ? "FreRXFreTXfre" : "频道接收频率发射频率";
+    int next = 1;
+    for (const QString &page : pages.mid(2)) {
+        QVERIFY(Squeezed(page).contains(header));
+        for (const QString &line : page.split('\n')) {
+            const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+            bool isNumber = false;
+            const int channel = words.value(0).toInt(&isNumber);
+            if (!isNumber || channel != next)
+                continue;
+            if (channel > 1 && channel < 128)
+                QCOMPARE(words.size(), 1);
+            ++next;
+        }
+    }
+    QCOMPARE(next, 129);
+    QVERIFY(pages.size() >= 4);
+}
+
+void PrintPreviewTest::failedPdfIsToldAndTheGridRepaintsAgain()
+{
+    Program program(Language::English);
+    auto *grid = program.window->channelWindow()->findChild<QAbstractItemView *>("Grid1");
+    QVERIFY(grid);
+    PrintPreview *preview = OpenPreview(program);
+    preview->setPdfNameChooser([](QWidget *) { return QStringLiteral("/proc/q731-report.pdf"); });
+    Click(preview, "SavePdf");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QStringLiteral("Cannot save the file \"/proc/q731-report.pdf\"."));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QVERIFY(grid->updatesEnabled());
+    preview->close();
+    QVERIFY(grid->updatesEnabled());
+}
+
+QTEST_MAIN(PrintPreviewTest)
+#include "test_print_preview.moc"
