@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/fake_language_store.h"
+#include "app/band_box.h"
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/session.h"
@@ -37,6 +38,8 @@ struct ChannelProgram
         session.setClock([] { return 1000.0; });
         session.setLanguage(language);
         window = std::make_unique<MainWindow>(session, store);
+        // Loading tests port 1, which the test environment does not have.
+        boxTexts.clear();
         window->show();
         window->applyCaptions();
         window->activateWindow();

@@ -345,7 +345,8 @@ void ChannelWindowTest::encodingCommitsAnOpenBox()
     // A click on the toolbar closes the boxes with what they hold.
     program.click(2, 1);
     QTest::keyClicks(program.text1(), "147");
-    auto *bandFrame = program.window->findChild<QWidget *>(QStringLiteral("Frame1"));
+    // The band frame; the optional features window has a Frame1 of its own.
+    QWidget *bandFrame = program.window->bandBox()->parentWidget();
     QTest::mouseClick(bandFrame, Qt::LeftButton, {}, QPoint(bandFrame->width() - 4, 2));
     QCOMPARE(program.cell(2, 1), QStringLiteral("147.00000"));
 }
