@@ -6,30 +6,11 @@
 #include "texts.h"
 #include "tones.h"
 
-#include <cstdio>
-
 namespace q731 {
 
 namespace {
 
 using namespace ImageMap;
-
-// Four bytes, most significant pair at `base + 3`, as the text DDD.DDDDD. A
-// nibble above 9 gives a letter; the band filter drops such a text.
-std::string FrequencyTextAt(const RadioImage &image, int base)
-{
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%02X%02X%02X%02X", image[base + 3], image[base + 2],
-                  image[base + 1], image[base]);
-    const std::string text(digits);
-    return text.substr(0, 3) + "." + text.substr(3);
-}
-
-void PutFrequency(const std::string &text, int base, RadioImage &image)
-{
-    for (int pair = 1; pair <= 4; ++pair)
-        image[base + 4 - pair] = static_cast<std::uint8_t>(FrequencyBcdByte(text, pair));
-}
 
 void DecodeChannelTone(const RadioImage &image, int base, ChannelTable::Row row, int n,
                        ChannelTable &table, Language language)
@@ -95,9 +76,9 @@ void EncodeChannelRecord(const ChannelTable &table, int n, RadioImage &image)
             image[b + i] = 0xFF;
         return;
     }
-    PutFrequency(table.rx(n), b, image);
+    EncodeFrequencyAt(table.rx(n), b, image);
     if (!table.tx(n).empty()) {
-        PutFrequency(table.tx(n), b + 4, image);
+        EncodeFrequencyAt(table.tx(n), b + 4, image);
     } else {
         for (int i = 4; i < 8; ++i)
             image[b + i] = 0xFF;
@@ -125,6 +106,19 @@ void DecodeNames(const RadioImage &image, ChannelTable &table)
 
 } // namespace
 
+std::string DecodeFrequencyAt(const RadioImage &image, int base)
+{
+    const std::string digits = ByteToHex(image[base + 3]) + ByteToHex(image[base + 2]) +
+                               ByteToHex(image[base + 1]) + ByteToHex(image[base]);
+    return digits.substr(0, 3).append(".").append(digits, 3);
+}
+
+void EncodeFrequencyAt(const std::string &text, int base, RadioImage &image)
+{
+    for (int pair = 1; pair <= 4; ++pair)
+        image[base + 4 - pair] = static_cast<std::uint8_t>(FrequencyBcdByte(text, pair));
+}
+
 void SetNumOf(const RadioImage &image, ChannelTable &table, Language language)
 {
     for (int n = 1; n <= kChannelCount; ++n) {
@@ -133,8 +127,8 @@ void SetNumOf(const RadioImage &image, ChannelTable &table, Language language)
             table.ClearNO(n);
             continue;
         }
-        table.rx(n) = FrequencyTextAt(image, b);
-        table.tx(n) = image[b + 4] != 0xFF ? FrequencyTextAt(image, b + 4) : std::string();
+        table.rx(n) = DecodeFrequencyAt(image, b);
+        table.tx(n) = image[b + 4] != 0xFF ? DecodeFrequencyAt(image, b + 4) : std::string();
         DecodeChannelTone(image, b + 8, ChannelTable::RxTone, n, table, language);
         DecodeChannelTone(image, b + 10, ChannelTable::TxTone, n, table, language);
         DecodeOptions(image[b + 12], n, table, language);
@@ -162,10 +156,7 @@ std::string ChannelCode(const std::string &name)
     const std::string bytes = Utf8ToLatin1(name);
     std::string code;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kNameSize); ++i) {
-        char pair[3];
-        const unsigned value = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0xFFu;
-        std::snprintf(pair, sizeof pair, "%02X", value);
-        code += pair;
+        code += ByteToHex(i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : 0xFF);
     }
     return code;
 }

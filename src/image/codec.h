@@ -35,6 +35,12 @@ bool FrequencyInBand(const std::string &frequencyText, int lowMHz, int highMHz);
 // Every character takes exactly two digits, so no name shifts its slot.
 std::string ChannelCode(const std::string &name);
 
+// Four BCD bytes image[base..base+3], most significant pair last, as the text
+// DDD.DDDDD. A nibble above 9 gives a letter.
+std::string DecodeFrequencyAt(const RadioImage &image, int base);
+// The text's digit pairs into image[base+3] (first pair) .. image[base].
+void EncodeFrequencyAt(const std::string &text, int base, RadioImage &image);
+
 // One channel record (13 bytes) and name slot (8 bytes) of channel n.
 void EncodeChannel(const ChannelTable &table, int n, RadioImage &image);
 

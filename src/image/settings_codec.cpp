@@ -1,6 +1,7 @@
 #include "settings_codec.h"
 
 #include "band_list.h"
+#include "codec.h"
 #include "text_helpers.h"
 #include "tones.h"
 
@@ -77,22 +78,6 @@ void EncodeCharacters(const std::string &text, int base, int count, RadioImage &
         const auto k = static_cast<std::size_t>(i);
         image[base + i] = k < bytes.size() ? static_cast<std::uint8_t>(bytes[k]) : 0xFF;
     }
-}
-
-// Four BCD bytes, most significant at base + 3, as DDD.DDDDD.
-std::string FrequencyDigits(const RadioImage &image, int base)
-{
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%02X%02X%02X%02X", image[base + 3], image[base + 2],
-                  image[base + 1], image[base]);
-    const std::string text(digits);
-    return text.substr(0, 3) + "." + text.substr(3);
-}
-
-void PutFrequency(const std::string &text, int base, RadioImage &image)
-{
-    for (int pair = 1; pair <= 4; ++pair)
-        image[base + 4 - pair] = static_cast<std::uint8_t>(FrequencyBcdByte(text, pair));
 }
 
 // The offset as the radio stores it: three integer digits, five decimals.
@@ -208,8 +193,8 @@ void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language 
     OptionalFeatures &o = data.options;
     o.Text31 = DecodeCharacters(image, kPowerOnText, 6);
 
-    o.Text20 = FrequencyDigits(image, kVfoFrequency);
-    o.Text21 = FormatFixed(LeadingNumber(FrequencyDigits(image, kVfoOffset)), 5);
+    o.Text20 = DecodeFrequencyAt(image, kVfoFrequency);
+    o.Text21 = FormatFixed(LeadingNumber(DecodeFrequencyAt(image, kVfoOffset)), 5);
     o.Combo22 = DecodeTone(image[kVfoRxTone], image[kVfoRxTone + 1], language).index;
     o.Combo23 = DecodeTone(image[kVfoTxTone], image[kVfoTxTone + 1], language).index;
 
@@ -273,8 +258,8 @@ void EncodeSettings(const RadioData &data, RadioImage &image)
     image[kBandIndex] = Byte(data.bandIndex);
     EncodeCharacters(o.Text31, kPowerOnText, 6, image);
 
-    PutFrequency(o.Text20, kVfoFrequency, image);
-    PutFrequency(OffsetDigits(o.Text21), kVfoOffset, image);
+    EncodeFrequencyAt(o.Text20, kVfoFrequency, image);
+    EncodeFrequencyAt(OffsetDigits(o.Text21), kVfoOffset, image);
     // The VFO tones are list indexes; the entry text does not depend on the
     // language except for the off entry, which writes 0xFF 0xFF anyway.
     PutTone(o.Combo22, Language::English, kVfoRxTone, image);

@@ -261,9 +261,9 @@ std::string FormatFixed(double value, int decimals)
     }
     std::string result = digits.substr(0, digits.size() - want);
     if (want > 0)
-        result += "." + digits.substr(digits.size() - want);
+        result.append(".").append(digits, digits.size() - want);
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
-    return value < 0 && !zero ? "-" + result : result;
+    return value < 0 && !zero ? result.insert(0, 1, '-') : result;
 }
 
 std::optional<double> ParseNumber(std::string_view s)
@@ -281,6 +281,11 @@ double LeadingNumber(std::string_view s)
         s.remove_prefix(1);
     const std::string_view number = DecimalPrefix(s);
     return number.empty() ? 0.0 : ConvertDecimal(number);
+}
+
+std::string ByteToHex(std::uint8_t value)
+{
+    return {HexChar(value >> 4), HexChar(value)};
 }
 
 std::string Latin1ToUtf8(std::string_view bytes)

@@ -3,6 +3,7 @@
 // Small stateless text conversions shared by the codec and the field entry
 // code. Each has a defined result for every input and never throws.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,9 @@ std::optional<double> ParseNumber(std::string_view s);
 // The number formed by the text's leading digits and point ("12ab" -> 12,
 // "" -> 0), the way a lenient field reads what the user typed.
 double LeadingNumber(std::string_view s);
+
+// The byte as two upper-case hex digits ("0A").
+std::string ByteToHex(std::uint8_t value);
 
 // Latin-1 byte <-> UTF-8 character, for the single-byte character fields.
 std::string Latin1ToUtf8(std::string_view bytes);

@@ -4,7 +4,7 @@
 #include "texts.h"
 
 #include <array>
-#include <cstdio>
+#include <unordered_map>
 
 namespace q731 {
 
@@ -43,8 +43,8 @@ const std::array<std::string, kToneCount> &FixedEntries()
         for (std::size_t i = 0; i < kCtcssTones.size(); ++i)
             list[kFirstCtcss + i] = std::string(kCtcssTones[i]);
         for (std::size_t i = 0; i < kDcsCodes.size(); ++i) {
-            list[kFirstDcsNormal + i] = "D" + std::string(kDcsCodes[i]) + "N";
-            list[kFirstDcsInverted + i] = "D" + std::string(kDcsCodes[i]) + "I";
+            list[kFirstDcsNormal + i] = std::string("D").append(kDcsCodes[i]).append("N");
+            list[kFirstDcsInverted + i] = std::string("D").append(kDcsCodes[i]).append("I");
         }
         return list;
     }();
@@ -53,16 +53,14 @@ const std::array<std::string, kToneCount> &FixedEntries()
 
 std::string Hex2(std::uint8_t value)
 {
-    char text[3];
-    std::snprintf(text, sizeof text, "%02X", value);
-    return text;
+    return ByteToHex(value);
 }
 
+// Hex without a leading zero: 0x06 gives "6".
 std::string HexNoPad(std::uint8_t value)
 {
-    char text[3];
-    std::snprintf(text, sizeof text, "%X", value);
-    return text;
+    const std::string hex = ByteToHex(value);
+    return value < 0x10 ? hex.substr(1) : hex;
 }
 
 } // namespace
@@ -80,12 +78,16 @@ int ToneIndexOf(std::string_view text, Language language)
 {
     if (text == OffText(language))
         return 0;
-    const auto &entries = FixedEntries();
-    for (int i = 1; i < kToneCount; ++i) {
-        if (entries[static_cast<std::size_t>(i)] == text)
-            return i;
-    }
-    return 0;
+    // Every entry but the off entry is unique, so a lookup table finds the first.
+    static const std::unordered_map<std::string_view, int> positions = [] {
+        std::unordered_map<std::string_view, int> map;
+        const auto &entries = FixedEntries();
+        for (int i = kToneCount - 1; i >= 1; --i)
+            map[entries[static_cast<std::size_t>(i)]] = i;
+        return map;
+    }();
+    const auto found = positions.find(text);
+    return found == positions.end() ? 0 : found->second;
 }
 
 DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language)
@@ -99,17 +101,17 @@ DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language)
     const std::string highHex = Hex2(high);
     const std::string highShort = HexNoPad(high);
     if (highHex[0] == '8') {
-        tone.text = "D" + highHex.substr(1, 1) + Hex2(low) + "N";
+        tone.text = std::string("D").append(highHex, 1, 1).append(Hex2(low)).append("N");
     } else if (highShort[0] == 'C') {
         // A high byte of 0x0C also reads as inverted: its short hex form is "C".
-        tone.text = "D" + highHex.substr(1, 1) + Hex2(low) + "I";
+        tone.text = std::string("D").append(highHex, 1, 1).append(Hex2(low)).append("I");
     } else {
         const std::string lowShort = HexNoPad(low);
         tone.text = highShort;
         if (lowShort.size() == 2)
             tone.text += lowShort.substr(0, 1) + "." + lowShort.substr(1, 1);
         else
-            tone.text += "0." + lowShort;
+            tone.text.append("0.").append(lowShort);
     }
     tone.index = ToneIndexOf(tone.text, language);
     return tone;

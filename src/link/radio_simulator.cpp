@@ -24,7 +24,9 @@ std::vector<RadioSimulator::Chunk> RadioSimulator::feed(std::span<const std::uin
     if (m_faults.silent || pulled())
         return out;
     m_input.insert(m_input.end(), received.begin(), received.end());
-    while (!m_input.empty() && !pulled() && takeOne(out)) {
+    while (!m_input.empty() && !pulled()) {
+        if (!takeOne(out))
+            break;
     }
     if (pulled())
         m_input.clear();

@@ -17,9 +17,10 @@ RadioImage PatternImage()
 TEST(DatFile, HeaderLayout)
 {
     const std::vector<std::uint8_t> header = DatHeader();
-    std::vector<std::uint8_t> expected = {'Z',  'Q',  'T', '-', '7', 'V', 0xFF, 0xFF,
-                                          0xFF, 0xFF, 'V', '0', '1', '0', '0',  0xFF};
-    expected.resize(48, 0xFF);
+    std::vector<std::uint8_t> expected(48, 0xFF);
+    const std::uint8_t text[] = {'Z',  'Q',  'T', '-', '7', 'V', 0xFF, 0xFF,
+                                 0xFF, 0xFF, 'V', '0', '1', '0', '0',  0xFF};
+    std::copy(std::begin(text), std::end(text), expected.begin());
     EXPECT_EQ(header, expected);
 }
 

@@ -25,7 +25,7 @@ RadioData RealisticData()
                    ToneListEntry(tone, Language::English), txTone,
                    ToneListEntry(txTone, Language::English),
                    {n % 3, n % 2, (n / 2) % 2, (n / 3) % 2, (n / 5) % 2, (n / 7) % 2},
-                   n % 5 == 0 ? "" : "CH" + std::to_string(n));
+                   n % 5 == 0 ? "" : std::string("CH").append(std::to_string(n)));
     }
     data.channels.name(2) = "NAMEONLY"; // a name without frequencies
     OptionalFeatures &o = data.options;

@@ -10,9 +10,10 @@ TEST(StripFillChars, DropsEveryFillCharacterWhereverItStands)
     const std::string fill(kFillChar);
     EXPECT_EQ(StripFillChars(""), "");
     EXPECT_EQ(StripFillChars(fill + fill + fill), "");
-    EXPECT_EQ(StripFillChars("A" + fill + "B " + fill + "#"), "AB #");
+    EXPECT_EQ(StripFillChars(std::string("A").append(fill).append("B ").append(fill).append("#")),
+              "AB #");
     // Other Latin-1 letters encoded with the same lead byte stay.
-    EXPECT_EQ(StripFillChars("\xC3\xBE" + fill), "\xC3\xBE");
+    EXPECT_EQ(StripFillChars(std::string("\xC3\xBE").append(fill)), "\xC3\xBE");
 }
 
 TEST(SnapFrequencyStep, MovesDownToTheNearerRaster)

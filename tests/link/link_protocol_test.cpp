@@ -233,13 +233,29 @@ TEST(LinkWrite, FramesInOrderWithAndWithoutCalibration)
                 EXPECT_EQ(sent[k], kAck);
                 continue;
             }
-            Bytes expected = {0x57, static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a),
-                              0x10};
+            const auto hi = static_cast<std::uint8_t>(a >> 8);
+            Bytes expected = {0x57, hi, static_cast<std::uint8_t>(a), 0x10};
             for (int i = a; i < a + 16; ++i)
                 expected.push_back(i < 3072 ? image[i] : 0);
             ASSERT_EQ(sent[k], expected) << "frame " << k;
         }
     }
+}
+
+TEST(LinkWrite, ImageElementPastTheMemoryOpensTheTopFrames)
+{
+    RadioImage image = patternImage();
+    image[3072] = 0x5C;
+    LinkProtocol p;
+    p.startWrite(image, 0, false, false);
+    feed(p, kAck);
+    feed(p, identity(0));
+    for (int i = 0; i < 189; ++i)
+        feed(p, kAck);
+    ASSERT_EQ(p.writeStep(), 192);
+    Bytes expected{0x57, 0x0C, 0x00, 0x10, 0x5C};
+    expected.resize(20, 0x00);
+    EXPECT_EQ(feed(p, kAck).send, expected);
 }
 
 TEST(LinkWrite, AckIsTheByteNotTwoHexDigits)

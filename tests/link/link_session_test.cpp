@@ -23,8 +23,7 @@ struct Session
     std::vector<Outcome> events; // outcomes other than None, in order
 };
 
-Session drive(LinkProtocol &pc, RadioSimulator &radio, LinkProtocol::Step step,
-              bool overrideAnswer = false)
+Session drive(LinkProtocol &pc, RadioSimulator &radio, LinkProtocol::Step step)
 {
     Session s;
     bool portOpen = true;
@@ -44,9 +43,7 @@ Session drive(LinkProtocol &pc, RadioSimulator &radio, LinkProtocol::Step step,
             s.outcome = step.outcome;
             return s;
         }
-        if (step.outcome == Outcome::BandOverrideQuestion) {
-            step = pc.answerBandOverride(overrideAnswer);
-        } else if (!line.empty()) {
+        if (!line.empty()) {
             step = pc.feed(line.front());
             line.pop_front();
         } else {
@@ -120,27 +117,6 @@ TEST(LinkSession, WriteLeavesTheImageAndSparesTheGap)
     }
 }
 
-TEST(LinkSession, BandMismatch)
-{
-    struct Case
-    {
-        bool overrideMode;
-        bool answer;
-        Outcome outcome;
-    };
-    for (const Case c : {Case{false, false, Outcome::BandRefused},
-                         Case{true, false, Outcome::BandOverrideCancelled},
-                         Case{true, true, Outcome::WriteCompleted}}) {
-        RadioSimulator radio(4);
-        LinkProtocol pc;
-        const Session s =
-            drive(pc, radio, pc.startWrite(encodedImage(), 1, c.overrideMode, false), c.answer);
-        EXPECT_EQ(s.outcome, c.outcome);
-        EXPECT_EQ(radio.endsReceived(), 1);
-        EXPECT_EQ(radio.writtenAddresses().empty(), c.outcome != Outcome::WriteCompleted);
-    }
-}
-
 TEST(LinkSession, FaultsEndInTheCommunicationError)
 {
     struct Case
@@ -172,8 +148,8 @@ TEST(LinkSession, FaultsEndInTheCommunicationError)
         RadioSimulator radio(0);
         c.fault(radio);
         LinkProtocol pc;
-        const auto start = c.write ? pc.startWrite(encodedImage(), 0, false, true) : pc.startRead();
-        const Session s = drive(pc, radio, start);
+        const Session s = drive(
+            pc, radio, c.write ? pc.startWrite(encodedImage(), 0, false, true) : pc.startRead());
         EXPECT_EQ(s.outcome, Outcome::Timeout);
         EXPECT_EQ(s.events, std::vector<Outcome>{Outcome::Timeout});
         EXPECT_EQ(s.ticks, 62);
