@@ -22,6 +22,10 @@ struct Command
 };
 
 const Command kCommands[] = {
+    {"read", RunRead, "read PORT FILE                 从对讲机读频并存为数据文件",
+     "read PORT FILE                 read the radio and store a data file"},
+    {"write", RunWrite, "write PORT... FILE             把数据文件写入一台或多台对讲机",
+     "write PORT... FILE             write a data file to one or more radios"},
     {"normalize", RunNormalize, "normalize IN OUT               打开 IN 并保存为 OUT",
      "normalize IN OUT               open IN and save it as OUT"},
     {"show", RunShow, "show FILE [--json]             列出频道和设置",
@@ -32,6 +36,8 @@ const Command kCommands[] = {
      "export FILE CSV                the channel table as a CSV channel list"},
     {"import", RunImport, "import FILE CSV OUT            从 CSV 导入频道",
      "import FILE CSV OUT            channels from a CSV channel list"},
+    {"simulate", RunSimulate, "simulate [--band N] ...        在伪终端上模拟对讲机",
+     "simulate [--band N] ...        a simulated radio on a pseudo-terminal"},
 };
 
 // --lang is looked for before the command is parsed, so that even the
