@@ -1,6 +1,7 @@
 // q731-cli through the built binary: files, CSV exchange, exit codes, and
 // reads and writes against simulated radios on pseudo-terminals.
 
+#include "app/language_store.h"
 #include "app/session.h"
 #include "files/dat_file.h"
 #include "image/codec.h"
@@ -463,6 +464,22 @@ private slots:
         QVERIFY(zh.err.contains(QString::fromUtf8("文件")));
     }
 
+    void messagesFollowTheStoredLanguage()
+    {
+        const QStringList arguments{"show", path("missing.dat")};
+        SettingsLanguageStore store;
+        WriteStoredLanguage(store, Language::English);
+        Run run = RunCli(arguments);
+        QVERIFY2(run.err.startsWith("Cannot read the file"), qPrintable(run.err));
+        QVERIFY(RunCli(arguments + QStringList{"--lang", "zh"})
+                    .err.startsWith(QString::fromUtf8("无法读取文件")));
+        WriteStoredLanguage(store, Language::Chinese);
+        run = RunCli(arguments);
+        QVERIFY2(run.err.startsWith(QString::fromUtf8("无法读取文件")), qPrintable(run.err));
+        // The option may also come before the command.
+        QVERIFY(RunCli(QStringList{"--lang", "en"} + arguments).err.startsWith("Cannot read"));
+    }
+
     void readStoresTheImageExactlyAsReceived()
     {
         // A foreign memory: the backup must keep bytes the codec would drop.
@@ -545,6 +562,24 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         radio.stop();
         QCOMPARE(ReadFile(path("forced.dat")).mid(48, 13), ReadFile(known()).mid(48, 13));
+    }
+
+    void writeFailuresAreCommunicationErrors()
+    {
+        // Cable pulled after 50 of the 191 blocks a write sends.
+        Simulator pulled({"--stop-after", "50"});
+        Run run = RunCli({"write", pulled.device(), known(), "--lang", "en"});
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.err.trimmed(), pulled.device() +
+                                        ": Communication error, check the line and the serial "
+                                        "connection selection!");
+        QCOMPARE(run.out, QString());
+
+        // The write gets through, the read back does not.
+        Simulator late({"--stop-after", "200"});
+        run = RunCli({"write", late.device(), known(), "--verify", "--lang", "en"});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY2(run.err.contains("written, but reading back failed"), qPrintable(run.err));
     }
 
     void writeToSeveralRadiosAtOnce()
