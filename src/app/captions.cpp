@@ -262,11 +262,27 @@ void SetCaption(QObject *target, const QString &text)
     }
 }
 
+// The control of that name that belongs to `window` itself: the editor
+// windows are children of the main window and reuse its control names
+// (Combo1, Label1, Frame1), so a plain search would find theirs.
+QObject *FindControl(QWidget *window, const QString &name)
+{
+    const QList<QObject *> candidates = window->findChildren<QObject *>(name);
+    for (QObject *candidate : candidates) {
+        QObject *owner = candidate->parent();
+        while (owner && owner != window && !CaptionWindowOrder().contains(owner->objectName()))
+            owner = owner->parent();
+        if (owner == window)
+            return candidate;
+    }
+    return nullptr;
+}
+
 void Apply(const CaptionEntry &entry, Language language, QWidget *window)
 {
     QObject *target = window;
     if (!entry.control.isEmpty())
-        target = window->findChild<QObject *>(entry.control);
+        target = FindControl(window, entry.control);
     if (!target)
         return;
 

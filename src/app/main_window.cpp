@@ -13,6 +13,9 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "link/port_chooser.h"
+#include "link/serial_link.h"
+#include "link/transfer_controller.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -81,8 +84,11 @@ MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *
     m_session.setMessageBoxOwner(m_form1);
     for (int port = 1; port <= 16; ++port)
         m_portList->addItem(QString::number(port));
+    m_link = new SerialLink(this);
+    m_portChooser = new PortChooser(m_session, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
+    m_transfers = new TransferController(m_session, *m_link, *m_portChooser, *m_form1, *this, this);
     m_portList->setCurrentIndex(0);
-    m_portPanel->setText(QStringLiteral("COM: ") + m_portList->currentText());
+    m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
     m_wheelGuard->attach(m_bandBox);
 
@@ -339,9 +345,15 @@ void MainWindow::saveFile() {}
 
 void MainWindow::printReport() {}
 
-void MainWindow::readRadio() {}
+void MainWindow::readRadio()
+{
+    m_transfers->read();
+}
 
-void MainWindow::writeRadio() {}
+void MainWindow::writeRadio()
+{
+    m_transfers->write();
+}
 
 void MainWindow::showPortList()
 {

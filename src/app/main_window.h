@@ -22,6 +22,9 @@ class EditorWindow;
 class FmWindow;
 class LanguageStore;
 class OptionsWindow;
+class PortChooser;
+class SerialLink;
+class TransferController;
 class Session;
 class WheelGuard;
 
@@ -46,6 +49,9 @@ public:
     OptionsWindow *optionsWindow() const { return m_form3; }
     CalibrationWindow *calibrationWindow() const { return m_form4; }
     FmWindow *fmWindow() const { return m_form5; }
+    SerialLink *serialLink() const { return m_link; }
+    PortChooser *portChooser() const { return m_portChooser; }
+    TransferController *transfers() const { return m_transfers; }
     QAction *action(const char *objectName) const;
 
     // The windows that ApplyCaptions sets, in its order.
@@ -97,6 +103,9 @@ private:
     OptionsWindow *m_form3 = nullptr;
     CalibrationWindow *m_form4 = nullptr;
     FmWindow *m_form5 = nullptr;
+    SerialLink *m_link = nullptr;
+    PortChooser *m_portChooser = nullptr;
+    TransferController *m_transfers = nullptr;
     DoubleClickGate m_modeGates[3];
     bool m_closing = false;
 };

@@ -1,10 +1,170 @@
 #include "dtmf_window.h"
 
+#include "app/captions.h"
+#include "app/session.h"
+#include "editors/field_filters.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 namespace q731 {
+
+namespace {
+
+constexpr int kCodeLength = 16;
+constexpr int kOwnCodeLength = 8;
+
+const QString kWindow = QStringLiteral("Form2");
+
+QString Caption(const QString &control, Language language)
+{
+    const QStringList texts = CaptionTexts(kWindow, control, language);
+    return texts.isEmpty() ? QString() : texts.front();
+}
+
+QLabel *AddLabel(QWidget *frame, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, frame);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
 
 DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form2"), parent)
 {
+    const Language language = m_session.language();
+    setWindowTitle(QStringLiteral("DTMF(双音多频)"));
+    DtmfSettings &dtmf = m_session.data().dtmf;
+
+    m_option1 = new QRadioButton(Caption(QStringLiteral("Option1"), language), this);
+    m_option1->setObjectName(QStringLiteral("Option1"));
+    m_option2 = new QRadioButton(Caption(QStringLiteral("Option2"), language), this);
+    m_option2->setObjectName(QStringLiteral("Option2"));
+    connect(m_option1, &QRadioButton::clicked, this, &DtmfWindow::showMemoriesPage);
+    connect(m_option2, &QRadioButton::clicked, this, &DtmfWindow::showOtherPage);
+
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *memories = new QFormLayout(m_frame1);
+    for (int i = 0; i < 8; ++i) {
+        const QString label = QStringLiteral("Label1(%1)").arg(i);
+        memories->addRow(AddLabel(m_frame1, label, Caption(label, language)),
+                         addCodeField(m_frame1, QStringLiteral("Text1(%1)").arg(i), kCodeLength,
+                                      &dtmf.Text1[static_cast<std::size_t>(i)]));
+    }
+
+    m_frame2 = new QGroupBox(this);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *other = new QFormLayout(m_frame2);
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label2"), Caption("Label2", language)),
+                  addCodeField(m_frame2, QStringLiteral("Text2"), kCodeLength, &dtmf.Text2));
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label4"), Caption("Label4", language)),
+                  addCodeField(m_frame2, QStringLiteral("Text4"), kCodeLength, &dtmf.Text4));
+    // The ANI label reads the same in both languages.
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label32"), QStringLiteral("ANI：")),
+                  addList(m_frame2, QStringLiteral("Combo1"),
+                          CaptionTexts(kWindow, "Combo1", language), &DtmfSettings::Combo1));
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label16"), Caption("Label16", language)),
+                  addList(m_frame2, QStringLiteral("Combo16"),
+                          CaptionTexts(kWindow, "Combo16", language), &DtmfSettings::Combo16));
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label17"), Caption("Label17", language)),
+                  addList(m_frame2, QStringLiteral("Combo17"),
+                          CaptionTexts(kWindow, "Combo17", language), &DtmfSettings::Combo17));
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label18"), Caption("Label18", language)),
+                  addList(m_frame2, QStringLiteral("Combo18"),
+                          CaptionTexts(kWindow, "Combo18", language) +
+                              QStringList{"*", "#", "A", "B", "C", "D"},
+                          &DtmfSettings::Combo18));
+    other->addRow(AddLabel(m_frame2, QStringLiteral("Label3"), Caption("Label3", language)),
+                  addCodeField(m_frame2, QStringLiteral("Text3"), kOwnCodeLength, &dtmf.Text3));
+
+    auto *pages = new QHBoxLayout;
+    pages->addWidget(m_option1);
+    pages->addWidget(m_option2);
+    pages->addStretch(1);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(pages);
+    outer->addWidget(m_frame1);
+    outer->addWidget(m_frame2);
+    outer->addStretch(1);
+
+    connect(&m_session, &Session::dtmfChanged, this, &DtmfWindow::refreshFromRecord);
+    refreshFromRecord();
+    resize(TwipsToPixelsX(5750, this), TwipsToPixelsY(3600, this));
+    showMemoriesPage();
+}
+
+QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int maxLength,
+                                    std::string *field)
+{
+    auto *edit = new QLineEdit(frame);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxLength);
+    FieldFilter::Rules rules;
+    rules.accept = IsDtmfCharacter;
+    rules.upperCase = true;
+    rules.onEnter = [] {};
+    FieldFilter::install(edit, std::move(rules));
+    // The field's text, not the signal's: a paste cleaned by the filter
+    // announces its raw text last.
+    connect(edit, &QLineEdit::textChanged, this, [this, field, edit] {
+        if (!m_refreshing)
+            *field = edit->text().toStdString();
+    });
+    m_texts.emplace_back(edit, field);
+    return edit;
+}
+
+QComboBox *DtmfWindow::addList(QWidget *frame, const QString &name, const QStringList &items,
+                               int DtmfSettings::*field)
+{
+    auto *combo = new QComboBox(frame);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, field](int index) {
+        if (!m_refreshing && index >= 0)
+            m_session.data().dtmf.*field = index;
+    });
+    m_lists.emplace_back(combo, field);
+    return combo;
+}
+
+void DtmfWindow::refreshFromRecord()
+{
+    const DtmfSettings &dtmf = m_session.data().dtmf;
+    m_refreshing = true;
+    for (auto &[edit, field] : m_texts)
+        edit->setText(QString::fromStdString(*field));
+    for (auto &[combo, field] : m_lists) {
+        if (dtmf.*field >= 0 && dtmf.*field < combo->count())
+            combo->setCurrentIndex(dtmf.*field);
+    }
+    m_refreshing = false;
+}
+
+void DtmfWindow::showMemoriesPage()
+{
+    m_option1->setChecked(true);
+    m_frame2->hide();
+    m_frame1->show();
+    findChild<QLineEdit *>(QStringLiteral("Text1(0)"))->setFocus();
+}
+
+void DtmfWindow::showOtherPage()
+{
+    m_option2->setChecked(true);
+    m_frame1->hide();
+    m_frame2->show();
+    findChild<QComboBox *>(QStringLiteral("Combo16"))->setFocus();
 }
 
 } // namespace q731

@@ -2,14 +2,44 @@
 
 #include "editors/editor_window.h"
 
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
 namespace q731 {
 
-// The DTMF window (Form2).
+struct DtmfSettings;
+
+// The DTMF window (Form2): eight auto-dial memories on one page, the ANI
+// codes, own code, rate, first-digit delay and group-call code on the other.
+// Every field edits session.data().dtmf at once.
 class DtmfWindow : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit DtmfWindow(Session &session, QWidget *parent = nullptr);
+
+    // Option1 / Option2.
+    void showMemoriesPage();
+    void showOtherPage();
+
+private:
+    QLineEdit *addCodeField(QWidget *frame, const QString &name, int maxLength, std::string *text);
+    QComboBox *addList(QWidget *frame, const QString &name, const QStringList &items,
+                       int DtmfSettings::*field);
+    void refreshFromRecord();
+
+    QGroupBox *m_frame1 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    QRadioButton *m_option1 = nullptr;
+    QRadioButton *m_option2 = nullptr;
+    std::vector<std::pair<QLineEdit *, std::string *>> m_texts;
+    std::vector<std::pair<QComboBox *, int DtmfSettings::*>> m_lists;
+    bool m_refreshing = false;
 };
 
 } // namespace q731

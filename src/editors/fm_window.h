@@ -2,14 +2,54 @@
 
 #include "editors/editor_window.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
 namespace q731 {
 
-// The FM broadcast channels window (Form5).
+// The FM broadcast channels window (Form5). Unlike the other editors it works
+// on its own copy: the grid and the boxes hold the user's entries until OK
+// commits them into session.data().fm; Cancel and the close box only hide
+// the window, which keeps the entries for the next time it is shown.
 class FmWindow : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit FmWindow(Session &session, QWidget *parent = nullptr);
+
+    void commitPendingEdits() override;
+
+    // Command1 / Command2.
+    void ok();
+    void cancel();
+
+    // The channel being edited in the in-place editor (1..32), 0 when none.
+    int editedChannel() const { return m_editRow; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void refreshFromRecord();
+    void beginChannelEdit(int row);
+    void endChannelEdit();
+    void leaveFrequencyBox();
+    void showMessage(const QString &text, int leftTwips, int topPixels, int widthTwips);
+    void hideWindow();
+
+    QTableWidget *m_grid = nullptr;    // MSFGrid
+    QLineEdit *m_cellEditor = nullptr; // Text1
+    QLineEdit *m_frequency = nullptr;  // Text2
+    QLabel *m_message = nullptr;       // Label2
+    QComboBox *m_channel = nullptr;    // Combo1(0)
+    QComboBox *m_display = nullptr;    // Combo1(1)
+    QComboBox *m_step = nullptr;       // Combo1(2)
+    int m_editRow = 0;
+    bool m_frequencyPending = false;
 };
 
 } // namespace q731

@@ -1,10 +1,284 @@
 #include "options_window.h"
 
+#include "app/session.h"
+#include "editors/field_filters.h"
+#include "editors/hidden_mode_labels.h"
+#include "editors/options_fields.h"
+#include "image/text_helpers.h"
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 namespace q731 {
+
+namespace {
+
+// Label and field pairs per row of a page.
+constexpr int kFunctionColumns = 3;
+constexpr int kVfoColumns = 2;
+constexpr int kVoxColumns = 1;
+constexpr double kHighestOffsetMHz = 99.995;
+
+QString FromStd(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
 
 OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form3"), parent)
 {
+    setWindowTitle(QStringLiteral("可选功能"));
+    createFields();
+    m_hiddenModeLabels = new HiddenModeLabels(m_session, this);
+
+    // The password setting, the radio's search mode and the end-of-call tone
+    // are service settings: locked until the extra options are unlocked.
+    for (const char *name : {"Label12", "Combo2", "Label17", "Combo13", "Label18", "Combo16"})
+        findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(false);
+
+    connect(&m_session, &Session::optionsChanged, this, &OptionsWindow::refreshFromRecord);
+    connect(&m_session, &Session::hiddenModeChanged, this, &OptionsWindow::hiddenModeChanged);
+    refreshFromRecord();
+    resize(TwipsToPixelsX(12450, this), TwipsToPixelsY(6765, this));
+    showFunctionsPage();
+}
+
+void OptionsWindow::createFields()
+{
+    const Language language = m_session.language();
+    m_option1 = new QRadioButton(OptionsLabelText("Option1", language), this);
+    m_option1->setObjectName(QStringLiteral("Option1"));
+    m_option2 = new QRadioButton(OptionsLabelText("Option2", language), this);
+    m_option2->setObjectName(QStringLiteral("Option2"));
+    m_option1->setChecked(true);
+    connect(m_option1, &QRadioButton::clicked, this, &OptionsWindow::showFunctionsPage);
+    connect(m_option2, &QRadioButton::clicked, this, &OptionsWindow::showVfoPage);
+
+    auto frame = [this, language](const char *name) {
+        auto *box = new QGroupBox(OptionsLabelText(name, language), this);
+        box->setObjectName(QString::fromLatin1(name));
+        new QGridLayout(box);
+        return box;
+    };
+    m_frame1 = frame("Frame1");
+    m_frame2 = frame("Frame2");
+    m_frame3 = frame("Frame3");
+
+    int placed[3] = {0, 0, 0};
+    for (const OptionsField &field : OptionsFields()) {
+        QGroupBox *box = field.page == OptionsPage::Functions ? m_frame2
+                         : field.page == OptionsPage::Vox     ? m_frame1
+                                                              : m_frame3;
+        const int columns = field.page == OptionsPage::Functions ? kFunctionColumns
+                            : field.page == OptionsPage::Vox     ? kVoxColumns
+                                                                 : kVfoColumns;
+        auto *label = new QLabel(OptionsLabelText(field.label, language), box);
+        label->setObjectName(QString::fromLatin1(field.label));
+        QWidget *control = nullptr;
+        if (field.list) {
+            auto *combo = new QComboBox(box);
+            combo->addItems(OptionsListItems(field.control, language));
+            combo->setMaxVisibleItems(16);
+            connect(combo, &QComboBox::currentIndexChanged, this,
+                    [this, member = field.list](int index) {
+                        if (!m_refreshing && index >= 0)
+                            m_session.data().options.*member = index;
+                    });
+            m_lists.emplace_back(combo, field.list);
+            control = combo;
+        } else {
+            auto *edit = new QLineEdit(box);
+            edit->setObjectName(QString::fromLatin1(field.control));
+            createTextField(edit, field.text);
+            control = edit;
+        }
+        control->setObjectName(QString::fromLatin1(field.control));
+        if (!field.shown) {
+            label->hide();
+            control->hide();
+            continue;
+        }
+        auto *grid = static_cast<QGridLayout *>(box->layout());
+        const int slot = placed[static_cast<int>(field.page)]++;
+        grid->addWidget(label, slot / columns, 2 * (slot % columns), Qt::AlignRight);
+        grid->addWidget(control, slot / columns, 2 * (slot % columns) + 1);
+    }
+
+    m_check13 = new QCheckBox(OptionsLabelText("Check13", language), m_frame1);
+    m_check13->setObjectName(QStringLiteral("Check13"));
+    m_check12 = new QCheckBox(OptionsLabelText("Check12", language), m_frame1);
+    m_check12->setObjectName(QStringLiteral("Check12"));
+    m_check13->hide();
+    m_check12->hide();
+    connect(m_check13, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_refreshing)
+            m_session.data().options.Check13 = on;
+    });
+    connect(m_check12, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_refreshing)
+            m_session.data().options.Check12 = on;
+    });
+    static_cast<QGridLayout *>(m_frame1->layout())->setRowStretch(placed[1], 1);
+
+    auto *pages = new QHBoxLayout;
+    pages->addWidget(m_option1);
+    pages->addWidget(m_option2);
+    pages->addStretch(1);
+    auto *body = new QHBoxLayout;
+    auto *pageArea = new QVBoxLayout;
+    pageArea->addWidget(m_frame2);
+    pageArea->addWidget(m_frame3);
+    body->addLayout(pageArea, 3);
+    body->addWidget(m_frame1, 1);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(pages);
+    outer->addLayout(body, 1);
+}
+
+void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeatures::*text)
+{
+    using F = OptionalFeatures;
+    FieldFilter::Rules rules;
+    void (OptionsWindow::*check)(QLineEdit *) = nullptr;
+    if (text == &F::Text2 || text == &F::Text6) {
+        rules.accept = IsDigit;
+        check = &OptionsWindow::checkChannelNumber;
+        // A channel number above the last channel becomes the last channel at once.
+        connect(edit, &QLineEdit::textChanged, this, [edit] {
+            if (LeadingNumber(edit->text().toStdString()) > kChannelCount)
+                edit->setText(QString::number(kChannelCount));
+        });
+    } else if (text == &F::Text20 || text == &F::Text21) {
+        rules.accept = IsDigitOrPoint;
+        const bool frequency = text == &F::Text20;
+        edit->setMaxLength(frequency ? 9 : 8);
+        check = frequency ? &OptionsWindow::checkVfoFrequency : &OptionsWindow::checkVfoOffset;
+    } else if (text == &F::Text1) {
+        rules.accept = IsDigit;
+        edit->setMaxLength(4);
+        rules.onEnter = [] {};
+    } else {
+        rules.accept = IsPowerOnTextCharacter;
+        rules.upperCase = true;
+        edit->setMaxLength(6);
+        rules.onEnter = [] {};
+    }
+    m_texts.emplace_back(edit, text);
+
+    if (!check) {
+        // The field's text, not the signal's: a paste cleaned by the filter
+        // announces its raw text last.
+        connect(edit, &QLineEdit::textChanged, this, [this, text, edit] {
+            if (!m_refreshing)
+                m_session.data().options.*text = edit->text().toStdString();
+        });
+        FieldFilter::install(edit, std::move(rules));
+        return;
+    }
+    const std::size_t slot = m_leaveFields.size();
+    m_leaveFields.push_back({edit, text, check, false});
+    rules.onEnter = [this, slot] { leave(m_leaveFields[slot]); };
+    rules.onLeave = [this, slot] { leave(m_leaveFields[slot]); };
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, slot] { m_leaveFields[slot].pending = true; });
+    FieldFilter::install(edit, std::move(rules));
+}
+
+void OptionsWindow::refreshFromRecord()
+{
+    const OptionalFeatures &o = m_session.data().options;
+    m_refreshing = true;
+    for (auto &[combo, member] : m_lists) {
+        if (o.*member >= 0 && o.*member < combo->count())
+            combo->setCurrentIndex(o.*member);
+    }
+    for (auto &[edit, member] : m_texts)
+        edit->setText(FromStd(o.*member));
+    for (LeaveField &field : m_leaveFields)
+        field.pending = false;
+    m_check12->setChecked(o.Check12);
+    m_check13->setChecked(o.Check13);
+    m_refreshing = false;
+}
+
+void OptionsWindow::commitPendingEdits()
+{
+    for (LeaveField &field : m_leaveFields) {
+        if (field.pending)
+            leave(field);
+    }
+}
+
+void OptionsWindow::leave(LeaveField &field)
+{
+    (this->*field.check)(field.edit);
+    field.pending = false;
+    m_session.data().options.*field.text = field.edit->text().toStdString();
+}
+
+void OptionsWindow::checkChannelNumber(QLineEdit *edit)
+{
+    const double value = LeadingNumber(edit->text().toStdString());
+    const long whole = static_cast<long>(value);
+    edit->setText(whole < 1 ? QString() : QString::number(whole));
+}
+
+void OptionsWindow::checkVfoFrequency(QLineEdit *edit)
+{
+    const double f = LeadingNumber(edit->text().toStdString());
+    const int low = m_session.bandLowMHz();
+    // The band's upper limit itself is no frequency of the band.
+    if (f >= low && f < m_session.bandHighMHz())
+        edit->setText(FromStd(FormatFixed(SnapFrequencyStep(FormatFixed(f, 5)), 5)));
+    else
+        edit->setText(FromStd(FormatFixed(low, 5)));
+}
+
+void OptionsWindow::checkVfoOffset(QLineEdit *edit)
+{
+    double offset = LeadingNumber(edit->text().toStdString());
+    if (offset > kHighestOffsetMHz)
+        offset = kHighestOffsetMHz;
+    edit->setText(FromStd(FormatFixed(SnapFrequencyStep(FormatFixed(offset, 5)), 5)));
+}
+
+void OptionsWindow::showFunctionsPage()
+{
+    m_option1->setChecked(true);
+    m_frame3->hide();
+    m_frame2->show();
+    findChild<QLineEdit *>(QStringLiteral("Text2"))->setFocus();
+}
+
+void OptionsWindow::showVfoPage()
+{
+    m_option2->setChecked(true);
+    m_frame2->hide();
+    m_frame3->show();
+    findChild<QLineEdit *>(QStringLiteral("Text20"))->setFocus();
+}
+
+void OptionsWindow::hiddenModeChanged(HiddenMode mode, bool on)
+{
+    if (mode != HiddenMode::ExtraOptions)
+        return;
+    if (on) {
+        for (const char *name : {"Label12", "Combo2", "Label17", "Combo13", "Label18", "Combo16"})
+            findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(true);
+    } else {
+        for (const char *name : {"Label12", "Label17", "Label18"})
+            findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(false);
+    }
 }
 
 } // namespace q731

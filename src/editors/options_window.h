@@ -2,14 +2,71 @@
 
 #include "editors/editor_window.h"
 
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
 namespace q731 {
 
-// The optional features window (Form3).
+class HiddenModeLabels;
+enum class HiddenMode;
+struct OptionalFeatures;
+
+// The optional features window (Form3): the general functions and the VFO
+// channel on two pages, the VOX group, and the labels that unlock the hidden
+// service modes. Every field edits session.data().options; the channel
+// numbers and the VFO frequency and offset take effect when the field is left.
 class OptionsWindow : public EditorWindow
 {
     Q_OBJECT
 public:
     explicit OptionsWindow(Session &session, QWidget *parent = nullptr);
+
+    void commitPendingEdits() override;
+
+    // Option1 / Option2.
+    void showFunctionsPage();
+    void showVfoPage();
+
+    const HiddenModeLabels *hiddenModeLabels() const { return m_hiddenModeLabels; }
+
+private:
+    struct LeaveField
+    {
+        QLineEdit *edit = nullptr;
+        std::string OptionalFeatures::*text = nullptr;
+        void (OptionsWindow::*check)(QLineEdit *) = nullptr;
+        bool pending = false; // typed into and not yet left
+    };
+
+    void createFields();
+    void createTextField(QLineEdit *edit, std::string OptionalFeatures::*text);
+    void refreshFromRecord();
+    void hiddenModeChanged(HiddenMode mode, bool on);
+
+    void leave(LeaveField &field);
+    // The leave checks, each leaving the text the field keeps.
+    void checkChannelNumber(QLineEdit *edit);
+    void checkVfoFrequency(QLineEdit *edit);
+    void checkVfoOffset(QLineEdit *edit);
+
+    QGroupBox *m_frame1 = nullptr; // VOX
+    QGroupBox *m_frame2 = nullptr; // general functions
+    QGroupBox *m_frame3 = nullptr; // VFO
+    QRadioButton *m_option1 = nullptr;
+    QRadioButton *m_option2 = nullptr;
+    QCheckBox *m_check12 = nullptr;
+    QCheckBox *m_check13 = nullptr;
+    std::vector<std::pair<QComboBox *, int OptionalFeatures::*>> m_lists;
+    std::vector<std::pair<QLineEdit *, std::string OptionalFeatures::*>> m_texts;
+    std::vector<LeaveField> m_leaveFields;
+    HiddenModeLabels *m_hiddenModeLabels = nullptr;
+    bool m_refreshing = false;
 };
 
 } // namespace q731

@@ -19,6 +19,7 @@ bool LinkProtocol::Step::endsTransfer() const
     case Outcome::BandRefused:
     case Outcome::BandOverrideCancelled:
     case Outcome::Timeout:
+    case Outcome::PortLost:
         return true;
     default:
         return false;
@@ -249,6 +250,18 @@ LinkProtocol::Step LinkProtocol::tick()
     if (m_portOpen)
         step.send = {LinkFrame::kEnd};
     finish(step, Outcome::Timeout);
+    return step;
+}
+
+LinkProtocol::Step LinkProtocol::portLost()
+{
+    Step step;
+    if (!isActive())
+        return step;
+    m_askingBandOverride = false;
+    m_awaitingBlock = false;
+    m_silenceCount = 0;
+    finish(step, Outcome::PortLost);
     return step;
 }
 

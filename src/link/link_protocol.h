@@ -52,6 +52,7 @@ public:
         BandOverrideCancelled, // the user declined the override: no message
         WriteAbandoned,        // port closed, watchdog keeps running and reports it
         Timeout,               // communication error message
+        PortLost,              // the port failed (cable pulled): communication error
     };
 
     struct Step
@@ -74,6 +75,8 @@ public:
 
     Step feed(std::span<const std::uint8_t> received);
     Step tick();
+    // The port itself failed: nothing can be sent any more.
+    Step portLost();
     // After an OK the caller starts the watchdog again.
     Step answerBandOverride(bool ok);
 

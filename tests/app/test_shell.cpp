@@ -35,6 +35,7 @@ struct Program
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     QStringList boxTexts;
+    QStringList startupBoxTexts;
     double now = 1000.0;
 
     explicit Program(std::optional<QByteArray> stored = std::nullopt)
@@ -47,6 +48,10 @@ struct Program
         session.setClock([this] { return now; });
         session.setLanguage(ReadStoredLanguage(store));
         window = std::make_unique<MainWindow>(session, store);
+        // The test environment has no serial ports (Q731_PORTS is empty), so
+        // the load's port test reports port 1; that box is not the test's.
+        startupBoxTexts = boxTexts;
+        boxTexts.clear();
         window->show();
         window->applyCaptions();
     }
@@ -234,7 +239,9 @@ void ShellTest::statusPanelsFollowTheLanguage()
     QCOMPARE(maker->text(), QString());
     program.window->switchLanguage(Language::Chinese);
     QCOMPARE(maker->text(), chinese);
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+    // Port 1 failed its test at load (no ports here): the number is gone.
+    QCOMPARE(program.startupBoxTexts.size(), 1);
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
     auto *clock = program.window->findChild<QLabel *>("StatusBar1.Panel3");
     QVERIFY(clock->text().contains(QDate::currentDate().toString("yyyy-MM-dd")));
 }

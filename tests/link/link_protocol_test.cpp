@@ -310,6 +310,29 @@ TEST(LinkWatchdog, SixtySecondTickWaitsTheNextEnds)
     EXPECT_TRUE(feed(p, kAck).send.empty());
 }
 
+TEST(LinkWatchdog, FailedPortEndsAtOnceWithoutSending)
+{
+    LinkProtocol p;
+    readToFirstBlock(p);
+    const auto lost = p.portLost();
+    EXPECT_EQ(lost.outcome, Outcome::PortLost);
+    EXPECT_TRUE(lost.endsTransfer());
+    EXPECT_TRUE(lost.closePort);
+    EXPECT_TRUE(lost.send.empty()); // there is no line to send the end byte on
+    EXPECT_FALSE(p.isActive());
+    EXPECT_EQ(p.tick().outcome, Outcome::None);
+    EXPECT_EQ(p.portLost().outcome, Outcome::None);
+
+    // Also while the band question is open.
+    LinkProtocol w;
+    w.startWrite(patternImage(), 2, true, false);
+    feed(w, kAck);
+    ASSERT_EQ(feed(w, identity(0x05)).outcome, Outcome::BandOverrideQuestion);
+    EXPECT_EQ(w.portLost().outcome, Outcome::PortLost);
+    EXPECT_FALSE(w.isAskingBandOverride());
+    EXPECT_TRUE(w.answerBandOverride(true).send.empty());
+}
+
 TEST(LinkStart, StartsCleanAndOneTransferAtATime)
 {
     LinkProtocol p;

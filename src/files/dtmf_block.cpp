@@ -1,0 +1,100 @@
+#include "dtmf_block.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <string_view>
+
+namespace q731 {
+
+namespace {
+
+constexpr std::string_view kTag = "Q731DTMF";
+constexpr std::uint8_t kVersion = 1;
+constexpr std::size_t kHeaderSize = 11;
+constexpr std::size_t kPayloadSize = 8 * 16 + 16 + 16 + 8 + 4;
+static_assert(kHeaderSize + kPayloadSize + 1 == kDtmfBlockSize);
+
+// Entries of Combo1 (ANI), Combo16 (rate), Combo17 (delay), Combo18 (group code).
+constexpr std::array<int, 4> kListLengths = {3, 2, 10, 7};
+
+bool IsDtmfCharacter(std::uint8_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#';
+}
+
+void PutText(const std::string &text, std::size_t width, std::vector<std::uint8_t> &out)
+{
+    for (std::size_t i = 0; i < width; ++i)
+        out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF);
+}
+
+// 0xFF bytes are padding wherever they stand, as in the image.
+bool TakeText(const std::uint8_t *&at, std::size_t width, std::string &text)
+{
+    text.clear();
+    for (std::size_t i = 0; i < width; ++i, ++at) {
+        if (*at == 0xFF)
+            continue;
+        if (!IsDtmfCharacter(*at))
+            return false;
+        text.push_back(static_cast<char>(*at));
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeDtmfBlock(const DtmfSettings &dtmf)
+{
+    std::vector<std::uint8_t> out(kTag.begin(), kTag.end());
+    out.push_back(kVersion);
+    out.push_back(static_cast<std::uint8_t>(kPayloadSize & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(kPayloadSize >> 8));
+    for (const std::string &memory : dtmf.Text1)
+        PutText(memory, 16, out);
+    PutText(dtmf.Text2, 16, out);
+    PutText(dtmf.Text4, 16, out);
+    PutText(dtmf.Text3, 8, out);
+    for (int index : {dtmf.Combo1, dtmf.Combo16, dtmf.Combo17, dtmf.Combo18})
+        out.push_back(static_cast<std::uint8_t>(index & 0xFF));
+    const unsigned sum = std::accumulate(out.begin() + kHeaderSize, out.end(), 0u);
+    out.push_back(static_cast<std::uint8_t>(sum & 0xFF));
+    return out;
+}
+
+bool DecodeDtmfBlock(const std::vector<std::uint8_t> &extension, DtmfSettings &dtmf)
+{
+    if (extension.size() < kDtmfBlockSize)
+        return false;
+    if (!std::equal(kTag.begin(), kTag.end(), extension.begin()))
+        return false;
+    if (extension[8] != kVersion)
+        return false;
+    if (extension[9] + 256u * extension[10] != kPayloadSize)
+        return false;
+    const auto payload = extension.begin() + kHeaderSize;
+    const unsigned sum = std::accumulate(payload, payload + kPayloadSize, 0u);
+    if ((sum & 0xFF) != extension[kHeaderSize + kPayloadSize])
+        return false;
+
+    DtmfSettings read = dtmf;
+    const std::uint8_t *at = extension.data() + kHeaderSize;
+    for (std::string &memory : read.Text1) {
+        if (!TakeText(at, 16, memory))
+            return false;
+    }
+    if (!TakeText(at, 16, read.Text2) || !TakeText(at, 16, read.Text4) ||
+        !TakeText(at, 8, read.Text3))
+        return false;
+    int *const lists[] = {&read.Combo1, &read.Combo16, &read.Combo17, &read.Combo18};
+    for (std::size_t k = 0; k < kListLengths.size(); ++k, ++at) {
+        if (*at >= kListLengths[k])
+            return false;
+        *lists[k] = *at;
+    }
+    dtmf = read;
+    return true;
+}
+
+} // namespace q731

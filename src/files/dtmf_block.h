@@ -1,0 +1,41 @@
+#pragma once
+
+// The DTMF extension block of a .dat file. The radio image has no room for the
+// DTMF settings, so this program keeps them after byte 3120 of its own files:
+//
+//   offset  size  contents
+//   0       8     tag "Q731DTMF"
+//   8       1     version, 1
+//   9       2     payload length, little-endian (172 for version 1)
+//   11      172   payload:
+//                   8 x 16  auto-dial memories Text1(0..7)
+//                   16      ANI start code Text2
+//                   16      ANI end code Text4
+//                   8       own code Text3
+//                   4       list indexes Combo1, Combo16, Combo17, Combo18
+//   183     1     check byte: sum of the payload bytes, modulo 256
+//
+// Character fields hold the characters' codes, first character first, padded
+// with 0xFF, as the image's character fields are. A file is read by decoding
+// its image first and then this block, so a saved ANI end code replaces the
+// (always empty) one of the image.
+
+#include "image/records.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace q731 {
+
+inline constexpr std::size_t kDtmfBlockSize = 184;
+
+// The whole block for the extension area of a .dat file.
+std::vector<std::uint8_t> EncodeDtmfBlock(const DtmfSettings &dtmf);
+
+// Reads a block from the start of `extension` into `dtmf`. Returns false and
+// leaves `dtmf` untouched when there is no block or it is damaged: wrong tag
+// or version, short data, a bad check byte, a character that is no DTMF
+// character or a list index outside its list.
+bool DecodeDtmfBlock(const std::vector<std::uint8_t> &extension, DtmfSettings &dtmf);
+
+} // namespace q731

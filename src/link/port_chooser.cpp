@@ -1,0 +1,128 @@
+#include "link/port_chooser.h"
+
+#include "app/message_box.h"
+#include "app/session.h"
+#include "link/port_table.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace q731 {
+
+PortChooser::PortChooser(Session &session, QComboBox &list, QLabel &panel, QMdiArea &mdi,
+                         const SerialLink &link, QObject *parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_list(list)
+    , m_panel(panel)
+    , m_mdi(mdi)
+    , m_link(link)
+{
+    connect(&m_list, &QComboBox::activated, this, &PortChooser::choose);
+    m_list.installEventFilter(this);
+    // The drop-down closing without a pick (a click elsewhere, Escape) ends
+    // the choice too.
+    m_list.view()->window()->installEventFilter(this);
+}
+
+int PortChooser::chosenPortNumber() const
+{
+    return m_list.itemText(m_session.PortIndex).toInt();
+}
+
+QString PortChooser::chosenDevice() const
+{
+    return PortTable::current().deviceOf(chosenPortNumber());
+}
+
+void PortChooser::choose(int index)
+{
+    QString device;
+    if (index >= 0) {
+        const int port = m_list.itemText(index).toInt();
+        device = PortTable::current().deviceOf(port);
+        m_session.PortIndex = index;
+        // A port that a transfer holds is in use by us, not by another
+        // program; trying it would also disturb the transfer.
+        const bool ours = m_link.isBusy() && !device.isEmpty() && device == m_link.device();
+        const SerialLink::OpenError error =
+            ours ? SerialLink::OpenError::None : SerialLink::probe(device);
+        if (error != SerialLink::OpenError::None) {
+            m_session.messageBox(unusablePortText(port, error, device), StyleOkExclamation,
+                                 m_session.tr2("错误", "Mistake"));
+            m_list.setCurrentIndex(-1);
+            m_session.PortIndex = 0;
+            device.clear();
+        }
+    }
+    hideList();
+    m_panel.setText(QStringLiteral("COM: ") + m_list.currentText());
+    m_panel.setToolTip(device);
+}
+
+void PortChooser::hideList()
+{
+    m_list.hide();
+    if (QMdiSubWindow *active = m_mdi.activeSubWindow()) {
+        if (QWidget *child = active->widget())
+            child->setFocus();
+    }
+}
+
+QString PortChooser::unusablePortText(int port, SerialLink::OpenError error,
+                                      const QString &device) const
+{
+    QString text = m_session.language() == Language::English
+                       ? QStringLiteral("Serial port") + QString::number(port) +
+                             QStringLiteral("Invalid or has already been used by other "
+                                            "procedures, please choose other bunches of mouths "
+                                            "or close its procedure.")
+                       : QStringLiteral("串行端口") + QString::number(port) +
+                             QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.");
+    if (error == SerialLink::OpenError::PermissionDenied)
+        text += permissionHint(device);
+    return text;
+}
+
+QString PortChooser::invalidPortText(SerialLink::OpenError error, const QString &device) const
+{
+    QString text = m_session.tr2("串行端口无效", "The serial port is invalid");
+    if (error == SerialLink::OpenError::PermissionDenied)
+        text += permissionHint(device);
+    return text;
+}
+
+QString PortChooser::permissionHint(const QString &device) const
+{
+    QString group = QFileInfo(device).group();
+    if (group.isEmpty() || group == QLatin1String("root"))
+        group = QStringLiteral("dialout");
+    const QString hint =
+        m_session.language() == Language::English
+            ? QStringLiteral("\r\n\r\nYou have no permission to open %1. Add your user to the "
+                             "group %2 (sudo usermod -aG %2 $USER), then log out and in again.")
+            : QStringLiteral("\r\n\r\n没有打开 %1 的权限。请把当前用户加入 %2 组"
+                             "（sudo usermod -aG %2 $USER），然后注销并重新登录。");
+    return hint.arg(device, group);
+}
+
+bool PortChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_list && event->type() == QEvent::FocusOut) {
+        // Opening the drop-down moves the focus into it; that is no leaving.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason &&
+            m_list.isVisible())
+            hideList();
+    } else if (watched != &m_list && event->type() == QEvent::Hide && m_list.isVisible()) {
+        hideList();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace q731

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "link/serial_link.h"
+
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QMdiArea;
+
+namespace q731 {
+
+class Session;
+
+// The port list ComboCom: every choice is tried at once (opened and closed
+// again), a port that does not open is reported and forgotten, and panel 1
+// shows the number in use. The list is shown only while the user picks.
+class PortChooser : public QObject
+{
+    Q_OBJECT
+public:
+    PortChooser(Session &session, QComboBox &list, QLabel &panel, QMdiArea &mdi,
+                const SerialLink &link, QObject *parent = nullptr);
+
+    // The port choice for list index `index`, as after a click on it.
+    void choose(int index);
+
+    // The device of the item PortIndex, looked up now.
+    QString chosenDevice() const;
+    int chosenPortNumber() const;
+
+    // "串行端口" + N + "无效…" and, when rights are missing, how to get them.
+    QString unusablePortText(int port, SerialLink::OpenError error, const QString &device) const;
+    // The message of a transfer that cannot open its port.
+    QString invalidPortText(SerialLink::OpenError error, const QString &device) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString permissionHint(const QString &device) const;
+    void hideList();
+
+    Session &m_session;
+    QComboBox &m_list;
+    QLabel &m_panel;
+    QMdiArea &m_mdi;
+    const SerialLink &m_link;
+};
+
+} // namespace q731

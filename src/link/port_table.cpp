@@ -1,0 +1,85 @@
+#include "link/port_table.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace q731 {
+
+namespace {
+
+bool IsUsbAdapter(const QString &location)
+{
+    const QString name = QFileInfo(location).fileName();
+    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
+}
+
+// Compares names with their trailing numbers taken as numbers.
+bool NaturalLess(const QString &a, const QString &b)
+{
+    auto split = [](const QString &s) {
+        qsizetype i = s.size();
+        while (i > 0 && s.at(i - 1).isDigit())
+            --i;
+        const QString digits = s.mid(i);
+        return std::pair{s.left(i), digits.isEmpty() ? -1LL : digits.toLongLong()};
+    };
+    const auto [stemA, numberA] = split(a);
+    const auto [stemB, numberB] = split(b);
+    if (stemA != stemB)
+        return stemA < stemB;
+    if (numberA != numberB)
+        return numberA < numberB;
+    return a < b;
+}
+
+} // namespace
+
+PortTable::PortTable(QStringList devices)
+    : m_devices(std::move(devices))
+{
+}
+
+PortTable PortTable::current()
+{
+#ifdef Q_OS_WIN
+    PortTable table({});
+    table.m_windowsNames = true;
+    return table;
+#else
+    if (qEnvironmentVariableIsSet("Q731_PORTS")) {
+        // Empty entries keep their place, so "a::b" makes port 2 missing.
+        return PortTable(
+            qEnvironmentVariable("Q731_PORTS").split(QLatin1Char(':'), Qt::KeepEmptyParts));
+    }
+    QStringList locations;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        locations << info.systemLocation();
+    return PortTable(orderSystemDevices(locations));
+#endif
+}
+
+QString PortTable::deviceOf(int port) const
+{
+    if (port < 1 || port > kPortCount)
+        return {};
+    if (m_windowsNames)
+        return QStringLiteral("COM%1").arg(port);
+    return port <= m_devices.size() ? m_devices.at(port - 1) : QString();
+}
+
+QStringList PortTable::orderSystemDevices(QStringList locations)
+{
+    std::stable_sort(locations.begin(), locations.end(), [](const QString &a, const QString &b) {
+        const bool usbA = IsUsbAdapter(a);
+        const bool usbB = IsUsbAdapter(b);
+        if (usbA != usbB)
+            return usbA;
+        return NaturalLess(QFileInfo(a).fileName(), QFileInfo(b).fileName());
+    });
+    return locations;
+}
+
+} // namespace q731

@@ -1,0 +1,49 @@
+#include "link/progress_window.h"
+
+#include "link/link_protocol.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace q731 {
+
+ProgressWindow::ProgressWindow(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("FrmWriting"));
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_bar->setRange(LinkProtocol::kFirstStep, LinkProtocol::kLastStep);
+    m_bar->setTextVisible(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_label);
+    layout->addWidget(m_bar);
+    setFixedSize(TwipsToPixelsX(4800, this), TwipsToPixelsY(1400, this));
+}
+
+void ProgressWindow::prepare(Kind kind, Language language)
+{
+    const bool english = language == Language::English;
+    if (kind == Kind::Read) {
+        m_label->setText(english ? QStringLiteral("Reading frequently, please wait a moment.")
+                                 : QStringLiteral("正在读频，请稍候。"));
+        setWindowTitle(english ? QStringLiteral("Reading……") : QStringLiteral("正在读取……"));
+    } else {
+        m_label->setText(english ? QStringLiteral("Writing frequently, please wait a moment.")
+                                 : QStringLiteral("正在写频，请稍候。"));
+        setWindowTitle(english ? QStringLiteral("Writing……") : QStringLiteral("正在写入……"));
+    }
+    m_bar->setRange(LinkProtocol::kFirstStep, LinkProtocol::kLastStep);
+    m_bar->setValue(LinkProtocol::kFirstStep);
+}
+
+void ProgressWindow::setStep(int step)
+{
+    m_bar->setValue(step);
+}
+
+} // namespace q731

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "image/radio_image.h"
+#include "link/link_protocol.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+
+namespace q731 {
+
+// Owns the serial port and the link watchdog for the two programs: the port
+// is open only for a test or a transfer, received bytes go to the protocol,
+// the watchdog ticks it every 50 ms, and whatever the protocol answers goes
+// back on the line. Nothing here shows anything; listeners get the signals.
+class SerialLink : public QObject
+{
+    Q_OBJECT
+public:
+    enum class State {
+        Closed,
+        Opening,
+        Open,       // opened, no transfer yet
+        Running,    // a transfer waits for the radio
+        AskingBand, // the band question is open, the watchdog stands still
+        Abandoned,  // the write gave up and closed the port; the watchdog reports it
+    };
+    Q_ENUM(State)
+
+    enum class OpenError {
+        None,
+        Missing,          // no such device (or no device for that number)
+        Unusable,         // held by another program or refused by the driver
+        PermissionDenied, // the user may not open it (e.g. not in the dialout group)
+    };
+    Q_ENUM(OpenError)
+
+    explicit SerialLink(QObject *parent = nullptr);
+    ~SerialLink() override;
+
+    // Opens and closes the device at once, without touching a transfer.
+    static OpenError probe(const QString &device);
+
+    OpenError open(const QString &device);
+    // Ends nothing: a transfer still running is left to the watchdog.
+    void close();
+
+    // On an open port: send the handshake and start the watchdog. False when
+    // the port is not open or a transfer runs.
+    bool startRead(const RadioImage &current);
+    bool startWrite(const RadioImage &encoded, int selectedBand, bool bandOverrideMode,
+                    bool calibrationMode);
+    void answerBandOverride(bool ok);
+
+    State state() const { return m_state; }
+    bool isBusy() const { return m_protocol.isActive(); }
+    bool isOpen() const { return m_port.isOpen(); }
+    QString device() const { return m_device; }
+    const LinkProtocol &protocol() const { return m_protocol; }
+    const QTimer &watchdog() const { return m_watchdog; }
+
+signals:
+    void progress(int step);
+    // The protocol waits for answerBandOverride().
+    void bandOverrideQuestion();
+    // The transfer is over and the port closed.
+    void finished(q731::LinkProtocol::Outcome outcome);
+    void stateChanged(q731::SerialLink::State state);
+
+private:
+    static void configure(QSerialPort &port, const QString &device);
+    static OpenError classify(QSerialPort::SerialPortError error, const QString &device);
+    void received();
+    void portFailed(QSerialPort::SerialPortError error);
+    void carryOut(const LinkProtocol::Step &step);
+    void closePort();
+    void setState(State state);
+
+    QSerialPort m_port;
+    QTimer m_watchdog;
+    LinkProtocol m_protocol;
+    QString m_device;
+    State m_state = State::Closed;
+};
+
+} // namespace q731

@@ -1,0 +1,161 @@
+#include "link/transfer_controller.h"
+
+#include "app/message_box.h"
+#include "app/session.h"
+#include "editors/editor_window.h"
+#include "link/port_chooser.h"
+#include "link/progress_window.h"
+#include "link/serial_link.h"
+
+#include <QTimer>
+
+namespace q731 {
+
+using Outcome = LinkProtocol::Outcome;
+
+TransferController::TransferController(Session &session, SerialLink &link, PortChooser &ports,
+                                       EditorWindow &channelWindow, QWidget &window,
+                                       QObject *parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_link(link)
+    , m_ports(ports)
+    , m_channelWindow(channelWindow)
+{
+    // A child of the main window, so that the language switch finds it.
+    m_progress = new ProgressWindow(&window);
+    m_progress->hide();
+    connect(&m_link, &SerialLink::progress, m_progress, &ProgressWindow::setStep);
+    connect(&m_link, &SerialLink::finished, this, &TransferController::linkFinished);
+    // Message boxes run an event loop of their own; they wait until the
+    // receive handler that ended the step has returned.
+    connect(&m_link, &SerialLink::bandOverrideQuestion, this, &TransferController::askBandOverride,
+            Qt::QueuedConnection);
+}
+
+bool TransferController::isBusy() const
+{
+    return m_link.isBusy() || m_reporting;
+}
+
+bool TransferController::refuseWhileBusy()
+{
+    // One conversation at a time: a second one would take the first one's
+    // replies for its own.
+    if (!isBusy())
+        return false;
+    m_session.messageBox(m_session.tr2("正在与对讲机通信，请等它结束后再试。",
+                                       "A transfer with the radio is running, please try "
+                                       "again when it has ended."),
+                         StyleOkExclamation, m_session.tr2("注意", "Be careful"));
+    return true;
+}
+
+bool TransferController::openPort()
+{
+    const QString device = m_ports.chosenDevice();
+    const SerialLink::OpenError error = m_link.open(device);
+    if (error == SerialLink::OpenError::None)
+        return true;
+    m_session.messageBox(m_ports.invalidPortText(error, device), StyleOk, QString());
+    return false;
+}
+
+void TransferController::read()
+{
+    if (refuseWhileBusy())
+        return;
+    const bool open = openPort();
+    // The band that the read brings in must not ask.
+    m_session.UserBandChoice = false;
+    if (!open)
+        return;
+    // Reads run no encoding, so nothing else commits a frequency being typed.
+    m_channelWindow.commitPendingEdits();
+    m_session.ReadActive = true;
+    m_link.startRead(m_session.image());
+    m_progress->prepare(ProgressWindow::Kind::Read, m_session.language());
+    m_progress->setWindowModality(Qt::ApplicationModal);
+    m_progress->show();
+}
+
+void TransferController::write()
+{
+    if (refuseWhileBusy())
+        return;
+    if (!openPort())
+        return;
+    m_session.WriteActive = true;
+    // Commits every editor (the frequency being typed included) and fills the
+    // image before any reply can be handled: replies wait for the event loop.
+    m_session.encodeImage();
+    m_link.startWrite(m_session.image(), m_session.bandIndex(),
+                      m_session.hiddenMode(HiddenMode::BandOverride),
+                      m_session.hiddenMode(HiddenMode::Calibration));
+    m_progress->prepare(ProgressWindow::Kind::Write, m_session.language());
+    m_progress->setWindowModality(Qt::NonModal);
+    m_progress->show();
+}
+
+void TransferController::askBandOverride()
+{
+    if (m_link.state() != SerialLink::State::AskingBand)
+        return;
+    const int answer = m_session.messageBox(
+        m_session.tr2("频段不符，是否强制写入？",
+                      "The frequency band is not accorded with, whether write into by force?"),
+        StyleOkCancelQuestion, m_session.tr2("注意", "Be careful"));
+    m_link.answerBandOverride(answer == IdOk);
+}
+
+void TransferController::linkFinished(Outcome outcome)
+{
+    // The port is closed and the watchdog stopped already.
+    m_session.ReadActive = false;
+    m_session.WriteActive = false;
+    m_reporting = true;
+    // After a read the image is taken now: the next transfer cannot start
+    // before the report, but the link's copy is its own.
+    if (outcome == Outcome::ReadCompleted)
+        m_session.image() = m_link.protocol().image();
+    QTimer::singleShot(0, this, [this, outcome] { reportEnd(outcome); });
+}
+
+void TransferController::reportEnd(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::ReadCompleted:
+        m_progress->hide();
+        m_session.messageBox(m_session.tr2("读频成功！", "Reading succeeds frequently!"),
+                             StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        m_session.UserBandChoice = false;
+        m_session.decodeImage();
+        break;
+    case Outcome::WriteCompleted:
+        m_progress->hide();
+        m_session.messageBox(m_session.tr2("写频成功！", "Writing succeeds frequently!"),
+                             StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        break;
+    case Outcome::BandRefused:
+        m_session.messageBox(m_session.tr2("频段不符，不能写入！",
+                                           "The frequency band is not accorded with, can't "
+                                           "write into!"),
+                             StyleOkExclamation, m_session.tr2("错误", "Mistake"));
+        m_progress->hide();
+        break;
+    case Outcome::BandOverrideCancelled:
+        m_progress->hide();
+        break;
+    default:
+        m_progress->hide();
+        m_session.messageBox(m_session.tr2("通信出错，请检查对讲机，连线及串口选择！",
+                                           "Communication error, check the line and the serial "
+                                           "connection selection!"),
+                             StyleOkStop, m_session.tr2("错误", "Mistake"));
+        break;
+    }
+    m_reporting = false;
+    emit transferEnded(outcome);
+}
+
+} // namespace q731

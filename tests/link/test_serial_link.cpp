@@ -1,0 +1,300 @@
+// The serial port owner through a real QSerialPort on a pseudo-terminal, with
+// the simulated radio on the other end.
+
+#include "link/port_table.h"
+#include "link/pty_radio.h"
+#include "link/serial_link.h"
+
+#include <QFile>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace q731;
+using Outcome = LinkProtocol::Outcome;
+
+Q_DECLARE_METATYPE(q731::LinkProtocol::Outcome)
+
+namespace {
+
+RadioImage EncodedImage()
+{
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    return image;
+}
+
+void FillMemory(RadioSimulator &radio)
+{
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        radio.memory()[i] = static_cast<std::uint8_t>(i ^ (i >> 8) ^ 0x5A);
+}
+
+// Waits for the transfer's end and returns how it ended.
+Outcome WaitForEnd(SerialLink &link, int timeoutMs = 10000)
+{
+    QSignalSpy finished(&link, &SerialLink::finished);
+    if (!finished.wait(timeoutMs))
+        return Outcome::None;
+    return finished.front().front().value<Outcome>();
+}
+
+} // namespace
+
+class SerialLinkTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void readGivesTheRadioMemoryByteForByte_data();
+    void readGivesTheRadioMemoryByteForByte();
+    void writeLeavesTheEncodedImage_data();
+    void writeLeavesTheEncodedImage();
+    void bandMismatch_data();
+    void bandMismatch();
+    void silentRadioEndsAfterTheWatchdog();
+    void pulledCableEndsAtOnce_data();
+    void pulledCableEndsAtOnce();
+    void openErrors();
+    void portTableOrder();
+};
+
+void SerialLinkTest::initTestCase()
+{
+    qRegisterMetaType<Outcome>();
+}
+
+void SerialLinkTest::readGivesTheRadioMemoryByteForByte_data()
+{
+    QTest::addColumn<bool>("split");
+    QTest::newRow("whole replies") << false;
+    QTest::newRow("single bytes") << true;
+}
+
+void SerialLinkTest::readGivesTheRadioMemoryByteForByte()
+{
+    QFETCH(bool, split);
+    PtyRadio radio;
+    QVERIFY2(radio.open(), qPrintable(radio.errorString()));
+    radio.simulator().setBand(5);
+    FillMemory(radio.simulator());
+    radio.faults().splitReplies = split;
+
+    SerialLink link;
+    QSignalSpy progress(&link, &SerialLink::progress);
+    QSignalSpy ended(&radio, &PtyRadio::endReceived);
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    RadioImage before{};
+    before.fill(0xEE);
+    QVERIFY(link.startRead(before));
+    QCOMPARE(link.state(), SerialLink::State::Running);
+    QVERIFY(link.watchdog().isActive());
+
+    QCOMPARE(WaitForEnd(link), Outcome::ReadCompleted);
+    QCOMPARE(link.state(), SerialLink::State::Closed);
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.watchdog().isActive());
+    const RadioImage &image = link.protocol().image();
+    QVERIFY(std::equal(radio.simulator().memory().begin(), radio.simulator().memory().end(),
+                       image.begin()));
+    QCOMPARE(image[3072], std::uint8_t{0xEE}); // past the memory: left as it was
+    QCOMPARE(radio.simulator().blocksServed(), 192);
+    // The end byte was on the line before the port closed.
+    QVERIFY(ended.count() == 1 || ended.wait(2000));
+    QCOMPARE(progress.last().front().toInt(), 195);
+    if (split) {
+        // The pieces really came one by one: many more receive events than
+        // the read has replies.
+        QVERIFY2(progress.count() > 2 * 2 * 192, qPrintable(QString::number(progress.count())));
+    }
+}
+
+void SerialLinkTest::writeLeavesTheEncodedImage_data()
+{
+    QTest::addColumn<bool>("calibration");
+    QTest::addColumn<bool>("split");
+    QTest::newRow("plain") << false << false;
+    QTest::newRow("calibration") << true << false;
+    QTest::newRow("calibration, single bytes") << true << true;
+}
+
+void SerialLinkTest::writeLeavesTheEncodedImage()
+{
+    QFETCH(bool, calibration);
+    QFETCH(bool, split);
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    radio.simulator().setBand(3);
+    radio.simulator().memory().fill(0xA5);
+    radio.faults().splitReplies = split;
+    QSignalSpy ended(&radio, &PtyRadio::endReceived);
+
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    const RadioImage image = EncodedImage();
+    QVERIFY(link.startWrite(image, 3, false, calibration));
+    QVERIFY(!link.startRead(image)); // one transfer at a time
+    QCOMPARE(WaitForEnd(link), Outcome::WriteCompleted);
+    QVERIFY(!link.isOpen());
+    QVERIFY(ended.count() == 1 || ended.wait(2000));
+
+    const auto &memory = radio.simulator().memory();
+    for (int i = 0; i < 3072; ++i) {
+        const bool spared = (i >= 1984 && i < 2032) || (i >= 2032 && i < 2048 && !calibration);
+        QVERIFY2(memory[i] == (spared ? 0xA5 : image[i]), qPrintable(QString::number(i)));
+    }
+    const auto &written = radio.simulator().writtenAddresses();
+    QCOMPARE(written.size(), calibration ? 192u : 191u);
+    QCOMPARE(written.back(), 0x0C20);
+}
+
+void SerialLinkTest::bandMismatch_data()
+{
+    QTest::addColumn<bool>("overrideMode");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::newRow("refused") << false << false << Outcome::BandRefused;
+    QTest::newRow("override cancelled") << true << false << Outcome::BandOverrideCancelled;
+    QTest::newRow("override ok") << true << true << Outcome::WriteCompleted;
+}
+
+void SerialLinkTest::bandMismatch()
+{
+    QFETCH(bool, overrideMode);
+    QFETCH(bool, answer);
+    QFETCH(Outcome, outcome);
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    radio.simulator().setBand(6);
+    radio.simulator().memory().fill(0xA5);
+    QSignalSpy ended(&radio, &PtyRadio::endReceived);
+
+    SerialLink link;
+    QSignalSpy finished(&link, &SerialLink::finished);
+    QSignalSpy question(&link, &SerialLink::bandOverrideQuestion);
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    QVERIFY(link.startWrite(EncodedImage(), 1, overrideMode, false));
+    if (overrideMode) {
+        QVERIFY(question.wait(5000));
+        QCOMPARE(link.state(), SerialLink::State::AskingBand);
+        QVERIFY(!link.watchdog().isActive()); // the user's time is not silence
+        QVERIFY(link.isOpen());
+        link.answerBandOverride(answer);
+        if (answer)
+            QVERIFY(link.watchdog().isActive());
+    }
+    QVERIFY(finished.count() == 1 || finished.wait(10000));
+    QCOMPARE(finished.front().front().value<Outcome>(), outcome);
+    QCOMPARE(question.count(), overrideMode ? 1 : 0);
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.watchdog().isActive());
+    QVERIFY(ended.count() == 1 || ended.wait(2000));
+    const bool written = outcome == Outcome::WriteCompleted;
+    QCOMPARE(radio.simulator().writtenAddresses().empty(), !written);
+    QCOMPARE(radio.simulator().memory()[0], written ? EncodedImage()[0] : std::uint8_t{0xA5});
+}
+
+void SerialLinkTest::silentRadioEndsAfterTheWatchdog()
+{
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    radio.faults().silent = true;
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(link.startRead(RadioImage{}));
+    QCOMPARE(WaitForEnd(link, 8000), Outcome::Timeout);
+    // 62 ticks of 50 ms.
+    QVERIFY2(clock.elapsed() >= 3000 && clock.elapsed() < 5000,
+             qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!link.isOpen());
+    QCOMPARE(link.state(), SerialLink::State::Closed);
+    // The line is free again for the next transfer.
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    link.close();
+}
+
+void SerialLinkTest::pulledCableEndsAtOnce_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::newRow("read") << false;
+    QTest::newRow("write") << true;
+}
+
+void SerialLinkTest::pulledCableEndsAtOnce()
+{
+    QFETCH(bool, write);
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    FillMemory(radio.simulator());
+    radio.faults().stopAfterBlocks = write ? 150 : 40;
+    QSignalSpy pulled(&radio, &PtyRadio::cablePulled);
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(write ? link.startWrite(EncodedImage(), 0, false, false)
+                  : link.startRead(RadioImage{}));
+    QCOMPARE(WaitForEnd(link), Outcome::PortLost);
+    QCOMPARE(pulled.count(), 1);
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.watchdog().isActive());
+    QCOMPARE(link.state(), SerialLink::State::Closed);
+    if (!write) {
+        // What arrived is kept (the last reply may be lost with the line);
+        // the rest of the image was not touched.
+        QVERIFY(radio.simulator().memory()[38 * 16] != 0);
+        QCOMPARE(link.protocol().image()[38 * 16], radio.simulator().memory()[38 * 16]);
+        QCOMPARE(link.protocol().image()[41 * 16], std::uint8_t{0});
+    }
+}
+
+void SerialLinkTest::openErrors()
+{
+    QCOMPARE(SerialLink::probe(QString()), SerialLink::OpenError::Missing);
+    QCOMPARE(SerialLink::probe(QStringLiteral("/dev/q731-no-such-port")),
+             SerialLink::OpenError::Missing);
+
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    QCOMPARE(SerialLink::probe(radio.devicePath()), SerialLink::OpenError::None);
+    SerialLink holder;
+    QCOMPARE(holder.open(radio.devicePath()), SerialLink::OpenError::None);
+    QCOMPARE(SerialLink::probe(radio.devicePath()), SerialLink::OpenError::Unusable);
+    holder.close();
+    QVERIFY(!holder.isOpen());
+    QCOMPARE(SerialLink::probe(radio.devicePath()), SerialLink::OpenError::None);
+
+    // A device the user may not open. Root may open anything: nothing to see.
+    if (::geteuid() == 0)
+        return;
+    QFile::setPermissions(radio.devicePath(), QFile::ReadOwner);
+    QCOMPARE(SerialLink::probe(radio.devicePath()), SerialLink::OpenError::PermissionDenied);
+}
+
+void SerialLinkTest::portTableOrder()
+{
+    QCOMPARE(PortTable::orderSystemDevices({"/dev/ttyS10", "/dev/ttyS2", "/dev/ttyACM0",
+                                            "/dev/ttyUSB1", "/dev/ttyUSB0", "/dev/rfcomm0"}),
+             QStringList({"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/rfcomm0",
+                          "/dev/ttyS2", "/dev/ttyS10"}));
+
+    qputenv("Q731_PORTS", "/dev/a::/dev/c");
+    const PortTable table = PortTable::current();
+    QCOMPARE(table.deviceOf(1), QStringLiteral("/dev/a"));
+    QCOMPARE(table.deviceOf(2), QString());
+    QCOMPARE(table.deviceOf(3), QStringLiteral("/dev/c"));
+    QCOMPARE(table.deviceOf(4), QString());
+    QCOMPARE(table.deviceOf(0), QString());
+    QCOMPARE(table.deviceOf(17), QString());
+    qputenv("Q731_PORTS", "");
+    QCOMPARE(PortTable::current().deviceOf(1), QString());
+}
+
+QTEST_GUILESS_MAIN(SerialLinkTest)
+#include "test_serial_link.moc"

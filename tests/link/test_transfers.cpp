@@ -1,0 +1,460 @@
+// The port list and the Read and Write commands of the window program, driven
+// with the mouse, against the simulated radio on a pseudo-terminal.
+
+#include "../app/fake_language_store.h"
+
+#include "app/band_box.h"
+#include "app/main_window.h"
+#include "app/session.h"
+#include "editors/channel_window.h"
+#include "image/codec.h"
+#include "link/port_chooser.h"
+#include "link/progress_window.h"
+#include "link/pty_radio.h"
+#include "link/serial_link.h"
+#include "link/transfer_controller.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace q731;
+using q731::testing::FakeLanguageStore;
+using Outcome = LinkProtocol::Outcome;
+
+Q_DECLARE_METATYPE(q731::LinkProtocol::Outcome)
+
+namespace {
+
+struct Box
+{
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon;
+};
+
+// The whole program with every message box answered (OK unless `answers`
+// says otherwise) and recorded; `ports` is Q731_PORTS while it starts.
+struct Program
+{
+    FakeLanguageStore store;
+    Session session;
+    std::unique_ptr<MainWindow> window;
+    QList<int> answers;
+    QList<Box> boxes;
+
+    explicit Program(const QByteArray &ports, Language language = Language::Chinese)
+    {
+        qputenv("Q731_PORTS", ports);
+        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+            boxes << Box{box.text(), box.windowTitle(), box.icon()};
+            return answers.isEmpty() ? int(IdOk) : answers.takeFirst();
+        });
+        session.setClock([] { return 1000.0; });
+        session.setLanguage(language);
+        window = std::make_unique<MainWindow>(session, store);
+        window->show();
+        window->applyCaptions();
+    }
+
+    void click(const char *key)
+    {
+        QWidget *button = window->toolbar()->widgetForAction(window->action(key));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Runs a Read or Write with the mouse and waits for its reported end.
+    Outcome transfer(const char *key, int timeoutMs = 10000)
+    {
+        QSignalSpy ended(window->transfers(), &TransferController::transferEnded);
+        click(key);
+        if (!ended.wait(timeoutMs))
+            return Outcome::None;
+        return ended.front().front().value<Outcome>();
+    }
+
+    // Opens the list through the menu command and clicks item `port`.
+    void pickPort(int port)
+    {
+        window->action("MNCommPort")->trigger();
+        QComboBox *list = window->portList();
+        QTRY_VERIFY(list->view()->isVisible());
+        QAbstractItemView *view = list->view();
+        const QRect item = view->visualRect(list->model()->index(port - 1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    }
+
+    ProgressWindow *progress() const { return window->transfers()->progressWindow(); }
+};
+
+// A radio memory with something to decode: band 4 and channel 1 set.
+RadioImage RadioMemory()
+{
+    RadioData data;
+    data.options.StartForm(400, 420);
+    data.bandIndex = 4;
+    data.channels.rx(1) = "410.12500";
+    data.channels.tx(1) = "411.25000";
+    RadioImage image{};
+    EncodeImage(data, image);
+    return image;
+}
+
+std::unique_ptr<PtyRadio> StartRadio(int band)
+{
+    auto radio = std::make_unique<PtyRadio>();
+    if (!radio->open())
+        return nullptr;
+    radio->simulator().setBand(band);
+    return radio;
+}
+
+} // namespace
+
+class TransfersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qRegisterMetaType<Outcome>(); }
+    void loadTestsPortOne();
+    void choosingAPort_data();
+    void choosingAPort();
+    void listHidesWhenLeft();
+    void readFillsTheEditors();
+    void writeSendsTheEditorsValues_data();
+    void writeSendsTheEditorsValues();
+    void bandMismatch_data();
+    void bandMismatch();
+    void portThatDoesNotOpen();
+    void silentRadio();
+    void cablePulledMidRead();
+    void oneTransferAtATime();
+};
+
+void TransfersTest::loadTestsPortOne()
+{
+    {
+        Program program("");
+        QCOMPARE(program.boxes.size(), 1);
+        QCOMPARE(program.boxes.front().text,
+                 QStringLiteral("串行端口1无效或已被其它程序使用，请选择其他串口或关闭其程序."));
+        QCOMPARE(program.boxes.front().icon, QMessageBox::Warning);
+        QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
+        QCOMPARE(program.window->portList()->currentIndex(), -1);
+    }
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    Program program(radio->devicePath().toLocal8Bit());
+    QVERIFY(program.boxes.isEmpty());
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+    QCOMPARE(program.window->portPanel()->toolTip(), radio->devicePath());
+    QVERIFY(!program.window->portList()->isVisible());
+}
+
+void TransfersTest::choosingAPort_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("Chinese") << int(Language::Chinese);
+    QTest::newRow("English") << int(Language::English);
+}
+
+void TransfersTest::choosingAPort()
+{
+    QFETCH(int, language);
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    // Port 2 is free, port 3 has no device.
+    Program program("/dev/q731-none:" + radio->devicePath().toLocal8Bit(),
+                    static_cast<Language>(language));
+    program.boxes.clear();
+
+    program.pickPort(2);
+    QTRY_VERIFY(!program.window->portList()->isVisible());
+    QVERIFY(program.boxes.isEmpty());
+    QCOMPARE(program.session.PortIndex, 1);
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 2"));
+    QVERIFY(!program.window->serialLink()->isOpen());
+    // Only a test: nothing holds the device now.
+    QCOMPARE(SerialLink::probe(radio->devicePath()), SerialLink::OpenError::None);
+
+    program.pickPort(3);
+    QTRY_COMPARE(program.boxes.size(), 1);
+    const Box &box = program.boxes.front();
+    if (language == int(Language::English)) {
+        QCOMPARE(box.text, QStringLiteral("Serial port3Invalid or has already been used by other "
+                                          "procedures, please choose other bunches of mouths or "
+                                          "close its procedure."));
+        QCOMPARE(box.caption, QStringLiteral("Mistake"));
+    } else {
+        QCOMPARE(box.text,
+                 QStringLiteral("串行端口3无效或已被其它程序使用，请选择其他串口或关闭其程序."));
+        QCOMPARE(box.caption, QStringLiteral("错误"));
+    }
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(program.window->portList()->currentIndex(), -1);
+    QCOMPARE(program.session.PortIndex, 0);
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
+    QVERIFY(!program.window->portList()->isVisible());
+
+    // A port held by another program.
+    SerialLink other;
+    QCOMPARE(other.open(radio->devicePath()), SerialLink::OpenError::None);
+    program.pickPort(2);
+    QTRY_COMPARE(program.boxes.size(), 2);
+    QVERIFY(program.boxes.last().text.contains(QLatin1Char('2')));
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
+}
+
+void TransfersTest::listHidesWhenLeft()
+{
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    Program program(radio->devicePath().toLocal8Bit() + ":" + radio->devicePath().toLocal8Bit());
+    QComboBox *list = program.window->portList();
+
+    // The drop-down closed without a pick.
+    program.window->action("MNCommPort")->trigger();
+    QTRY_VERIFY(list->view()->isVisible());
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(program.session.PortIndex, 0);
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+
+    // The list itself losing the focus to the channel window.
+    program.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    list->show();
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Tab);
+    QTRY_VERIFY(!list->isVisible());
+    QVERIFY(program.boxes.isEmpty());
+    QCOMPARE(program.session.PortIndex, 0);
+}
+
+void TransfersTest::readFillsTheEditors()
+{
+    auto radio = StartRadio(4);
+    QVERIFY(radio);
+    const RadioImage memory = RadioMemory();
+    std::copy_n(memory.begin(), kRadioMemorySize, radio->simulator().memory().begin());
+    Program program(radio->devicePath().toLocal8Bit());
+    QCOMPARE(program.session.bandIndex(), 0);
+
+    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    program.click("TRead");
+    ProgressWindow *progress = program.progress();
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(progress->windowTitle(), QStringLiteral("正在读取……"));
+    QCOMPARE(progress->label()->text(), QStringLiteral("正在读频，请稍候。"));
+    QCOMPARE(progress->bar()->minimum(), 1);
+    QCOMPARE(progress->bar()->maximum(), 195);
+    QVERIFY(program.session.ReadActive);
+    QVERIFY(program.window->serialLink()->isOpen());
+
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.front().front().value<Outcome>(), Outcome::ReadCompleted);
+    QVERIFY(!progress->isVisible());
+    QVERIFY(!program.session.ReadActive);
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QCOMPARE(program.boxes.size(), 1); // no band question
+    QCOMPARE(program.boxes.front().text, QStringLiteral("读频成功！"));
+    QCOMPARE(program.boxes.front().caption, QStringLiteral("提示"));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Information);
+    QVERIFY(std::equal(memory.begin(), memory.begin() + kRadioMemorySize,
+                       program.session.image().begin()));
+    QCOMPARE(program.session.bandIndex(), 4);
+    QCOMPARE(program.window->bandBox()->currentIndex(), 4);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("410.12500"));
+    QCOMPARE(program.session.data().channels.tx(1), std::string("411.25000"));
+}
+
+void TransfersTest::writeSendsTheEditorsValues_data()
+{
+    QTest::addColumn<bool>("calibration");
+    QTest::newRow("plain") << false;
+    QTest::newRow("calibration mode") << true;
+}
+
+void TransfersTest::writeSendsTheEditorsValues()
+{
+    QFETCH(bool, calibration);
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    radio->simulator().memory().fill(0xA5);
+    Program program(radio->devicePath().toLocal8Bit(), Language::English);
+    program.session.setHiddenMode(HiddenMode::Calibration, calibration);
+    program.session.data().channels.rx(2) = "150.50000";
+    program.session.data().channels.tx(2) = "151.00000";
+    program.session.data().calibration.values[4] = 99;
+
+    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    program.click("TWrite");
+    ProgressWindow *progress = program.progress();
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->windowModality(), Qt::NonModal);
+    QCOMPARE(progress->windowTitle(), QStringLiteral("Writing……"));
+    QCOMPARE(progress->label()->text(),
+             QStringLiteral("Writing frequently, please wait a moment."));
+    QVERIFY(program.session.WriteActive);
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.front().front().value<Outcome>(), Outcome::WriteCompleted);
+    QVERIFY(!progress->isVisible());
+    QVERIFY(!program.session.WriteActive);
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text, QStringLiteral("Writing succeeds frequently!"));
+    QCOMPARE(program.boxes.front().caption, QStringLiteral("Suggestion"));
+
+    RadioImage expected{};
+    EncodeImage(program.session.data(), expected);
+    const auto &memory = radio->simulator().memory();
+    for (int i = 0; i < 3072; ++i) {
+        const bool spared = (i >= 1984 && i < 2032) || (i >= 2032 && i < 2048 && !calibration);
+        QVERIFY2(memory[i] == (spared ? 0xA5 : expected[i]), qPrintable(QString::number(i)));
+    }
+}
+
+void TransfersTest::bandMismatch_data()
+{
+    QTest::addColumn<bool>("overrideMode");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("refused") << false << int(IdOk) << QStringList{"频段不符，不能写入！"};
+    QTest::newRow("override, Cancel")
+        << true << int(IdCancel) << QStringList{"频段不符，是否强制写入？"};
+    QTest::newRow("override, OK") << true << int(IdOk)
+                                  << QStringList{"频段不符，是否强制写入？", "写频成功！"};
+}
+
+void TransfersTest::bandMismatch()
+{
+    QFETCH(bool, overrideMode);
+    QFETCH(int, answer);
+    QFETCH(QStringList, texts);
+    auto radio = StartRadio(6);
+    QVERIFY(radio);
+    radio->simulator().memory().fill(0xA5);
+    Program program(radio->devicePath().toLocal8Bit());
+    program.session.setHiddenMode(HiddenMode::BandOverride, overrideMode);
+    program.answers = {answer};
+
+    QVERIFY(program.transfer("TWrite") != Outcome::None);
+    QStringList shown;
+    for (const Box &box : program.boxes)
+        shown << box.text;
+    QCOMPARE(shown, texts);
+    if (!overrideMode)
+        QCOMPARE(program.boxes.front().icon, QMessageBox::Warning);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.session.WriteActive);
+    QCOMPARE(radio->simulator().writtenAddresses().empty(), texts.size() == 1);
+}
+
+void TransfersTest::portThatDoesNotOpen()
+{
+    Program program("");
+    program.boxes.clear();
+    const RadioImage before = program.session.image();
+    program.session.UserBandChoice = true;
+    for (const char *key : {"TRead", "TWrite"}) {
+        program.click(key);
+        QCOMPARE(program.boxes.size(), 1);
+        QCOMPARE(program.boxes.front().text, QStringLiteral("串行端口无效"));
+        QCOMPARE(program.boxes.front().icon, QMessageBox::NoIcon);
+        QVERIFY(!program.progress()->isVisible());
+        QVERIFY(!program.session.ReadActive && !program.session.WriteActive);
+        QVERIFY(!program.window->serialLink()->watchdog().isActive());
+        program.boxes.clear();
+    }
+    QVERIFY(!program.session.UserBandChoice);
+    QVERIFY(program.session.image() == before);
+}
+
+void TransfersTest::silentRadio()
+{
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    radio->faults().silent = true;
+    Program program(radio->devicePath().toLocal8Bit());
+    program.session.data().channels.rx(1) = "145.00000";
+    const RadioImage before = program.session.image();
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(program.transfer("TRead"), Outcome::Timeout);
+    QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QStringLiteral("通信出错，请检查对讲机，连线及串口选择！"));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.session.ReadActive);
+    QVERIFY(program.session.image() == before);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
+}
+
+void TransfersTest::cablePulledMidRead()
+{
+    auto radio = StartRadio(4);
+    QVERIFY(radio);
+    const RadioImage memory = RadioMemory();
+    std::copy_n(memory.begin(), kRadioMemorySize, radio->simulator().memory().begin());
+    radio->faults().stopAfterBlocks = 100;
+    Program program(radio->devicePath().toLocal8Bit());
+    program.session.data().channels.rx(1) = "145.00000";
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(program.transfer("TRead"), Outcome::PortLost);
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QStringLiteral("通信出错，请检查对讲机，连线及串口选择！"));
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.progress()->isVisible());
+    // Nothing of the half read reaches the editors.
+    QCOMPARE(program.session.bandIndex(), 0);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
+}
+
+void TransfersTest::oneTransferAtATime()
+{
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    Program program(radio->devicePath().toLocal8Bit());
+    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    program.click("TWrite");
+    QVERIFY(program.session.WriteActive);
+    // The write's window is modeless: Read and Write can be clicked.
+    program.click("TRead");
+    program.click("TWrite");
+    QCOMPARE(program.boxes.size(), 2);
+    QCOMPARE(program.boxes.front().text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
+    QVERIFY(!program.session.ReadActive);
+    // A port choice meanwhile does not disturb the write.
+    program.pickPort(1);
+    QTRY_VERIFY(!program.window->portList()->isVisible());
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.front().front().value<Outcome>(), Outcome::WriteCompleted);
+    QCOMPARE(program.boxes.size(), 3);
+    QCOMPARE(program.boxes.last().text, QStringLiteral("写频成功！"));
+    QCOMPARE(radio->simulator().endsReceived(), 1);
+}
+
+QTEST_MAIN(TransfersTest)
+#include "test_transfers.moc"
