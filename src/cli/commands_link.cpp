@@ -5,11 +5,11 @@
 #include "cli/data_files.h"
 #include "cli/port_names.h"
 #include "cli/port_transfer.h"
-#include "cli/pty_radio.h"
 #include "cli/trace_log.h"
 #include "files/dat_file.h"
 #include "image/band_list.h"
 #include "image/codec.h"
+#include "link/pty_radio.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -51,6 +51,23 @@ int ExitCodeOf(Result result)
     return ExitCommunicationError;
 }
 
+QString OpenErrorText(const Console &c, SerialLink::OpenError error)
+{
+    switch (error) {
+    case SerialLink::OpenError::None:
+        break;
+    case SerialLink::OpenError::Missing:
+        return c.tr("（没有这个设备）", " (no such device)");
+    case SerialLink::OpenError::Unusable:
+        return c.tr("（已被其它程序使用或被驱动拒绝）",
+                    " (held by another program or refused by the driver)");
+    case SerialLink::OpenError::PermissionDenied:
+        return c.tr("（没有权限，例如不在 dialout 组）",
+                    " (permission denied, e.g. not in the dialout group)");
+    }
+    return {};
+}
+
 // The failure of one port as one line; empty for a success.
 QString FailureText(const Console &c, const PortTransfer &t)
 {
@@ -59,12 +76,11 @@ QString FailureText(const Console &c, const PortTransfer &t)
     case Result::Running:
         return {};
     case Result::PortInvalid:
-        return c.tr("串行端口无效", "The serial port is invalid") +
-               (t.portError().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(t.portError()));
+        return c.tr("串行端口无效", "The serial port is invalid") + OpenErrorText(c, t.openError());
     case Result::Silence:
         return CommunicationError(c);
     case Result::PortLost:
-        return CommunicationError(c) + QStringLiteral(" (%1)").arg(t.portError());
+        return CommunicationError(c) + c.tr("（串口断开）", " (the port went away)");
     case Result::BandRefused:
         return c.tr("频段不符，不能写入！",
                     "The frequency band is not accorded with, can't write into!");
@@ -395,21 +411,35 @@ int RunSimulate(const Console &console, const QStringList &arguments)
         fresh.bandIndex = band;
         EncodeImage(fresh, image);
     }
-    RadioSimulator radio(band);
-    std::copy(image.begin(), image.begin() + kRadioMemorySize, radio.memory().begin());
-    radio.faults().silent = line.isSet(QStringLiteral("silent"));
-    if (line.isSet(QStringLiteral("stop-after"))) {
-        bool ok = false;
-        radio.faults().stopAfterBlocks = line.value(QStringLiteral("stop-after")).toInt(&ok);
-        if (!ok || radio.faults().stopAfterBlocks < 0)
-            return UsageError(console, QStringLiteral("simulate"),
-                              console.tr("--stop-after 需要块数", "--stop-after takes a count"));
-    }
+#ifdef Q_OS_WIN
+    console.error(console.tr("本系统没有伪终端", "This system has no pseudo-terminals"));
+    return ExitCommunicationError;
+#else
     TraceLog trace;
     if (const auto done = OpenTrace(console, line, trace))
         return *done;
-
-    PtyRadio pty(radio, line.isSet(QStringLiteral("paced")), &trace);
+    PtyRadio pty;
+    RadioSimulator &radio = pty.simulator();
+    radio.setBand(band);
+    std::copy(image.begin(), image.begin() + kRadioMemorySize, radio.memory().begin());
+    pty.setPaced(line.isSet(QStringLiteral("paced")));
+    pty.faults().silent = line.isSet(QStringLiteral("silent"));
+    if (line.isSet(QStringLiteral("stop-after"))) {
+        bool ok = false;
+        pty.faults().stopAfterBlocks = line.value(QStringLiteral("stop-after")).toInt(&ok);
+        if (!ok || pty.faults().stopAfterBlocks < 0)
+            return UsageError(console, QStringLiteral("simulate"),
+                              console.tr("--stop-after 需要块数", "--stop-after takes a count"));
+    }
+    const QString traceName = QStringLiteral("radio");
+    QObject::connect(
+        &pty, &PtyRadio::traffic, &pty,
+        [&trace, &traceName](bool fromProgram, const QByteArray &bytes) {
+            trace.record(traceName,
+                         fromProgram ? TraceLog::Direction::Received : TraceLog::Direction::Sent,
+                         std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                   static_cast<std::size_t>(bytes.size())));
+        });
     if (!pty.open()) {
         console.error(console.tr("无法建立伪终端：%1", "Cannot create a pseudo-terminal: %1")
                           .arg(pty.errorString()));
@@ -428,17 +458,14 @@ int RunSimulate(const Console &console, const QStringList &arguments)
         saveResult = SaveImageFile(console, savePath, memory);
     };
     QEventLoop loop;
-    QObject::connect(&pty, &PtyRadio::sessionEnded, &loop, save);
+    QObject::connect(&pty, &PtyRadio::endReceived, &loop, save);
 
     console.printLine(QStringLiteral("PORT ") + pty.devicePath());
 
-#ifndef Q_OS_WIN
     // Standard input ends the simulator when it is a pipe or a terminal that
     // closes; a background job's /dev/null is no signal to stop.
     std::unique_ptr<QSocketNotifier> input;
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::fstat(STDIN_FILENO, &status) == 0 &&
         (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || ::isatty(STDIN_FILENO))) {
         input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
@@ -450,10 +477,10 @@ int RunSimulate(const Console &console, const QStringList &arguments)
             }
         });
     }
-#endif
     loop.exec();
     save();
     return saveResult;
+#endif
 }
 
 } // namespace q731::cli

@@ -2,6 +2,7 @@
 
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
+#include "files/dtmf_block.h"
 #include "image/band_list.h"
 #include "image/codec.h"
 
@@ -13,18 +14,17 @@ namespace q731::cli {
 
 namespace {
 
-// The window program may keep records beside the image after byte 3120;
-// these two are the one place where the command line reads and writes them.
+// The window program keeps the DTMF settings beside the image, after byte
+// 3120; these two are the one place where the command line reads and writes
+// them. A file without the block keeps what the image gave.
 void ApplyExtension(const std::vector<std::uint8_t> &extension, RadioData &data)
 {
-    (void)extension;
-    (void)data;
+    DecodeDtmfBlock(extension, data.dtmf);
 }
 
 std::vector<std::uint8_t> ExtensionOf(const RadioData &data)
 {
-    (void)data;
-    return {};
+    return EncodeDtmfBlock(data.dtmf);
 }
 
 } // namespace

@@ -1,15 +1,13 @@
 #pragma once
 
-// One radio on one serial port: owns the QSerialPort and the 50 ms watchdog
-// and carries out what the link protocol asks for. Several of these run side
-// by side on one event loop when a file goes to several radios.
+// One radio on one port, on the serial owner the window program uses, with
+// the outcome as the command line reports it. Several of these run side by
+// side on one event loop when a file goes to several radios.
 
-#include "link/link_protocol.h"
+#include "link/serial_link.h"
 
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
-#include <QTimer>
 
 namespace q731::cli {
 
@@ -37,32 +35,26 @@ public:
     void startWrite(const RadioImage &image, int band, bool forceBand, bool calibration);
 
     Result result() const { return m_result; }
-    QString portError() const { return m_portError; }
+    SerialLink::OpenError openError() const { return m_openError; }
     // Blocks moved so far in the current transfer, 0..192.
     int block() const { return m_block; }
-    const RadioImage &image() const { return m_protocol.image(); }
+    const RadioImage &image() const { return m_link.protocol().image(); }
 
 signals:
     void progressed();
     void finished();
 
 private:
-    bool openPort();
-    void carryOut(const LinkProtocol::Step &step);
-    void closePort();
+    bool open();
+    void ended(LinkProtocol::Outcome outcome);
     void finish(Result result);
-    void readArrived();
-    void tick();
-    void portFailed(QSerialPort::SerialPortError error);
 
     QString m_device;
     TraceLog *m_trace = nullptr;
-    QSerialPort m_port;
-    QTimer m_watchdog;
-    LinkProtocol m_protocol;
+    SerialLink m_link;
     bool m_forceBand = false;
     Result m_result = Result::Running;
-    QString m_portError;
+    SerialLink::OpenError m_openError = SerialLink::OpenError::None;
     int m_block = 0;
 };
 

@@ -159,7 +159,18 @@ std::vector<SettingValue> Settings(const RadioData &data)
         s.field.prepend(QStringLiteral("Form3."));
         out.push_back(std::move(s));
     }
-    out.push_back({"dtmf_ani_end_code", "Form2.Text4", FromUtf8(data.dtmf.Text4)});
+    const DtmfSettings &d = data.dtmf;
+    for (std::size_t i = 0; i < d.Text1.size(); ++i) {
+        out.push_back({QStringLiteral("dtmf_auto_dial_%1").arg(i + 1),
+                       QStringLiteral("Form2.Text1(%1)").arg(i), FromUtf8(d.Text1[i])});
+    }
+    out.push_back({"dtmf_ani_start_code", "Form2.Text2", FromUtf8(d.Text2)});
+    out.push_back({"dtmf_ani_end_code", "Form2.Text4", FromUtf8(d.Text4)});
+    out.push_back({"dtmf_own_code", "Form2.Text3", FromUtf8(d.Text3)});
+    out.push_back({"dtmf_ani_mode", "Form2.Combo1", d.Combo1});
+    out.push_back({"dtmf_rate", "Form2.Combo16", d.Combo16});
+    out.push_back({"dtmf_first_digit_delay", "Form2.Combo17", d.Combo17});
+    out.push_back({"dtmf_group_call_code", "Form2.Combo18", d.Combo18});
     for (int n = 1; n <= FmSettings::kChannels; ++n) {
         out.push_back({QStringLiteral("fm_channel_%1").arg(n, 2, 10, QLatin1Char('0')),
                        QStringLiteral("Form5.MSFGrid(%1)").arg(n), FromUtf8(data.fm.channel(n))});
