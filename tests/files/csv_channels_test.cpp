@@ -239,10 +239,14 @@ TEST(CsvChannels, InvalidRowsAreReportedWithTheirLines)
 
 TEST(CsvChannels, PowerWordsAndWatts)
 {
+    // clang-format off
     const std::vector<std::pair<std::string, int>> cases = {
-        {"Low", 0},   {"mid", 2},  {"HIGH", 1},  {"5.0W", 1}, {"1.0W", 0}, {"2.5W", 2}, {"0.5W", 0},
-        {"1.75W", 0}, {"1.8W", 2}, {"3.75W", 2}, {"3.8W", 1}, {"50W", 1},  {"4", 1},    {"", 1},
+        {"Low", 0},  {"mid", 2},  {"HIGH", 1}, {"5.0W", 1},
+        {"1.0W", 0}, {"2.5W", 2}, {"0.5W", 0},
+        {"1.75W", 0}, {"1.8W", 2}, {"3.75W", 2}, {"3.8W", 1},
+        {"50W", 1},  {"4", 1},    {"", 1},
     };
+    // clang-format on
     std::string csv = "Location,Frequency,Power\n";
     for (std::size_t i = 0; i < cases.size(); ++i)
         csv += std::to_string(i + 1) + ",145," + cases[i].first + "\n";
