@@ -110,6 +110,7 @@ void PtyRadio::readProgram()
         if (n <= 0)
             break;
         m_bytesIn += n;
+        emit traffic(true, QByteArray(buffer, static_cast<qsizetype>(n)));
         RadioSimulator::Chunk bytes(buffer, buffer + n);
         const Clock::time_point now = Clock::now();
         if (m_paced) {
@@ -196,6 +197,8 @@ bool PtyRadio::writeProgram(RadioSimulator::Chunk &bytes)
             return true;
         }
         m_bytesOut += n;
+        emit traffic(false, QByteArray(reinterpret_cast<const char *>(bytes.data()),
+                                       static_cast<qsizetype>(n)));
         bytes.erase(bytes.begin(), bytes.begin() + n);
     }
     return true;

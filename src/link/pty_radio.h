@@ -2,6 +2,7 @@
 
 #include "link/radio_simulator.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -56,6 +57,8 @@ signals:
     // The program sent the end byte.
     void endReceived();
     void cablePulled();
+    // Every byte the program sent (fromProgram) or received, for a trace.
+    void traffic(bool fromProgram, const QByteArray &bytes);
 
 private:
     struct Pending

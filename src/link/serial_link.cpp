@@ -143,6 +143,8 @@ void SerialLink::answerBandOverride(bool ok)
 void SerialLink::received()
 {
     const QByteArray bytes = m_port.readAll();
+    if (!bytes.isEmpty())
+        emit traffic(false, bytes);
     if (m_state != State::Running)
         return;
     const auto *first = reinterpret_cast<const std::uint8_t *>(bytes.constData());
@@ -167,8 +169,10 @@ void SerialLink::portFailed(QSerialPort::SerialPortError error)
 void SerialLink::carryOut(const LinkProtocol::Step &step)
 {
     if (!step.send.empty() && m_port.isOpen()) {
-        m_port.write(reinterpret_cast<const char *>(step.send.data()),
-                     static_cast<qint64>(step.send.size()));
+        const QByteArray bytes(reinterpret_cast<const char *>(step.send.data()),
+                               static_cast<qsizetype>(step.send.size()));
+        emit traffic(true, bytes);
+        m_port.write(bytes);
         // Out now rather than on the next pass of the event loop: the radio
         // waits for every frame.
         m_port.flush();

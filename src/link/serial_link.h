@@ -67,6 +67,8 @@ signals:
     // The transfer is over and the port closed.
     void finished(q731::LinkProtocol::Outcome outcome);
     void stateChanged(q731::SerialLink::State state);
+    // Every byte put on the line (sent) or taken from it, for a trace.
+    void traffic(bool sent, const QByteArray &bytes);
 
 private:
     static void configure(QSerialPort &port, const QString &device);

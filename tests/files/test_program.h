@@ -82,8 +82,6 @@ struct Program
         session.setClock([] { return 1000.0; });
         session.setLanguage(ReadStoredLanguage(store));
         window = std::make_unique<MainWindow>(session, store);
-        // Loading tests port 1, which the test environment does not have.
-        boxes.clear();
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         window->fileCommands()->setDialogs(std::move(scripted));

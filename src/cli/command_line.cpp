@@ -1,0 +1,66 @@
+#include "command_line.h"
+
+#include <QCoreApplication>
+
+namespace q731::cli {
+
+CommandLine::CommandLine(const Console &console, const QString &command, const QString &description)
+    : m_console(console)
+    , m_command(command)
+{
+    m_parser.setApplicationDescription(description);
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                          console.tr("显示本帮助", "Show this help")));
+    m_parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"), console.tr("消息语言：zh 或 en", "Message language: zh or en"),
+        QStringLiteral("zh|en")));
+}
+
+void CommandLine::addPositional(const QString &name, const QString &description,
+                                const QString &syntax)
+{
+    m_parser.addPositionalArgument(name, description, syntax);
+}
+
+void CommandLine::addFlag(const QString &name, const QString &description)
+{
+    m_parser.addOption(QCommandLineOption(name, description));
+}
+
+void CommandLine::addValue(const QString &name, const QString &valueName,
+                           const QString &description)
+{
+    m_parser.addOption(QCommandLineOption(name, description, valueName));
+}
+
+std::optional<int> CommandLine::parse(const QStringList &arguments, int minPositional,
+                                      int maxPositional)
+{
+    if (!m_parser.parse(arguments))
+        return UsageError(m_console, m_command, m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        QString help = m_parser.helpText();
+        // The parser names the program only; the command belongs after it.
+        help.replace(QCoreApplication::applicationName() + QLatin1Char(' '),
+                     QCoreApplication::applicationName() + QLatin1Char(' ') + m_command +
+                         QLatin1Char(' '));
+        m_console.print(help);
+        return ExitDone;
+    }
+    const auto count = m_parser.positionalArguments().size();
+    if (count < minPositional)
+        return UsageError(m_console, m_command, m_console.tr("参数太少", "Too few arguments"));
+    if (maxPositional >= 0 && count > maxPositional)
+        return UsageError(m_console, m_command, m_console.tr("参数太多", "Too many arguments"));
+    return std::nullopt;
+}
+
+int UsageError(const Console &console, const QString &command, const QString &message)
+{
+    console.error(QStringLiteral("q731-cli %1: %2").arg(command, message));
+    console.error(console.tr("用法见 q731-cli %1 --help", "See q731-cli %1 --help").arg(command));
+    return ExitUsage;
+}
+
+} // namespace q731::cli

@@ -1,0 +1,486 @@
+// The commands that talk to radios: read, write, and the simulated radio.
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/data_files.h"
+#include "cli/port_names.h"
+#include "cli/port_transfer.h"
+#include "cli/trace_log.h"
+#include "files/dat_file.h"
+#include "image/band_list.h"
+#include "image/codec.h"
+#include "link/pty_radio.h"
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace q731::cli {
+
+namespace {
+
+using Result = PortTransfer::Result;
+
+QString CommunicationError(const Console &c)
+{
+    return c.tr("通信出错，请检查对讲机，连线及串口选择！",
+                "Communication error, check the line and the serial connection selection!");
+}
+
+int ExitCodeOf(Result result)
+{
+    switch (result) {
+    case Result::Completed:
+        return ExitDone;
+    case Result::BandRefused:
+        return ExitRefused;
+    case Result::Running:
+    case Result::PortInvalid:
+    case Result::Silence:
+    case Result::PortLost:
+        break;
+    }
+    return ExitCommunicationError;
+}
+
+QString OpenErrorText(const Console &c, SerialLink::OpenError error)
+{
+    switch (error) {
+    case SerialLink::OpenError::None:
+        break;
+    case SerialLink::OpenError::Missing:
+        return c.tr("（没有这个设备）", " (no such device)");
+    case SerialLink::OpenError::Unusable:
+        return c.tr("（已被其它程序使用或被驱动拒绝）",
+                    " (held by another program or refused by the driver)");
+    case SerialLink::OpenError::PermissionDenied:
+        return c.tr("（没有权限，例如不在 dialout 组）",
+                    " (permission denied, e.g. not in the dialout group)");
+    }
+    return {};
+}
+
+// The failure of one port as one line; empty for a success.
+QString FailureText(const Console &c, const PortTransfer &t)
+{
+    switch (t.result()) {
+    case Result::Completed:
+    case Result::Running:
+        return {};
+    case Result::PortInvalid:
+        return c.tr("串行端口无效", "The serial port is invalid") + OpenErrorText(c, t.openError());
+    case Result::Silence:
+        return CommunicationError(c);
+    case Result::PortLost:
+        return CommunicationError(c) + c.tr("（串口断开）", " (the port went away)");
+    case Result::BandRefused:
+        return c.tr("频段不符，不能写入！",
+                    "The frequency band is not accorded with, can't write into!");
+    }
+    return {};
+}
+
+// "block n of 192" for every port on one line, redrawn in place, only when
+// stderr is a terminal.
+class ProgressLine
+{
+public:
+    ProgressLine(const Console &console, bool enabled)
+        : m_console(console)
+        , m_enabled(enabled && console.stderrIsTerminal())
+    {
+    }
+
+    void draw(const std::vector<std::unique_ptr<PortTransfer>> &transfers)
+    {
+        if (!m_enabled)
+            return;
+        QString line;
+        for (const auto &t : transfers) {
+            constexpr int kWidth = 20;
+            const int filled = t->block() * kWidth / 192;
+            line += QStringLiteral("%1 [%2%3] %4/192  ")
+                        .arg(t->device(), QString(filled, QLatin1Char('#')),
+                             QString(kWidth - filled, QLatin1Char('.')))
+                        .arg(t->block(), 3);
+        }
+        m_console.status(QLatin1Char('\r') + line);
+        m_drawn = true;
+    }
+
+    void end()
+    {
+        if (m_drawn)
+            m_console.status(QStringLiteral("\n"));
+        m_drawn = false;
+    }
+
+private:
+    const Console &m_console;
+    bool m_enabled;
+    bool m_drawn = false;
+};
+
+struct PortArgument
+{
+    QString text;   // as given
+    QString device; // what is opened
+};
+
+// Resolves every PORT; a usage error for a number outside 1..16.
+std::optional<int> ResolvePorts(const Console &console, const QString &command,
+                                const QStringList &texts, std::vector<PortArgument> &ports)
+{
+    for (const QString &text : texts) {
+        const std::optional<ResolvedPort> port = ResolvePort(text);
+        if (!port) {
+            return UsageError(
+                console, command,
+                console.tr("端口号 %1 不在 1..16 之内", "port number %1 is not within 1..16")
+                    .arg(text));
+        }
+        for (const PortArgument &earlier : ports) {
+            if (!port->device.isEmpty() && earlier.device == port->device)
+                return UsageError(
+                    console, command,
+                    console.tr("端口 %1 出现两次", "port %1 is given twice").arg(text));
+        }
+        ports.push_back({text, port->device});
+    }
+    return std::nullopt;
+}
+
+QString PortLabel(const PortArgument &port)
+{
+    return port.text == port.device || port.device.isEmpty()
+               ? port.text
+               : QStringLiteral("%1 (%2)").arg(port.text, port.device);
+}
+
+std::optional<int> OpenTrace(const Console &console, const CommandLine &line, TraceLog &trace)
+{
+    if (!line.isSet(QStringLiteral("trace")))
+        return std::nullopt;
+    const QString path = line.value(QStringLiteral("trace"));
+    if (trace.open(path))
+        return std::nullopt;
+    console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
+                      .arg(path, trace.errorString()));
+    return ExitFileError;
+}
+
+void AddTraceOption(const Console &console, CommandLine &line)
+{
+    line.addValue(
+        QStringLiteral("trace"), QStringLiteral("FILE"),
+        console.tr("把收发的每个字节记录到 FILE", "Record every byte sent and received in FILE"));
+}
+
+// The first byte that a write sent and a read brought back differently.
+// The write sends 0..1983 and 2048..3071, and 2032..2047 in calibration mode.
+std::optional<std::size_t> FirstDifference(const RadioImage &sent, const RadioImage &read,
+                                           bool calibration)
+{
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i) {
+        const bool written = i < 1984 || i >= 2048 || (calibration && i >= 2032);
+        if (written && sent[i] != read[i])
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunRead(const Console &console, const QStringList &arguments)
+{
+    CommandLine line(console, QStringLiteral("read"),
+                     console.tr("读取 PORT 上的对讲机，按收到的原样存为数据文件 FILE。",
+                                "Reads the radio on PORT and stores the image exactly as "
+                                "received in the data file FILE."));
+    line.addPositional(QStringLiteral("PORT"),
+                       console.tr("设备路径或端口号 1..16", "Device path or port number 1..16"));
+    line.addPositional(QStringLiteral("FILE"),
+                       console.tr("要写入的数据文件", "Data file to write"));
+    AddTraceOption(console, line);
+    if (const auto done = line.parse(arguments, 2, 2))
+        return *done;
+    std::vector<PortArgument> ports;
+    if (const auto done =
+            ResolvePorts(console, QStringLiteral("read"), {line.positional()[0]}, ports))
+        return *done;
+    TraceLog trace;
+    if (const auto done = OpenTrace(console, line, trace))
+        return *done;
+
+    QEventLoop loop;
+    std::vector<std::unique_ptr<PortTransfer>> transfers;
+    transfers.push_back(std::make_unique<PortTransfer>(ports[0].device, &trace));
+    PortTransfer &transfer = *transfers[0];
+    ProgressLine progress(console, true);
+    QObject::connect(&transfer, &PortTransfer::progressed, &loop,
+                     [&progress, &transfers] { progress.draw(transfers); });
+    QObject::connect(&transfer, &PortTransfer::finished, &loop, &QEventLoop::quit,
+                     Qt::QueuedConnection);
+    QTimer::singleShot(0, &transfer, [&transfer] { transfer.startRead(); });
+    loop.exec();
+    progress.end();
+
+    if (transfer.result() != Result::Completed) {
+        // Nothing is stored: a partial image is no backup.
+        console.error(
+            QStringLiteral("%1: %2").arg(PortLabel(ports[0]), FailureText(console, transfer)));
+        return ExitCodeOf(transfer.result());
+    }
+    if (const int code = SaveImageFile(console, line.positional()[1], transfer.image()))
+        return code;
+    console.printLine(QStringLiteral("%1: %2").arg(
+        PortLabel(ports[0]), console.tr("读频成功！", "Reading succeeds frequently!")));
+    return ExitDone;
+}
+
+int RunWrite(const Console &console, const QStringList &arguments)
+{
+    CommandLine line(console, QStringLiteral("write"),
+                     console.tr("打开数据文件 FILE，写入每个 PORT 上的对讲机。",
+                                "Opens the data file FILE and writes it to the radio on "
+                                "every PORT, all at once."));
+    line.addPositional(QStringLiteral("PORT"),
+                       console.tr("设备路径或端口号 1..16，可以多个",
+                                  "Device path or port number 1..16, one or more"),
+                       QStringLiteral("PORT..."));
+    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
+    line.addFlag(QStringLiteral("force-band"),
+                 console.tr("频段不符时仍然写入", "Write even when the radio's band differs"));
+    line.addFlag(QStringLiteral("calibration"),
+                 console.tr("同时写入校准值", "Write the calibration levels as well"));
+    line.addFlag(QStringLiteral("verify"),
+                 console.tr("写入后读回并比较", "Read the radio back afterwards and compare"));
+    AddTraceOption(console, line);
+    if (const auto done = line.parse(arguments, 2, -1))
+        return *done;
+    QStringList texts = line.positional();
+    const QString file = texts.takeLast();
+    std::vector<PortArgument> ports;
+    if (const auto done = ResolvePorts(console, QStringLiteral("write"), texts, ports))
+        return *done;
+
+    RadioData data = FreshRadioData();
+    if (const int code = OpenDataFile(console, file, data))
+        return code;
+    RadioImage image{};
+    EncodeImage(data, image);
+    TraceLog trace;
+    if (const auto done = OpenTrace(console, line, trace))
+        return *done;
+    const bool forceBand = line.isSet(QStringLiteral("force-band"));
+    const bool calibration = line.isSet(QStringLiteral("calibration"));
+    const bool verify = line.isSet(QStringLiteral("verify"));
+
+    QEventLoop loop;
+    ProgressLine progress(console, true);
+    std::vector<std::unique_ptr<PortTransfer>> transfers;
+    // Per port: the write's result, then (with --verify) what the read found.
+    std::vector<std::optional<Result>> writeResults(ports.size());
+    std::vector<std::optional<std::size_t>> differences(ports.size());
+    std::size_t open = ports.size();
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        transfers.push_back(std::make_unique<PortTransfer>(ports[i].device, &trace));
+        PortTransfer *t = transfers.back().get();
+        QObject::connect(t, &PortTransfer::progressed, &loop,
+                         [&progress, &transfers] { progress.draw(transfers); });
+        QObject::connect(t, &PortTransfer::finished, &loop, [&, i, t] {
+            if (!writeResults[i]) {
+                writeResults[i] = t->result();
+                if (verify && t->result() == Result::Completed) {
+                    QTimer::singleShot(0, t, [t] { t->startRead(); });
+                    return;
+                }
+            } else if (t->result() == Result::Completed) {
+                differences[i] = FirstDifference(image, t->image(), calibration);
+            }
+            if (--open == 0)
+                loop.quit();
+        });
+    }
+    QTimer::singleShot(0, &loop, [&] {
+        for (auto &t : transfers)
+            t->startWrite(image, data.bandIndex, forceBand, calibration);
+    });
+    loop.exec();
+    progress.end();
+
+    int exitCode = ExitDone;
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        const PortTransfer &t = *transfers[i];
+        const QString label = PortLabel(ports[i]);
+        int code = ExitCodeOf(*writeResults[i]);
+        QString failure;
+        if (code != ExitDone) {
+            failure = FailureText(console, t);
+        } else if (verify && t.result() != Result::Completed) {
+            code = ExitCodeOf(t.result());
+            failure = console.tr("写入完成，但读回失败：", "written, but reading back failed: ") +
+                      FailureText(console, t);
+        } else if (verify && differences[i]) {
+            const std::size_t at = *differences[i];
+            code = ExitCommunicationError;
+            failure = console
+                          .tr("校验不符：字节 %1 (0x%2) 写入 0x%3，读回 0x%4",
+                              "verify failed: byte %1 (0x%2) written 0x%3, read back 0x%4")
+                          .arg(at)
+                          .arg(at, 4, 16, QLatin1Char('0'))
+                          .arg(image[at], 2, 16, QLatin1Char('0'))
+                          .arg(t.image()[at], 2, 16, QLatin1Char('0'));
+        }
+        if (code == ExitDone) {
+            QString text = console.tr("写频成功！", "Writing succeeds frequently!");
+            if (verify)
+                text += console.tr(" 已校验", " verified");
+            console.printLine(QStringLiteral("%1: %2").arg(label, text));
+        } else {
+            console.error(QStringLiteral("%1: %2").arg(label, failure));
+            if (exitCode == ExitDone)
+                exitCode = code;
+        }
+    }
+    return exitCode;
+}
+
+int RunSimulate(const Console &console, const QStringList &arguments)
+{
+    CommandLine line(console, QStringLiteral("simulate"),
+                     console.tr("在伪终端上模拟一台对讲机。第一行输出为 PORT 设备路径；"
+                                "直到被终止或标准输入关闭。",
+                                "Serves a simulated radio on a pseudo-terminal. The first "
+                                "line of output is PORT and the device path; it serves until "
+                                "killed or until standard input closes."));
+    line.addValue(QStringLiteral("band"), QStringLiteral("N"),
+                  console.tr("对讲机的频段 0..7", "The radio's band 0..7"));
+    line.addValue(
+        QStringLiteral("image"), QStringLiteral("FILE"),
+        console.tr("从数据文件取对讲机的存储", "Take the radio's memory from a data file"));
+    line.addFlag(QStringLiteral("paced"),
+                 console.tr("以 9600 波特的速度回答", "Answer at the pace of 9600 baud"));
+    line.addValue(QStringLiteral("save"), QStringLiteral("FILE"),
+                  console.tr("每次写入后把存储存为数据文件",
+                             "Store the memory as a data file after every write"));
+    line.addFlag(QStringLiteral("silent"),
+                 console.tr("从不回答（测试用）", "Never answer (for tests)"));
+    line.addValue(QStringLiteral("stop-after"), QStringLiteral("N"),
+                  console.tr("N 个数据块后断线（测试用）",
+                             "Fall silent after N blocks, as a pulled cable (for tests)"));
+    AddTraceOption(console, line);
+    if (const auto done = line.parse(arguments, 0, 0))
+        return *done;
+
+    RadioData fresh = FreshRadioData();
+    int band = 0;
+    RadioImage image{};
+    if (line.isSet(QStringLiteral("image"))) {
+        std::vector<std::uint8_t> bytes;
+        if (const int code = ReadWholeFile(console, line.value(QStringLiteral("image")), bytes))
+            return code;
+        const DatLoadResult loaded = LoadDatFile(bytes);
+        if (loaded.error != DatLoadError::None) {
+            console.error(QStringLiteral("%1: %2").arg(
+                line.value(QStringLiteral("image")),
+                console.tr("文件类型不正确！", "File type is incorrect!")));
+            return ExitFileError;
+        }
+        image = loaded.image;
+        if (image[ImageMap::kBandIndex] < kBandItems.size())
+            band = image[ImageMap::kBandIndex];
+    }
+    if (line.isSet(QStringLiteral("band"))) {
+        bool ok = false;
+        band = line.value(QStringLiteral("band")).toInt(&ok);
+        if (!ok || band < 0 || band >= static_cast<int>(kBandItems.size()))
+            return UsageError(console, QStringLiteral("simulate"),
+                              console.tr("频段应为 0..7", "the band is 0..7"));
+    }
+    if (!line.isSet(QStringLiteral("image"))) {
+        // A radio as it leaves the factory: what the program stores for New.
+        fresh.bandIndex = band;
+        EncodeImage(fresh, image);
+    }
+#ifdef Q_OS_WIN
+    console.error(console.tr("本系统没有伪终端", "This system has no pseudo-terminals"));
+    return ExitCommunicationError;
+#else
+    TraceLog trace;
+    if (const auto done = OpenTrace(console, line, trace))
+        return *done;
+    PtyRadio pty;
+    RadioSimulator &radio = pty.simulator();
+    radio.setBand(band);
+    std::copy(image.begin(), image.begin() + kRadioMemorySize, radio.memory().begin());
+    pty.setPaced(line.isSet(QStringLiteral("paced")));
+    pty.faults().silent = line.isSet(QStringLiteral("silent"));
+    if (line.isSet(QStringLiteral("stop-after"))) {
+        bool ok = false;
+        pty.faults().stopAfterBlocks = line.value(QStringLiteral("stop-after")).toInt(&ok);
+        if (!ok || pty.faults().stopAfterBlocks < 0)
+            return UsageError(console, QStringLiteral("simulate"),
+                              console.tr("--stop-after 需要块数", "--stop-after takes a count"));
+    }
+    const QString traceName = QStringLiteral("radio");
+    QObject::connect(
+        &pty, &PtyRadio::traffic, &pty,
+        [&trace, &traceName](bool fromProgram, const QByteArray &bytes) {
+            trace.record(traceName,
+                         fromProgram ? TraceLog::Direction::Received : TraceLog::Direction::Sent,
+                         std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                   static_cast<std::size_t>(bytes.size())));
+        });
+    if (!pty.open()) {
+        console.error(console.tr("无法建立伪终端：%1", "Cannot create a pseudo-terminal: %1")
+                          .arg(pty.errorString()));
+        return ExitCommunicationError;
+    }
+
+    const QString savePath = line.value(QStringLiteral("save"));
+    std::size_t blocksSaved = 0;
+    int saveResult = ExitDone;
+    const auto save = [&] {
+        if (savePath.isEmpty() || radio.writtenAddresses().size() == blocksSaved)
+            return;
+        blocksSaved = radio.writtenAddresses().size();
+        RadioImage memory{};
+        std::copy(radio.memory().begin(), radio.memory().end(), memory.begin());
+        saveResult = SaveImageFile(console, savePath, memory);
+    };
+    QEventLoop loop;
+    QObject::connect(&pty, &PtyRadio::endReceived, &loop, save);
+
+    console.printLine(QStringLiteral("PORT ") + pty.devicePath());
+
+    // Standard input ends the simulator when it is a pipe or a terminal that
+    // closes; a background job's /dev/null is no signal to stop.
+    std::unique_ptr<QSocketNotifier> input;
+    struct stat status = {};
+    if (::fstat(STDIN_FILENO, &status) == 0 &&
+        (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || ::isatty(STDIN_FILENO))) {
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(input.get(), &QSocketNotifier::activated, &loop, [&loop, &input] {
+            char buffer[256];
+            if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+                input->setEnabled(false);
+                loop.quit();
+            }
+        });
+    }
+    loop.exec();
+    save();
+    return saveResult;
+#endif
+}
+
+} // namespace q731::cli

@@ -1,0 +1,295 @@
+#include "radio_view.h"
+
+#include "cli/console.h"
+#include "image/band_list.h"
+#include "image/texts.h"
+#include "image/tones.h"
+
+#include <QJsonArray>
+
+#include <array>
+#include <functional>
+
+namespace q731::cli {
+
+namespace {
+
+using Row = ChannelTable::Row;
+
+QString ToneValue(int index, Language language)
+{
+    return index == 0 ? QString() : FromUtf8(ToneListEntry(index, language));
+}
+
+QVariant ToneSetting(int index)
+{
+    return index == 0 ? QVariant() : QVariant(FromUtf8(ToneListEntry(index, Language::English)));
+}
+
+std::vector<SettingValue> OptionSettings(const OptionalFeatures &o)
+{
+    const auto text = [](const std::string &s) { return QVariant(FromUtf8(s)); };
+    return {
+        {"display_mode", "Combo1", o.Combo1},
+        {"priority_scan_channel", "Text2", text(o.Text2)},
+        {"step", "Combo3", o.Combo3},
+        {"self_named_channel_name", "Combo17", o.Combo17},
+        {"squelch", "Combo5", o.Combo5},
+        {"present_channel", "Text6", text(o.Text6)},
+        {"beep", "Combo7", o.Combo7},
+        {"channel_group", "Combo33", o.Combo33},
+        {"battery_save", "Combo8", o.Combo8},
+        {"key_lock", "Combo9", o.Combo9},
+        {"radio_monitor_signal", "Combo6", o.Combo6},
+        {"frequency_shift", "Combo10", o.Combo10},
+        {"scan_mode", "ComboMod", o.ComboMod},
+        {"radio_search_mode", "Combo13", o.Combo13},
+        {"lock_key_mode", "Combo18", o.Combo18},
+        {"end_of_call_tone", "Combo16", o.Combo16},
+        {"power_on_password_setting", "Combo2", o.Combo2},
+        {"tail_elimination", "Combo20", o.Combo20},
+        {"backlight", "Combo21", o.Combo21},
+        {"vox", "Combo31", o.Combo31},
+        {"vox_delay", "Combo15", o.Combo15},
+        {"vox_gain", "Combo14", o.Combo14},
+        {"prohibit_vox_receiving", "Check13", o.Check13 ? 1 : 0},
+        {"power_on_display", "Combo32", o.Combo32},
+        {"memory_channel_display", "Combo34", o.Combo34},
+        {"auto_power_off", "Combo35", o.Combo35},
+        {"voice_mode", "Combo36", o.Combo36},
+        {"time_out_timer", "Combo19", o.Combo19},
+        {"power_on_text", "Text31", text(o.Text31)},
+        {"power_on_password", "Text1", text(o.Text1)},
+        {"vfo_frequency", "Text20", text(o.Text20)},
+        {"vfo_offset", "Text21", text(o.Text21)},
+        {"vfo_offset_direction", "Combo30", o.Combo30},
+        {"vfo_rx_tone", "Combo22", ToneSetting(o.Combo22)},
+        {"vfo_tx_tone", "Combo23", ToneSetting(o.Combo23)},
+        {"vfo_power", "Combo24", o.Combo24},
+        {"vfo_busy_lock", "Combo25", o.Combo25},
+        {"vfo_scan_add", "Combo26", o.Combo26},
+        {"vfo_bandwidth", "Combo27", o.Combo27},
+        {"vfo_tx_stop", "Combo28", o.Combo28},
+        {"vfo_scramble", "Combo12", o.Combo12},
+        {"vfo_companding", "Combo29", o.Combo29},
+    };
+}
+
+// What the table and the diff show for one channel, column by column.
+struct ChannelCells
+{
+    static constexpr int kCount = 11;
+    std::array<QString, kCount> cells;
+};
+
+constexpr std::array<const char *, ChannelCells::kCount> kChannelKeys = {
+    "rx",       "tx",        "rx_tone", "tx_tone",  "power", "busy_lock",
+    "scan_add", "bandwidth", "tx_stop", "scramble", "name",
+};
+
+ChannelCells CellsOf(const ChannelTable &table, int n, Language language)
+{
+    ChannelCells out;
+    out.cells[10] = FromUtf8(table.name(n));
+    if (table.rx(n).empty())
+        return out;
+    out.cells[0] = FromUtf8(table.rx(n));
+    out.cells[1] = FromUtf8(table.tx(n));
+    const QString off = FromUtf8(std::string(OffText(language)));
+    const QString rxTone = ToneValue(table.index(Row::RxTone, n), language);
+    const QString txTone = ToneValue(table.index(Row::TxTone, n), language);
+    out.cells[2] = rxTone.isEmpty() ? off : rxTone;
+    out.cells[3] = txTone.isEmpty() ? off : txTone;
+    for (int row = Row::Power; row <= Row::Scramble; ++row) {
+        const std::vector<std::string> &items = ChannelOptionItems(row + 3, language);
+        const auto index = static_cast<std::size_t>(table.index(static_cast<Row>(row), n));
+        out.cells[static_cast<std::size_t>(row + 2)] =
+            index < items.size() ? FromUtf8(items[index]) : QString::number(index);
+    }
+    return out;
+}
+
+QString Cell(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("-") : text;
+}
+
+QString AlignedTable(const QStringList &header, const QList<QStringList> &rows)
+{
+    std::vector<int> widths(static_cast<std::size_t>(header.size()), 0);
+    auto measure = [&widths](const QStringList &row) {
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[static_cast<std::size_t>(i)] =
+                std::max(widths[static_cast<std::size_t>(i)], DisplayWidth(row[i]));
+    };
+    measure(header);
+    for (const QStringList &row : rows)
+        measure(row);
+    QString out;
+    auto emitRow = [&](const QStringList &row) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            line += i + 1 < row.size() ? PadRight(row[i], widths[static_cast<std::size_t>(i)] + 2)
+                                       : row[i];
+        }
+        out += line + QLatin1Char('\n');
+    };
+    emitRow(header);
+    for (const QStringList &row : rows)
+        emitRow(row);
+    return out;
+}
+
+QString BandText(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kBandItems.size()))
+        return QString::number(index);
+    return QString::fromLatin1(
+        kBandItems[static_cast<std::size_t>(index)].data(),
+        static_cast<qsizetype>(kBandItems[static_cast<std::size_t>(index)].size()));
+}
+
+} // namespace
+
+std::vector<SettingValue> Settings(const RadioData &data)
+{
+    std::vector<SettingValue> out;
+    out.push_back({"band", "MDIForm1.Combo1", BandText(data.bandIndex)});
+    for (SettingValue &s : OptionSettings(data.options)) {
+        s.field.prepend(QStringLiteral("Form3."));
+        out.push_back(std::move(s));
+    }
+    const DtmfSettings &d = data.dtmf;
+    for (std::size_t i = 0; i < d.Text1.size(); ++i) {
+        out.push_back({QStringLiteral("dtmf_auto_dial_%1").arg(i + 1),
+                       QStringLiteral("Form2.Text1(%1)").arg(i), FromUtf8(d.Text1[i])});
+    }
+    out.push_back({"dtmf_ani_start_code", "Form2.Text2", FromUtf8(d.Text2)});
+    out.push_back({"dtmf_ani_end_code", "Form2.Text4", FromUtf8(d.Text4)});
+    out.push_back({"dtmf_own_code", "Form2.Text3", FromUtf8(d.Text3)});
+    out.push_back({"dtmf_ani_mode", "Form2.Combo1", d.Combo1});
+    out.push_back({"dtmf_rate", "Form2.Combo16", d.Combo16});
+    out.push_back({"dtmf_first_digit_delay", "Form2.Combo17", d.Combo17});
+    out.push_back({"dtmf_group_call_code", "Form2.Combo18", d.Combo18});
+    for (int n = 1; n <= FmSettings::kChannels; ++n) {
+        out.push_back({QStringLiteral("fm_channel_%1").arg(n, 2, 10, QLatin1Char('0')),
+                       QStringLiteral("Form5.MSFGrid(%1)").arg(n), FromUtf8(data.fm.channel(n))});
+    }
+    out.push_back({"fm_current_channel", "Form5.Combo1(0)", data.fm.FmCurrentChannel});
+    out.push_back({"fm_display_mode", "Form5.Combo1(1)", data.fm.FmDisplayMode});
+    out.push_back({"fm_step", "Form5.Combo1(2)", data.fm.FmStep});
+    out.push_back({"fm_frequency", "Form5.Text2", FromUtf8(data.fm.FmFrequencyText)});
+    for (std::size_t i = 0; i < data.calibration.values.size(); ++i) {
+        out.push_back({QStringLiteral("calibration_%1").arg(i),
+                       QStringLiteral("Form4 slider %1").arg(i), data.calibration.values[i]});
+    }
+    return out;
+}
+
+QString SettingText(const SettingValue &setting, Language language)
+{
+    if (setting.value.isNull())
+        return FromUtf8(std::string(OffText(language)));
+    return Cell(setting.value.toString());
+}
+
+QString ShowTable(const RadioData &data, Language language)
+{
+    const bool english = language == Language::English;
+    const QStringList header =
+        english ? QStringList{"Ch",        "RX MHz", "TX MHz", "RX tone", "TX tone",  "Power",
+                              "Busy lock", "Scan",   "Width",  "TX stop", "Scramble", "Name"}
+                : QStringList{"频道",     "接收", "发射",   "接收亚音", "发射亚音", "功率",
+                              "繁忙锁定", "扫描", "宽窄带", "发射禁止", "扰频",     "名称"};
+    QList<QStringList> rows;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const ChannelCells cells = CellsOf(data.channels, n, language);
+        if (data.channels.rx(n).empty() && cells.cells[10].isEmpty())
+            continue;
+        QStringList row{QString::number(n)};
+        for (const QString &cell : cells.cells)
+            row << Cell(cell);
+        rows << row;
+    }
+    QString out = AlignedTable(header, rows);
+    out += QLatin1Char('\n');
+
+    QList<QStringList> settings;
+    for (const SettingValue &s : Settings(data))
+        settings << QStringList{s.name, SettingText(s, language), s.field};
+    out += AlignedTable(english ? QStringList{"Setting", "Value", "Field"}
+                                : QStringList{"设置", "值", "控件"},
+                        settings);
+    return out;
+}
+
+QJsonObject ShowJson(const RadioData &data)
+{
+    QJsonArray channels;
+    QJsonArray spareNames;
+    const ChannelTable &t = data.channels;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const QString name = FromUtf8(t.name(n));
+        if (t.rx(n).empty()) {
+            if (!name.isEmpty())
+                spareNames.append(QJsonObject{{"number", n}, {"name", name}});
+            continue;
+        }
+        static constexpr std::array<const char *, 3> kPower = {"low", "high", "middle"};
+        const auto power = static_cast<std::size_t>(t.index(Row::Power, n));
+        const QString rxTone = ToneValue(t.index(Row::RxTone, n), Language::English);
+        const QString txTone = ToneValue(t.index(Row::TxTone, n), Language::English);
+        channels.append(QJsonObject{
+            {"number", n},
+            {"rx", FromUtf8(t.rx(n))},
+            {"tx", t.tx(n).empty() ? QJsonValue() : QJsonValue(FromUtf8(t.tx(n)))},
+            {"rxTone", rxTone.isEmpty() ? QJsonValue() : QJsonValue(rxTone)},
+            {"txTone", txTone.isEmpty() ? QJsonValue() : QJsonValue(txTone)},
+            {"power", power < kPower.size() ? QString::fromLatin1(kPower[power]) : QString()},
+            {"busyLock", t.index(Row::BusyLock, n) == 0},
+            {"scanAdd", t.index(Row::ScanAdd, n) == 1},
+            {"bandwidth", t.index(Row::Bandwidth, n) == 1 ? "wide" : "narrow"},
+            {"txStop", t.index(Row::TxStop, n) == 0},
+            {"scramble", t.index(Row::Scramble, n) == 0},
+            {"name", name},
+        });
+    }
+    QJsonObject settings;
+    for (const SettingValue &s : Settings(data))
+        settings.insert(s.name, QJsonValue::fromVariant(s.value));
+    return QJsonObject{
+        {"bandIndex", data.bandIndex},
+        {"channels", channels},
+        {"spareNames", spareNames},
+        {"settings", settings},
+    };
+}
+
+QStringList DiffLines(const RadioData &a, const RadioData &b, Language language)
+{
+    QStringList lines;
+    const auto line = [&lines](const QString &key, const QString &from, const QString &to) {
+        lines << QStringLiteral("%1: %2 -> %3").arg(key, Cell(from), Cell(to));
+    };
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const ChannelCells ca = CellsOf(a.channels, n, language);
+        const ChannelCells cb = CellsOf(b.channels, n, language);
+        for (std::size_t i = 0; i < ChannelCells::kCount; ++i) {
+            if (ca.cells[i] != cb.cells[i]) {
+                line(QStringLiteral("channel %1 %2").arg(n).arg(QLatin1String(kChannelKeys[i])),
+                     ca.cells[i], cb.cells[i]);
+            }
+        }
+    }
+    const std::vector<SettingValue> sa = Settings(a);
+    const std::vector<SettingValue> sb = Settings(b);
+    for (std::size_t i = 0; i < sa.size() && i < sb.size(); ++i) {
+        if (sa[i].value != sb[i].value) {
+            line(QStringLiteral("setting %1").arg(sa[i].name), SettingText(sa[i], language),
+                 SettingText(sb[i], language));
+        }
+    }
+    return lines;
+}
+
+} // namespace q731::cli

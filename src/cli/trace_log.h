@@ -1,0 +1,37 @@
+#pragma once
+
+// --trace: every byte on the line with a millisecond time stamp and its
+// direction, as a hex dump, for finding out what a cable or a radio does.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+namespace q731::cli {
+
+class TraceLog
+{
+public:
+    enum class Direction { Sent, Received };
+
+    // False (with the reason in errorString()) when the file cannot be created.
+    bool open(const QString &path);
+    bool isOpen() const { return m_file.isOpen(); }
+    QString errorString() const { return m_file.errorString(); }
+
+    // One line per 16 bytes: time in ms, port, ">" sent / "<" received,
+    // hex, then the printable characters.
+    void record(const QString &port, Direction direction, std::span<const std::uint8_t> bytes);
+    void note(const QString &port, const QString &text);
+
+private:
+    QString stamp() const;
+
+    QFile m_file;
+    QElapsedTimer m_clock;
+};
+
+} // namespace q731::cli

@@ -1,0 +1,93 @@
+#pragma once
+
+// The channel table as a CSV channel list in the column layout that
+// multi-radio programming tools use to exchange channels, plus three columns
+// of our own for what that layout has no place for (busy lock, transmit stop,
+// scramble). Import applies the rules of typing into the channel grid.
+
+#include "image/band_list.h"
+#include "image/language.h"
+#include "image/records.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q731 {
+
+// The exchange columns in the order export writes them, then our own.
+const std::vector<std::string> &CsvChannelColumns();
+
+// Power levels as watts in the exchange file (index order of the power list:
+// low, high, middle).
+inline constexpr double kCsvLowWatts = 1.0;
+inline constexpr double kCsvHighWatts = 5.0;
+inline constexpr double kCsvMiddleWatts = 2.5;
+
+// Every channel in use, one row each, ascending by channel number; LF line ends.
+std::string ExportChannelsCsv(const ChannelTable &table);
+
+// What stops one row from being taken.
+enum class CsvProblem {
+    MissingColumn,     // the header lacks Location or Frequency (line of the header)
+    NoHeader,          // nothing but comments and blank lines
+    BadLocation,       // not a channel number 1..128
+    DuplicateLocation, // a row for this channel came earlier
+    BadFrequency,      // not a number
+    OutOfBand,         // outside the band of the file being imported into
+    BadDuplex,         // not "", +, -, split or off
+    BadOffset,         // not a number
+    BadToneMode,       // not "", Tone, TSQL, DTCS or Cross
+    BadCrossMode,
+    BadTone,       // a CTCSS tone the radio does not have
+    BadDcsCode,    // a DCS code the radio does not have
+    BadPolarity,   // not NN, NR, RN or RR
+    BadMode,       // not FM or NFM
+    BadSkip,       // not "", S or P
+    BadPower,      // neither a word Low/Mid/High nor watts
+    BadOption,     // an own column (busy lock, transmit stop, scramble) not On/Off
+    UnclosedQuote, // the file ends inside a quoted field
+};
+
+struct CsvRowProblem
+{
+    int line = 0; // 1-based line of the file where the row starts
+    CsvProblem problem = CsvProblem::BadLocation;
+    std::string column; // header name of the offending column
+    std::string value;  // its text as read
+};
+
+// One row as it will go into the table.
+struct CsvChannel
+{
+    int line = 0;
+    int location = 0;   // channel number 1..128
+    bool clear = false; // empty Frequency: the channel is emptied
+    std::string rx;     // "DDD.DDDDD"
+    std::string tx;     // same, or empty
+    int rxTone = 0;     // ToneList index
+    int txTone = 0;
+    int power = 1; // option list indexes, as a new channel gets them
+    int busyLock = 1;
+    int scanAdd = 1;
+    int bandwidth = 1;
+    int txStop = 1;
+    int scramble = 1;
+    std::string name;
+};
+
+struct CsvImport
+{
+    std::vector<CsvChannel> channels;    // the rows that can be taken, in file order
+    std::vector<CsvRowProblem> problems; // the rows that cannot, in file order
+};
+
+// Columns are found by header name in any order; a missing column takes the
+// value a new channel gets. A byte-order mark, blank lines and lines starting
+// with '#' are skipped.
+CsvImport ParseChannelsCsv(std::string_view text, BandLimits band);
+
+// Puts the row at its location, with the texts the grid shows in `language`.
+void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language language);
+
+} // namespace q731

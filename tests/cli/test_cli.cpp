@@ -1,0 +1,641 @@
+// q731-cli through the built binary: files, CSV exchange, exit codes, and
+// reads and writes against simulated radios on pseudo-terminals.
+
+#include "app/language_store.h"
+#include "app/session.h"
+#include "files/dat_file.h"
+#include "files/dtmf_block.h"
+#include "image/codec.h"
+#include "image/tones.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace q731;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run RunCli(const QStringList &arguments, const QByteArray &input = {},
+           const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(Q731_CLI_PATH), arguments);
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// `q731-cli simulate` in the background; closing its input ends it.
+class Simulator
+{
+public:
+    explicit Simulator(const QStringList &arguments)
+    {
+        m_process.start(QStringLiteral(Q731_CLI_PATH), QStringList{"simulate"} + arguments);
+        while (m_process.waitForReadyRead(10000)) {
+            if (m_process.canReadLine())
+                break;
+        }
+        const QString line = QString::fromUtf8(m_process.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("PORT ")))
+            m_device = line.mid(5);
+    }
+    ~Simulator() { stop(); }
+
+    const QString &device() const { return m_device; }
+    // Ends it and waits, so that whatever it saves is on disk.
+    int stop()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.closeWriteChannel();
+            if (!m_process.waitForFinished(10000))
+                m_process.kill();
+            m_process.waitForFinished();
+        }
+        return m_process.exitCode();
+    }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ToBytes(const std::vector<std::uint8_t> &bytes)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+void PutChannel(ChannelTable &t, int n, const char *rx, const char *tx, int rxTone, int txTone,
+                const char *name)
+{
+    t.rx(n) = rx;
+    t.tx(n) = tx;
+    t.index(ChannelTable::RxTone, n) = rxTone;
+    t.index(ChannelTable::TxTone, n) = txTone;
+    t.text(ChannelTable::RxTone, n) = ToneListEntry(rxTone, Language::English);
+    t.text(ChannelTable::TxTone, n) = ToneListEntry(txTone, Language::English);
+    for (int row = ChannelTable::Power; row <= ChannelTable::Scramble; ++row)
+        t.index(static_cast<ChannelTable::Row>(row), n) = 1;
+    t.name(n) = name;
+}
+
+// Band 136-174 with a few channels, squelch 3 and distinct calibration levels.
+RadioData KnownData()
+{
+    RadioData data;
+    data.options.StartForm(136, 174);
+    data.bandIndex = 0;
+    PutChannel(data.channels, 1, "145.12500", "145.72500", 0, 9, "RPT1");
+    PutChannel(data.channels, 2, "146.52000", "146.52000", 52, 159, "CALL");
+    PutChannel(data.channels, 3, "150.00625", "", 0, 0, "");
+    data.channels.index(ChannelTable::Power, 3) = 2;
+    data.channels.index(ChannelTable::ScanAdd, 3) = 0;
+    data.channels.name(9) = "SPARE";
+    data.options.Combo5 = 3;
+    data.dtmf.Text1[0] = "123*#";
+    data.dtmf.Text3 = "A1";
+    data.dtmf.Combo16 = 1;
+    data.calibration.values = {11, 22, 33, 44, 55, 66, 77, 88, 99};
+    return data;
+}
+
+QByteArray DatOf(const RadioData &data)
+{
+    RadioImage image{};
+    EncodeImage(data, image);
+    return ToBytes(StoreDatFile(image, EncodeDtmfBlock(data.dtmf)));
+}
+
+// What the window program stores after opening `file` and saving it.
+QByteArray WindowOpenSave(const QByteArray &file, Language language)
+{
+    const std::vector<std::uint8_t> bytes(file.begin(), file.end());
+    const DatLoadResult loaded = LoadDatFile(bytes);
+    Session session;
+    session.setLanguage(language);
+    session.image() = loaded.image;
+    session.decodeImage();
+    // The DTMF settings travel beside the image.
+    DecodeDtmfBlock(loaded.extension, session.data().dtmf);
+    session.encodeImage();
+    return ToBytes(StoreDatFile(session.image(), EncodeDtmfBlock(session.data().dtmf)));
+}
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString known() const { return path(QStringLiteral("known.dat")); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        WriteFile(known(), DatOf(KnownData()));
+    }
+
+    void normalizeEqualsTheWindowsOpenAndSave_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("language");
+        // A foreign image: junk in the ignored bytes, a channel outside the
+        // band, a tone the list lacks, option byte 0x83, a band byte past the
+        // list and a backlight value past its list.
+        QByteArray foreign = DatOf(KnownData());
+        for (int i = 1664; i < 1792; ++i)
+            foreign[48 + i] = char(i);
+        const int ch4 = 48 + 13 * 3;
+        const char record4[13] = {0x00, 0x00, 0x50, 0x17, 0x00, 0x00,      0x50,
+                                  0x17, 0x00, 0x00, 0x00, 0x00, char(0x83)}; // 175 MHz
+        foreign.replace(ch4, 13, QByteArray(record4, 13));
+        foreign[48 + 13 * 1 + 8] = char(0x99); // rx tone 99.9 of channel 2
+        foreign[48 + 13 * 1 + 9] = char(0x09);
+        foreign[48 + 13 * 2 + 12] = char(0x83);
+        foreign[48 + 1799] = char(0xFF);
+        QByteArray badBand = foreign;
+        badBand[48 + 1814] = char(9);
+        QTest::newRow("written by us, en") << DatOf(KnownData()) << "en";
+        QTest::newRow("foreign, en") << foreign << "en";
+        QTest::newRow("foreign, zh") << foreign << "zh";
+        QTest::newRow("band past the list") << badBand << "zh";
+    }
+    void normalizeEqualsTheWindowsOpenAndSave()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, language);
+        WriteFile(path("in.dat"), file);
+        QFile::remove(path("out.dat"));
+        const Run run = RunCli({"normalize", path("in.dat"), path("out.dat"), "--lang", language});
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray expected = WindowOpenSave(
+            file, language == QLatin1String("en") ? Language::English : Language::Chinese);
+        QCOMPARE(ReadFile(path("out.dat")).size(), 3120 + int(kDtmfBlockSize));
+        QCOMPARE(ReadFile(path("out.dat")), expected);
+    }
+
+    void showJson()
+    {
+        const Run run = RunCli({"show", known(), "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(root["bandIndex"].toInt(), 0);
+        const QJsonArray channels = root["channels"].toArray();
+        QCOMPARE(channels.size(), 3);
+        const QJsonObject c1 = channels[0].toObject();
+        QCOMPARE(c1["number"].toInt(), 1);
+        QCOMPARE(c1["rx"].toString(), QString("145.12500"));
+        QCOMPARE(c1["tx"].toString(), QString("145.72500"));
+        QVERIFY(c1["rxTone"].isNull());
+        QCOMPARE(c1["txTone"].toString(), QString("88.5"));
+        QCOMPARE(c1["power"].toString(), QString("high"));
+        QCOMPARE(c1["bandwidth"].toString(), QString("wide"));
+        QCOMPARE(c1["busyLock"].toBool(), false);
+        QCOMPARE(c1["name"].toString(), QString("RPT1"));
+        const QJsonObject c2 = channels[1].toObject();
+        QCOMPARE(c2["rxTone"].toString(), QString("D023N"));
+        QCOMPARE(c2["txTone"].toString(), QString("D023I"));
+        const QJsonObject c3 = channels[2].toObject();
+        QVERIFY(c3["tx"].isNull());
+        QCOMPARE(c3["power"].toString(), QString("middle"));
+        QCOMPARE(c3["scanAdd"].toBool(), false);
+        QCOMPARE(root["spareNames"].toArray().size(), 1);
+        QCOMPARE(root["spareNames"][0]["name"].toString(), QString("SPARE"));
+        const QJsonObject settings = root["settings"].toObject();
+        QCOMPARE(settings["band"].toString(), QString("136-174MHz"));
+        QCOMPARE(settings["squelch"].toInt(), 3);
+        QCOMPARE(settings["calibration_8"].toInt(), 99);
+        QCOMPARE(settings["vfo_frequency"].toString(), QString("155.00000"));
+        QVERIFY(settings["vfo_rx_tone"].isNull());
+        QVERIFY(settings.contains("fm_channel_32"));
+        QCOMPARE(settings["dtmf_auto_dial_1"].toString(), QString("123*#"));
+        QCOMPARE(settings["dtmf_own_code"].toString(), QString("A1"));
+        QCOMPARE(settings["dtmf_rate"].toInt(), 1);
+    }
+
+    void showTableInBothLanguages()
+    {
+        Run run = RunCli({"show", known(), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QStringList lines = run.out.split('\n');
+        QVERIFY(lines[0].startsWith("Ch  RX MHz     TX MHz     RX tone  TX tone"));
+        QCOMPARE(lines[1].simplified(),
+                 QString("1 145.12500 145.72500 Off 88.5 High Off On wide Off Off RPT1"));
+        QCOMPARE(lines[3].simplified(),
+                 QString("3 150.00625 - Off Off Middle Off Off wide Off Off -"));
+        QCOMPARE(lines[4].simplified(), QString("9 - - - - - - - - - - SPARE"));
+        // Columns line up: every row's tone column starts where the header's does.
+        QCOMPARE(lines[1].indexOf("Off"), lines[0].indexOf("RX tone"));
+        QVERIFY(run.out.contains(QRegularExpression("\\nsquelch +3 +Form3.Combo5\\n")));
+
+        run = RunCli({"show", known(), "--lang", "zh"});
+        QCOMPARE(run.exitCode, 0);
+        lines = run.out.split('\n');
+        QVERIFY(lines[0].startsWith(QString::fromUtf8("频道")));
+        QCOMPARE(lines[1].simplified(),
+                 QString::fromUtf8("1 145.12500 145.72500 关闭 88.5 高 关 使能 宽带 关 关 RPT1"));
+    }
+
+    void diffByChannelAndSetting()
+    {
+        RadioData other = KnownData();
+        other.channels.rx(2) = "146.55000";
+        other.channels.index(ChannelTable::Power, 1) = 0;
+        other.channels.ClearNO(3);
+        PutChannel(other.channels, 7, "160.00000", "160.00000", 0, 0, "NEW");
+        other.options.Combo5 = 5;
+        other.calibration.values[0] = 12;
+        other.dtmf.Text3 = "B2";
+        WriteFile(path("other.dat"), DatOf(other));
+
+        Run run = RunCli({"diff", known(), path("other.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList expected = {
+            "channel 1 power: High -> Low",    "channel 2 rx: 146.52000 -> 146.55000",
+            "channel 3 rx: 150.00625 -> -",    "channel 3 rx_tone: Off -> -",
+            "channel 3 tx_tone: Off -> -",     "channel 3 power: Middle -> -",
+            "channel 3 busy_lock: Off -> -",   "channel 3 scan_add: Off -> -",
+            "channel 3 bandwidth: wide -> -",  "channel 3 tx_stop: Off -> -",
+            "channel 3 scramble: Off -> -",    "channel 7 rx: - -> 160.00000",
+            "channel 7 tx: - -> 160.00000",    "channel 7 rx_tone: - -> Off",
+            "channel 7 tx_tone: - -> Off",     "channel 7 power: - -> High",
+            "channel 7 busy_lock: - -> Off",   "channel 7 scan_add: - -> On",
+            "channel 7 bandwidth: - -> wide",  "channel 7 tx_stop: - -> Off",
+            "channel 7 scramble: - -> Off",    "channel 7 name: - -> NEW",
+            "setting squelch: 3 -> 5",         "setting dtmf_own_code: A1 -> B2",
+            "setting calibration_0: 11 -> 12",
+        };
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), expected);
+
+        run = RunCli({"diff", known(), known()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString());
+    }
+
+    void csvRoundTripIsLossless()
+    {
+        QCOMPARE(RunCli({"export", known(), path("list.csv")}).exitCode, 0);
+        QVERIFY(ReadFile(path("list.csv"))
+                    .startsWith("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                                "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
+                                "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE,BusyLock,TxStop,"
+                                "Scramble\n"));
+        // Into an emptied copy of the file: every channel comes from the list.
+        RadioData empty = KnownData();
+        for (int n = 1; n <= 3; ++n)
+            empty.channels.ClearNO(n);
+        WriteFile(path("empty.dat"), DatOf(empty));
+        const Run run = RunCli({"import", path("empty.dat"), path("list.csv"), path("back.dat")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(ReadFile(path("back.dat")), WindowOpenSave(ReadFile(known()), Language::Chinese));
+
+        // Standard output and input work as well.
+        const Run out = RunCli({"export", known(), "-"});
+        QCOMPARE(out.out.toUtf8(), ReadFile(path("list.csv")));
+        QCOMPARE(RunCli({"import", path("empty.dat"), "-", path("back2.dat")}, out.out.toUtf8())
+                     .exitCode,
+                 0);
+        QCOMPARE(ReadFile(path("back2.dat")), ReadFile(path("back.dat")));
+    }
+
+    void csvWrittenByHand()
+    {
+        const QByteArray csv = "\xEF\xBB\xBF# my channels\r\n"
+                               "Name,Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                               "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,Skip,Power,"
+                               "BusyLock\r\n"
+                               "rpt,5,145.6,-,0.6,TSQL,,100.0,,,,,NFM,S,Low,Carrier\r\n"
+                               "dcs,6,150,split,151.5,DTCS,,,023,RN,,,FM,,5.0W,\r\n"
+                               "cross,7,150,off,,Cross,67.0,,,NR,754,Tone->DTCS,FM,,2W,\r\n"
+                               "tone,1,146.0,+,1,Tone,88.5,,,,,,FM,,Mid,\r\n";
+        WriteFile(path("hand.csv"), csv);
+        const Run run = RunCli({"import", known(), path("hand.csv"), path("hand.dat")});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root =
+            QJsonDocument::fromJson(RunCli({"show", path("hand.dat"), "--json"}).out.toUtf8())
+                .object();
+        QMap<int, QJsonObject> byNumber;
+        for (const QJsonValue &c : root["channels"].toArray())
+            byNumber[c["number"].toInt()] = c.toObject();
+        QCOMPARE(byNumber.keys(), (QList<int>{1, 2, 3, 5, 6, 7}));
+        QCOMPARE(byNumber[1]["tx"].toString(), QString("147.00000"));
+        QCOMPARE(byNumber[1]["txTone"].toString(), QString("88.5"));
+        QVERIFY(byNumber[1]["rxTone"].isNull());
+        QCOMPARE(byNumber[1]["power"].toString(), QString("middle"));
+        QCOMPARE(byNumber[1]["name"].toString(), QString("TONE"));
+        QCOMPARE(byNumber[2]["name"].toString(), QString("CALL")); // kept from the file
+        QCOMPARE(byNumber[5]["tx"].toString(), QString("145.00000"));
+        QCOMPARE(byNumber[5]["rxTone"].toString(), QString("100.0"));
+        QCOMPARE(byNumber[5]["bandwidth"].toString(), QString("narrow"));
+        QCOMPARE(byNumber[5]["scanAdd"].toBool(), false);
+        QCOMPARE(byNumber[5]["busyLock"].toBool(), true);
+        QCOMPARE(byNumber[6]["tx"].toString(), QString("151.50000"));
+        QCOMPARE(byNumber[6]["txTone"].toString(), QString("D023I"));
+        QCOMPARE(byNumber[6]["rxTone"].toString(), QString("D023N"));
+        QCOMPARE(byNumber[6]["power"].toString(), QString("high"));
+        QVERIFY(byNumber[7]["tx"].isNull());
+        QCOMPARE(byNumber[7]["txTone"].toString(), QString("67.0"));
+        QCOMPARE(byNumber[7]["rxTone"].toString(), QString("D754I"));
+        QCOMPARE(byNumber[7]["power"].toString(), QString("middle"));
+        // The file's settings stay.
+        QCOMPARE(root["settings"]["squelch"].toInt(), 3);
+        QCOMPARE(root["settings"]["calibration_8"].toInt(), 99);
+    }
+
+    void csvInvalidRowsWriteNothing()
+    {
+        const QByteArray csv = "Location,Frequency,Tone,rToneFreq\n"
+                               "1,145,,\n"
+                               "# a comment\n"
+                               "2,180,,\n"
+                               "3,145,Tone,72.5\n"
+                               "4,146,,\n";
+        WriteFile(path("bad.csv"), csv);
+        QFile::remove(path("bad.dat"));
+        Run run = RunCli({"import", known(), path("bad.csv"), path("bad.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(path("bad.dat")));
+        const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 3);
+        QVERIFY(errors[0].contains("bad.csv line 4: Frequency 180: Beyond the scope of frequency "
+                                   "band (136-174MHz)"));
+        QVERIFY(errors[1].contains("bad.csv line 5: rToneFreq \"72.5\""));
+        QCOMPARE(errors[2], QString("Nothing was written"));
+
+        run = RunCli({"import", known(), path("bad.csv"), path("bad.dat"), "--skip-invalid"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root =
+            QJsonDocument::fromJson(RunCli({"show", path("bad.dat"), "--json"}).out.toUtf8())
+                .object();
+        QCOMPARE(root["channels"][1]["rx"].toString(), QString("146.52000")); // 2 kept
+        QCOMPARE(root["channels"][3]["rx"].toString(), QString("146.00000")); // 4 taken
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        const QString missing = m_dir.filePath("missing.dat");
+        QTest::newRow("no arguments") << QStringList{} << 1;
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1;
+        QTest::newRow("too few") << QStringList{"show"} << 1;
+        QTest::newRow("too many") << QStringList{"show", "a", "b"} << 1;
+        QTest::newRow("unknown option") << QStringList{"show", "a", "--jsn"} << 1;
+        QTest::newRow("bad language") << QStringList{"show", "a", "--lang", "fr"} << 1;
+        QTest::newRow("port 17") << QStringList{"read", "17", "x.dat"} << 1;
+        QTest::newRow("port 0") << QStringList{"write", "0", "x.dat"} << 1;
+        QTest::newRow("help") << QStringList{"write", "--help"} << 0;
+        QTest::newRow("missing file") << QStringList{"show", missing} << 2;
+        QTest::newRow("cannot write")
+            << QStringList{"normalize", known(), m_dir.filePath("no/such/dir/x.dat")} << 2;
+        QTest::newRow("missing trace folder")
+            << QStringList{"read", "/dev/null", "x.dat", "--trace", m_dir.filePath("no/t")} << 2;
+        QTest::newRow("port cannot be opened")
+            << QStringList{"read", m_dir.filePath("no-such-tty"), m_dir.filePath("x.dat")} << 3;
+        QTest::newRow("port number without a device")
+            << QStringList{"read", "1", m_dir.filePath("x.dat")} << 3;
+    }
+    void exitCodes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("Q731_PORTS", "");
+        const Run run = RunCli(arguments, {}, env);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode != 0)
+            QVERIFY(!run.err.isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath("x.dat")));
+    }
+
+    void fileErrors_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QByteArray wrongModel = DatOf(KnownData());
+        wrongModel[2] = 'W';
+        QTest::newRow("wrong model") << wrongModel << "File type is incorrect!";
+        QTest::newRow("short file") << DatOf(KnownData()).left(3000) << "cut short";
+        QTest::newRow("empty file") << QByteArray() << "File type is incorrect!";
+    }
+    void fileErrors()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        WriteFile(path("broken.dat"), content);
+        for (const QStringList &arguments :
+             {QStringList{"show", path("broken.dat")},
+              QStringList{"normalize", path("broken.dat"), path("never.dat")},
+              QStringList{"write", "/dev/null", path("broken.dat")}}) {
+            const Run run = RunCli(arguments + QStringList{"--lang", "en"});
+            QCOMPARE(run.exitCode, 2);
+            QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        }
+        QVERIFY(!QFile::exists(path("never.dat")));
+        const Run zh = RunCli({"show", path("broken.dat"), "--lang", "zh"});
+        QVERIFY(zh.err.contains(QString::fromUtf8("文件")));
+    }
+
+    void messagesFollowTheStoredLanguage()
+    {
+        const QStringList arguments{"show", path("missing.dat")};
+        SettingsLanguageStore store;
+        WriteStoredLanguage(store, Language::English);
+        Run run = RunCli(arguments);
+        QVERIFY2(run.err.startsWith("Cannot read the file"), qPrintable(run.err));
+        QVERIFY(RunCli(arguments + QStringList{"--lang", "zh"})
+                    .err.startsWith(QString::fromUtf8("无法读取文件")));
+        WriteStoredLanguage(store, Language::Chinese);
+        run = RunCli(arguments);
+        QVERIFY2(run.err.startsWith(QString::fromUtf8("无法读取文件")), qPrintable(run.err));
+        // The option may also come before the command.
+        QVERIFY(RunCli(QStringList{"--lang", "en"} + arguments).err.startsWith("Cannot read"));
+    }
+
+    void readStoresTheImageExactlyAsReceived()
+    {
+        // A foreign memory: the backup must keep bytes the codec would drop.
+        QByteArray foreign = ReadFile(known()).left(3120);
+        for (int i = 1960; i < 2010; ++i)
+            foreign[48 + i] = char(i);
+        WriteFile(path("radio.dat"), foreign);
+        Simulator radio({"--image", path("radio.dat")});
+        QVERIFY(!radio.device().isEmpty());
+        const Run run = RunCli({"read", radio.device(), path("backup.dat"), "--lang", "en",
+                                "--trace", path("read.trace")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, radio.device() + ": Reading succeeds frequently!\n");
+        QCOMPARE(ReadFile(path("backup.dat")), foreign);
+
+        const QString trace = QString::fromUtf8(ReadFile(path("read.trace")));
+        QVERIFY(trace.contains(QRegularExpression("^ +0\\.\\d{3} " +
+                                                      QRegularExpression::escape(radio.device()) +
+                                                      " > 50 52 4F 47 52 41 4D +\\|PROGRAM\\|$",
+                                                  QRegularExpression::MultilineOption)));
+        QVERIFY(trace.contains(radio.device() + " < 06 "));
+        QVERIFY(trace.contains(" > 52 0B F0 10 ")); // the last read request
+    }
+
+    void failedReadStoresNothing()
+    {
+        Simulator radio({"--stop-after", "20"});
+        const Run run = RunCli({"read", radio.device(), path("partial.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY(run.err.contains("Communication error, check the line and the serial "
+                                 "connection selection!"));
+        QVERIFY(!QFile::exists(path("partial.dat")));
+
+        Simulator silent({"--silent"});
+        QCOMPARE(RunCli({"read", silent.device(), path("partial.dat")}).exitCode, 3);
+        QVERIFY(!QFile::exists(path("partial.dat")));
+    }
+
+    void portNumbersFollowThePortList()
+    {
+        Simulator first({});
+        Simulator second({"--band", "5"});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("Q731_PORTS", first.device() + ":" + second.device());
+        const Run run = RunCli({"read", "2", path("second.dat"), "--lang", "en"}, {}, env);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString("2 (%1): Reading succeeds frequently!\n").arg(second.device()));
+        QCOMPARE(quint8(ReadFile(path("second.dat"))[48 + 1814]), quint8(5));
+    }
+
+    void writeWithAndWithoutCalibration()
+    {
+        for (const bool calibration : {false, true}) {
+            const QString saved = path(calibration ? "cal.dat" : "nocal.dat");
+            Simulator radio({"--save", saved});
+            QStringList arguments{"write", radio.device(), known(), "--verify", "--lang", "en"};
+            if (calibration)
+                arguments << "--calibration";
+            const Run run = RunCli(arguments);
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out, radio.device() + ": Writing succeeds frequently! verified\n");
+            QCOMPARE(radio.stop(), 0);
+            const QByteArray memory = ReadFile(saved);
+            const QByteArray file = WindowOpenSave(ReadFile(known()), Language::Chinese);
+            QCOMPARE(memory.mid(48, 1984), file.mid(48, 1984));
+            QCOMPARE(memory.mid(48 + 2048), file.mid(48 + 2048, 1024));
+            // The simulated radio starts with the default levels.
+            QCOMPARE(quint8(memory[48 + 2040]), quint8(calibration ? 99 : 124));
+        }
+    }
+
+    void bandMismatchIsRefusedUnlessForced()
+    {
+        Simulator radio({"--band", "3", "--save", path("forced.dat")});
+        Run run = RunCli({"write", radio.device(), known(), "--lang", "en"});
+        QCOMPARE(run.exitCode, 4);
+        QVERIFY(run.err.contains("The frequency band is not accorded with, can't write into!"));
+
+        run = RunCli({"write", radio.device(), known(), "--force-band"});
+        QCOMPARE(run.exitCode, 0);
+        radio.stop();
+        QCOMPARE(ReadFile(path("forced.dat")).mid(48, 13), ReadFile(known()).mid(48, 13));
+    }
+
+    void writeFailuresAreCommunicationErrors()
+    {
+        // Cable pulled after 50 of the 191 blocks a write sends.
+        Simulator pulled({"--stop-after", "50"});
+        Run run = RunCli({"write", pulled.device(), known(), "--lang", "en"});
+        QCOMPARE(run.exitCode, 3);
+        // The closed terminal is noticed at once or by the watchdog, as a
+        // pulled cable on a real port.
+        QVERIFY2(run.err.startsWith(pulled.device() + ": Communication error, check the line "
+                                                      "and the serial connection selection!"),
+                 qPrintable(run.err));
+        QCOMPARE(run.err.count('\n'), 1);
+        QCOMPARE(run.out, QString());
+
+        // The write gets through, the read back does not.
+        Simulator late({"--stop-after", "200"});
+        run = RunCli({"write", late.device(), known(), "--verify", "--lang", "en"});
+        QCOMPARE(run.exitCode, 3);
+        QVERIFY2(run.err.contains("written, but reading back failed"), qPrintable(run.err));
+    }
+
+    void writeToSeveralRadiosAtOnce()
+    {
+        Simulator a({"--save", path("a.dat"), "--paced"});
+        Simulator b({"--save", path("b.dat")});
+        Simulator wrongBand({"--band", "2"});
+        Simulator c({"--save", path("c.dat"), "--paced"});
+        const Run run = RunCli({"write", a.device(), b.device(), wrongBand.device(), c.device(),
+                                known(), "--lang", "en", "--trace", path("multi.trace")});
+        QCOMPARE(run.exitCode, 4);
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts),
+                 (QStringList{a.device() + ": Writing succeeds frequently!",
+                              b.device() + ": Writing succeeds frequently!",
+                              c.device() + ": Writing succeeds frequently!"}));
+        QCOMPARE(run.err.trimmed(),
+                 wrongBand.device() +
+                     ": The frequency band is not accorded with, can't write into!");
+        a.stop();
+        b.stop();
+        c.stop();
+        const QByteArray expected = ReadFile(known()).mid(48, 1984);
+        for (const char *saved : {"a.dat", "b.dat", "c.dat"})
+            QCOMPARE(ReadFile(path(saved)).mid(48, 1984), expected);
+        const QString trace = QString::fromUtf8(ReadFile(path("multi.trace")));
+        for (const Simulator *radio : {&a, &b, &wrongBand, &c})
+            QVERIFY(trace.contains(radio->device() + " > 50 52 4F 47 52 41 4D"));
+    }
+
+    void simulatorWithoutImageHoldsANewRadio()
+    {
+        Simulator radio({"--band", "6"});
+        QCOMPARE(RunCli({"read", radio.device(), path("new.dat")}).exitCode, 0);
+        const QJsonObject root =
+            QJsonDocument::fromJson(RunCli({"show", path("new.dat"), "--json"}).out.toUtf8())
+                .object();
+        QCOMPARE(root["settings"]["band"].toString(), QString("440-480MHz"));
+        QCOMPARE(root["channels"].toArray().size(), 0);
+    }
+};
+
+} // namespace
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
