@@ -210,12 +210,12 @@ void PtyRadio::arm(Clock::time_point when)
 #ifdef __linux__
         const auto since =
             std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch());
-        itimerspec spec{};
-        spec.it_value.tv_sec = static_cast<time_t>(since.count() / 1'000'000'000);
-        spec.it_value.tv_nsec = static_cast<long>(since.count() % 1'000'000'000);
-        if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0)
-            spec.it_value.tv_nsec = 1; // zero would disarm it
-        ::timerfd_settime(m_alarmFd, TFD_TIMER_ABSTIME, &spec, nullptr);
+        itimerspec alarm{};
+        alarm.it_value.tv_sec = static_cast<time_t>(since.count() / 1'000'000'000);
+        alarm.it_value.tv_nsec = static_cast<long>(since.count() % 1'000'000'000);
+        if (alarm.it_value.tv_sec == 0 && alarm.it_value.tv_nsec == 0)
+            alarm.it_value.tv_nsec = 1; // zero would disarm it
+        ::timerfd_settime(m_alarmFd, TFD_TIMER_ABSTIME, &alarm, nullptr);
 #endif
         return;
     }
