@@ -250,6 +250,15 @@ void PtyRadio::pullCable()
     emit cablePulled();
 }
 
+void PtyRadio::putOnLine(const QByteArray &bytes)
+{
+    if (!isOpen())
+        return;
+    // A full terminal takes what it can; the rest is lost, as noise is.
+    RadioSimulator::Chunk chunk(bytes.begin(), bytes.end());
+    writeProgram(chunk);
+}
+
 void PtyRadio::closeTerminal()
 {
     m_pending.clear();

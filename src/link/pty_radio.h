@@ -51,6 +51,9 @@ public:
     // Closes the radio's side at once: the program's port is hung up, as
     // with a pulled cable.
     void pullCable();
+    // Puts bytes on the line to the program at once, past the radio and its
+    // pace, as noise on the line would.
+    void putOnLine(const QByteArray &bytes);
 
     std::int64_t bytesFromProgram() const { return m_bytesIn; }
     std::int64_t bytesToProgram() const { return m_bytesOut; }

@@ -207,12 +207,12 @@ void SerialLink::carryOut(const LinkProtocol::Step &step)
     if (!step.send.empty() && m_port.isOpen()) {
         const QByteArray bytes(reinterpret_cast<const char *>(step.send.data()),
                                static_cast<qsizetype>(step.send.size()));
-        // Whatever is still waiting on the line arrived before this frame and
+        emit traffic(true, bytes);
+        // Whatever is waiting on the line arrived before this frame and
         // cannot answer it: a radio streaming ACKs would otherwise acknowledge
         // frames it never saw.
         m_port.clear(QSerialPort::Input);
         if (m_port.isOpen()) {
-            emit traffic(true, bytes);
             m_port.write(bytes);
             // Out now rather than on the next pass of the event loop: the
             // radio waits for every frame.

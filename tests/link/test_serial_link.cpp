@@ -66,6 +66,7 @@ private slots:
     void ackFloodIsNoAnswer_data();
     void ackFloodIsNoAnswer();
     void blockForAnotherAddressEndsTheRead();
+    void inputWaitingBeforeAFrameAnswersNothing();
     void openErrors();
     void portTableOrder();
 };
@@ -388,6 +389,33 @@ void SerialLinkTest::blockForAnotherAddressEndsTheRead()
     QVERIFY(std::equal(memory.begin(), memory.begin() + 50 * 16, image.begin()));
     QVERIFY(std::all_of(image.begin() + 50 * 16, image.end(),
                         [](std::uint8_t b) { return b == 0xEE; }));
+}
+
+void SerialLinkTest::inputWaitingBeforeAFrameAnswersNothing()
+{
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    SerialLink link;
+    // As the first block frame goes out, an ACK is already waiting on the
+    // line, and the radio falls silent: nothing answers the frame.
+    bool injected = false;
+    connect(&link, &SerialLink::traffic, &link, [&](bool sent, const QByteArray &bytes) {
+        if (!sent || bytes.size() != 20 || injected)
+            return;
+        injected = true;
+        radio.faults().silent = true;
+        radio.putOnLine(QByteArray(1, char(0x06)));
+    });
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    QVERIFY(link.startWrite(EncodedImage(), 0, false, false));
+
+    QCOMPARE(WaitForEnd(link, 8000), Outcome::Timeout);
+    QVERIFY(injected);
+    // Block 0 went out and nothing after it: handshake, identification
+    // request, its ACK, one frame and the end byte at most.
+    QCOMPARE(link.protocol().writeStep(), 4);
+    QVERIFY2(radio.bytesFromProgram() <= 7 + 1 + 1 + 20 + 1,
+             qPrintable(QString::number(radio.bytesFromProgram())));
 }
 
 void SerialLinkTest::openErrors()
