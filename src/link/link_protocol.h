@@ -13,7 +13,9 @@
 // - A write's frame is answered by exactly one ACK. Other bytes around it are
 //   line noise and are tolerated; a reply that holds two ACKs or more comes
 //   from a line or radio that repeats them without looking at the frames, so
-//   it ends the write at once as a communication error (BadReply).
+//   it ends the write at once as a communication error (BadReply). (A stream
+//   of ACKs that reaches the program one byte at a time, each just after a
+//   frame, still looks like answers: nothing in the bytes tells them apart.)
 // - A read's block reply echoes the address asked for. A block for another
 //   address ends the read at once (BadReply) and is not stored.
 // - A failed port (hang-up, read error) ends the transfer at once (PortLost);
