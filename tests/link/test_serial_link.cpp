@@ -63,6 +63,7 @@ private slots:
     void pulledCableEndsAtOnce();
     void pulledCableInEveryPhase_data();
     void pulledCableInEveryPhase();
+    void pulledCableHalfwayThroughABlock();
     void ackFloodIsNoAnswer_data();
     void ackFloodIsNoAnswer();
     void blockForAnotherAddressEndsTheRead();
@@ -312,6 +313,41 @@ void SerialLinkTest::pulledCableInEveryPhase()
     bool pulled = false;
     radio.run([&pulled](PtyRadio &r) { pulled = r.simulator().pulled() && !r.isOpen(); });
     QVERIFY(pulled);
+}
+
+void SerialLinkTest::pulledCableHalfwayThroughABlock()
+{
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    // The request for block 10 is answered with the first nine bytes of the
+    // block, then the cable goes.
+    radio.run([](PtyRadio &r) {
+        FillMemory(r.simulator());
+        QObject::connect(&r, &PtyRadio::traffic, &r, [&r](bool fromProgram, const QByteArray &b) {
+            if (!fromProgram || b != QByteArray::fromHex("5200a010"))
+                return;
+            QByteArray half = QByteArray::fromHex("5700a010");
+            for (int i = 0; i < 5; ++i)
+                half += char(r.simulator().memory()[0xA0 + i]);
+            r.putOnLine(half);
+            r.pullCable();
+        });
+    });
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    RadioImage before;
+    before.fill(0xEE);
+    QVERIFY(link.startRead(before));
+
+    QCOMPARE(WaitForEnd(link), Outcome::PortLost);
+    QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
+             qPrintable(QString::number(link.protocol().silenceCount())));
+    QCOMPARE(link.protocol().readStep(), 3 + 10);
+    QVERIFY(!link.isOpen());
+    const RadioImage &image = link.protocol().image();
+    QCOMPARE(image[0x9F], static_cast<std::uint8_t>(0x9F ^ 0x5A));
+    QVERIFY(
+        std::all_of(image.begin() + 0xA0, image.end(), [](std::uint8_t b) { return b == 0xEE; }));
 }
 
 void SerialLinkTest::ackFloodIsNoAnswer_data()
