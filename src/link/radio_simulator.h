@@ -64,7 +64,8 @@ public:
     void setModel(std::string model) { m_model = std::move(model); }
     Faults &faults() { return m_faults; }
 
-    // Every block frame received, in order, also those past the memory.
+    // Every block frame taken in, in order, also those past the memory (a
+    // flooding radio takes none).
     const std::vector<int> &writtenAddresses() const { return m_writtenAddresses; }
     int blocksServed() const { return m_blocks; }
     // Messages taken from the program so far (see pullAtMessage).
