@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -529,6 +530,14 @@ void ShellTest::menuShortcutsWinInEveryEditor()
         program.window->fmWindow()};
     for (EditorWindow *editor : editors) {
         program.window->showEditor(editor);
+        // No key of the child window competes with the menu bar.
+        auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+        QVERIFY(sub);
+        QList<QAction *> actions = sub->findChildren<QAction *>();
+        if (sub->systemMenu())
+            actions += sub->systemMenu()->actions();
+        for (const QAction *action : actions)
+            QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->text()));
         // A field to type in and a control of another kind, where the window has them.
         QList<QWidget *> targets;
         for (QWidget *child : editor->findChildren<QWidget *>()) {
