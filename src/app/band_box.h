@@ -6,9 +6,12 @@ namespace q731 {
 
 class Session;
 
-// The main window's band box (Combo1). A change the user makes through the
-// open list asks before it empties the channel table; a change made by the
-// program (load, decode, New) never asks.
+// The main window's band box (Combo1). Every change of its selection is the
+// user's choice and asks before it empties the channel table, however it
+// came about (the open list, arrow and page keys, typed characters, the
+// wheel should it ever reach the box); only the program's own changes (load,
+// decode, New, the Cancel that puts the old band back, undo and redo) go
+// through selectBand and never ask.
 class BandBox : public QComboBox
 {
     Q_OBJECT
@@ -20,16 +23,13 @@ public:
     // Selects a band without a question.
     void selectBand(int index);
 
-    void showPopup() override;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     void bandChanged(int index);
     void followSession();
 
     Session &m_session;
+    // Set while the program itself changes the selection.
+    bool m_programChange = false;
 };
 
 } // namespace q731

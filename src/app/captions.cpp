@@ -62,6 +62,8 @@ std::vector<CaptionEntry> BuildTable()
     e("MDIForm1", "MNF1", Kind::Caption, 0, {"帮助主题(F1)"}, {"Help Theme(F1)"});
     e("MDIForm1", "MNHelp", Kind::Caption, 0, {"帮助(&H)"}, {"Help(&H)"});
     e("MDIForm1", "MNLanguage", Kind::Caption, 0, {"语言选择(&L)"}, {"Language Select(&L)"});
+    e("MDIForm1", "MNUndo", Kind::Caption, 0, {"撤销(&U)"}, {"Undo(&U)"});
+    e("MDIForm1", "MNRedo", Kind::Caption, 0, {"重做(&R)"}, {"Redo(&R)"});
     e("MDIForm1", "MNModel", Kind::Caption, 0, {"信道编辑(&M)"}, {"Channel Edit(&M)"});
     e("MDIForm1", "MNDTMF", Kind::Caption, 0, {"DTMF信令(&D)"}, {"DTMF(&D)"});
     e("MDIForm1", "MNOption", Kind::Caption, 0, {"可选功能(&P)"}, {"Optional Features(&P)"});

@@ -30,12 +30,14 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace q731 {
 
@@ -125,6 +127,9 @@ void MainWindow::createMenus()
         {"MNFile", "MNPrint", nullptr, &MainWindow::printReport},
         {"MNFile", nullptr, nullptr, nullptr},
         {"MNFile", "MNQuit", nullptr, nullptr},
+        {"MNEdit", "MNUndo", "Ctrl+Z", &MainWindow::undo},
+        {"MNEdit", "MNRedo", "Ctrl+Y", &MainWindow::redo},
+        {"MNEdit", nullptr, nullptr, nullptr},
         {"MNEdit", "MNModel", "Ctrl+M", nullptr},
         {"MNEdit", "MNDTMF", "Ctrl+D", nullptr},
         {"MNEdit", "MNOption", "Ctrl+P", nullptr},
@@ -141,7 +146,9 @@ void MainWindow::createMenus()
     for (const MenuItem &item : items) {
         auto *menu = findChild<QMenu *>(QString::fromLatin1(item.menu));
         if (!item.name) {
-            menu->addSeparator()->setObjectName(QStringLiteral("MNLine1"));
+            menu->addSeparator()->setObjectName(menu->objectName() == QLatin1String("MNFile")
+                                                    ? QStringLiteral("MNLine1")
+                                                    : QStringLiteral("MNLine2"));
             continue;
         }
         QAction *action = menu->addAction(CaptionOf(item.name));
@@ -162,6 +169,14 @@ void MainWindow::createMenus()
     connect(action("MNEnglish"), &QAction::triggered, this,
             [this] { switchLanguage(Language::English); });
     action("MNFMset")->setEnabled(false);
+
+    action("MNRedo")->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    QUndoStack &history = m_session.history();
+    action("MNUndo")->setEnabled(history.canUndo());
+    action("MNRedo")->setEnabled(history.canRedo());
+    connect(&history, &QUndoStack::canUndoChanged, action("MNUndo"), &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, action("MNRedo"), &QAction::setEnabled);
 }
 
 void MainWindow::createToolbar()
@@ -280,6 +295,12 @@ QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
     sub->setWindowTitle(editor->windowTitle());
     // Closing an editor by its close box only hides it.
     sub->installEventFilter(this);
+    // The child window's system menu binds Close to Ctrl+W (and more keys on
+    // some systems): the menu bar's commands must win whatever has the focus.
+    if (QMenu *menu = sub->systemMenu()) {
+        for (QAction *entry : menu->actions())
+            entry->setShortcuts({});
+    }
     return sub;
 }
 
@@ -344,6 +365,27 @@ void MainWindow::newFile()
     m_session.notifyDtmfChanged();
     data.options.StartForm(m_session.bandLowMHz(), m_session.bandHighMHz());
     m_session.notifyOptionsChanged();
+    m_session.startFreshHistory();
+}
+
+void MainWindow::undo()
+{
+    // What is being typed becomes a step first, and the undo takes it back.
+    commitPendingEdits();
+    m_session.history().undo();
+}
+
+void MainWindow::redo()
+{
+    commitPendingEdits();
+    m_session.history().redo();
+}
+
+void MainWindow::commitPendingEdits()
+{
+    for (EditorWindow *editor :
+         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
+        editor->commitPendingEdits();
 }
 
 void MainWindow::openFile()
@@ -359,9 +401,7 @@ void MainWindow::saveFile()
 void MainWindow::printReport()
 {
     // A field still being typed in is printed as it will be kept.
-    for (EditorWindow *editor :
-         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
-        editor->commitPendingEdits();
+    commitPendingEdits();
     ShowPrintPreview(m_session, this, {m_form1, m_form3, m_form4});
 }
 

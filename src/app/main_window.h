@@ -67,6 +67,8 @@ public:
 
     // Commands.
     void newFile();
+    void undo();
+    void redo();
     void openFile();
     void saveFile();
     void printReport();
@@ -86,6 +88,7 @@ private:
     void createStatusBar();
     void createEditors();
     QMdiSubWindow *addEditor(EditorWindow *editor);
+    void commitPendingEdits();
     void hiddenModeButtonClicked(int mode);
     void hiddenModeChanged(int mode, bool on);
 

@@ -6,15 +6,19 @@
 #include "image/radio_image.h"
 #include "image/records.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
 
+class QUndoStack;
 class QWidget;
 
 namespace q731 {
+
+struct ChannelState;
 
 enum class HiddenMode { BandOverride, Calibration, ExtraOptions };
 
@@ -42,6 +46,8 @@ public:
     int bandLowMHz() const { return BandLimitsOf(m_data.bandIndex).lowMHz; }
     int bandHighMHz() const { return BandLimitsOf(m_data.bandIndex).highMHz; }
 
+    // The band before the change the band box is handling, and whether that
+    // change is the user's (true only while the band box handles it).
     int PreviousBandIndex = 0;
     bool UserBandChoice = false;
     int PortIndex = 0;
@@ -55,6 +61,24 @@ public:
     void decodeImage();
     // Editors commit what is being typed (aboutToEncode), then records -> image.
     void encodeImage();
+
+    // The undo history of the channel table. Read, Open and New start it
+    // afresh (decodeImage and startFreshHistory).
+    QUndoStack &history() { return *m_history; }
+    void startFreshHistory();
+    // An edit of the channel table has been made (the table differs from
+    // `before`): it becomes one step of the history, unless no channel would
+    // reach the radio any differently.
+    void recordChannelEdit(const QString &label, const ChannelTable &before);
+    // Replaces the whole channel table as one step (an import of many channels).
+    void replaceChannels(const QString &label, const ChannelTable &channels);
+    // The user's band change was confirmed: empties the channel table and puts
+    // the VFO frequency in the middle of the band now selected, as one step
+    // that undoes to `previousBand` with its channels and VFO frequency.
+    void clearChannelsForBand(int previousBand);
+    // Undo and redo: the channels, and with a band change the band and the VFO
+    // frequency, as the step kept them.
+    void restoreChannelState(const ChannelState &state);
 
     // Announce that a record was replaced outside its window.
     void notifyChannelsChanged() { emit channelsChanged(); }
@@ -81,6 +105,8 @@ signals:
     void languageChanged();
     void bandChanged();
     void channelsChanged();
+    // These channels were put back by the history.
+    void channelRowsRestored(const QList<int> &rows);
     void optionsChanged();
     void dtmfChanged();
     void fmChanged();
@@ -94,6 +120,7 @@ private:
     Language m_language = Language::Chinese;
     RadioImage m_image{};
     RadioData m_data;
+    QUndoStack *m_history = nullptr;
     bool m_bandOverrideMode = false;
     bool m_calibrationMode = false;
     bool m_extraOptionsMode = false;

@@ -124,7 +124,7 @@ int Run(const QStringList &arguments)
     else
         console.error(
             console.tr("q731-cli：没有命令 \"%1\"", "q731-cli: there is no command \"%1\"")
-                .arg(word));
+                .arg(ShortEscaped(word)));
     return ExitUsage;
 }
 

@@ -58,7 +58,8 @@ std::optional<int> CommandLine::parse(const QStringList &arguments, int minPosit
 
 int UsageError(const Console &console, const QString &command, const QString &message)
 {
-    console.error(QStringLiteral("q731-cli %1: %2").arg(command, message));
+    // The parser's message may quote an unknown option as it was typed.
+    console.error(QStringLiteral("q731-cli %1: %2").arg(command, Escaped(message)));
     console.error(console.tr("用法见 q731-cli %1 --help", "See q731-cli %1 --help").arg(command));
     return ExitUsage;
 }

@@ -16,7 +16,8 @@ namespace {
 QString ProblemText(const Console &c, const CsvRowProblem &p, const RadioData &data)
 {
     const QString column = FromUtf8(p.column);
-    const QString value = FromUtf8(p.value);
+    // The file's own text: escaped, and cut to a readable length.
+    const QString value = ShortEscaped(FromUtf8(p.value));
     switch (p.problem) {
     case CsvProblem::MissingColumn:
         return c.tr("缺少 %1 列", "there is no %1 column").arg(column);
@@ -115,7 +116,7 @@ int RunShow(const Console &console, const QStringList &arguments)
     if (const int code = OpenDataFile(console, line.positional()[0], data))
         return code;
     if (line.isSet(QStringLiteral("json")))
-        console.print(QString::fromUtf8(QJsonDocument(ShowJson(data)).toJson()));
+        console.print(TerminalSafeJson(QString::fromUtf8(QJsonDocument(ShowJson(data)).toJson())));
     else
         console.print(ShowTable(data, console.language()));
     return ExitDone;
@@ -181,7 +182,7 @@ int RunImport(const Console &console, const QStringList &arguments)
     if (const int code = OpenDataFile(console, files[0], data))
         return code;
     std::vector<std::uint8_t> csv;
-    if (const int code = ReadWholeFile(console, files[1], csv))
+    if (const int code = ReadWholeFile(console, files[1], csv, InputKind::CsvList))
         return code;
 
     const CsvImport parsed =
@@ -190,7 +191,7 @@ int RunImport(const Console &console, const QStringList &arguments)
     bool fatal = false;
     for (const CsvRowProblem &problem : parsed.problems) {
         console.error(console.tr("%1 第 %2 行：%3", "%1 line %2: %3")
-                          .arg(files[1])
+                          .arg(Escaped(files[1]))
                           .arg(problem.line)
                           .arg(ProblemText(console, problem, data)));
         fatal = fatal || IsFileProblem(problem.problem);

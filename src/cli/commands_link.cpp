@@ -9,6 +9,7 @@
 #include "files/dat_file.h"
 #include "image/band_list.h"
 #include "image/codec.h"
+#include "link/link_messages.h"
 #include "link/pty_radio.h"
 
 #include <QEventLoop>
@@ -31,8 +32,7 @@ using Result = PortTransfer::Result;
 
 QString CommunicationError(const Console &c)
 {
-    return c.tr("通信出错，请检查对讲机，连线及串口选择！",
-                "Communication error, check the line and the serial connection selection!");
+    return c.tr(LinkMessage::kCommunicationError.chinese, LinkMessage::kCommunicationError.english);
 }
 
 int ExitCodeOf(Result result)
@@ -45,6 +45,7 @@ int ExitCodeOf(Result result)
     case Result::Running:
     case Result::PortInvalid:
     case Result::Silence:
+    case Result::BadReply:
     case Result::PortLost:
         break;
     }
@@ -79,8 +80,11 @@ QString FailureText(const Console &c, const PortTransfer &t)
         return c.tr("串行端口无效", "The serial port is invalid") + OpenErrorText(c, t.openError());
     case Result::Silence:
         return CommunicationError(c);
+    case Result::BadReply:
+        return CommunicationError(c) +
+               c.tr("（对讲机的回答有误）", " (wrong reply from the radio)");
     case Result::PortLost:
-        return CommunicationError(c) + c.tr("（串口断开）", " (the port went away)");
+        return c.tr(LinkMessage::kConnectionLost.chinese, LinkMessage::kConnectionLost.english);
     case Result::BandRefused:
         return c.tr("频段不符，不能写入！",
                     "The frequency band is not accorded with, can't write into!");
@@ -377,6 +381,13 @@ int RunSimulate(const Console &console, const QStringList &arguments)
     line.addValue(QStringLiteral("stop-after"), QStringLiteral("N"),
                   console.tr("N 个数据块后断线（测试用）",
                              "Fall silent after N blocks, as a pulled cable (for tests)"));
+    line.addFlag(QStringLiteral("ack-flood"),
+                 console.tr("识别之后不停地发 ACK，什么也不存（测试用）",
+                            "After the identification, stream ACKs and store nothing "
+                            "(for tests)"));
+    line.addValue(QStringLiteral("wrong-address"), QStringLiteral("N"),
+                  console.tr("用下一个数据块回答第 N 个读请求（从 0 起，测试用）",
+                             "Answer read request N (from 0) with the next block (for tests)"));
     AddTraceOption(console, line);
     if (const auto done = line.parse(arguments, 0, 0))
         return *done;
@@ -430,6 +441,15 @@ int RunSimulate(const Console &console, const QStringList &arguments)
         if (!ok || pty.faults().stopAfterBlocks < 0)
             return UsageError(console, QStringLiteral("simulate"),
                               console.tr("--stop-after 需要块数", "--stop-after takes a count"));
+    }
+    pty.faults().ackFlood = line.isSet(QStringLiteral("ack-flood"));
+    if (line.isSet(QStringLiteral("wrong-address"))) {
+        bool ok = false;
+        pty.faults().otherAddressAtRequest = line.value(QStringLiteral("wrong-address")).toInt(&ok);
+        if (!ok || pty.faults().otherAddressAtRequest < 0)
+            return UsageError(console, QStringLiteral("simulate"),
+                              console.tr("--wrong-address 需要请求序号",
+                                         "--wrong-address takes a request number"));
     }
     const QString traceName = QStringLiteral("radio");
     QObject::connect(

@@ -45,6 +45,22 @@ private:
 
 QString FromUtf8(const std::string &text);
 
+// A text from a file or the command line as it may reach a terminal: control
+// characters (C0, DEL, the C1 range U+0080..U+009F that Latin-1 names can
+// hold) as \xHH, Unicode format characters and line or paragraph separators
+// as \uHHHH, so that no text can move the cursor, clear the screen or start a
+// line of its own. Other characters, backslashes included, stay as they are.
+QString Escaped(const QString &text);
+
+// Escaped(), cut to at most `maxLength` characters, the last one "…", when
+// longer: for values echoed back in messages and listings.
+inline constexpr int kShownValueLength = 40;
+QString ShortEscaped(const QString &text, int maxLength = kShownValueLength);
+
+// JSON text whose DEL and C1 characters are written as \u escapes: the same
+// JSON value, but none of those raw bytes reaches a terminal.
+QString TerminalSafeJson(const QString &json);
+
 // Terminal columns a text takes: wide (CJK) characters count two.
 int DisplayWidth(const QString &text);
 // `text` followed by spaces up to `width` columns.

@@ -28,8 +28,17 @@ int SaveDataFile(const Console &console, const QString &path, const RadioData &d
 // The image exactly as given, without passing through the records.
 int SaveImageFile(const Console &console, const QString &path, const RadioImage &image);
 
-// Whole files of any kind; "-" is stdin / stdout.
-int ReadWholeFile(const Console &console, const QString &path, std::vector<std::uint8_t> &bytes);
+// What a whole-file read is for: it sets the size limit and the message.
+enum class InputKind {
+    DataFile, // at most kDatFileSizeLimit bytes
+    CsvList,  // at most kCsvFileSizeLimit bytes
+};
+
+// Whole files; "-" is stdin / stdout. A file above the limit of its kind is
+// refused (a stream after limit + 1 bytes). A write never replaces a path that
+// names a folder, device, pipe or socket.
+int ReadWholeFile(const Console &console, const QString &path, std::vector<std::uint8_t> &bytes,
+                  InputKind kind = InputKind::DataFile);
 int WriteWholeFile(const Console &console, const QString &path,
                    const std::vector<std::uint8_t> &bytes);
 

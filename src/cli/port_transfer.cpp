@@ -22,6 +22,8 @@ QString ResultName(PortTransfer::Result result)
         return QStringLiteral("port cannot be opened");
     case PortTransfer::Result::Silence:
         return QStringLiteral("no answer");
+    case PortTransfer::Result::BadReply:
+        return QStringLiteral("wrong reply");
     case PortTransfer::Result::PortLost:
         return QStringLiteral("port lost");
     case PortTransfer::Result::BandRefused:
@@ -95,6 +97,9 @@ void PortTransfer::ended(LinkProtocol::Outcome outcome)
     case Outcome::BandRefused:
     case Outcome::BandOverrideCancelled:
         finish(Result::BandRefused);
+        return;
+    case Outcome::BadReply:
+        finish(Result::BadReply);
         return;
     case Outcome::PortLost:
         finish(Result::PortLost);

@@ -22,6 +22,7 @@ public:
         Completed,
         PortInvalid, // the port cannot be opened
         Silence,     // the watchdog ended it
+        BadReply,    // a reply no radio gives (several ACKs, a block for another address)
         PortLost,    // the port failed under us (cable pulled)
         BandRefused,
     };

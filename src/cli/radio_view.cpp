@@ -109,9 +109,11 @@ ChannelCells CellsOf(const ChannelTable &table, int n, Language language)
     return out;
 }
 
+// Names and texts come from the file: shown escaped and cut, so that none can
+// drive the terminal or pass for a line of its own.
 QString Cell(const QString &text)
 {
-    return text.isEmpty() ? QStringLiteral("-") : text;
+    return text.isEmpty() ? QStringLiteral("-") : ShortEscaped(text);
 }
 
 QString AlignedTable(const QStringList &header, const QList<QStringList> &rows)

@@ -24,17 +24,20 @@ struct SettingValue
 // Every setting the data file carries, in the order the windows show them.
 std::vector<SettingValue> Settings(const RadioData &data);
 
-// The texts of one value as the table shows it ("-" for nothing).
+// The texts of one value as the table shows it ("-" for nothing), control
+// characters escaped and long texts cut (ShortEscaped).
 QString SettingText(const SettingValue &setting, Language language);
 
 // The aligned channel table and the settings list.
 QString ShowTable(const RadioData &data, Language language);
 
-// The same content for scripts (schema in README.md, section q731-cli).
+// The same content for scripts (schema in README.md, section q731-cli), every
+// text exact.
 QJsonObject ShowJson(const RadioData &data);
 
 // One line per difference: "channel 5 rx: 145.12500 -> 146.00000",
-// "setting squelch: 4 -> 5". Empty when nothing differs.
+// "setting squelch: 4 -> 5", values shown as in the table. Empty when nothing
+// differs.
 QStringList DiffLines(const RadioData &a, const RadioData &b, Language language);
 
 } // namespace q731::cli

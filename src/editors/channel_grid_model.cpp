@@ -153,6 +153,14 @@ void ChannelGridModel::fillGridFromTable(const GridLists &lists)
     allChanged();
 }
 
+void ChannelGridModel::showRows(const QList<int> &rows, const GridLists &lists)
+{
+    for (int row : rows) {
+        m_grid.ShowRow(table(), row, lists);
+        rowsChanged(row, row);
+    }
+}
+
 QString ChannelGridModel::copyRows(const std::vector<int> &rows) const
 {
     return QString::fromStdString(m_grid.CopyRows(rows));

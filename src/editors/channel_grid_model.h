@@ -3,6 +3,7 @@
 #include "image/channel_grid.h"
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QStringList>
 
 #include <vector>
@@ -44,6 +45,8 @@ public:
     void setGrid(const GridLists &lists);
     void readGridIntoTable(const GridLists &shown);
     void fillGridFromTable(const GridLists &lists);
+    // Redraws these channels from the table in the texts of `lists`.
+    void showRows(const QList<int> &rows, const GridLists &lists);
 
     QString copyRows(const std::vector<int> &rows) const;
     ChannelGrid::PasteStatus pasteRows(int firstRow, const QString &text, const GridLists &lists);

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -77,6 +78,7 @@ ChannelWindow::ChannelWindow(Session &session, QWidget *parent)
         closeEditorsWithoutCommit();
         m_model->setGrid(shownLists());
     });
+    connect(&m_session, &Session::channelRowsRestored, this, &ChannelWindow::rowsRestored);
     m_model->setGrid(shownLists());
     resize(sizeHint());
 }
@@ -129,6 +131,7 @@ void ChannelWindow::createEditors()
     for (ChannelTextBox *box : {m_text1, m_text2}) {
         connect(box, &ChannelTextBox::enterPressed, this,
                 [this] { m_grid->setFocus(Qt::OtherFocusReason); });
+        connect(box, &ChannelTextBox::escapePressed, this, [this, box] { cancelTextBox(box); });
     }
     connect(m_text1, &ChannelTextBox::lostFocus, this, &ChannelWindow::Text1_LostFocus);
     connect(m_text2, &ChannelTextBox::lostFocus, this, &ChannelWindow::Text2_LostFocus);
@@ -138,26 +141,33 @@ void ChannelWindow::createEditors()
     });
 
     const Language language = m_session.language();
-    m_combo1 = new QComboBox(m_panel);
+    m_combo1 = new ChannelListBox(m_panel);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     for (int i = 0; i < kToneCount; ++i)
         m_combo1->addItem(QString::fromStdString(ToneListEntry(i, language)));
     for (int column = kFirstCombo5; column <= kLastCombo5; ++column) {
-        auto *list = new QComboBox(m_panel);
+        auto *list = new ChannelListBox(m_panel);
         list->setObjectName(Combo5Name(column));
         list->addItems(CaptionTexts(objectName(), Combo5Name(column), language));
         m_combo5[static_cast<std::size_t>(column - kFirstCombo5)] = list;
     }
-    for (QComboBox *list : m_combo5) {
+    std::vector<ChannelListBox *> lists(m_combo5.begin(), m_combo5.end());
+    lists.push_back(m_combo1);
+    for (ChannelListBox *list : lists) {
         list->hide();
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
                 [this, list](int index) { listChosen(list, index); });
+        connect(list, &ChannelListBox::cancelled, this, [this, list] { cancelList(list); });
+        // A choice follows the closing at once; a list still waiting after
+        // that was left without one (a click outside, another window).
+        connect(list, &ChannelListBox::popupClosed, this, [this, list] {
+            QTimer::singleShot(0, this, [this, list] {
+                if (m_openList == list && !list->view()->isVisible())
+                    cancelList(list);
+            });
+        });
     }
-    m_combo1->hide();
-    m_combo1->installEventFilter(this);
-    connect(m_combo1, &QComboBox::activated, this,
-            [this](int index) { listChosen(m_combo1, index); });
 }
 
 void ChannelWindow::StartSelectors()
@@ -219,11 +229,23 @@ void ChannelWindow::Grid1_Click()
         openList(list, row, column);
 }
 
+ChannelTable &ChannelWindow::table()
+{
+    return m_session.data().channels;
+}
+
 void ChannelWindow::openTextBox(ChannelTextBox *box, int row, int column)
 {
     box->setGeometry(cellRect(row, column));
     box->setText(m_model->cellText(row, column));
-    (box == m_text1 ? m_text1Open : m_text2Open) = true;
+    if (box == m_text1) {
+        m_text1Open = true;
+        m_text1Opened = box->text();
+    } else {
+        m_text2Open = true;
+        m_text2Opened = box->text();
+        m_nameBefore = table();
+    }
     box->show();
     box->raise();
     box->setFocus(Qt::OtherFocusReason);
@@ -234,8 +256,8 @@ void ChannelWindow::openList(QComboBox *list, int row, int column)
 {
     const QRect cell = cellRect(row, column);
     list->setGeometry(cell.left(), cell.top(), cell.width(), list->sizeHint().height());
-    list->setCurrentIndex(
-        m_session.data().channels.index(static_cast<ChannelTable::Row>(column - kFirstList), row));
+    list->setCurrentIndex(table().index(static_cast<ChannelTable::Row>(column - kFirstList), row));
+    m_openList = list;
     list->show();
     list->raise();
     list->setFocus(Qt::OtherFocusReason);
@@ -247,11 +269,15 @@ void ChannelWindow::Text1_LostFocus()
     if (!m_text1Open)
         return;
     m_text1Open = false;
-    const FrequencyCheck::Status status =
-        m_model->commitFrequency(m_currentRow, m_currentColumn, m_text1->text());
-    if (status == FrequencyCheck::OutOfBand) {
-        showBandMessage();
-        m_grid->setFocus(Qt::OtherFocusReason);
+    if (m_text1->text() != m_text1Opened) {
+        const ChannelTable before = table();
+        const FrequencyCheck::Status status =
+            m_model->commitFrequency(m_currentRow, m_currentColumn, m_text1->text());
+        m_session.recordChannelEdit(QStringLiteral("frequency"), before);
+        if (status == FrequencyCheck::OutOfBand) {
+            showBandMessage();
+            m_grid->setFocus(Qt::OtherFocusReason);
+        }
     }
     if (m_text1->hasFocus())
         m_grid->setFocus(Qt::OtherFocusReason);
@@ -263,25 +289,66 @@ void ChannelWindow::Text2_LostFocus()
     if (!m_text2Open)
         return;
     m_text2Open = false;
-    m_model->commitName(m_currentRow, m_text2->text());
+    if (m_text2->text() != m_text2Opened)
+        m_model->commitName(m_currentRow, m_text2->text());
+    m_session.recordChannelEdit(QStringLiteral("name"), m_nameBefore);
     if (m_text2->hasFocus())
         m_grid->setFocus(Qt::OtherFocusReason);
     m_text2->hide();
 }
 
+void ChannelWindow::cancelTextBox(ChannelTextBox *box)
+{
+    // Esc: the cell keeps the value it had when the box opened.
+    if (box == m_text1) {
+        m_text1Open = false;
+    } else if (m_text2Open) {
+        m_text2Open = false;
+        if (m_text2->text() != m_text2Opened)
+            m_model->commitName(m_currentRow, m_text2Opened);
+    }
+    m_grid->setFocus(Qt::OtherFocusReason);
+    box->hide();
+}
+
 void ChannelWindow::listChosen(QComboBox *list, int index)
 {
-    if (!list->isVisible() || index < 0)
+    if (list != m_openList || index < 0)
         return;
+    m_openList = nullptr;
+    const ChannelTable before = table();
     m_model->chooseListItem(m_currentRow, m_currentColumn, index, list->itemText(index));
+    m_session.recordChannelEdit(QStringLiteral("list choice"), before);
     m_grid->setFocus(Qt::OtherFocusReason);
     list->hide();
+}
+
+void ChannelWindow::cancelList(QComboBox *list)
+{
+    if (list == m_openList)
+        m_openList = nullptr;
+    // The focus goes back to the grid unless the user took it elsewhere. The
+    // window may not be active again yet after its popup closed: then the
+    // grid is where the focus returns when it is.
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus == list || focus->window() == list->view()->window() ||
+        focusWidget() == list)
+        m_grid->setFocus(Qt::OtherFocusReason);
+    list->hidePopup();
+    list->hide();
+}
+
+void ChannelWindow::rowsRestored(const QList<int> &rows)
+{
+    closeEditorsWithoutCommit();
+    m_model->showRows(rows, shownLists());
 }
 
 void ChannelWindow::closeEditorsWithoutCommit()
 {
     m_text1Open = false;
     m_text2Open = false;
+    m_openList = nullptr;
     const bool hadFocus = m_panel->isAncestorOf(focusWidget()) && focusWidget() != m_grid;
     if (hadFocus)
         m_grid->setFocus(Qt::OtherFocusReason);
@@ -333,8 +400,10 @@ std::vector<int> ChannelWindow::selectedRows() const
 
 void ChannelWindow::deleteSelectedRows()
 {
+    const ChannelTable before = table();
     for (int row : selectedRows())
         m_model->clearChannel(row);
+    m_session.recordChannelEdit(QStringLiteral("delete"), before);
 }
 
 void ChannelWindow::copySelectedRows()
@@ -349,8 +418,10 @@ void ChannelWindow::pasteRows()
     const std::vector<int> rows = selectedRows();
     if (rows.empty())
         return;
+    const ChannelTable before = table();
     const ChannelGrid::PasteStatus status =
         m_model->pasteRows(rows.front(), QGuiApplication::clipboard()->text(), shownLists());
+    m_session.recordChannelEdit(QStringLiteral("paste"), before);
     if (status == ChannelGrid::PasteStatus::OutOfBand)
         showBandMessage();
 }
@@ -412,7 +483,7 @@ bool ChannelWindow::eventFilter(QObject *watched, QEvent *event)
         auto *list = qobject_cast<QComboBox *>(watched);
         if (list && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
             !list->view()->window()->isAncestorOf(QApplication::focusWidget()))
-            list->hide();
+            cancelList(list);
     }
     return EditorWindow::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@ namespace q731 {
 
 class ChannelGridModel;
 class ChannelGridView;
+class ChannelListBox;
 class ChannelTextBox;
 class SubClassGrid;
 class cScrollBars;
@@ -66,8 +67,12 @@ private:
     void openList(QComboBox *list, int row, int column);
     void Text1_LostFocus();
     void Text2_LostFocus();
+    void cancelTextBox(ChannelTextBox *box);
     void listChosen(QComboBox *list, int index);
+    void cancelList(QComboBox *list);
     void closeEditorsWithoutCommit();
+    void rowsRestored(const QList<int> &rows);
+    ChannelTable &table();
     void gridWheel(int rotation);
 
     std::vector<int> selectedRows() const;
@@ -84,17 +89,26 @@ private:
     ChannelGridView *m_grid = nullptr;
     ChannelTextBox *m_text1 = nullptr;
     ChannelTextBox *m_text2 = nullptr;
-    QComboBox *m_combo1 = nullptr;
+    ChannelListBox *m_combo1 = nullptr;
     // Combo5(5)..Combo5(11), by column - 5.
-    std::array<QComboBox *, 7> m_combo5{};
+    std::array<ChannelListBox *, 7> m_combo5{};
     SubClassGrid *m_gridHook = nullptr;
     cScrollBars *m_scrollBars = nullptr;
     int m_currentRow = 1;
     int m_currentColumn = 1;
     // A box is open from the click that showed it to its commit: the commit
     // runs once however the box is left (Enter, a click elsewhere, a save).
+    // Only a text the user changed is committed: opening and leaving a cell
+    // never changes its channel.
     bool m_text1Open = false;
     bool m_text2Open = false;
+    QString m_text1Opened;
+    QString m_text2Opened;
+    // The table when the name box opened (the name changes while it is typed).
+    ChannelTable m_nameBefore;
+    // The list opened by the last click, until an item is chosen or the
+    // list closes without a choice.
+    QComboBox *m_openList = nullptr;
 };
 
 } // namespace q731

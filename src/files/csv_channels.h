@@ -9,11 +9,16 @@
 #include "image/language.h"
 #include "image/records.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace q731 {
+
+// The largest CSV channel list import reads (128 rows take a few KiB; the
+// room is for comments and columns of other tools).
+inline constexpr std::size_t kCsvFileSizeLimit = 16 * 1024 * 1024;
 
 // The exchange columns in the order export writes them, then our own.
 const std::vector<std::string> &CsvChannelColumns();

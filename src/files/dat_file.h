@@ -13,6 +13,10 @@ namespace q731 {
 
 inline constexpr std::size_t kDatHeaderSize = 48;
 inline constexpr std::size_t kDatFileSize = kDatHeaderSize + kRadioMemorySize; // 3120
+// The largest file Open reads: this program writes 3,304 bytes (3,120 and the
+// DTMF block), so anything near this size is no data file; it is refused
+// before it is read whole.
+inline constexpr std::size_t kDatFileSizeLimit = 64 * 1024;
 
 enum class DatLoadError {
     None,

@@ -1,5 +1,7 @@
 #include "dtmf_block.h"
 
+#include "image/settings_codec.h"
+
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -23,10 +25,19 @@ bool IsDtmfCharacter(std::uint8_t c)
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#';
 }
 
+// Only what Open takes back is written, whatever the record holds: a block
+// that Open refused would lose every DTMF setting at once.
 void PutText(const std::string &text, std::size_t width, std::vector<std::uint8_t> &out)
 {
+    const std::string code = DtmfCode(text, width);
     for (std::size_t i = 0; i < width; ++i)
-        out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0xFF);
+        out.push_back(i < code.size() ? static_cast<std::uint8_t>(code[i]) : 0xFF);
+}
+
+// An index outside its list is written as the list's start value.
+std::uint8_t ListByte(int index, int listLength, int startValue)
+{
+    return static_cast<std::uint8_t>(index >= 0 && index < listLength ? index : startValue);
 }
 
 // 0xFF bytes are padding wherever they stand, as in the image.
@@ -56,8 +67,11 @@ std::vector<std::uint8_t> EncodeDtmfBlock(const DtmfSettings &dtmf)
     PutText(dtmf.Text2, 16, out);
     PutText(dtmf.Text4, 16, out);
     PutText(dtmf.Text3, 8, out);
-    for (int index : {dtmf.Combo1, dtmf.Combo16, dtmf.Combo17, dtmf.Combo18})
-        out.push_back(static_cast<std::uint8_t>(index & 0xFF));
+    const DtmfSettings start;
+    out.push_back(ListByte(dtmf.Combo1, kListLengths[0], start.Combo1));
+    out.push_back(ListByte(dtmf.Combo16, kListLengths[1], start.Combo16));
+    out.push_back(ListByte(dtmf.Combo17, kListLengths[2], start.Combo17));
+    out.push_back(ListByte(dtmf.Combo18, kListLengths[3], start.Combo18));
     const unsigned sum = std::accumulate(out.begin() + kHeaderSize, out.end(), 0u);
     out.push_back(static_cast<std::uint8_t>(sum & 0xFF));
     return out;

@@ -29,7 +29,10 @@ namespace q731 {
 
 inline constexpr std::size_t kDtmfBlockSize = 184;
 
-// The whole block for the extension area of a .dat file.
+// The whole block for the extension area of a .dat file. Whatever `dtmf`
+// holds, the block is one that DecodeDtmfBlock takes: each code is written as
+// DtmfCode() leaves it (other characters dropped, cut to its length) and a
+// list index outside its list as that list's start value.
 std::vector<std::uint8_t> EncodeDtmfBlock(const DtmfSettings &dtmf);
 
 // Reads a block from the start of `extension` into `dtmf`. Returns false and

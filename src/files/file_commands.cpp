@@ -24,6 +24,28 @@ QString Quoted(const QString &path, Language language)
                                          : QStringLiteral("“%1”").arg(native);
 }
 
+// A device, pipe or socket: reading one could wait for ever or never end, and
+// a saved file would take its place.
+bool IsSpecialFile(const QFileInfo &info)
+{
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+QString SpecialFileReason(Language language)
+{
+    return language == Language::English
+               ? QStringLiteral("it is not a regular file but a device, pipe or socket")
+               : QStringLiteral("它不是普通文件，而是设备、管道或套接字");
+}
+
+QString TooLargeReason(Language language)
+{
+    const QString limit = QString::number(kDatFileSizeLimit / 1024);
+    return language == Language::English
+               ? QStringLiteral("it is larger than %1 KiB, too large for a data file").arg(limit)
+               : QStringLiteral("大小超过 %1 KiB，不可能是数据文件").arg(limit);
+}
+
 // Why a file could not be read, in the user's language where the cause is
 // plain; otherwise the system's own words.
 QString ReadReason(const QString &path, const QString &systemReason, Language language)
@@ -34,6 +56,8 @@ QString ReadReason(const QString &path, const QString &systemReason, Language la
         return english ? QStringLiteral("the file does not exist") : QStringLiteral("文件不存在");
     if (info.isDir())
         return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
+    if (IsSpecialFile(info))
+        return SpecialFileReason(language);
     if (!info.isReadable())
         return english ? QStringLiteral("no permission to read it")
                        : QStringLiteral("没有读取权限");
@@ -45,6 +69,8 @@ QString WriteReason(const QString &path, const QString &systemReason, Language l
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     const bool english = language == Language::English;
+    if (IsSpecialFile(info))
+        return SpecialFileReason(language);
     if (!folder.isDir())
         return english ? QStringLiteral("the folder does not exist")
                        : QStringLiteral("文件夹不存在");
@@ -103,9 +129,17 @@ bool FileCommands::openPath(const QString &path)
 {
     m_session.UserBandChoice = false;
     const Language language = m_session.language();
-    const DataFileReadResult read = ReadDataFile(path);
+    DataFileReadResult read;
+    // A device or pipe is not even opened: a pipe without a writer would hold
+    // the window for ever.
+    if (IsSpecialFile(QFileInfo(path)))
+        read.error = DataFileError::OpenFailed;
+    else
+        read = ReadDataFile(path, kDatFileSizeLimit);
     if (!read.ok()) {
-        const QString reason = ReadReason(path, read.reason, language);
+        const QString reason = read.error == DataFileError::TooLarge
+                                   ? TooLargeReason(language)
+                                   : ReadReason(path, read.reason, language);
         showError(
             QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
             QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));

@@ -16,8 +16,11 @@ void DecodeChannelTone(const RadioImage &image, int base, ChannelTable::Row row,
                        ChannelTable &table, Language language)
 {
     const DecodedTone tone = DecodeTone(image[base], image[base + 1], language);
-    table.text(row, n) = tone.text;
-    table.index(row, n) = tone.off ? 0 : tone.index;
+    // A code outside the tone list is written back as off, so it is shown as
+    // off: the grid must never show a tone the radio will not get.
+    const bool listed = !tone.off && tone.index != 0;
+    table.text(row, n) = listed ? tone.text : std::string(OffText(language));
+    table.index(row, n) = listed ? tone.index : 0;
 }
 
 void PutChannelTone(const ChannelTable &table, ChannelTable::Row row, int n, int base,

@@ -233,6 +233,21 @@ void ChannelGrid::FillGridFromTable(const ChannelTable &table, const GridLists &
     }
 }
 
+void ChannelGrid::ShowRow(const ChannelTable &table, int n, const GridLists &lists)
+{
+    if (!ValidRow(n))
+        return;
+    const bool used = !table.rx(n).empty();
+    setCell(n, Rx, table.rx(n));
+    setCell(n, Tx, used ? table.tx(n) : std::string());
+    for (int column = kFirstList; column <= kLastList; ++column) {
+        setCell(n, column,
+                used ? ItemText(lists.forColumn(column), table.index(RowOf(column), n))
+                     : std::string());
+    }
+    setCell(n, Name, table.name(n));
+}
+
 void ChannelGrid::FillNewChannel(ChannelTable &table, int row, Language language)
 {
     setCell(row, Tx, cell(row, Rx));

@@ -89,6 +89,9 @@ public:
     void ReadGridIntoTable(ChannelTable &table, const GridLists &shown) const;
     // Table -> grid texts in the lists now in force (language switch).
     void FillGridFromTable(const ChannelTable &table, const GridLists &lists);
+    // Channel n as the table holds it, its list cells in the texts of `lists`
+    // (a channel put back by undo or redo, whatever language it was made in).
+    void ShowRow(const ChannelTable &table, int n, const GridLists &lists);
 
     // The frequency box of cell (row, column 1 or 2) lost the focus with `typed`.
     // OutOfBand leaves grid and table unchanged; the caller tells the user.

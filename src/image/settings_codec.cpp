@@ -209,7 +209,11 @@ void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language 
     if (image[kVfoOffsetDirection] < L::Combo30)
         o.Combo30 = image[kVfoOffsetDirection];
 
-    data.dtmf.Text4 = DecodeCharacters(image, kDtmfText, 16);
+    // A radio may leave anything in the slot; the ANI end code takes only what
+    // it can hold, so that a file saved from it opens again with every DTMF
+    // setting.
+    const auto *slot = reinterpret_cast<const char *>(image.data() + kDtmfText);
+    data.dtmf.Text4 = DtmfCode(std::string_view(slot, 16), 16);
     o.Text1 = DecodeCharacters(image, kPassword, 4);
 
     FmSettings &fm = data.fm;
@@ -293,6 +297,19 @@ void EncodeSettings(const RadioData &data, RadioImage &image)
     for (int i = 0; i < 9; ++i)
         image[kCalibration + i] =
             Byte(data.calibration.values[static_cast<std::size_t>(kCalibrationSliderOfByte[i])]);
+}
+
+std::string DtmfCode(std::string_view bytes, std::size_t width)
+{
+    std::string code;
+    for (const char byte : bytes) {
+        if (code.size() >= width)
+            break;
+        const char c = byte >= 'a' && byte <= 'd' ? static_cast<char>(byte - 'a' + 'A') : byte;
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#')
+            code.push_back(c);
+    }
+    return code;
 }
 
 } // namespace q731

@@ -7,6 +7,10 @@
 #include "radio_image.h"
 #include "records.h"
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 namespace q731 {
 
 // Bytes 1792..1807 into the optional features.
@@ -20,5 +24,11 @@ void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language 
 
 // Every byte 1792..2047, fillers and fixed bytes included.
 void EncodeSettings(const RadioData &data, RadioImage &image);
+
+// What a DTMF code field can hold, taken from any bytes: a..d are raised to
+// A..D as typing does, then only the DTMF characters 0-9, A-D, * and # are
+// kept, in order, at most `width` of them. Everything else (0x00, 'E', the
+// 0xFF filler, bytes of other characters) is dropped.
+std::string DtmfCode(std::string_view bytes, std::size_t width);
 
 } // namespace q731

@@ -19,6 +19,7 @@ bool LinkProtocol::Step::endsTransfer() const
     case Outcome::BandRefused:
     case Outcome::BandOverrideCancelled:
     case Outcome::Timeout:
+    case Outcome::BadReply:
     case Outcome::PortLost:
         return true;
     default:
@@ -106,7 +107,7 @@ bool LinkProtocol::runReadStep(Step &step)
 {
     const int s = m_readStep;
     if (s == 1) {
-        if (!containsAck())
+        if (ackCount() == 0)
             return false;
         step.send = {LinkFrame::kIdentRequest};
         m_readStep = 2;
@@ -129,9 +130,16 @@ bool LinkProtocol::runReadStep(Step &step)
         if (m_awaitingBlock && m_received.size() < LinkFrame::kBlockFrameSize)
             return false;
         if (isDataBlock()) {
+            const int address = (s - 3) * LinkFrame::kBlockLength;
+            if (blockAddress() != address) {
+                // Stored here it would sit at the wrong place of the image
+                // and pass for the radio's memory.
+                step.send = {LinkFrame::kEnd};
+                finish(step, Outcome::BadReply);
+                return true;
+            }
             const auto first = m_received.begin() + 4;
-            std::copy(first, first + LinkFrame::kBlockLength,
-                      m_image.begin() + (s - 3) * LinkFrame::kBlockLength);
+            std::copy(first, first + LinkFrame::kBlockLength, m_image.begin() + address);
             step.send = {LinkFrame::kAck};
             m_awaitingBlock = false;
             if (s == kLastReadBlockStep)
@@ -163,7 +171,16 @@ bool LinkProtocol::runWriteStep(Step &step)
         checkBand(step);
         return true;
     }
-    if (!containsAck()) {
+    const std::size_t acks = ackCount();
+    if (acks > 1) {
+        // The radio ACKs a frame once it has stored it; a second ACK in the
+        // same reply comes from a line or radio that repeats them blindly,
+        // and its ACKs say nothing about what was stored.
+        step.send = {LinkFrame::kEnd};
+        finish(step, Outcome::BadReply);
+        return true;
+    }
+    if (acks == 0) {
         if (s <= kCalibrationStep || s > kUpperBlocksEnd)
             return false;
         // A radio that answers a block of the names area with anything but
@@ -260,7 +277,6 @@ LinkProtocol::Step LinkProtocol::portLost()
         return step;
     m_askingBandOverride = false;
     m_awaitingBlock = false;
-    m_silenceCount = 0;
     finish(step, Outcome::PortLost);
     return step;
 }
@@ -273,9 +289,10 @@ void LinkProtocol::finish(Step &step, Outcome outcome)
     m_transfer = Transfer::None;
 }
 
-bool LinkProtocol::containsAck() const
+std::size_t LinkProtocol::ackCount() const
 {
-    return std::find(m_received.begin(), m_received.end(), LinkFrame::kAck) != m_received.end();
+    return static_cast<std::size_t>(
+        std::count(m_received.begin(), m_received.end(), LinkFrame::kAck));
 }
 
 bool LinkProtocol::isAck() const
@@ -294,6 +311,11 @@ bool LinkProtocol::isDataBlock() const
 {
     return !m_overlong && m_received.size() == LinkFrame::kBlockFrameSize &&
            m_received[0] == LinkFrame::kBlockLead;
+}
+
+int LinkProtocol::blockAddress() const
+{
+    return m_received[1] << 8 | m_received[2];
 }
 
 std::vector<std::uint8_t> LinkProtocol::readRequest(int address) const

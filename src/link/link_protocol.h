@@ -4,6 +4,22 @@
 // The serial port owner feeds it every received byte and a tick every 50 ms
 // while a transfer runs, and carries out what each Step asks for: bytes to
 // send, the progress value, closing the port and how the transfer ended.
+//
+// What counts as an answer:
+// - A reply is what arrives after the step that sent its frame. Bytes that
+//   were received before the frame went out answer nothing: the rest of a
+//   chunk after a step is dropped here, and the serial owner drops whatever
+//   input is still pending before it puts a frame on the line.
+// - A write's frame is answered by exactly one ACK. Other bytes around it are
+//   line noise and are tolerated; a reply that holds two ACKs or more comes
+//   from a line or radio that repeats them without looking at the frames, so
+//   it ends the write at once as a communication error (BadReply). (A stream
+//   of ACKs that reaches the program one byte at a time, each just after a
+//   frame, still looks like answers: nothing in the bytes tells them apart.)
+// - A read's block reply echoes the address asked for. A block for another
+//   address ends the read at once (BadReply) and is not stored.
+// - A failed port (hang-up, read error) ends the transfer at once (PortLost);
+//   a radio that falls silent is left to the watchdog (Timeout).
 
 #include "image/radio_image.h"
 
@@ -52,11 +68,14 @@ public:
         BandOverrideCancelled, // the user declined the override: no message
         WriteAbandoned,        // port closed, watchdog keeps running and reports it
         Timeout,               // communication error message
-        PortLost,              // the port failed (cable pulled): communication error
+        BadReply,              // a reply no radio gives: communication error message
+        PortLost,              // the port failed (cable pulled): the connection-lost message
     };
 
     struct Step
     {
+        // Input the caller still holds unread when it sends this answers
+        // nothing sent here: drop it first.
         std::vector<std::uint8_t> send;
         int progress = -1; // step counter to show, or -1
         Outcome outcome = Outcome::None;
@@ -75,7 +94,8 @@ public:
 
     Step feed(std::span<const std::uint8_t> received);
     Step tick();
-    // The port itself failed: nothing can be sent any more.
+    // The port itself failed: nothing can be sent any more. silenceCount()
+    // keeps what the watchdog had counted.
     Step portLost();
     // After an OK the caller starts the watchdog again.
     Step answerBandOverride(bool ok);
@@ -100,10 +120,11 @@ private:
     void checkBand(Step &step);
     void finish(Step &step, Outcome outcome);
 
-    bool containsAck() const;
+    std::size_t ackCount() const;
     bool isAck() const;
     bool isIdentification() const;
     bool isDataBlock() const;
+    int blockAddress() const;
 
     std::vector<std::uint8_t> readRequest(int address) const;
     std::vector<std::uint8_t> blockFrame(int address) const;

@@ -143,8 +143,7 @@ void PtyRadio::feedRadio(const RadioSimulator::Chunk &bytes, Clock::time_point a
         }
         enqueue({due, false, std::move(chunk)});
     }
-    const int stopAfter = m_simulator.faults().stopAfterBlocks;
-    if (stopAfter >= 0 && m_simulator.blocksServed() >= stopAfter)
+    if (m_simulator.pulled())
         m_pullWhenSent = true;
     if (m_simulator.endsReceived() > endsBefore)
         emit endReceived();
@@ -176,12 +175,32 @@ void PtyRadio::serve()
         m_pending.pop_front();
         wrote = true;
     }
+    keepFlooding(now);
     if (m_pending.empty() && m_pullWhenSent) {
         pullCable();
         return;
     }
     if (!m_pending.empty())
         arm(std::max(now, m_pending.front().due));
+}
+
+void PtyRadio::keepFlooding(Clock::time_point now)
+{
+    if (!m_simulator.isFlooding() || m_pullWhenSent)
+        return;
+    // One piece on its way at a time: the stream goes as fast as the line
+    // (or, unpaced, the terminal) takes it.
+    for (const Pending &p : m_pending) {
+        if (!p.toRadio)
+            return;
+    }
+    RadioSimulator::Chunk piece = m_simulator.stream();
+    Clock::time_point due = now;
+    if (m_paced) {
+        due = std::max(now, m_toProgramFree) + static_cast<int>(piece.size()) * kByteTime;
+        m_toProgramFree = due;
+    }
+    enqueue({due, false, std::move(piece)});
 }
 
 bool PtyRadio::writeProgram(RadioSimulator::Chunk &bytes)
@@ -231,11 +250,24 @@ void PtyRadio::pullCable()
     emit cablePulled();
 }
 
+void PtyRadio::putOnLine(const QByteArray &bytes)
+{
+    if (!isOpen())
+        return;
+    // A full terminal takes what it can; the rest is lost, as noise is.
+    RadioSimulator::Chunk chunk(bytes.begin(), bytes.end());
+    writeProgram(chunk);
+}
+
 void PtyRadio::closeTerminal()
 {
     m_pending.clear();
     m_pullWhenSent = false;
-    delete m_reader;
+    // The cable may go from inside the reader's own notification.
+    if (m_reader) {
+        m_reader->setEnabled(false);
+        m_reader->deleteLater();
+    }
     m_reader = nullptr;
     if (m_master >= 0)
         ::close(m_master);

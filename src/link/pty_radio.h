@@ -40,15 +40,20 @@ public:
     QString devicePath() const { return m_path; }
 
     RadioSimulator &simulator() { return m_simulator; }
-    // stopAfterBlocks in the faults also pulls the cable: the terminal is
-    // closed once that block's reply is out.
+    // stopAfterBlocks and pullAtMessage in the faults also pull the cable:
+    // the terminal is closed once the replies before it are out. An ACK
+    // flood streams for as long as the radio floods.
     RadioSimulator::Faults &faults() { return m_simulator.faults(); }
 
     void setPaced(bool paced) { m_paced = paced; }
     bool isPaced() const { return m_paced; }
 
-    // Closes the radio's side: the program's port fails as with a pulled cable.
+    // Closes the radio's side at once: the program's port is hung up, as
+    // with a pulled cable.
     void pullCable();
+    // Puts bytes on the line to the program at once, past the radio and its
+    // pace, as noise on the line would.
+    void putOnLine(const QByteArray &bytes);
 
     std::int64_t bytesFromProgram() const { return m_bytesIn; }
     std::int64_t bytesToProgram() const { return m_bytesOut; }
@@ -73,6 +78,7 @@ private:
     void arm(Clock::time_point when);
     void enqueue(Pending pending);
     void feedRadio(const RadioSimulator::Chunk &bytes, Clock::time_point at);
+    void keepFlooding(Clock::time_point now);
     bool writeProgram(RadioSimulator::Chunk &bytes);
     void closeTerminal();
 

@@ -34,7 +34,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption split(QStringLiteral("split"),
                                    QStringLiteral("Send every reply byte on its own."));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
-    parser.addOptions({paced, band, load, save, split, silent});
+    const QCommandLineOption ackFlood(
+        QStringLiteral("ack-flood"),
+        QStringLiteral("After the identification, stream ACKs and store nothing."));
+    const QCommandLineOption wrongAddress(
+        QStringLiteral("wrong-address"),
+        QStringLiteral("Answer read request n (0 = the first) with the next block."),
+        QStringLiteral("n"));
+    parser.addOptions({paced, band, load, save, split, silent, ackFlood, wrongAddress});
     parser.process(app);
 
     PtyRadio radio;
@@ -42,6 +49,15 @@ int main(int argc, char *argv[])
     radio.simulator().setBand(parser.value(band).toInt() & 0x0F);
     radio.faults().splitReplies = parser.isSet(split);
     radio.faults().silent = parser.isSet(silent);
+    radio.faults().ackFlood = parser.isSet(ackFlood);
+    if (parser.isSet(wrongAddress)) {
+        bool ok = false;
+        radio.faults().otherAddressAtRequest = parser.value(wrongAddress).toInt(&ok);
+        if (!ok || radio.faults().otherAddressAtRequest < 0) {
+            std::fprintf(stderr, "q731-radio-sim: --wrong-address takes a request number\n");
+            return 1;
+        }
+    }
     if (parser.isSet(load)) {
         QFile file(parser.value(load));
         if (!file.open(QIODevice::ReadOnly)) {

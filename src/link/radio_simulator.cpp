@@ -14,7 +14,7 @@ RadioSimulator::RadioSimulator(int band, std::string model)
 
 bool RadioSimulator::pulled() const
 {
-    return m_faults.stopAfterBlocks >= 0 && m_blocks >= m_faults.stopAfterBlocks;
+    return m_cut || (m_faults.stopAfterBlocks >= 0 && m_blocks >= m_faults.stopAfterBlocks);
 }
 
 std::vector<RadioSimulator::Chunk> RadioSimulator::feed(std::span<const std::uint8_t> received)
@@ -33,13 +33,30 @@ std::vector<RadioSimulator::Chunk> RadioSimulator::feed(std::span<const std::uin
     return out;
 }
 
+RadioSimulator::Chunk RadioSimulator::stream() const
+{
+    return isFlooding() ? Chunk(kFloodPiece, LinkFrame::kAck) : Chunk{};
+}
+
+bool RadioSimulator::hear()
+{
+    if (m_messages++ != m_faults.pullAtMessage)
+        return true;
+    m_cut = true;
+    return false;
+}
+
 bool RadioSimulator::takeOne(std::vector<Chunk> &out)
 {
     const std::uint8_t first = m_input.front();
     std::size_t used = 1;
+    // A flooding radio takes the frames off the line and does nothing with them.
+    const bool deaf = isFlooding();
 
     // The end byte leaves the session from any state but the handshake.
     if (first == LinkFrame::kEnd && m_state != State::Idle) {
+        if (!hear())
+            return false;
         ++m_ends;
         m_state = State::Idle;
     } else if (m_state == State::Idle) {
@@ -50,43 +67,63 @@ bool RadioSimulator::takeOne(std::vector<Chunk> &out)
         } else if (n < hs.size()) {
             return false;
         } else {
+            if (!hear())
+                return false;
             used = hs.size();
             reply(out, {LinkFrame::kAck});
             m_state = State::AwaitIdentRequest;
         }
     } else if (m_state == State::AwaitIdentRequest) {
         if (first == LinkFrame::kIdentRequest) {
+            if (!hear())
+                return false;
             reply(out, identity());
             m_state = State::AwaitIdentAck;
         }
     } else if (m_state == State::AwaitIdentAck) {
         if (first == LinkFrame::kAck) {
+            if (!hear())
+                return false;
             if (!m_faults.omitSecondAck)
                 reply(out, {LinkFrame::kAck});
             m_state = State::Blocks;
         }
     } else if (first == LinkFrame::kAck) {
+        if (!hear())
+            return false;
         // The PC's ACK of a block, or the lone ACK in place of the
         // calibration block.
-        reply(out, {LinkFrame::kAck});
+        if (!deaf)
+            reply(out, {LinkFrame::kAck});
     } else if (first == LinkFrame::kReadRequestLead) {
         if (m_input.size() < LinkFrame::kReadRequestSize)
             return false;
+        if (!hear())
+            return false;
         used = LinkFrame::kReadRequestSize;
-        ++m_blocks;
-        reply(out, blockReply(m_input[1] << 8 | m_input[2]));
+        int address = m_input[1] << 8 | m_input[2];
+        if (m_requests++ == m_faults.otherAddressAtRequest)
+            address = (address + LinkFrame::kBlockLength) % static_cast<int>(kRadioMemorySize);
+        if (!deaf) {
+            ++m_blocks;
+            reply(out, blockReply(address));
+        }
     } else if (first == LinkFrame::kBlockLead) {
         if (m_input.size() < LinkFrame::kBlockFrameSize)
             return false;
+        if (!hear())
+            return false;
         used = LinkFrame::kBlockFrameSize;
-        const int address = m_input[1] << 8 | m_input[2];
-        m_writtenAddresses.push_back(address);
-        for (int i = 0; i < LinkFrame::kBlockLength; ++i) {
-            if (address + i < static_cast<int>(kRadioMemorySize))
-                m_memory[address + i] = m_input[4 + i];
+        if (!deaf) {
+            const int address = m_input[1] << 8 | m_input[2];
+            m_writtenAddresses.push_back(address);
+            for (int i = 0; i < LinkFrame::kBlockLength; ++i) {
+                if (address + i < static_cast<int>(kRadioMemorySize))
+                    m_memory[address + i] = m_input[4 + i];
+            }
+            ++m_blocks;
+            reply(out, {LinkFrame::kAck});
         }
-        ++m_blocks;
-        reply(out, {LinkFrame::kAck});
     }
     m_input.erase(m_input.begin(), m_input.begin() + used);
     return true;

@@ -31,11 +31,32 @@ public:
         int stopAfterBlocks = -1;          // cable pulled after this many blocks (-1: never)
         bool splitReplies = false;         // every reply byte is a chunk of its own
         std::optional<std::uint8_t> noise; // put before every reply
+        // Once the identification is acknowledged the radio streams ACKs
+        // (stream()) and takes no frame in, whatever the program sends.
+        bool ackFlood = false;
+        // The reply to this read request (0 = the first) carries the block
+        // after the one asked for, its address included (-1: never).
+        int otherAddressAtRequest = -1;
+        // The cable goes as this message from the program arrives, before the
+        // radio answers it (-1: never). Messages are counted from 0 in the
+        // order the radio takes them: the handshake, the identification
+        // request, its ACK, then every read request, ACK, block frame and end
+        // byte.
+        int pullAtMessage = -1;
     };
+
+    // What an ACK flood puts on the line at a time.
+    static constexpr std::size_t kFloodPiece = 16;
 
     explicit RadioSimulator(int band = 0, std::string model = "ZQT-7V");
 
     std::vector<Chunk> feed(std::span<const std::uint8_t> received);
+    // The next piece of the ACK flood; empty while the radio is not flooding.
+    Chunk stream() const;
+    bool isFlooding() const { return m_faults.ackFlood && m_state == State::Blocks; }
+    // The cable has gone (stopAfterBlocks or pullAtMessage): nothing more
+    // reaches the radio, and nothing comes from it.
+    bool pulled() const;
 
     Memory &memory() { return m_memory; }
     const Memory &memory() const { return m_memory; }
@@ -43,9 +64,12 @@ public:
     void setModel(std::string model) { m_model = std::move(model); }
     Faults &faults() { return m_faults; }
 
-    // Every block frame received, in order, also those past the memory.
+    // Every block frame taken in, in order, also those past the memory (a
+    // flooding radio takes none).
     const std::vector<int> &writtenAddresses() const { return m_writtenAddresses; }
     int blocksServed() const { return m_blocks; }
+    // Messages taken from the program so far (see pullAtMessage).
+    int messagesHeard() const { return m_messages; }
     int endsReceived() const { return m_ends; }
     bool inSession() const { return m_state != State::Idle; }
 
@@ -54,10 +78,11 @@ private:
 
     // Takes one unit from the front of the input; false when more is needed.
     bool takeOne(std::vector<Chunk> &out);
+    // Counts a message; false when the cable goes with it.
+    bool hear();
     void reply(std::vector<Chunk> &out, Chunk bytes);
     Chunk identity() const;
     Chunk blockReply(int address) const;
-    bool pulled() const;
 
     Memory m_memory{};
     int m_band = 0;
@@ -68,6 +93,9 @@ private:
     std::vector<int> m_writtenAddresses;
     int m_blocks = 0;
     int m_ends = 0;
+    int m_messages = 0;
+    int m_requests = 0;
+    bool m_cut = false;
 };
 
 } // namespace q731

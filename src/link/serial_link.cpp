@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -151,15 +152,50 @@ void SerialLink::received()
     carryOut(m_protocol.feed({first, static_cast<std::size_t>(bytes.size())}));
 }
 
+bool SerialLink::lineHungUp() const
+{
+#ifdef Q_OS_UNIX
+    pollfd line{static_cast<int>(m_port.handle()), POLLIN, 0};
+    if (line.fd < 0)
+        return true;
+    int ready = 0;
+    do {
+        ready = ::poll(&line, 1, 0);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return true;
+#endif
+}
+
 void SerialLink::portFailed(QSerialPort::SerialPortError error)
 {
-    // A pulled cable or USB adapter: waiting for silence would only delay
-    // the same message by three seconds.
-    if (error != QSerialPort::ResourceError)
+    switch (error) {
+    case QSerialPort::ResourceError:
+        // A pulled USB adapter, or a read on a line that is gone.
+        break;
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+        // A hung-up line (the cable's far end closed) reads as end of file.
+        // The port calls that a read error and, unless errno happens to hold
+        // a resource error, keeps polling the line, which stays readable: it
+        // would be read tens of thousands of times until the watchdog ends
+        // the transfer. Only the line itself tells a hang-up from a passing
+        // failure.
+        if (!lineHungUp()) {
+            m_port.clearError();
+            return;
+        }
+        break;
+    default:
         return;
-    // Nothing can be flushed into a device that is gone.
+    }
+    // A pulled cable or USB adapter: waiting for silence would only delay
+    // the end by three seconds. Nothing can be flushed into a device that is
+    // gone.
     if (m_port.isOpen())
         m_port.close();
+    m_port.clearError();
     if (m_state == State::Running || m_state == State::AskingBand)
         carryOut(m_protocol.portLost());
     else
@@ -172,10 +208,20 @@ void SerialLink::carryOut(const LinkProtocol::Step &step)
         const QByteArray bytes(reinterpret_cast<const char *>(step.send.data()),
                                static_cast<qsizetype>(step.send.size()));
         emit traffic(true, bytes);
-        m_port.write(bytes);
-        // Out now rather than on the next pass of the event loop: the radio
-        // waits for every frame.
-        m_port.flush();
+        // Whatever is waiting on the line arrived before this frame and
+        // cannot answer it: a radio streaming ACKs would otherwise acknowledge
+        // frames it never saw.
+        m_port.clear(QSerialPort::Input);
+        if (m_port.isOpen()) {
+            m_port.write(bytes);
+            // Out now rather than on the next pass of the event loop: the
+            // radio waits for every frame.
+            m_port.flush();
+        }
+        // The line failed under the flush or the write, and portFailed()
+        // has ended the transfer already.
+        if (!m_port.isOpen() && !m_protocol.isActive() && !step.endsTransfer())
+            return;
     }
     if (step.progress >= 0)
         emit progress(step.progress);

@@ -75,6 +75,7 @@ private:
     static OpenError classify(QSerialPort::SerialPortError error, const QString &device);
     void received();
     void portFailed(QSerialPort::SerialPortError error);
+    bool lineHungUp() const;
     void carryOut(const LinkProtocol::Step &step);
     void closePort();
     void setState(State state);

@@ -3,6 +3,7 @@
 #include "app/message_box.h"
 #include "app/session.h"
 #include "editors/editor_window.h"
+#include "link/link_messages.h"
 #include "link/port_chooser.h"
 #include "link/progress_window.h"
 #include "link/serial_link.h"
@@ -146,11 +147,16 @@ void TransferController::reportEnd(Outcome outcome)
     case Outcome::BandOverrideCancelled:
         m_progress->hide();
         break;
+    case Outcome::PortLost:
+        m_progress->hide();
+        m_session.messageBox(m_session.tr2(LinkMessage::kConnectionLost.chinese,
+                                           LinkMessage::kConnectionLost.english),
+                             StyleOkStop, m_session.tr2("错误", "Mistake"));
+        break;
     default:
         m_progress->hide();
-        m_session.messageBox(m_session.tr2("通信出错，请检查对讲机，连线及串口选择！",
-                                           "Communication error, check the line and the serial "
-                                           "connection selection!"),
+        m_session.messageBox(m_session.tr2(LinkMessage::kCommunicationError.chinese,
+                                           LinkMessage::kCommunicationError.english),
                              StyleOkStop, m_session.tr2("错误", "Mistake"));
         break;
     }

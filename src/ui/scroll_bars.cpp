@@ -15,6 +15,28 @@ namespace {
 constexpr QEvent::Type kWindowEvents[] = {QEvent::Wheel, QEvent::Resize};
 constexpr QEvent::Type kBarEvents[] = {QEvent::MouseButtonPress};
 
+// The bars belong to the window: a wheel turned over one of them is handed
+// to the window, which scrolls by vertical turns only. A bar on its own would
+// also take sideways turns, and the horizontal bar would take vertical ones.
+class WindowScrollBar : public QScrollBar
+{
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void wheelEvent(QWheelEvent *event) override
+    {
+        event->accept();
+        QWidget *window = parentWidget();
+        if (!window)
+            return;
+        QWheelEvent handed(mapToParent(event->position()), event->globalPosition(),
+                           event->pixelDelta(), event->angleDelta(), event->buttons(),
+                           event->modifiers(), event->phase(), event->inverted(), event->source());
+        QApplication::sendEvent(window, &handed);
+    }
+};
+
 } // namespace
 
 cScrollBars::cScrollBars(QObject *parent)
@@ -52,7 +74,7 @@ void cScrollBars::Create(QWidget *window)
     m_window = window;
     for (int eBar : {Horizontal, Vertical}) {
         auto *scrollBar =
-            new QScrollBar(eBar == Horizontal ? Qt::Horizontal : Qt::Vertical, window);
+            new WindowScrollBar(eBar == Horizontal ? Qt::Horizontal : Qt::Vertical, window);
         scrollBar->setObjectName(eBar == Horizontal ? QStringLiteral("HScroll")
                                                     : QStringLiteral("VScroll"));
         scrollBar->setRange(0, 0);

@@ -166,8 +166,12 @@ void SubClassGrid::WindowProc(QObject *, QEvent *event, int &result)
 {
     if (event->type() == QEvent::Wheel) {
         auto *wheel = static_cast<QWheelEvent *>(event);
-        const QPoint screen = wheel->globalPosition().toPoint();
-        emit MouseWheel(wheel->angleDelta().y(), screen.x(), screen.y());
+        // Only a vertical turn is a rotation. Sideways turns and the empty
+        // events that touchpads send at the end of a gesture move nothing.
+        if (wheel->angleDelta().y() != 0) {
+            const QPoint screen = wheel->globalPosition().toPoint();
+            emit MouseWheel(wheel->angleDelta().y(), screen.x(), screen.y());
+        }
         wheel->accept();
     }
     result = 0;

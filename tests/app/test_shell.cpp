@@ -6,18 +6,31 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "editors/calibration_window.h"
+#include "editors/channel_grid_model.h"
+#include "editors/channel_grid_view.h"
+#include "editors/channel_window.h"
+#include "editors/dtmf_window.h"
+#include "editors/fm_window.h"
+#include "editors/options_window.h"
+#include "image/text_helpers.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -54,6 +67,13 @@ struct Program
         boxTexts.clear();
         window->show();
         window->applyCaptions();
+    }
+
+    // Focus changes and shortcuts need the main window to be the active one.
+    bool activate()
+    {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
     }
 
     QString menuText(const char *name) const
@@ -104,6 +124,10 @@ private slots:
     void sameBandAsksNothing();
     void programmaticBandChangeAsksNothing();
     void bandBoxIgnoresTheWheel();
+    void everyWayOfChangingTheBandAsks_data();
+    void everyWayOfChangingTheBandAsks();
+    void bandChangeUndoesWithItsBandAndVfo();
+    void menuShortcutsWinInEveryEditor();
     void hiddenModeButtonsNeedTwoQuickClicks();
     void fmCommandEnabledOnlyByExtraOptions();
     void newResetsTheEditorsAndSelectsDefaultBand();
@@ -198,7 +222,7 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
             QCOMPARE(program.menuText(entry.control.toLatin1().constData()), expected);
             ++checked;
         }
-        QCOMPARE(checked, 22);
+        QCOMPARE(checked, 24);
         QCOMPARE(program.window->action("TRead")->toolTip(),
                  language == Language::English ? QStringLiteral("Read Data from the Transceive")
                                                : QStringLiteral("读频"));
@@ -207,10 +231,18 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
         {"MNNew", "Ctrl+N"},  {"MNOpen", "Ctrl+O"},   {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
         {"MNDTMF", "Ctrl+D"}, {"MNOption", "Ctrl+P"}, {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
         {"MNRead", "Ctrl+R"}, {"MNWrite", "Ctrl+W"},  {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
+        {"MNUndo", "Ctrl+Z"},
     };
     for (const auto &[name, keys] : shortcuts)
         QCOMPARE(program.window->action(name)->shortcut(), QKeySequence(keys));
     QVERIFY(program.window->action("MNPrint")->shortcut().isEmpty());
+    QCOMPARE(program.window->action("MNRedo")->shortcuts(),
+             (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    // Undo and Redo head the Edit menu, apart from the windows.
+    const QList<QAction *> edit = program.window->findChild<QMenu *>("MNEdit")->actions();
+    QCOMPARE(edit.value(0)->objectName(), QStringLiteral("MNUndo"));
+    QCOMPARE(edit.value(1)->objectName(), QStringLiteral("MNRedo"));
+    QVERIFY(edit.value(2)->isSeparator());
 }
 
 void ShellTest::englishMovesTheBarBoxesRight()
@@ -317,6 +349,236 @@ void ShellTest::bandBoxIgnoresTheWheel()
     QApplication::sendEvent(box, &wheel);
     QCOMPARE(box->currentIndex(), 0);
     QVERIFY(program.boxTexts.isEmpty());
+}
+
+void ShellTest::everyWayOfChangingTheBandAsks_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("band"); // after the questions are answered OK
+    QTest::newRow("Down") << "Down" << 0 << 1;
+    QTest::newRow("Up") << "Up" << 4 << 3;
+    QTest::newRow("PageDown") << "PageDown" << 0 << 1;
+    QTest::newRow("PageUp") << "PageUp" << 4 << 3;
+    QTest::newRow("Home") << "Home" << 4 << 0;
+    QTest::newRow("End") << "End" << 0 << 7;
+    QTest::newRow("typed 45") << "type:45" << 0 << 5;
+    QTest::newRow("typed 3") << "type:3" << 0 << 2;
+    QTest::newRow("typed 1 from 400-470") << "type:1" << 3 << 0;
+    QTest::newRow("mouse in the open list") << "mouse:6" << 0 << 6;
+    QTest::newRow("Alt+Down, Down, Enter") << "altdown:1" << 0 << 1;
+}
+
+void ShellTest::everyWayOfChangingTheBandAsks()
+{
+    QFETCH(QString, way);
+    QFETCH(int, start);
+    QFETCH(int, band);
+    // Typed characters search the list as one word however slowly they come.
+    QApplication::setKeyboardInputInterval(60 * 1000);
+    const QString question = QStringLiteral("改变频段将清除频道列表，确定吗？");
+    for (int answer : {int(IdCancel), int(IdOk)}) {
+        Program program;
+        QVERIFY(program.activate());
+        BandBox *box = program.window->bandBox();
+        box->selectBand(start);
+        QVERIFY(program.boxTexts.isEmpty());
+        RadioData &data = program.session.data();
+        const std::string rx = FormatFixed(program.session.bandLowMHz() + 1, 5);
+        data.channels.rx(1) = rx;
+        data.channels.tx(1) = rx;
+        data.channels.name(1) = "ONE";
+        data.options.Text20 = "123.45600";
+        program.session.notifyChannelsChanged();
+        program.session.notifyOptionsChanged();
+        const BandLimits limits = BandLimitsOf(start);
+        program.answers = QList<int>(3, answer);
+
+        box->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        if (way.startsWith("type:")) {
+            QTest::keyClicks(box, way.mid(5));
+        } else if (way.startsWith("mouse:") || way.startsWith("altdown:")) {
+            const int item = way.section(':', 1).toInt();
+            QAbstractItemView *view = box->view();
+            if (way.startsWith("mouse:")) {
+                QTest::mouseClick(box, Qt::LeftButton);
+                QTRY_VERIFY(view->isVisible());
+                const QRect rect = view->visualRect(view->model()->index(item, 0));
+                // Moving onto the item first, as a hand does: a release right
+                // where the list opened is taken for the end of the opening click.
+                QTest::mouseMove(view->viewport(), rect.center() - QPoint(0, rect.height()));
+                QTest::mouseMove(view->viewport(), rect.center());
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+            } else {
+                QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+                QTRY_VERIFY(view->isVisible());
+                for (int i = start; i < item; ++i)
+                    QTest::keyClick(view, Qt::Key_Down);
+                QTest::keyClick(view, Qt::Key_Return);
+            }
+            QTRY_VERIFY(!view->isVisible());
+        } else {
+            const QMap<QString, Qt::Key> keys = {
+                {"Down", Qt::Key_Down},     {"Up", Qt::Key_Up},     {"PageDown", Qt::Key_PageDown},
+                {"PageUp", Qt::Key_PageUp}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End}};
+            QTest::keyClick(box, keys.value(way));
+        }
+
+        QVERIFY(!program.boxTexts.isEmpty());
+        QCOMPARE(program.boxTexts,
+                 QStringList(QVector<QString>(program.boxTexts.size(), question)));
+        if (answer == IdCancel) {
+            QCOMPARE(box->currentIndex(), start);
+            QCOMPARE(program.session.bandIndex(), start);
+            QCOMPARE(program.session.bandLowMHz(), limits.lowMHz);
+            QCOMPARE(program.session.bandHighMHz(), limits.highMHz);
+            QCOMPARE(data.channels.rx(1), rx);
+            QCOMPARE(data.channels.name(1), std::string("ONE"));
+            QCOMPARE(data.options.Text20, std::string("123.45600"));
+            QCOMPARE(program.window->channelWindow()->model()->cellText(1, 1),
+                     QString::fromStdString(rx));
+            QVERIFY(!program.session.history().canUndo());
+        } else {
+            const BandLimits now = BandLimitsOf(band);
+            QCOMPARE(box->currentIndex(), band);
+            QCOMPARE(program.session.bandIndex(), band);
+            QCOMPARE(program.session.bandLowMHz(), now.lowMHz);
+            QVERIFY(data.channels.rx(1).empty());
+            QVERIFY(data.channels.name(1).empty());
+            QVERIFY(program.window->channelWindow()->model()->cellText(1, 1).isEmpty());
+            QCOMPARE(data.options.Text20, FormatFixed((now.lowMHz + now.highMHz) / 2.0, 5));
+        }
+        QVERIFY(!program.session.UserBandChoice);
+    }
+}
+
+void ShellTest::bandChangeUndoesWithItsBandAndVfo()
+{
+    Program program;
+    QVERIFY(program.activate());
+    RadioData &data = program.session.data();
+    data.channels.rx(1) = "145.12500";
+    data.channels.tx(1) = "145.12500";
+    data.channels.name(1) = "ABC";
+    data.channels.name(9) = "SPARE";
+    program.session.notifyChannelsChanged();
+    QAction *undo = program.window->action("MNUndo");
+    QAction *redo = program.window->action("MNRedo");
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    program.session.encodeImage();
+    const RadioImage before = program.session.image();
+
+    program.answers = {IdOk};
+    program.pickBand(3);
+    QVERIFY(data.channels.rx(1).empty());
+    QCOMPARE(data.options.Text20, std::string("435.00000"));
+    QVERIFY(undo->isEnabled());
+    program.session.encodeImage();
+    const RadioImage cleared = program.session.image();
+
+    ChannelGridView *grid = program.window->channelWindow()->grid();
+    grid->setFocus();
+    QTRY_VERIFY(grid->hasFocus());
+    // Undo puts the old band back with its channels: channels of 136-174MHz
+    // are never written under the number of 400-470MHz.
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(program.session.bandIndex(), 0);
+    QCOMPARE(program.window->bandBox()->currentIndex(), 0);
+    QCOMPARE(program.session.bandLowMHz(), 136);
+    QCOMPARE(program.session.bandHighMHz(), 174);
+    QCOMPARE(data.channels.rx(1), std::string("145.12500"));
+    QCOMPARE(data.channels.name(9), std::string("SPARE"));
+    QCOMPARE(data.options.Text20, std::string("155.00000"));
+    ChannelGridModel *model = program.window->channelWindow()->model();
+    QCOMPARE(model->cellText(1, 1), QStringLiteral("145.12500"));
+    QCOMPARE(program.boxTexts.size(), 1); // undo asks nothing
+    program.session.encodeImage();
+    QVERIFY(program.session.image() == before);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->isEnabled());
+
+    for (Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+        if (modifiers == Qt::ControlModifier)
+            QTest::keyClick(grid, Qt::Key_Y, modifiers);
+        else
+            QTest::keyClick(grid, Qt::Key_Z, modifiers);
+        QCOMPARE(program.session.bandIndex(), 3);
+        QCOMPARE(program.window->bandBox()->currentIndex(), 3);
+        QVERIFY(data.channels.rx(1).empty());
+        program.session.encodeImage();
+        QVERIFY(program.session.image() == cleared);
+        QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(program.session.bandIndex(), 0);
+    }
+    QCOMPARE(program.boxTexts.size(), 1);
+}
+
+void ShellTest::menuShortcutsWinInEveryEditor()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Ambiguous shortcut")));
+    Program program;
+    QVERIFY(program.activate());
+    QSignalSpy writes(program.window->action("MNWrite"), &QAction::triggered);
+    QSignalSpy reads(program.window->action("MNRead"), &QAction::triggered);
+    const QList<EditorWindow *> editors = {
+        program.window->channelWindow(), program.window->dtmfWindow(),
+        program.window->optionsWindow(), program.window->calibrationWindow(),
+        program.window->fmWindow()};
+    for (EditorWindow *editor : editors) {
+        program.window->showEditor(editor);
+        // No key of the child window competes with the menu bar.
+        auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+        QVERIFY(sub);
+        QList<QAction *> actions = sub->findChildren<QAction *>();
+        if (sub->systemMenu())
+            actions += sub->systemMenu()->actions();
+        for (const QAction *action : actions)
+            QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->text()));
+        // A field to type in and a control of another kind, where the window has them.
+        QList<QWidget *> targets;
+        for (QWidget *child : editor->findChildren<QWidget *>()) {
+            if (!child->isVisible() || !child->isEnabled() ||
+                !(child->focusPolicy() & Qt::TabFocus))
+                continue;
+            const bool text = qobject_cast<QLineEdit *>(child) != nullptr;
+            if (std::none_of(targets.begin(), targets.end(), [text](QWidget *taken) {
+                    return (qobject_cast<QLineEdit *>(taken) != nullptr) == text;
+                }))
+                targets << child;
+        }
+        QVERIFY2(!targets.isEmpty(), qPrintable(editor->objectName()));
+        for (QWidget *target : targets) {
+            const QString where = editor->objectName() + "/" + target->objectName();
+            target->setFocus(Qt::OtherFocusReason);
+            QTRY_VERIFY2(target->hasFocus(), qPrintable(where));
+            program.boxTexts.clear();
+            const qsizetype written = writes.size();
+            const qsizetype read = reads.size();
+            QTest::keyClick(target, Qt::Key_W, Qt::ControlModifier);
+            QVERIFY2(writes.size() == written + 1, qPrintable(where));
+            // The write ran: there is no port to open here.
+            QCOMPARE(program.boxTexts, QStringList{QStringLiteral("串行端口无效")});
+            QTest::keyClick(target, Qt::Key_R, Qt::ControlModifier);
+            QVERIFY2(reads.size() == read + 1, qPrintable(where));
+            QVERIFY(editor->isVisible());
+        }
+    }
+    // Also from a box being typed in over the grid.
+    ChannelWindow *channels = program.window->channelWindow();
+    program.window->showEditor(channels);
+    ChannelGridView *grid = channels->grid();
+    const QModelIndex cell = channels->model()->cellIndex(1, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    auto *box = channels->findChild<QLineEdit *>("Text1");
+    QVERIFY(box->hasFocus());
+    QTest::keyClicks(box, "150");
+    const qsizetype before = writes.size();
+    QTest::keyClick(box, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(writes.size(), before + 1);
 }
 
 void ShellTest::hiddenModeButtonsNeedTwoQuickClicks()

@@ -3,11 +3,13 @@
 
 #include "app/language_store.h"
 #include "app/session.h"
+#include "files/csv_channels.h"
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "image/codec.h"
 #include "image/tones.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,7 +18,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <random>
+
+#include <sys/stat.h>
 
 using namespace q731;
 
@@ -158,6 +164,66 @@ QByteArray WindowOpenSave(const QByteArray &file, Language language)
     return ToBytes(StoreDatFile(session.image(), EncodeDtmfBlock(session.data().dtmf)));
 }
 
+// A data file as a radio or another program may leave it: random image bytes
+// with junk in the DTMF slot, and no block, a block written from junk records
+// or a damaged block.
+QByteArray RandomDataFile(std::mt19937 &random, int round)
+{
+    static const std::string kJunk("0123456789ABCD*#abcdE\x00\xFF\x1B", 24);
+    std::uniform_int_distribution<int> byte(0, 255);
+    const auto junkCode = [&random] {
+        std::string text(std::uniform_int_distribution<std::size_t>(0, 24)(random), '\0');
+        for (char &c : text)
+            c = kJunk[std::uniform_int_distribution<std::size_t>(0, kJunk.size() - 1)(random)];
+        return text;
+    };
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = static_cast<std::uint8_t>(byte(random));
+    const std::string slot = junkCode() + std::string(16, '\xFF');
+    std::copy(slot.begin(), slot.begin() + 16, image.begin() + 1840);
+    std::vector<std::uint8_t> extension;
+    if (round % 3 != 0) {
+        DtmfSettings junk;
+        for (std::string &memory : junk.Text1)
+            memory = junkCode();
+        junk.Text2 = junkCode();
+        junk.Text4 = junkCode();
+        junk.Text3 = junkCode();
+        junk.Combo18 = byte(random);
+        extension = EncodeDtmfBlock(junk);
+        if (round % 3 == 2)
+            extension[150] ^= 0x20;
+    }
+    return ToBytes(StoreDatFile(image, extension));
+}
+
+QJsonObject DtmfSettingsOf(const QString &showJson)
+{
+    QJsonObject dtmf;
+    const QJsonObject settings = QJsonDocument::fromJson(showJson.toUtf8())["settings"].toObject();
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
+        if (it.key().startsWith(QLatin1String("dtmf_")))
+            dtmf.insert(it.key(), it.value());
+    }
+    return dtmf;
+}
+
+bool IsFifo(const QString &path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+// True when no character could act on a terminal: line ends only as '\n'.
+bool HasNoControls(const QString &text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() < 0x20 && c != QLatin1Char('\n')) ||
+               (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    });
+}
+
 class TestCli : public QObject
 {
     Q_OBJECT
@@ -211,6 +277,24 @@ private slots:
             file, language == QLatin1String("en") ? Language::English : Language::Chinese);
         QCOMPARE(ReadFile(path("out.dat")).size(), 3120 + int(kDtmfBlockSize));
         QCOMPARE(ReadFile(path("out.dat")), expected);
+    }
+
+    // Open, Save, Open through normalize: the DTMF settings survive and a
+    // second normalize changes no byte.
+    void randomFilesNormalizeToAStableFile()
+    {
+        std::mt19937 random(1840);
+        for (int round = 0; round < 12; ++round) {
+            WriteFile(path("random.dat"), RandomDataFile(random, round));
+            QCOMPARE(RunCli({"normalize", path("random.dat"), path("once.dat")}).exitCode, 0);
+            QCOMPARE(RunCli({"normalize", path("once.dat"), path("twice.dat")}).exitCode, 0);
+            QCOMPARE(ReadFile(path("twice.dat")), ReadFile(path("once.dat")));
+            const Run before = RunCli({"show", path("random.dat"), "--json"});
+            const Run after = RunCli({"show", path("once.dat"), "--json"});
+            QCOMPARE(before.exitCode, 0);
+            QCOMPARE(DtmfSettingsOf(after.out), DtmfSettingsOf(before.out));
+            QCOMPARE(DtmfSettingsOf(after.out).size(), 15);
+        }
     }
 
     void showJson()
@@ -475,6 +559,140 @@ private slots:
         QVERIFY(zh.err.contains(QString::fromUtf8("文件")));
     }
 
+    void specialOutputPathsAreRefusedAndLeftAlone()
+    {
+        const QString pipe = path("pipe");
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(QFile::link(pipe, path("link-to-pipe")));
+        QVERIFY(QDir(m_dir.path()).mkpath("folder"));
+        QCOMPARE(RunCli({"export", known(), path("list-out.csv")}).exitCode, 0);
+        for (const QString &out : {pipe, path("link-to-pipe"), path("folder")}) {
+            for (const QStringList &arguments :
+                 {QStringList{"normalize", known(), out}, QStringList{"export", known(), out},
+                  QStringList{"import", known(), path("list-out.csv"), out}}) {
+                const Run run = RunCli(arguments + QStringList{"--lang", "en"});
+                QCOMPARE(run.exitCode, 2);
+                QCOMPARE(run.err, QString("Cannot write the file %1: it is not a regular file but "
+                                          "a folder, device, pipe or socket; it was left as it "
+                                          "was\n")
+                                      .arg(out));
+            }
+        }
+        const Run zh = RunCli({"normalize", known(), pipe, "--lang", "zh"});
+        QCOMPARE(zh.exitCode, 2);
+        QCOMPARE(zh.err, QString::fromUtf8("无法写入文件 %1：它不是普通文件，而是文件夹、设备、"
+                                           "管道或套接字；未作改动\n")
+                             .arg(pipe));
+        QVERIFY(IsFifo(pipe));
+        QVERIFY(QFileInfo(path("link-to-pipe")).isSymLink());
+        QVERIFY(QDir(path("folder")).isEmpty());
+
+        // A link to a regular file is written through; the link stays.
+        WriteFile(path("target.dat"), "old");
+        QVERIFY(QFile::link(path("target.dat"), path("link.dat")));
+        QCOMPARE(RunCli({"normalize", known(), path("link.dat")}).exitCode, 0);
+        QVERIFY(QFileInfo(path("link.dat")).isSymLink());
+        QCOMPARE(ReadFile(path("target.dat")),
+                 WindowOpenSave(ReadFile(known()), Language::Chinese));
+    }
+
+    void oversizedInputsAreRefused()
+    {
+        const QByteArray file = ReadFile(known());
+        WriteFile(path("limit.dat"), file + QByteArray(int(kDatFileSizeLimit) - file.size(), 0));
+        QCOMPARE(RunCli({"show", path("limit.dat")}).exitCode, 0);
+        WriteFile(path("large.dat"),
+                  file + QByteArray(int(kDatFileSizeLimit) - file.size() + 1, 0));
+        Run run = RunCli({"show", path("large.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QString("Cannot read the file %1: it is larger than 64 KiB, too large "
+                                  "for a data file\n")
+                              .arg(path("large.dat")));
+        run = RunCli({"show", path("large.dat"), "--lang", "zh"});
+        QCOMPARE(run.err, QString::fromUtf8("无法读取文件 %1：大小超过 64 KiB，不可能是数据文件\n")
+                              .arg(path("large.dat")));
+
+        // Standard input is a stream of unknown size.
+        run = RunCli({"show", "-", "--lang", "en"}, file + QByteArray(100 * 1024, 0));
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QString("Cannot read standard input: it is larger than 64 KiB, too "
+                                  "large for a data file\n"));
+        run = RunCli({"show", "-", "--json"}, file);
+        QCOMPARE(run.exitCode, 0);
+
+        // A CSV list may be larger, but not without bound.
+        QByteArray csv = "Location,Frequency\n1,145\n";
+        csv += '#' + QByteArray(int(kCsvFileSizeLimit) - csv.size() - 2, 'x') + '\n';
+        WriteFile(path("huge.csv"), csv);
+        QCOMPARE(RunCli({"import", known(), path("huge.csv"), path("huge.dat")}).exitCode, 0);
+        QFile::remove(path("huge.dat"));
+        WriteFile(path("huge.csv"), csv + '\n');
+        run = RunCli({"import", known(), path("huge.csv"), path("huge.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QString("Cannot read the file %1: it is larger than 16 MiB, too large "
+                                  "for a CSV channel list\n")
+                              .arg(path("huge.csv")));
+        QVERIFY(!QFile::exists(path("huge.dat")));
+    }
+
+    // Read whole, an endless device would take all memory before failing.
+    void endlessInputEndsAtTheLimit()
+    {
+        const Run run = RunCli({"show", "/dev/zero", "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QString("Cannot read the file /dev/zero: it is larger than 64 KiB, too "
+                                  "large for a data file\n"));
+    }
+
+    void controlBytesCannotDriveTheTerminal()
+    {
+        // Names as a hostile file may hold them: clear the screen and start a
+        // line of its own; a C1 CSI, DEL and BEL.
+        QByteArray evil = ReadFile(known());
+        evil.replace(48 + 2048, 8, QByteArray("\x1b[2J\nset", 8));
+        evil.replace(48 + 2056, 8,
+                     QByteArray("\x9b"
+                                "2J\x7f\x07OK\xff",
+                                8));
+        WriteFile(path("evil.dat"), evil);
+
+        Run run = RunCli({"show", path("evil.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(HasNoControls(run.out));
+        QVERIFY(run.out.contains("\\x1b[2J\\x0aset"));
+        QVERIFY(run.out.contains("\\x9b2J\\x7f\\x07OK"));
+
+        run = RunCli({"diff", known(), path("evil.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(HasNoControls(run.out));
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts),
+                 (QStringList{"channel 1 name: RPT1 -> \\x1b[2J\\x0aset",
+                              "channel 2 name: CALL -> \\x9b2J\\x7f\\x07OK"}));
+
+        // JSON keeps the names exact, escaped the JSON way.
+        run = RunCli({"show", path("evil.dat"), "--json"});
+        QVERIFY(HasNoControls(run.out));
+        const QJsonArray channels = QJsonDocument::fromJson(run.out.toUtf8())["channels"].toArray();
+        QCOMPARE(channels[0]["name"].toString(), QString::fromLatin1("\x1b[2J\nset"));
+        QCOMPARE(channels[1]["name"].toString(), QString::fromLatin1("\x9b"
+                                                                     "2J\x7f\x07OK"));
+
+        // Values echoed from a CSV list: escaped and cut.
+        const QByteArray csv = "Location,Frequency\n1,\x1b[2J\r\n2," + QByteArray(200, '7') +
+                               "x\n3,\xc2\x9b"
+                               "1m\n";
+        WriteFile(path("evil.csv"), csv);
+        run = RunCli({"import", known(), path("evil.csv"), path("evil-out.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(HasNoControls(run.err));
+        const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 4);
+        QCOMPARE(errors[0], path("evil.csv") + " line 2: Frequency \"\\x1b[2J\" is not a number");
+        const QString cut = errors[1].section('"', 1, 1);
+        QCOMPARE(cut, QString(39, '7') + QString::fromUtf8("…"));
+        QCOMPARE(errors[2], path("evil.csv") + " line 4: Frequency \"\\x9b1m\" is not a number");
+    }
+
     void messagesFollowTheStoredLanguage()
     {
         const QStringList arguments{"show", path("missing.dat")};
@@ -520,13 +738,27 @@ private slots:
         Simulator radio({"--stop-after", "20"});
         const Run run = RunCli({"read", radio.device(), path("partial.dat"), "--lang", "en"});
         QCOMPARE(run.exitCode, 3);
-        QVERIFY(run.err.contains("Communication error, check the line and the serial "
-                                 "connection selection!"));
+        QCOMPARE(run.err, radio.device() + ": Connection lost: the cable or the serial port was "
+                                           "disconnected. Check the cable and try again!\n");
         QVERIFY(!QFile::exists(path("partial.dat")));
 
         Simulator silent({"--silent"});
         QCOMPARE(RunCli({"read", silent.device(), path("partial.dat")}).exitCode, 3);
         QVERIFY(!QFile::exists(path("partial.dat")));
+    }
+
+    void readOfABlockForAnotherAddressStoresNothing()
+    {
+        for (const char *request : {"0", "100", "191"}) {
+            Simulator radio({"--image", known(), "--wrong-address", request});
+            const Run run = RunCli({"read", radio.device(), path("moved.dat"), "--lang", "en"});
+            QCOMPARE(run.exitCode, 3);
+            QCOMPARE(run.out, QString());
+            QCOMPARE(run.err, radio.device() +
+                                  ": Communication error, check the line and the serial "
+                                  "connection selection! (wrong reply from the radio)\n");
+            QVERIFY(!QFile::exists(path("moved.dat")));
+        }
     }
 
     void portNumbersFollowThePortList()
@@ -577,16 +809,13 @@ private slots:
 
     void writeFailuresAreCommunicationErrors()
     {
-        // Cable pulled after 50 of the 191 blocks a write sends.
+        // Cable pulled after 50 of the 191 blocks a write sends: the hang-up
+        // ends the write at once.
         Simulator pulled({"--stop-after", "50"});
         Run run = RunCli({"write", pulled.device(), known(), "--lang", "en"});
         QCOMPARE(run.exitCode, 3);
-        // The closed terminal is noticed at once or by the watchdog, as a
-        // pulled cable on a real port.
-        QVERIFY2(run.err.startsWith(pulled.device() + ": Communication error, check the line "
-                                                      "and the serial connection selection!"),
-                 qPrintable(run.err));
-        QCOMPARE(run.err.count('\n'), 1);
+        QCOMPARE(run.err, pulled.device() + ": Connection lost: the cable or the serial port was "
+                                            "disconnected. Check the cable and try again!\n");
         QCOMPARE(run.out, QString());
 
         // The write gets through, the read back does not.
@@ -594,6 +823,22 @@ private slots:
         run = RunCli({"write", late.device(), known(), "--verify", "--lang", "en"});
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.err.contains("written, but reading back failed"), qPrintable(run.err));
+    }
+
+    void writeToAnAckFloodFails()
+    {
+        // Answers the handshake and the identification, then streams ACKs
+        // and stores nothing: --save would store the memory after a write
+        // that reached it.
+        Simulator flood({"--ack-flood", "--save", path("flooded.dat")});
+        const Run run = RunCli({"write", flood.device(), known(), "--lang", "zh"});
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err,
+                 flood.device() + QStringLiteral(": 通信出错，请检查对讲机，连线及串口选择！"
+                                                 "（对讲机的回答有误）\n"));
+        QCOMPARE(flood.stop(), 0);
+        QVERIFY(!QFile::exists(path("flooded.dat")));
     }
 
     void writeToSeveralRadiosAtOnce()

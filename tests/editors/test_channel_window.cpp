@@ -1,5 +1,6 @@
 #include "channel_program.h"
 
+#include "files/file_commands.h"
 #include "image/codec.h"
 #include "ui/scroll_bars.h"
 #include "ui/twips.h"
@@ -7,9 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 using namespace q731;
@@ -25,12 +31,56 @@ QStringList Row(const ChannelProgram &program, int row)
     return cells;
 }
 
-void Wheel(QWidget *widget, int delta)
+void Wheel(QWidget *widget, QPoint angle)
 {
     const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-    QWheelEvent wheel(local, widget->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+    QWheelEvent wheel(local, widget->mapToGlobal(local), QPoint(), angle, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &wheel);
+}
+
+void Wheel(QWidget *widget, int delta)
+{
+    Wheel(widget, QPoint(0, delta));
+}
+
+// What EncodeImage makes of the records now, without committing an open box.
+RadioImage Bytes(const ChannelProgram &program)
+{
+    RadioImage image{};
+    EncodeImage(program.session.data(), image);
+    return image;
+}
+
+// Every cell of the channel rows.
+QStringList Cells(const ChannelProgram &program)
+{
+    QStringList cells;
+    for (int row = 1; row <= 128; ++row)
+        cells << Row(program, row);
+    return cells;
+}
+
+// Decodes an image made of these records, as Read and Open do.
+void Load(ChannelProgram &program, const RadioData &data)
+{
+    EncodeImage(data, program.session.image());
+    program.session.decodeImage();
+}
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z where the focus is.
+void Undo()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+}
+
+void Redo(bool shiftZ = false)
+{
+    if (shiftZ)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
 }
 
 const QStringList kEnglishNewRow = {"145.12500", "145.12500", "Off", "Off", "High", "Off",
@@ -52,6 +102,10 @@ private slots:
     void clickOnAnEmptyRowOpensItsReceiveBox();
     void listChoicesWriteIndexAndText();
     void listThatLosesTheFocusChangesNothing();
+    void escapeClosesAListAndNothingIsLeftLive();
+    void escapeInATextBoxKeepsTheCell();
+    void openingAndLeavingACellKeepsDecodedValues();
+    void typingIntoADecodedNameRulesOnlyWhatIsTyped();
     void enterOpensTheEditorAndCommits();
     void encodingCommitsAnOpenBox();
     void languageSwitchRoundTrip();
@@ -61,6 +115,12 @@ private slots:
     void keyboardMovesAndDeleteClearsChannels();
     void rowsCopyAndPasteThroughTheClipboard();
     void leftPressNeverDragsARange();
+    void sidewaysOrEmptyWheelMovesNothing();
+    void everyEditUndoesAndRedoes();
+    void failedAndUnchangedCommitsMakeNoStep();
+    void undoShowsTheLanguageInForce();
+    void readOpenAndNewStartAFreshHistory();
+    void batchReplacementIsOneStep();
 };
 
 void ChannelWindowTest::init()
@@ -286,17 +346,220 @@ void ChannelWindowTest::listThatLosesTheFocusChangesNothing()
     ChannelProgram program(Language::English);
     QVERIFY(program.active);
     program.type(1, 1, "145");
-    program.click(1, 5);
+    const RadioImage before = Bytes(program);
     QComboBox *power = program.list("Combo5(5)");
-    QVERIFY(power->view()->isVisible());
-    QTest::keyClick(power->view(), Qt::Key_Down);
-    QTest::keyClick(power->view(), Qt::Key_Escape);
-    QTRY_VERIFY(!power->view()->isVisible());
-    QVERIFY(power->isVisible());
-    program.click(2, 0);
-    QTRY_VERIFY(power->isHidden());
-    QCOMPARE(program.cell(1, 5), QStringLiteral("High"));
-    QCOMPARE(program.table().index(ChannelTable::Power, 1), 1);
+    // Closed by a click elsewhere in the grid, by F4, and by the focus
+    // going to another control of the program.
+    for (int way = 0; way < 3; ++way) {
+        program.click(1, 5);
+        QVERIFY(power->view()->isVisible());
+        QTest::keyClick(power->view(), Qt::Key_Down);
+        if (way == 0) {
+            // While a list is open a click anywhere reaches the list first.
+            QWidget *popup = power->view()->window();
+            const QPoint elsewhere =
+                program.grid()->viewport()->mapToGlobal(program.cellCentre(3, 0));
+            QTest::mouseClick(popup, Qt::LeftButton, {}, popup->mapFromGlobal(elsewhere));
+        } else if (way == 1) {
+            QTest::keyClick(power->view(), Qt::Key_F4);
+        } else {
+            power->hidePopup();
+            program.window->bandBox()->setFocus(Qt::OtherFocusReason);
+        }
+        QTRY_VERIFY2(power->isHidden(), qPrintable(QString::number(way)));
+        // Whatever reaches the closed list now changes nothing.
+        QTest::keyClick(power, Qt::Key_Down);
+        QTest::keyClick(power, Qt::Key_End);
+        QTest::keyClicks(power, "M");
+        Wheel(power, -120);
+        QCOMPARE(program.cell(1, 5), QStringLiteral("High"));
+        QVERIFY(Bytes(program) == before);
+    }
+}
+
+void ChannelWindowTest::escapeClosesAListAndNothingIsLeftLive()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(1, 1, "145");
+    program.type(2, 1, "146");
+    const RadioImage before = Bytes(program);
+    const QStringList cells = Cells(program);
+    for (int column : {3, 4, 5, 6, 8, 10}) {
+        program.click(1, column);
+        const QString name = column <= 4 ? QString("Combo1") : QString("Combo5(%1)").arg(column);
+        QComboBox *list = program.list(qPrintable(name));
+        QVERIFY(list->view()->isVisible());
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        // The edit is over at once: no list left behind, the grid has the focus.
+        QVERIFY(!list->view()->isVisible());
+        QVERIFY(list->isHidden());
+        QVERIFY(program.grid()->hasFocus());
+        // Keys and wheel notches after Esc, where the focus is and on the list.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Up);
+        Wheel(list, -120);
+        Wheel(list, 120);
+        Wheel(program.grid()->viewport(), 120);
+        QCOMPARE(Cells(program), cells);
+        QVERIFY(Bytes(program) == before);
+    }
+    QCOMPARE(program.form1()->CurrentRow(), 1);
+}
+
+void ChannelWindowTest::escapeInATextBoxKeepsTheCell()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(2, 1, "145");
+    program.type(2, 11, "ab");
+    const RadioImage before = Bytes(program);
+    const QStringList cells = Cells(program);
+
+    program.click(2, 1);
+    QTest::keyClicks(program.text1(), "150");
+    QTest::keyClick(program.text1(), Qt::Key_Escape);
+    QVERIFY(program.text1()->isHidden());
+    QVERIFY(program.grid()->hasFocus());
+
+    // The name is stored while it is typed; Esc puts the old one back.
+    program.click(2, 11);
+    QTest::keyClicks(program.text2(), "cd");
+    QCOMPARE(program.table().name(2), std::string("CD"));
+    QTest::keyClick(program.text2(), Qt::Key_Escape);
+    QVERIFY(program.text2()->isHidden());
+    QVERIFY(program.grid()->hasFocus());
+
+    // An empty row stays empty.
+    program.click(5, 3);
+    QTest::keyClicks(program.text1(), "146");
+    QTest::keyClick(program.text1(), Qt::Key_Escape);
+    QVERIFY(program.text1()->isHidden());
+
+    QTest::keyClick(program.grid(), Qt::Key_Down);
+    QCOMPARE(Cells(program), cells);
+    QVERIFY(Bytes(program) == before);
+    QVERIFY(program.boxTexts.isEmpty());
+}
+
+void ChannelWindowTest::openingAndLeavingACellKeepsDecodedValues()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    RadioData data;
+    data.bandIndex = 0;
+    // Names as a radio may hold them: 6 to 8 characters, lower case, any byte.
+    const std::string names[] = {"abcdefgh", "Ab#12xy", "\x01 \xC3\xA9\x7f~{}",
+                                 "LONGNAME", "spare6",  "x"};
+    for (int n = 1; n <= 6; ++n) {
+        if (n <= 4) {
+            data.channels.rx(n) = "145.12300"; // off the raster, as decoded
+            data.channels.tx(n) = "146.00000";
+        }
+        data.channels.name(n) = names[n - 1];
+    }
+    Load(program, data);
+    const RadioImage before = Bytes(program);
+    QCOMPARE(program.cell(3, 11), QString::fromStdString(names[2]));
+
+    enum Leave { Enter, ClickElsewhere, Escape, Save };
+    for (Leave leave : {Enter, ClickElsewhere, Escape, Save}) {
+        for (int n = 1; n <= 6; ++n) {
+            for (int column : {1, 2, 11}) {
+                program.click(n, column);
+                QLineEdit *box = n <= 4 && column == 11 ? program.text2() : program.text1();
+                QVERIFY(box->isVisible());
+                if (box == program.text2())
+                    QCOMPARE(box->text(), QString::fromStdString(names[n - 1]));
+                switch (leave) {
+                case Enter:
+                    QTest::keyClick(box, Qt::Key_Return);
+                    break;
+                case ClickElsewhere:
+                    program.click(n, 0);
+                    break;
+                case Escape:
+                    QTest::keyClick(box, Qt::Key_Escape);
+                    break;
+                case Save:
+                    program.session.encodeImage();
+                    break;
+                }
+                QVERIFY(box->isHidden());
+                QVERIFY2(
+                    Bytes(program) == before,
+                    qPrintable(
+                        QString("row %1 column %2 way %3").arg(n).arg(column).arg(int(leave))));
+            }
+        }
+    }
+    QCOMPARE(program.table().name(1), std::string("abcdefgh"));
+    QCOMPARE(program.table().name(5), std::string("spare6"));
+    QCOMPARE(program.cell(1, 1), QStringLiteral("145.12300"));
+}
+
+void ChannelWindowTest::typingIntoADecodedNameRulesOnlyWhatIsTyped()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    RadioData data;
+    data.channels.rx(1) = "145.00000";
+    data.channels.name(1) = "abcdefgh";
+    data.channels.rx(2) = "145.00000";
+    data.channels.name(2) = "ab cd";
+    Load(program, data);
+
+    program.click(1, 11);
+    QLineEdit *box = program.text2();
+    QTest::keyClick(box, Qt::Key_End);
+    // Longer than typing allows: the user may shorten it but not add to it.
+    QTest::keyClicks(box, "x");
+    QCOMPARE(box->text(), QStringLiteral("abcdefgh"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(program.table().name(1), std::string("abcde"));
+    QTest::keyClicks(box, "x");
+    QCOMPARE(box->text(), QStringLiteral("abcde"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, "x!");
+    QCOMPARE(box->text(), QStringLiteral("abcdX"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(program.table().name(1), std::string("abcdX"));
+    QCOMPARE(program.cell(1, 11), QStringLiteral("abcdX"));
+
+    // A character typed in the middle follows the rule; the rest stays.
+    program.click(2, 11);
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Right);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, "q");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(program.table().name(2), std::string("aQ cd"));
+
+    // Paste through the box's own menu goes by the same rule.
+    program.click(2, 11);
+    for (const QString &clip : {QStringLiteral("x y"), QStringLiteral("xy")}) {
+        QApplication::clipboard()->setText(clip);
+        box->selectAll();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &menuEvent);
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text().startsWith(QStringLiteral("&Paste")))
+                paste = action;
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        QCOMPARE(box->text(), clip == "xy" ? QStringLiteral("XY") : QStringLiteral("aQ cd"));
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(program.table().name(2), std::string("XY"));
 }
 
 void ChannelWindowTest::enterOpensTheEditorAndCommits()
@@ -555,6 +818,253 @@ void ChannelWindowTest::leftPressNeverDragsARange()
     QTest::mouseClick(viewport, Qt::RightButton, {}, program.cellCentre(7, 0));
     QVERIFY(program.grid()->hasFocus());
     QCOMPARE(program.grid()->currentIndex(), program.model()->cellIndex(4, 1));
+}
+
+void ChannelWindowTest::sidewaysOrEmptyWheelMovesNothing()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    ChannelGridView *grid = program.grid();
+    grid->setTopRow(5);
+    auto *sub = qobject_cast<QMdiSubWindow *>(program.form1()->parentWidget());
+    sub->resize(500, 250);
+    cScrollBars *bars = program.form1()->scrollBars();
+    QTRY_VERIFY(bars->Enabled(cScrollBars::Vertical));
+    bars->setValue(cScrollBars::Vertical, 12);
+    bars->setValue(cScrollBars::Horizontal, 30);
+    QWidget *panel = program.form1()->panel();
+    const QPoint place = panel->pos();
+    QCOMPARE(place, QPoint(-30, -12));
+
+    const QList<QWidget *> targets = {grid->viewport(), grid->verticalScrollBar(), program.form1(),
+                                      bars->bar(cScrollBars::Horizontal),
+                                      bars->bar(cScrollBars::Vertical)};
+    for (QWidget *target : targets) {
+        for (QPoint angle : {QPoint(120, 0), QPoint(-120, 0), QPoint(0, 0)}) {
+            Wheel(target, angle);
+            QCOMPARE(grid->topRow(), 5);
+            QCOMPARE(bars->Value(cScrollBars::Vertical), 12);
+            QCOMPARE(bars->Value(cScrollBars::Horizontal), 30);
+            QCOMPARE(panel->pos(), place);
+        }
+    }
+    // A vertical turn over either bar of the window is the window's: the
+    // panel goes up or down, never sideways.
+    Wheel(bars->bar(cScrollBars::Horizontal), -120);
+    QCOMPARE(bars->Value(cScrollBars::Vertical), 18);
+    Wheel(bars->bar(cScrollBars::Vertical), 120);
+    QCOMPARE(bars->Value(cScrollBars::Vertical), 12);
+    QCOMPARE(bars->Value(cScrollBars::Horizontal), 30);
+    // Vertical turns still move the grid by one row.
+    Wheel(grid->viewport(), -120);
+    QCOMPARE(grid->topRow(), 6);
+}
+
+void ChannelWindowTest::everyEditUndoesAndRedoes()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    struct State
+    {
+        RadioImage bytes;
+        QStringList cells;
+    };
+    QList<State> states = {{Bytes(program), Cells(program)}};
+    auto took = [&] { states.append({Bytes(program), Cells(program)}); };
+
+    program.type(1, 1, "145.125");
+    took();
+    QVERIFY(program.choose(1, 5, 2));
+    took();
+    program.type(1, 11, "ch1");
+    took();
+    QVERIFY(program.choose(1, 3, 5));
+    took();
+    program.type(2, 1, "146");
+    took();
+    program.click(1, 0);
+    program.click(2, 0, Qt::ShiftModifier);
+    QTest::keyClick(program.grid(), Qt::Key_C, Qt::ControlModifier);
+    program.click(10, 0);
+    QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
+    took();
+    program.click(1, 0);
+    program.click(2, 0, Qt::ShiftModifier);
+    QTest::keyClick(program.grid(), Qt::Key_Delete);
+    took();
+    for (int i = 1; i < states.size(); ++i)
+        QVERIFY2(states[i].bytes != states[i - 1].bytes, qPrintable(QString::number(i)));
+
+    // The grid shows the table again; only the new channel's "Wide" comes
+    // back as the list's "wide", which stands for the same entry.
+    auto same = [](QStringList shown, QStringList kept) {
+        shown.replaceInStrings(QRegularExpression("^Wide$"), "wide");
+        kept.replaceInStrings(QRegularExpression("^Wide$"), "wide");
+        return shown == kept;
+    };
+    program.grid()->setFocus();
+    for (int i = states.size() - 2; i >= 0; --i) {
+        Undo();
+        QVERIFY2(Bytes(program) == states[i].bytes, qPrintable(QString("undo to %1").arg(i)));
+        QVERIFY2(same(Cells(program), states[i].cells), qPrintable(QString("undo to %1").arg(i)));
+    }
+    Undo(); // nothing more to undo
+    QVERIFY(Bytes(program) == states[0].bytes);
+    for (int i = 1; i < states.size(); ++i) {
+        Redo(i % 2 == 0);
+        QVERIFY2(Bytes(program) == states[i].bytes, qPrintable(QString("redo to %1").arg(i)));
+        QVERIFY2(same(Cells(program), states[i].cells), qPrintable(QString("redo to %1").arg(i)));
+    }
+    Redo();
+    QVERIFY(Bytes(program) == states.last().bytes);
+
+    // A new edit after an undo drops what could have been redone.
+    Undo();
+    program.type(50, 1, "150");
+    Redo();
+    QCOMPARE(program.cell(50, 1), QStringLiteral("150.00000"));
+    QCOMPARE(program.cell(1, 1), QStringLiteral("145.12500"));
+}
+
+void ChannelWindowTest::failedAndUnchangedCommitsMakeNoStep()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    QAction *undo = program.window->action("MNUndo");
+    QAction *redo = program.window->action("MNRedo");
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled());
+    program.type(1, 1, "145");
+    QUndoStack &history = program.session.history();
+    QCOMPARE(history.count(), 1);
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+
+    program.type(1, 1, "200"); // outside the band
+    program.type(1, 1, ".");   // not a number
+    program.type(1, 1, "145"); // the same value
+    program.type(1, 1, "145.000");
+    program.type(1, 2, ""); // an empty transmit box changes nothing
+    program.click(1, 11);   // opened and left
+    QTest::keyClick(program.text2(), Qt::Key_Return);
+    QVERIFY(program.choose(1, 5, 1)); // the power it has
+    program.click(60, 0);
+    QTest::keyClick(program.grid(), Qt::Key_Delete); // an empty channel
+    QApplication::clipboard()->setText(QStringLiteral("hello"));
+    QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(history.count(), 1);
+    QCOMPARE(program.boxTexts, QStringList{"Beyond the scope of frequency band"});
+
+    // Undo is offered while there is something to undo, Redo while there is
+    // something to redo; the menu entries follow the language.
+    undo->trigger();
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(redo->isEnabled());
+    QVERIFY(program.cell(1, 1).isEmpty());
+    QCOMPARE(undo->text(), QStringLiteral("Undo(&U)"));
+    program.window->action("MNChinese")->trigger();
+    QCOMPARE(undo->text(), QStringLiteral("撤销(&U)"));
+    QCOMPARE(redo->text(), QStringLiteral("重做(&R)"));
+    redo->trigger();
+    QCOMPARE(program.cell(1, 1), QStringLiteral("145.00000"));
+    QCOMPARE(program.cell(1, 5), QStringLiteral("高"));
+}
+
+void ChannelWindowTest::undoShowsTheLanguageInForce()
+{
+    ChannelProgram program;
+    QVERIFY(program.active);
+    program.type(1, 1, "145");
+    QVERIFY(program.choose(1, 5, 2));
+    QVERIFY(program.choose(1, 4, 3));
+    QCOMPARE(program.cell(1, 5), QStringLiteral("中"));
+    program.window->action("MNEnglish")->trigger();
+    QCOMPARE(program.cell(1, 5), QStringLiteral("Middle"));
+
+    program.grid()->setFocus();
+    Undo();
+    QCOMPARE(program.cell(1, 4), QStringLiteral("Off"));
+    Undo();
+    QCOMPARE(program.cell(1, 5), QStringLiteral("High"));
+    Undo();
+    QVERIFY(program.cell(1, 1).isEmpty());
+    Redo();
+    QCOMPARE(Row(program, 1), (QStringList{"145.00000", "145.00000", "Off", "Off", "High", "Off",
+                                           "On", "wide", "Off", "Off", ""}));
+    Redo();
+    Redo();
+    QCOMPARE(program.cell(1, 4), QStringLiteral("71.9"));
+    QCOMPARE(program.cell(1, 5), QStringLiteral("Middle"));
+}
+
+void ChannelWindowTest::readOpenAndNewStartAFreshHistory()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    QAction *undo = program.window->action("MNUndo");
+    QVERIFY(undo);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("radio.dat");
+
+    program.type(1, 1, "145");
+    QVERIFY(program.window->fileCommands()->savePath(path));
+    program.type(2, 1, "146");
+    QVERIFY(undo->isEnabled());
+    // What a read does once the image is in.
+    program.session.decodeImage();
+    QVERIFY(!undo->isEnabled());
+    const RadioImage read = Bytes(program);
+    program.grid()->setFocus();
+    Undo();
+    QVERIFY(Bytes(program) == read);
+
+    program.type(3, 1, "147");
+    QVERIFY(program.window->fileCommands()->openPath(path));
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(program.cell(2, 1).isEmpty());
+    QCOMPARE(program.cell(1, 1), QStringLiteral("145.00000"));
+
+    program.type(3, 1, "147");
+    QVERIFY(undo->isEnabled());
+    program.answers = {IdOk};
+    program.window->action("MNNew")->trigger();
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!program.window->action("MNRedo")->isEnabled());
+}
+
+void ChannelWindowTest::batchReplacementIsOneStep()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    program.type(1, 1, "145");
+    program.type(1, 11, "keep");
+    const RadioImage before = Bytes(program);
+    const int steps = program.session.history().count();
+
+    ChannelTable imported = program.table();
+    for (int n = 1; n <= 40; ++n) {
+        imported.rx(n) = "150.00000";
+        imported.tx(n) = "151.00000";
+        imported.index(ChannelTable::Power, n) = 0;
+        imported.name(n) = "IMP";
+    }
+    program.session.replaceChannels(QStringLiteral("import"), imported);
+    QCOMPARE(program.session.history().count(), steps + 1);
+    QCOMPARE(program.cell(40, 2), QStringLiteral("151.00000"));
+    QCOMPARE(program.cell(1, 5), QStringLiteral("Low"));
+    QCOMPARE(program.cell(1, 11), QStringLiteral("IMP"));
+    const RadioImage after = Bytes(program);
+
+    program.grid()->setFocus();
+    Undo();
+    QVERIFY(Bytes(program) == before);
+    QCOMPARE(program.cell(1, 11), QStringLiteral("KEEP"));
+    QVERIFY(program.cell(40, 1).isEmpty());
+    Redo();
+    QVERIFY(Bytes(program) == after);
+    // The same table again is no step.
+    program.session.replaceChannels(QStringLiteral("import"), program.table());
+    QCOMPARE(program.session.history().count(), steps + 1);
 }
 
 QTEST_MAIN(ChannelWindowTest)

@@ -21,6 +21,8 @@ private slots:
 
 namespace {
 
+constexpr std::size_t kLimit = 64 * 1024;
+
 std::vector<std::uint8_t> Pattern(int size, int seed)
 {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
@@ -44,7 +46,7 @@ void DataFileStoreTest::roundTripReplacesALongerFileWhole()
     QVERIFY(written.reason.isEmpty());
     QCOMPARE(QFileInfo(path).size(), 3120);
 
-    const q731::DataFileReadResult read = q731::ReadDataFile(path);
+    const q731::DataFileReadResult read = q731::ReadDataFile(path, kLimit);
     QVERIFY(read.ok());
     QVERIFY(read.bytes == bytes);
     // No temporary file is left beside it.
@@ -54,12 +56,12 @@ void DataFileStoreTest::roundTripReplacesALongerFileWhole()
 void DataFileStoreTest::missingFileReportsItsReason()
 {
     QTemporaryDir dir;
-    const q731::DataFileReadResult read = q731::ReadDataFile(dir.filePath("none.dat"));
+    const q731::DataFileReadResult read = q731::ReadDataFile(dir.filePath("none.dat"), kLimit);
     QCOMPARE(read.error, DataFileError::OpenFailed);
     QVERIFY(!read.reason.isEmpty());
     QVERIFY(read.bytes.empty());
 
-    const q731::DataFileReadResult folder = q731::ReadDataFile(dir.path());
+    const q731::DataFileReadResult folder = q731::ReadDataFile(dir.path(), kLimit);
     QVERIFY(!folder.ok());
     QVERIFY(!folder.reason.isEmpty());
 }
@@ -98,7 +100,7 @@ void DataFileStoreTest::readOnlyFolderKeepsTheOldFile()
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (writable)
         QSKIP("running with rights that ignore folder permissions");
-    const q731::DataFileReadResult read = q731::ReadDataFile(path);
+    const q731::DataFileReadResult read = q731::ReadDataFile(path, kLimit);
     QVERIFY(read.ok());
     QVERIFY(read.bytes == old);
 }

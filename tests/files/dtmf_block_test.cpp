@@ -1,12 +1,18 @@
+#include "files/dat_extension.h"
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "image/codec.h"
+#include "image/radio_image.h"
+#include "image/settings_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
+#include <string_view>
 
 using namespace q731;
+using namespace std::literals;
 
 namespace {
 
@@ -48,6 +54,82 @@ DtmfSettings Other()
     dtmf.Text3 = "#";
     dtmf.Combo17 = 3;
     return dtmf;
+}
+
+// True when every field holds what the DTMF window can hold.
+bool FitsTheWindow(const DtmfSettings &d)
+{
+    const auto code = [](const std::string &text, std::size_t width) {
+        return text.size() <= width && std::all_of(text.begin(), text.end(), [](char c) {
+                   return std::string_view("0123456789ABCD*#").find(c) != std::string_view::npos;
+               });
+    };
+    return std::all_of(d.Text1.begin(), d.Text1.end(),
+                       [&](const std::string &t) { return code(t, 16); }) &&
+           code(d.Text2, 16) && code(d.Text4, 16) && code(d.Text3, 8) && d.Combo1 >= 0 &&
+           d.Combo1 < 3 && d.Combo16 >= 0 && d.Combo16 < 2 && d.Combo17 >= 0 && d.Combo17 < 10 &&
+           d.Combo18 >= 0 && d.Combo18 < 7;
+}
+
+// Bytes a radio or a foreign program may leave where a DTMF code belongs:
+// DTMF characters mixed with lower case, 'E', 0x00, the filler, and anything.
+std::uint8_t SlotByte(std::mt19937 &random)
+{
+    static constexpr std::string_view kLikely = "0123456789ABCD*#abcdeE\x00\xFF"sv;
+    std::uniform_int_distribution<int> pick(0, 3);
+    if (pick(random) == 0)
+        return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(random));
+    const auto at = std::uniform_int_distribution<std::size_t>(0, kLikely.size() - 1)(random);
+    return static_cast<std::uint8_t>(kLikely[at]);
+}
+
+std::string HostileText(std::mt19937 &random)
+{
+    std::string text(std::uniform_int_distribution<std::size_t>(0, 40)(random), '\0');
+    for (char &c : text)
+        c = static_cast<char>(SlotByte(random));
+    return text;
+}
+
+// A record no window would leave: any bytes, any length, any index.
+DtmfSettings HostileRecord(std::mt19937 &random)
+{
+    std::uniform_int_distribution<int> index(-3, 300);
+    DtmfSettings d;
+    for (std::string &memory : d.Text1)
+        memory = HostileText(random);
+    d.Text2 = HostileText(random);
+    d.Text4 = HostileText(random);
+    d.Text3 = HostileText(random);
+    d.Combo1 = index(random);
+    d.Combo16 = index(random);
+    d.Combo17 = index(random);
+    d.Combo18 = index(random);
+    return d;
+}
+
+struct Opened
+{
+    RadioData data;
+    bool blockTaken = false;
+};
+
+// Open as the window program and q731-cli both do it: the image, then the block.
+Opened Open(const std::vector<std::uint8_t> &file)
+{
+    Opened opened;
+    const DatLoadResult loaded = LoadDatFile(file);
+    EXPECT_EQ(loaded.error, DatLoadError::None);
+    DecodeImage(loaded.image, opened.data, Language::English);
+    opened.blockTaken = ApplyDatExtension(loaded.extension, opened.data);
+    return opened;
+}
+
+std::vector<std::uint8_t> Save(const RadioData &data)
+{
+    RadioImage image{};
+    EncodeImage(data, image);
+    return StoreDatFile(image, DatExtensionOf(data));
 }
 
 } // namespace
@@ -174,4 +256,93 @@ TEST(DtmfBlock, FileWithoutTheBlockOpensAsTheImageSays)
     EXPECT_EQ(opened.dtmf.Text1, Other().Text1);
     EXPECT_EQ(opened.dtmf.Text2, "C");
     EXPECT_EQ(opened.dtmf.Combo17, 3);
+}
+
+TEST(DtmfBlock, WhateverTheRecordHoldsTheBlockOpensAgain)
+{
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 500; ++round) {
+        const DtmfSettings hostile = HostileRecord(random);
+        const std::vector<std::uint8_t> block = EncodeDtmfBlock(hostile);
+        ASSERT_EQ(block.size(), kDtmfBlockSize);
+        DtmfSettings read = Other();
+        ASSERT_TRUE(DecodeDtmfBlock(block, read)) << "round " << round;
+        EXPECT_TRUE(FitsTheWindow(read)) << "round " << round;
+        // What Open took back is written the same way again.
+        EXPECT_EQ(EncodeDtmfBlock(read), block) << "round " << round;
+    }
+}
+
+TEST(DtmfBlock, CodesKeepTheirDtmfCharactersAndListsTheirStartValues)
+{
+    DtmfSettings d;
+    d.Text1[0] = "1a2e3\x00"
+                 "4\xC3\xA9#"s;          // lower case raised; e, 0x00 and é dropped
+    d.Text1[1] = "12345678901234567890"; // cut to 16
+    d.Text2 = "EEEE";
+    d.Text4 = "d*";
+    d.Text3 = "123456789";
+    d.Combo1 = 3;
+    d.Combo16 = -1;
+    d.Combo17 = 266; // would be 10 if only its low byte were written
+    d.Combo18 = 6;
+    DtmfSettings read = Other();
+    ASSERT_TRUE(DecodeDtmfBlock(EncodeDtmfBlock(d), read));
+    EXPECT_EQ(read.Text1[0], "1A234#");
+    EXPECT_EQ(read.Text1[1], "1234567890123456");
+    EXPECT_EQ(read.Text2, "");
+    EXPECT_EQ(read.Text4, "D*");
+    EXPECT_EQ(read.Text3, "12345678");
+    EXPECT_EQ(read.Combo1, 0);
+    EXPECT_EQ(read.Combo16, 0);
+    EXPECT_EQ(read.Combo17, 6);
+    EXPECT_EQ(read.Combo18, 6);
+}
+
+// Open, Save, Open over random files: the DTMF settings survive, the saved
+// block is always taken back, and saving again gives the same bytes.
+TEST(DatFileProperty, OpenSaveOpenKeepsTheDtmfSettingsAndTheBytes)
+{
+    std::mt19937 random(731);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> kind(0, 4);
+    for (int round = 0; round < 300; ++round) {
+        RadioImage image{};
+        const bool allRandom = round % 2 == 0;
+        for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+            image[i] = allRandom ? static_cast<std::uint8_t>(byte(random)) : 0xFF;
+        for (int i = 0; i < 16; ++i)
+            image[static_cast<std::size_t>(ImageMap::kDtmfText + i)] = SlotByte(random);
+
+        std::vector<std::uint8_t> extension;
+        switch (kind(random)) {
+        case 0: // none: a file of another program
+            break;
+        case 1:
+            extension = EncodeDtmfBlock(HostileRecord(random));
+            break;
+        case 2: // a damaged block
+            extension = EncodeDtmfBlock(Sample());
+            extension[std::uniform_int_distribution<std::size_t>(0, kDtmfBlockSize - 1)(random)] ^=
+                static_cast<std::uint8_t>(1 + byte(random) % 255);
+            break;
+        case 3: // no block at all, only bytes
+            extension.resize(std::uniform_int_distribution<std::size_t>(1, 400)(random));
+            for (std::uint8_t &b : extension)
+                b = static_cast<std::uint8_t>(byte(random));
+            break;
+        default: // a good block with bytes behind it
+            extension = EncodeDtmfBlock(HostileRecord(random));
+            extension.insert(extension.end(), 30, static_cast<std::uint8_t>(byte(random)));
+            break;
+        }
+
+        const Opened first = Open(StoreDatFile(image, extension));
+        EXPECT_TRUE(FitsTheWindow(first.data.dtmf)) << "round " << round;
+        const std::vector<std::uint8_t> saved = Save(first.data);
+        const Opened second = Open(saved);
+        ASSERT_TRUE(second.blockTaken) << "round " << round;
+        ExpectSame(second.data.dtmf, first.data.dtmf);
+        EXPECT_EQ(Save(second.data), saved) << "round " << round;
+    }
 }

@@ -19,6 +19,11 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <random>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace q731;
 using q731::testing::Program;
@@ -74,6 +79,62 @@ bool SameData(const RadioData &a, const RadioData &b)
            a.calibration.values == b.calibration.values && a.bandIndex == b.bandIndex;
 }
 
+bool SameDtmf(const DtmfSettings &a, const DtmfSettings &b)
+{
+    return a.Text1 == b.Text1 && a.Text2 == b.Text2 && a.Text4 == b.Text4 && a.Text3 == b.Text3 &&
+           a.Combo1 == b.Combo1 && a.Combo16 == b.Combo16 && a.Combo17 == b.Combo17 &&
+           a.Combo18 == b.Combo18;
+}
+
+// Bytes a radio or another program may leave where a DTMF code belongs.
+std::string JunkCode(std::mt19937 &random)
+{
+    static const std::string kBytes("0123456789ABCD*#abcdE\x00\xFF\x1B", 24);
+    std::string text(std::uniform_int_distribution<std::size_t>(0, 24)(random), '\0');
+    for (char &c : text)
+        c = kBytes[std::uniform_int_distribution<std::size_t>(0, kBytes.size() - 1)(random)];
+    return text;
+}
+
+// A data file as a radio or another program may leave it: random image bytes
+// (or filler), junk in the DTMF slot, and no block, a block written from
+// junk, or a damaged one.
+QByteArray RandomDataFile(std::mt19937 &random, int round)
+{
+    std::uniform_int_distribution<int> byte(0, 255);
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = round % 2 ? static_cast<std::uint8_t>(byte(random)) : 0xFF;
+    const std::string slot = JunkCode(random) + std::string(16, '\xFF');
+    std::copy(slot.begin(), slot.begin() + 16, image.begin() + 1840);
+    std::vector<std::uint8_t> extension;
+    if (round % 3 != 0) {
+        DtmfSettings junk;
+        for (std::string &memory : junk.Text1)
+            memory = JunkCode(random);
+        junk.Text2 = JunkCode(random);
+        junk.Text4 = JunkCode(random);
+        junk.Text3 = JunkCode(random);
+        junk.Combo17 = byte(random);
+        extension = EncodeDtmfBlock(junk);
+        if (round % 3 == 2)
+            extension[100] ^= 0x01;
+    }
+    const std::vector<std::uint8_t> file = StoreDatFile(image, extension);
+    return QByteArray(reinterpret_cast<const char *>(file.data()), qsizetype(file.size()));
+}
+
+bool IsFifo(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 } // namespace
 
 class FileCommandsTest : public QObject
@@ -82,12 +143,18 @@ class FileCommandsTest : public QObject
 private slots:
     void saveWritesHeaderAndImageAndOpenBringsThemBack();
     void fileWithoutExtensionKeepsTheDtmfSettings();
+    void randomFilesOpenSaveOpenKeepTheDtmfSettings();
     void newResetsThreeWindowsAndKeepsFmAndCalibration();
     void openOfAnotherModelChangesNothing_data();
     void openOfAnotherModelChangesNothing();
     void fileSystemFailuresAreToldAndChangeNothing_data();
     void fileSystemFailuresAreToldAndChangeNothing();
     void saveFailureKeepsTheOldFile();
+    void specialPathsAreRefusedAndLeftAlone_data();
+    void specialPathsAreRefusedAndLeftAlone();
+    void saveThroughALinkWritesItsTarget();
+    void oversizedFileIsRefusedUnread_data();
+    void oversizedFileIsRefusedUnread();
     void cancelledDialogsChangeNothing();
     void droppedDatFileOpens();
     void dialogsStartInAFolderTheUserCanWrite();
@@ -189,6 +256,35 @@ void FileCommandsTest::fileWithoutExtensionKeepsTheDtmfSettings()
         QCOMPARE(program.session.data().dtmf.Text3, std::string("55"));
         QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text3")->text(),
                  QStringLiteral("55"));
+    }
+    QVERIFY(program.boxes.isEmpty());
+}
+
+void FileCommandsTest::randomFilesOpenSaveOpenKeepTheDtmfSettings()
+{
+    QTemporaryDir dir;
+    Program program;
+    FileCommands *commands = program.window->fileCommands();
+    auto *text4 = program.window->dtmfWindow()->findChild<QLineEdit *>("Text4");
+    auto *memory1 = program.window->dtmfWindow()->findChild<QLineEdit *>("Text1(0)");
+    std::mt19937 random(4711);
+    for (int round = 0; round < 40; ++round) {
+        const QString in = dir.filePath("in.dat");
+        WriteBytes(in, RandomDataFile(random, round));
+        QVERIFY(commands->openPath(in));
+        const DtmfSettings first = program.session.data().dtmf;
+        // The window shows exactly what the record holds.
+        QCOMPARE(text4->text(), QString::fromStdString(first.Text4));
+        QCOMPARE(memory1->text(), QString::fromStdString(first.Text1[0]));
+
+        QVERIFY(commands->savePath(dir.filePath("a.dat")));
+        program.session.data().dtmf = DtmfSettings{};
+        program.session.notifyDtmfChanged();
+        QVERIFY(commands->openPath(dir.filePath("a.dat")));
+        QVERIFY2(SameDtmf(program.session.data().dtmf, first), qPrintable(QString::number(round)));
+        QCOMPARE(text4->text(), QString::fromStdString(first.Text4));
+        QVERIFY(commands->savePath(dir.filePath("b.dat")));
+        QCOMPARE(FileBytes(dir.filePath("b.dat")), FileBytes(dir.filePath("a.dat")));
     }
     QVERIFY(program.boxes.isEmpty());
 }
@@ -374,6 +470,133 @@ void FileCommandsTest::saveFailureKeepsTheOldFile()
     QCOMPARE(program.boxes.size(), 1);
     QVERIFY(program.boxes.front().text.contains("no permission to write in the folder"));
     QCOMPARE(FileBytes(path), old);
+}
+
+void FileCommandsTest::specialPathsAreRefusedAndLeftAlone_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    const QString pipeEn = QStringLiteral("it is not a regular file but a device, pipe or socket");
+    const QString pipeZh = QStringLiteral("它不是普通文件，而是设备、管道或套接字");
+    QTest::newRow("save to a pipe") << Language::English << true << "pipe"
+                                    << QStringLiteral("Cannot save the file \"%1\": ") + pipeEn +
+                                           QStringLiteral(".\r\nThe file was not changed.");
+    QTest::newRow("save to a pipe, Chinese")
+        << Language::Chinese << true << "pipe"
+        << QStringLiteral("无法保存文件“%1”：") + pipeZh + QStringLiteral("。\r\n文件未被改动。");
+    QTest::newRow("save to a link to a pipe")
+        << Language::English << true << "link"
+        << QStringLiteral("Cannot save the file \"%1\": ") + pipeEn +
+               QStringLiteral(".\r\nThe file was not changed.");
+    QTest::newRow("save to a folder")
+        << Language::English << true << "folder.dat"
+        << QStringLiteral("Cannot save the file \"%1\": it is a folder.\r\n"
+                          "The file was not changed.");
+    // Opening a pipe without a writer would wait for ever.
+    QTest::newRow("open a pipe") << Language::English << false << "pipe"
+                                 << QStringLiteral("Cannot open the file \"%1\": ") + pipeEn +
+                                        QLatin1Char('.');
+    QTest::newRow("open a pipe, Chinese")
+        << Language::Chinese << false << "pipe"
+        << QStringLiteral("无法打开文件“%1”：") + pipeZh + QStringLiteral("。");
+}
+
+void FileCommandsTest::specialPathsAreRefusedAndLeftAlone()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("named pipes are made with mkfifo");
+#else
+    QFETCH(Language, language);
+    QFETCH(bool, save);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
+    QVERIFY(QFile::link(dir.filePath("pipe"), dir.filePath("link")));
+    QVERIFY(QDir(dir.path()).mkdir("folder.dat"));
+    const QString path = dir.filePath(name);
+
+    Program program(language);
+    EditSomething(program.session.data());
+    program.session.encodeImage();
+    const RadioData before = program.session.data();
+    const QByteArray imageBefore = ImageBytes(program.session.image());
+    program.dialogs->answer = path;
+    ClickTool(program, save ? "TSave" : "TOpen");
+
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text, text.arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QCOMPARE(ImageBytes(program.session.image()), imageBefore);
+    QVERIFY(SameData(program.session.data(), before));
+    // Every path is left as it was.
+    QVERIFY(IsFifo(dir.filePath("pipe")));
+    QVERIFY(QFileInfo(dir.filePath("link")).isSymLink());
+    QVERIFY(QFileInfo(dir.filePath("folder.dat")).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             (QStringList{"folder.dat", "link", "pipe"}));
+#endif
+}
+
+void FileCommandsTest::saveThroughALinkWritesItsTarget()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("radio.dat");
+    const QString link = dir.filePath("link.dat");
+    WriteBytes(target, "old");
+    QVERIFY(QFile::link(target, link));
+    Program program;
+    EditSomething(program.session.data());
+    QVERIFY(program.window->fileCommands()->savePath(link));
+    QVERIFY(program.boxes.isEmpty());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(FileBytes(target).mid(48, 3072), ImageBytes(program.session.image()));
+}
+
+void FileCommandsTest::oversizedFileIsRefusedUnread_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("English") << Language::English
+                             << QStringLiteral("Cannot open the file \"%1\": it is larger than 64 "
+                                               "KiB, too large for a data file.");
+    QTest::newRow("Chinese") << Language::Chinese
+                             << QStringLiteral(
+                                    "无法打开文件“%1”：大小超过 64 KiB，不可能是数据文件。");
+}
+
+void FileCommandsTest::oversizedFileIsRefusedUnread()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    Program source;
+    source.window->bandBox()->selectBand(3);
+    EditSomething(source.session.data());
+    const QString path = dir.filePath("radio.dat");
+    QVERIFY(source.window->fileCommands()->savePath(path));
+    // The largest file that is still read: trailing bytes after the block are
+    // ignored as usual.
+    QFile file(path);
+    QVERIFY(file.resize(qint64(kDatFileSizeLimit)));
+
+    Program program(language);
+    QVERIFY(program.window->fileCommands()->openPath(path));
+    QCOMPARE(program.session.data().channels.rx(5), std::string("435.12500"));
+    QVERIFY(program.boxes.isEmpty());
+
+    program.session.data().channels.ClearAll();
+    program.session.encodeImage();
+    const QByteArray imageBefore = ImageBytes(program.session.image());
+    QVERIFY(file.resize(qint64(kDatFileSizeLimit) + 1));
+    program.dialogs->answer = path;
+    ClickTool(program, "TOpen");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text, text.arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(ImageBytes(program.session.image()), imageBefore);
+    QVERIFY(program.session.data().channels.rx(5).empty());
 }
 
 void FileCommandsTest::cancelledDialogsChangeNothing()

@@ -159,14 +159,14 @@ TEST(ChannelRecord, OptionByteBitsAndPowerThree)
     EXPECT_EQ(Encoded(data)[12], 0xFE);
 }
 
-TEST(ChannelRecord, UnlistedToneKeepsItsTextButIsWrittenAsOff)
+TEST(ChannelRecord, UnlistedToneIsShownAndWrittenAsOff)
 {
     RadioImage image = FilledImage(0xFF);
     PutBytes(image, 0,
              {0x00, 0x00, 0x50, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x99, 0x09, 0x41, 0x25, 0x80});
     image[ImageMap::kBandIndex] = 0;
     const RadioData data = Decoded(image);
-    EXPECT_EQ(data.channels.text(ChannelTable::RxTone, 1), "99.9");
+    EXPECT_EQ(data.channels.text(ChannelTable::RxTone, 1), "Off");
     EXPECT_EQ(data.channels.index(ChannelTable::RxTone, 1), 0);
     EXPECT_EQ(data.channels.text(ChannelTable::TxTone, 1), "254.1");
     EXPECT_EQ(data.channels.index(ChannelTable::TxTone, 1), 50);

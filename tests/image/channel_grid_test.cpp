@@ -169,6 +169,34 @@ TEST(GridRefresh, SetGridShowsTheTableAndNamesOfEmptyRows)
     EXPECT_EQ(grid.cell(3, Power), "Low");
 }
 
+TEST(GridRefresh, ShowRowDrawsTheTableInTheListsGiven)
+{
+    Grid g;
+    g.language = Language::Chinese;
+    g.type(1, Rx, "145");
+    g.grid.ChooseListItem(g.table, 1, Power, 2, "中");
+    g.grid.CommitName(g.table, 1, "AB");
+    g.grid.CommitName(g.table, 2, "SPARE");
+    const ChannelTable kept = g.table;
+    g.type(1, Rx, "");
+    g.type(2, Rx, "146");
+    EXPECT_TRUE(g.grid.cell(1, Power).empty());
+
+    // The kept channels come back in the lists of the language now shown,
+    // whatever texts the table still holds from before.
+    g.table = kept;
+    const GridLists english = GridLists::Of(Language::English);
+    g.grid.ShowRow(g.table, 1, english);
+    g.grid.ShowRow(g.table, 2, english);
+    EXPECT_EQ(g.row(1), (std::vector<std::string>{"145.00000", "145.00000", "Off", "Off", "Middle",
+                                                  "Off", "On", "wide", "Off", "Off", "AB"}));
+    EXPECT_EQ(g.row(2),
+              (std::vector<std::string>{"", "", "", "", "", "", "", "", "", "", "SPARE"}));
+    EXPECT_TRUE(g.grid.isEmptyRow(2));
+    g.grid.ShowRow(g.table, 0, english); // not a channel: nothing
+    g.grid.ShowRow(g.table, 129, english);
+}
+
 TEST(LanguageSwitch, EveryCellShowsTheSameEntryInTheOtherLanguage)
 {
     Grid g;

@@ -1,6 +1,7 @@
 #include "codec_test_support.h"
 
 #include "image/radio_image.h"
+#include "image/settings_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,27 @@ TEST(SettingsCharacters, PowerOnTextPasswordAndDtmfSlot)
     EXPECT_EQ(data.options.Text1, "12");
     EXPECT_EQ(data.dtmf.Text4, "1#*");
     EXPECT_EQ(data.dtmf.Text1[0], "555");
+}
+
+// Whatever a radio leaves in the DTMF slot, the ANI end code takes only what
+// it can hold: DTMF characters, a..d raised, the rest dropped.
+TEST(SettingsCharacters, DtmfSlotKeepsOnlyDtmfCharacters)
+{
+    RadioData data;
+    RadioImage image = Encoded(data);
+    PutBytes(
+        image, kDtmfText,
+        {0x00, '1', 'a', 'E', '#', 0xFF, 'd', '*', 0x80, 0xE9, 'z', ' ', '9', 'B', 0x7F, 0x1B});
+    DecodeImage(image, data, Language::English);
+    EXPECT_EQ(data.dtmf.Text4, "1A#D*9B");
+
+    PutBytes(image, kDtmfText,
+             {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', '*', '#'});
+    DecodeImage(image, data, Language::English);
+    EXPECT_EQ(data.dtmf.Text4, "0123456789ABCD*#");
+
+    EXPECT_EQ(DtmfCode("12345678901", 8), "12345678");
+    EXPECT_EQ(DtmfCode("e1e2e3", 2), "12");
 }
 
 TEST(SettingsVfo, FrequencyOffsetTonesAndOptions)

@@ -294,6 +294,95 @@ TEST(LinkWrite, ReplyWithoutAckAbandonsOnlyTheUpperBlocks)
     }
 }
 
+TEST(LinkWrite, OneAckPerFrameAndNoiseAroundIt)
+{
+    // writeTo(p, n) stands at step 3 + n: the handshake reply, lower blocks,
+    // the calibration place, upper blocks and the last ACK.
+    struct Case
+    {
+        int step;
+        std::vector<Bytes> pieces; // the reply, as it arrives
+        bool taken;
+    };
+    const Case cases[] = {
+        {1, {{0x06, 0x06}}, false},
+        {3, {{0x06, 0x06}}, false},
+        {3, {{0x00, 0x06, 0x15, 0x06}}, false},
+        {3, {{0x00}, {0x06, 0x06}}, false},
+        {40, {Bytes(64, 0x06)}, false},
+        {127, {{0x06, 0x06, 0x06}}, false},
+        {160, {{0x06, 0x06}}, false},
+        {195, {{0x06, 0x06}}, false},
+        // One ACK among noise is the reply, however it is cut up.
+        {3, {{0x00, 0x06, 0x15}}, true},
+        {100, {{0x55}, {0x55, 0x06}}, true},
+        {195, {{0x10, 0x06}}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "step " << c.step << ", pieces " << c.pieces.size());
+        LinkProtocol p;
+        if (c.step == 1)
+            p.startWrite(patternImage(), 3, false, false);
+        else
+            writeTo(p, c.step - 3);
+        ASSERT_EQ(p.writeStep(), c.step);
+        LinkProtocol::Step step;
+        for (const Bytes &piece : c.pieces)
+            step = feed(p, piece);
+        if (c.taken) {
+            EXPECT_FALSE(step.send.empty());
+            EXPECT_NE(step.outcome, Outcome::BadReply);
+            EXPECT_EQ(p.pendingBytes(), 0u); // what followed the ACK answers nothing
+            continue;
+        }
+        // Ended at once, not by the watchdog, and no frame went out for it.
+        EXPECT_EQ(step.outcome, Outcome::BadReply);
+        EXPECT_TRUE(step.endsTransfer());
+        EXPECT_EQ(step.send, kEnd);
+        EXPECT_TRUE(step.closePort);
+        EXPECT_FALSE(p.isActive());
+        EXPECT_EQ(p.writeStep(), c.step);
+        EXPECT_TRUE(feed(p, kAck).send.empty());
+        EXPECT_EQ(p.tick().outcome, Outcome::None);
+    }
+}
+
+TEST(LinkRead, BlockForAnotherAddressEndsTheRead)
+{
+    for (const int s : {3, 100, 194}) {
+        for (const int other : {0x0BF0, 0x0000, 0x0100}) {
+            const int address = (s - 3) * 16;
+            if (other == address)
+                continue;
+            SCOPED_TRACE(testing::Message() << "step " << s << ", address " << other);
+            LinkProtocol p;
+            RadioImage before;
+            before.fill(0xEE);
+            p.startRead(before);
+            feed(p, kAck);
+            feed(p, kAck);
+            for (int k = 3; k < s; ++k) {
+                feed(p, block((k - 3) * 16));
+                feed(p, kAck);
+            }
+            ASSERT_EQ(p.readStep(), s);
+            const Bytes frame = block(other);
+            EXPECT_TRUE(feed(p, Bytes(frame.begin(), frame.begin() + 3)).send.empty());
+            const auto step = feed(p, Bytes(frame.begin() + 3, frame.end()));
+            EXPECT_EQ(step.outcome, Outcome::BadReply);
+            EXPECT_EQ(step.send, kEnd);
+            EXPECT_TRUE(step.closePort);
+            EXPECT_FALSE(p.isActive());
+            // Neither where it was asked for nor where it says it belongs.
+            EXPECT_EQ(p.image()[address], 0xEE);
+            EXPECT_EQ(p.image()[other + 15], other < address ? frame[19] : 0xEE);
+            if (s > 3) {
+                EXPECT_EQ(p.image()[address - 1], static_cast<std::uint8_t>((address - 1) * 7 + 1));
+            }
+        }
+    }
+}
+
 TEST(LinkWatchdog, SixtySecondTickWaitsTheNextEnds)
 {
     LinkProtocol p;
@@ -314,12 +403,16 @@ TEST(LinkWatchdog, FailedPortEndsAtOnceWithoutSending)
 {
     LinkProtocol p;
     readToFirstBlock(p);
+    for (int i = 0; i < 5; ++i)
+        p.tick();
     const auto lost = p.portLost();
     EXPECT_EQ(lost.outcome, Outcome::PortLost);
     EXPECT_TRUE(lost.endsTransfer());
     EXPECT_TRUE(lost.closePort);
     EXPECT_TRUE(lost.send.empty()); // there is no line to send the end byte on
     EXPECT_FALSE(p.isActive());
+    // What the watchdog had counted shows that it did not end the transfer.
+    EXPECT_EQ(p.silenceCount(), 250);
     EXPECT_EQ(p.tick().outcome, Outcome::None);
     EXPECT_EQ(p.portLost().outcome, Outcome::None);
 

@@ -1,6 +1,7 @@
 // The protocol against the radio simulator, in process: every chunk the
 // simulator puts on the line is one receive event, and the watchdog ticks only
-// while the line is quiet.
+// while the line is quiet (a flooding radio streams a piece at every tick).
+// Like the serial owner, the PC drops what is still on the line when it sends.
 
 #include "link/link_protocol.h"
 #include "link/radio_simulator.h"
@@ -32,6 +33,7 @@ Session drive(LinkProtocol &pc, RadioSimulator &radio, LinkProtocol::Step step)
         if (step.outcome != Outcome::None)
             s.events.push_back(step.outcome);
         if (portOpen && !step.send.empty()) {
+            line.clear();
             for (auto &chunk : radio.feed(step.send))
                 line.push_back(std::move(chunk));
         }
@@ -47,6 +49,8 @@ Session drive(LinkProtocol &pc, RadioSimulator &radio, LinkProtocol::Step step)
             step = pc.feed(line.front());
             line.pop_front();
         } else {
+            if (radio.isFlooding())
+                line.push_back(radio.stream());
             step = pc.tick();
             ++s.ticks;
         }
@@ -157,6 +161,69 @@ TEST(LinkSession, FaultsEndInTheCommunicationError)
     }
 }
 
+TEST(LinkSession, AckFloodNeverPassesForATransfer)
+{
+    // The radio answers the handshake and the identification, then streams
+    // ACKs and stores nothing.
+    for (bool calibration : {false, true}) {
+        RadioSimulator radio(0);
+        radio.memory().fill(0xA5);
+        radio.faults().ackFlood = true;
+        LinkProtocol pc;
+        const Session s = drive(pc, radio, pc.startWrite(encodedImage(), 0, false, calibration));
+        EXPECT_EQ(s.outcome, Outcome::BadReply);
+        EXPECT_EQ(s.ticks, 1); // the first piece of the flood ends it
+        // The radio's answer to the identification's ACK sent block 0.
+        EXPECT_EQ(pc.writeStep(), 4);
+        EXPECT_TRUE(radio.writtenAddresses().empty());
+        EXPECT_TRUE(std::all_of(radio.memory().begin(), radio.memory().end(),
+                                [](std::uint8_t b) { return b == 0xA5; }));
+        EXPECT_EQ(radio.endsReceived(), 1);
+        EXPECT_FALSE(radio.isFlooding());
+    }
+
+    // A read never takes ACKs for a block: the watchdog ends it, and nothing
+    // of the flood reaches the image.
+    RadioSimulator radio(0);
+    fillMemory(radio);
+    radio.faults().ackFlood = true;
+    LinkProtocol pc;
+    RadioImage before;
+    before.fill(0xEE);
+    const Session s = drive(pc, radio, pc.startRead(before));
+    EXPECT_EQ(s.outcome, Outcome::Timeout);
+    EXPECT_EQ(s.ticks, 62);
+    EXPECT_EQ(pc.readStep(), 3);
+    EXPECT_TRUE(pc.image() == before);
+}
+
+TEST(LinkSession, BlockForAnotherAddressEndsTheRead)
+{
+    for (const int request : {0, 77, 191}) {
+        SCOPED_TRACE(testing::Message() << "request " << request);
+        RadioSimulator radio(0);
+        fillMemory(radio);
+        radio.faults().otherAddressAtRequest = request;
+        LinkProtocol pc;
+        RadioImage before;
+        before.fill(0xEE);
+        const Session s = drive(pc, radio, pc.startRead(before));
+        EXPECT_EQ(s.outcome, Outcome::BadReply);
+        EXPECT_EQ(s.ticks, 0);
+        EXPECT_EQ(pc.readStep(), 3 + request);
+        EXPECT_EQ(radio.endsReceived(), 1);
+        // The blocks before it are in; its own place kept what it held.
+        const auto at = [&](int block) { return pc.image()[block * 16 + 5]; };
+        if (request > 0) {
+            EXPECT_EQ(at(request - 1), radio.memory()[(request - 1) * 16 + 5]);
+        }
+        EXPECT_EQ(at(request), 0xEE);
+        if (request < 191) {
+            EXPECT_EQ(at(request + 1), 0xEE);
+        }
+    }
+}
+
 TEST(RadioSimulator, TakesPiecesAndDropsFramesPastItsMemory)
 {
     RadioSimulator radio(3);
@@ -175,6 +242,24 @@ TEST(RadioSimulator, TakesPiecesAndDropsFramesPastItsMemory)
     EXPECT_EQ(radio.writtenAddresses(), std::vector<int>{0x0BF8});
     EXPECT_TRUE(radio.feed(std::vector<std::uint8_t>{0x45, 0x02}).empty());
     EXPECT_FALSE(radio.inSession());
+}
+
+TEST(RadioSimulator, CablePulledAtAMessage)
+{
+    // Messages of a read: 0 handshake, 1 identification request, 2 its ACK,
+    // then a request and an ACK for every block.
+    RadioSimulator radio(0);
+    radio.faults().pullAtMessage = 5;
+    radio.feed(std::vector<std::uint8_t>{'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02, 0x06});
+    EXPECT_EQ(radio.feed(std::vector<std::uint8_t>{0x52, 0x00, 0x00, 0x10}).size(), 1u);
+    EXPECT_EQ(radio.feed(std::vector<std::uint8_t>{0x06}).size(), 1u);
+    EXPECT_FALSE(radio.pulled());
+    EXPECT_EQ(radio.messagesHeard(), 5);
+    EXPECT_TRUE(radio.feed(std::vector<std::uint8_t>{0x52, 0x00, 0x10, 0x10}).empty());
+    EXPECT_TRUE(radio.pulled());
+    EXPECT_EQ(radio.blocksServed(), 1);
+    EXPECT_TRUE(radio.feed(std::vector<std::uint8_t>{0x45}).empty());
+    EXPECT_EQ(radio.endsReceived(), 0);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The serial port owner through a real QSerialPort on a pseudo-terminal, with
 // the simulated radio on the other end.
 
+#include "radio_thread.h"
+
 #include "link/port_table.h"
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
@@ -13,6 +15,7 @@
 #include <algorithm>
 
 using namespace q731;
+using q731::testing::RadioThread;
 using Outcome = LinkProtocol::Outcome;
 
 Q_DECLARE_METATYPE(q731::LinkProtocol::Outcome)
@@ -58,6 +61,13 @@ private slots:
     void silentRadioEndsAfterTheWatchdog();
     void pulledCableEndsAtOnce_data();
     void pulledCableEndsAtOnce();
+    void pulledCableInEveryPhase_data();
+    void pulledCableInEveryPhase();
+    void pulledCableHalfwayThroughABlock();
+    void ackFloodIsNoAnswer_data();
+    void ackFloodIsNoAnswer();
+    void blockForAnotherAddressEndsTheRead();
+    void inputWaitingBeforeAFrameAnswersNothing();
     void openErrors();
     void portTableOrder();
 };
@@ -252,6 +262,196 @@ void SerialLinkTest::pulledCableEndsAtOnce()
         QCOMPARE(link.protocol().image()[38 * 16], radio.simulator().memory()[38 * 16]);
         QCOMPARE(link.protocol().image()[41 * 16], std::uint8_t{0});
     }
+}
+
+void SerialLinkTest::pulledCableInEveryPhase_data()
+{
+    // The cable goes as the radio receives message n of the program, before
+    // it answers; the program then waits at the step given.
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("message");
+    QTest::addColumn<int>("step");
+    QTest::newRow("read, handshake") << false << 0 << 1;
+    QTest::newRow("read, identification") << false << 1 << 2;
+    QTest::newRow("read, identification's ACK") << false << 2 << 2;
+    QTest::newRow("read, request of block 60") << false << 3 + 2 * 60 << 63;
+    QTest::newRow("read, ACK of block 60") << false << 4 + 2 * 60 << 63;
+    QTest::newRow("read, end") << false << 4 + 2 * 191 << 195;
+    QTest::newRow("write, handshake") << true << 0 << 1;
+    QTest::newRow("write, identification") << true << 1 << 2;
+    QTest::newRow("write, identification's ACK") << true << 2 << 3;
+    QTest::newRow("write, block 50") << true << 3 + 50 << 54;
+    QTest::newRow("write, calibration place") << true << 127 << 128;
+    QTest::newRow("write, end") << true << 194 << 195;
+}
+
+void SerialLinkTest::pulledCableInEveryPhase()
+{
+    QFETCH(bool, write);
+    QFETCH(int, message);
+    QFETCH(int, step);
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    radio.run([message](PtyRadio &r) {
+        FillMemory(r.simulator());
+        r.faults().pullAtMessage = message;
+    });
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    QVERIFY(write ? link.startWrite(EncodedImage(), 0, false, false)
+                  : link.startRead(RadioImage{}));
+
+    QCOMPARE(WaitForEnd(link), Outcome::PortLost);
+    // Ended by the hang-up, with the watchdog still far from its limit, not
+    // by the watchdog after reading a dead line over and over.
+    QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
+             qPrintable(QString::number(link.protocol().silenceCount())));
+    QCOMPARE(write ? link.protocol().writeStep() : link.protocol().readStep(), step);
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.watchdog().isActive());
+    QCOMPARE(link.state(), SerialLink::State::Closed);
+    bool pulled = false;
+    radio.run([&pulled](PtyRadio &r) { pulled = r.simulator().pulled() && !r.isOpen(); });
+    QVERIFY(pulled);
+}
+
+void SerialLinkTest::pulledCableHalfwayThroughABlock()
+{
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    // The request for block 10 is answered with the first nine bytes of the
+    // block, then the cable goes.
+    radio.run([](PtyRadio &r) {
+        FillMemory(r.simulator());
+        QObject::connect(&r, &PtyRadio::traffic, &r, [&r](bool fromProgram, const QByteArray &b) {
+            if (!fromProgram || b != QByteArray::fromHex("5200a010"))
+                return;
+            QByteArray half = QByteArray::fromHex("5700a010");
+            for (int i = 0; i < 5; ++i)
+                half += char(r.simulator().memory()[0xA0 + i]);
+            r.putOnLine(half);
+            r.pullCable();
+        });
+    });
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    RadioImage before;
+    before.fill(0xEE);
+    QVERIFY(link.startRead(before));
+
+    QCOMPARE(WaitForEnd(link), Outcome::PortLost);
+    QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
+             qPrintable(QString::number(link.protocol().silenceCount())));
+    QCOMPARE(link.protocol().readStep(), 3 + 10);
+    QVERIFY(!link.isOpen());
+    const RadioImage &image = link.protocol().image();
+    QCOMPARE(image[0x9F], static_cast<std::uint8_t>(0x9F ^ 0x5A));
+    QVERIFY(
+        std::all_of(image.begin() + 0xA0, image.end(), [](std::uint8_t b) { return b == 0xEE; }));
+}
+
+void SerialLinkTest::ackFloodIsNoAnswer_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<bool>("paced");
+    QTest::newRow("write") << true << false;
+    QTest::newRow("write, paced") << true << true;
+    QTest::newRow("read") << false << false;
+}
+
+void SerialLinkTest::ackFloodIsNoAnswer()
+{
+    QFETCH(bool, write);
+    QFETCH(bool, paced);
+    // Answers the handshake and the identification, then streams ACKs.
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    radio.setPaced(paced);
+    radio.simulator().memory().fill(0xA5);
+    radio.faults().ackFlood = true;
+    QSignalSpy ended(&radio, &PtyRadio::endReceived);
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    RadioImage before;
+    before.fill(0xEE);
+    QVERIFY(write ? link.startWrite(EncodedImage(), 0, false, true) : link.startRead(before));
+
+    if (write) {
+        // At once: the first reply holds many ACKs.
+        QCOMPARE(WaitForEnd(link), Outcome::BadReply);
+        QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
+                 qPrintable(QString::number(link.protocol().silenceCount())));
+        // The flood may follow the radio's answer to the identification's
+        // ACK so closely that both arrive as one reply: block 0 at most went.
+        QVERIFY(link.protocol().writeStep() <= 4);
+    } else {
+        // A read takes no ACK for a block: the watchdog ends it.
+        QCOMPARE(WaitForEnd(link), Outcome::Timeout);
+        QVERIFY(link.protocol().readStep() <= 3);
+        QVERIFY(link.protocol().image() == before);
+    }
+    QVERIFY(!link.isOpen());
+    QCOMPARE(link.state(), SerialLink::State::Closed);
+    // The end byte stopped the flood.
+    QVERIFY(ended.count() == 1 || ended.wait(2000));
+    QVERIFY(!radio.simulator().isFlooding());
+    QVERIFY(radio.simulator().writtenAddresses().empty());
+    const auto &memory = radio.simulator().memory();
+    QVERIFY(std::all_of(memory.begin(), memory.end(), [](std::uint8_t b) { return b == 0xA5; }));
+}
+
+void SerialLinkTest::blockForAnotherAddressEndsTheRead()
+{
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    FillMemory(radio.simulator());
+    radio.faults().otherAddressAtRequest = 50;
+    radio.faults().splitReplies = true;
+    QSignalSpy ended(&radio, &PtyRadio::endReceived);
+    SerialLink link;
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    RadioImage before;
+    before.fill(0xEE);
+    QVERIFY(link.startRead(before));
+
+    QCOMPARE(WaitForEnd(link), Outcome::BadReply);
+    QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
+             qPrintable(QString::number(link.protocol().silenceCount())));
+    QCOMPARE(link.protocol().readStep(), 3 + 50);
+    QVERIFY(!link.isOpen());
+    QVERIFY(ended.count() == 1 || ended.wait(2000));
+    const RadioImage &image = link.protocol().image();
+    const auto &memory = radio.simulator().memory();
+    QVERIFY(std::equal(memory.begin(), memory.begin() + 50 * 16, image.begin()));
+    QVERIFY(std::all_of(image.begin() + 50 * 16, image.end(),
+                        [](std::uint8_t b) { return b == 0xEE; }));
+}
+
+void SerialLinkTest::inputWaitingBeforeAFrameAnswersNothing()
+{
+    PtyRadio radio;
+    QVERIFY(radio.open());
+    SerialLink link;
+    // As the first block frame goes out, an ACK is already waiting on the
+    // line, and the radio falls silent: nothing answers the frame.
+    bool injected = false;
+    connect(&link, &SerialLink::traffic, &link, [&](bool sent, const QByteArray &bytes) {
+        if (!sent || bytes.size() != 20 || injected)
+            return;
+        injected = true;
+        radio.faults().silent = true;
+        radio.putOnLine(QByteArray(1, char(0x06)));
+    });
+    QCOMPARE(link.open(radio.devicePath()), SerialLink::OpenError::None);
+    QVERIFY(link.startWrite(EncodedImage(), 0, false, false));
+
+    QCOMPARE(WaitForEnd(link, 8000), Outcome::Timeout);
+    QVERIFY(injected);
+    // Block 0 went out and nothing after it: handshake, identification
+    // request, its ACK, one frame and the end byte at most.
+    QCOMPARE(link.protocol().writeStep(), 4);
+    QVERIFY2(radio.bytesFromProgram() <= 7 + 1 + 1 + 20 + 1,
+             qPrintable(QString::number(radio.bytesFromProgram())));
 }
 
 void SerialLinkTest::openErrors()

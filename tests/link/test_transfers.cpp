@@ -2,6 +2,7 @@
 // with the mouse, against the simulated radio on a pseudo-terminal.
 
 #include "../app/fake_language_store.h"
+#include "radio_thread.h"
 
 #include "app/band_box.h"
 #include "app/main_window.h"
@@ -29,6 +30,7 @@
 
 using namespace q731;
 using q731::testing::FakeLanguageStore;
+using q731::testing::RadioThread;
 using Outcome = LinkProtocol::Outcome;
 
 Q_DECLARE_METATYPE(q731::LinkProtocol::Outcome)
@@ -138,6 +140,10 @@ private slots:
     void portThatDoesNotOpen();
     void silentRadio();
     void cablePulledMidRead();
+    void cablePulledInEveryPhase_data();
+    void cablePulledInEveryPhase();
+    void writeToAnAckFlood();
+    void readOfABlockForAnotherAddress();
     void oneTransferAtATime();
 };
 
@@ -423,10 +429,120 @@ void TransfersTest::cablePulledMidRead()
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes.front().text,
-             QStringLiteral("通信出错，请检查对讲机，连线及串口选择！"));
+             QStringLiteral("通信中断：连线或串口已断开，请检查连线后重试！"));
     QVERIFY(!program.window->serialLink()->isOpen());
     QVERIFY(!program.progress()->isVisible());
     // Nothing of the half read reaches the editors.
+    QCOMPARE(program.session.bandIndex(), 0);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
+}
+
+void TransfersTest::cablePulledInEveryPhase_data()
+{
+    // The cable goes as the radio receives message n of the program, before
+    // it answers it.
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("message");
+    QTest::addColumn<int>("language");
+    QTest::newRow("read, handshake") << QByteArray("TRead") << 0 << int(Language::Chinese);
+    QTest::newRow("read, identification") << QByteArray("TRead") << 1 << int(Language::English);
+    QTest::newRow("read, block 100")
+        << QByteArray("TRead") << 3 + 2 * 100 << int(Language::Chinese);
+    QTest::newRow("read, end") << QByteArray("TRead") << 4 + 2 * 191 << int(Language::English);
+    QTest::newRow("write, handshake") << QByteArray("TWrite") << 0 << int(Language::English);
+    QTest::newRow("write, identification") << QByteArray("TWrite") << 1 << int(Language::Chinese);
+    QTest::newRow("write, block 20") << QByteArray("TWrite") << 3 + 20 << int(Language::English);
+    QTest::newRow("write, end") << QByteArray("TWrite") << 194 << int(Language::Chinese);
+}
+
+void TransfersTest::cablePulledInEveryPhase()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(int, message);
+    QFETCH(int, language);
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    const RadioImage memory = RadioMemory();
+    radio.run([&](PtyRadio &r) {
+        r.simulator().setBand(0);
+        std::copy_n(memory.begin(), kRadioMemorySize, r.simulator().memory().begin());
+        r.faults().pullAtMessage = message;
+    });
+    Program program(radio.devicePath().toLocal8Bit(), static_cast<Language>(language));
+    program.session.data().channels.rx(1) = "145.00000";
+
+    QCOMPARE(program.transfer(command.constData()), Outcome::PortLost);
+    // The hang-up ended it, long before the watchdog would have.
+    const SerialLink &link = *program.window->serialLink();
+    QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
+             qPrintable(QString::number(link.protocol().silenceCount())));
+    QCOMPARE(program.boxes.size(), 1);
+    const Box &box = program.boxes.front();
+    if (language == int(Language::English)) {
+        QCOMPARE(box.text, QStringLiteral("Connection lost: the cable or the serial port was "
+                                          "disconnected. Check the cable and try again!"));
+        QCOMPARE(box.caption, QStringLiteral("Mistake"));
+    } else {
+        QCOMPARE(box.text, QStringLiteral("通信中断：连线或串口已断开，请检查连线后重试！"));
+        QCOMPARE(box.caption, QStringLiteral("错误"));
+    }
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.watchdog().isActive());
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.session.ReadActive && !program.session.WriteActive);
+    // Even a read that had every block keeps the editors as they were.
+    QCOMPARE(program.session.bandIndex(), 0);
+    QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
+}
+
+void TransfersTest::writeToAnAckFlood()
+{
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    radio->simulator().memory().fill(0xA5);
+    radio->faults().ackFlood = true;
+    Program program(radio->devicePath().toLocal8Bit());
+    program.session.data().channels.rx(1) = "145.00000";
+
+    QCOMPARE(program.transfer("TWrite"), Outcome::BadReply);
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QStringLiteral("通信出错，请检查对讲机，连线及串口选择！"));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.session.WriteActive);
+    // At once, not after the watchdog's three seconds.
+    QVERIFY(program.window->serialLink()->protocol().silenceCount() <
+            LinkProtocol::kSilenceLimit / 2);
+    QVERIFY(radio->simulator().writtenAddresses().empty());
+    const auto &memory = radio->simulator().memory();
+    QVERIFY(std::all_of(memory.begin(), memory.end(), [](std::uint8_t b) { return b == 0xA5; }));
+}
+
+void TransfersTest::readOfABlockForAnotherAddress()
+{
+    auto radio = StartRadio(4);
+    QVERIFY(radio);
+    const RadioImage memory = RadioMemory();
+    std::copy_n(memory.begin(), kRadioMemorySize, radio->simulator().memory().begin());
+    // The answer to the request for block 0 is block 1.
+    radio->faults().otherAddressAtRequest = 0;
+    Program program(radio->devicePath().toLocal8Bit(), Language::English);
+    program.session.data().channels.rx(1) = "145.00000";
+    const RadioImage before = program.session.image();
+
+    QCOMPARE(program.transfer("TRead"), Outcome::BadReply);
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QStringLiteral("Communication error, check the line and the serial connection "
+                            "selection!"));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.session.ReadActive);
+    QVERIFY(program.session.image() == before);
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
 }
