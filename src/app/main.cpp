@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
 
     // The session holds the calibration defaults from the start.
     q731::Session session;
-    q731::SettingsLanguageStore store;
+    q731::UserLanguageStore store;
     session.setLanguage(q731::ReadStoredLanguage(store));
 
     q731::MainWindow window(session, store);

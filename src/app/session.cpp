@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include "app/product.h"
+#include "app/qt_translations.h"
 #include "image/codec.h"
 
 #include <QTime>
@@ -19,6 +20,8 @@ Session::Session(QObject *parent)
 void Session::setLanguage(Language language)
 {
     m_language = language;
+    // Qt's own dialogs and menus speak the language of the program.
+    ApplyQtTranslations(language);
     emit languageChanged();
 }
 
