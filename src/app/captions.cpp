@@ -372,6 +372,12 @@ void ApplyCaptions(Language language, const QList<QWidget *> &windows)
                 if (entry.window == name)
                     Apply(entry, language, window);
             }
+            // Longer texts need more room. A hidden window's layouts keep the
+            // sizes they knew; they must ask their frames again when shown.
+            for (QWidget *child : window->findChildren<QWidget *>()) {
+                if (child->layout())
+                    child->updateGeometry();
+            }
         }
     }
 }
