@@ -175,14 +175,14 @@ bool ShootRead(Language language, const QString &progressFile, const QString &do
     Program program(language, radio.devicePath().toLocal8Bit());
     program.expectBox(doneFile);
     bool shot = false;
-    QObject::connect(program.window().serialLink(), &SerialLink::progress, &program.window(),
-                     [&](int step) {
-                         if (step != 96 || shot)
-                             return;
-                         Program::settle();
-                         shot = Program::Save(program.window().transfers()->progressWindow()->grab(),
-                                              progressFile);
-                     });
+    QObject::connect(
+        program.window().serialLink(), &SerialLink::progress, &program.window(), [&](int step) {
+            if (step != 96 || shot)
+                return;
+            Program::settle();
+            shot =
+                Program::Save(program.window().transfers()->progressWindow()->grab(), progressFile);
+        });
     QEventLoop loop;
     QObject::connect(program.window().transfers(), &TransferController::transferEnded, &loop,
                      [&loop] { loop.quit(); });
@@ -279,8 +279,8 @@ int Windows(const QString &out)
         program.session().setHiddenMode(HiddenMode::BandOverride, true);
         program.session().setHiddenMode(HiddenMode::ExtraOptions, true);
         const std::pair<EditorWindow *, const char *> editors[] = {
-            {window.channelWindow(), "Form1.png"},   {window.dtmfWindow(), "Form2.png"},
-            {window.optionsWindow(), "Form3.png"},   {window.calibrationWindow(), "Form4.png"},
+            {window.channelWindow(), "Form1.png"}, {window.dtmfWindow(), "Form2.png"},
+            {window.optionsWindow(), "Form3.png"}, {window.calibrationWindow(), "Form4.png"},
             {window.fmWindow(), "Form5.png"},
         };
         for (const auto &[editor, name] : editors)
@@ -300,9 +300,9 @@ int Windows(const QString &out)
             progress->setStep(100);
             progress->show();
             Program::settle();
-            count(Program::Save(progress->grab(), file(kind == ProgressWindow::Kind::Read
-                                                           ? "FrmWriting-read.png"
-                                                           : "FrmWriting-write.png")));
+            count(Program::Save(progress->grab(),
+                                file(kind == ProgressWindow::Kind::Read ? "FrmWriting-read.png"
+                                                                        : "FrmWriting-write.png")));
             progress->hide();
         }
         count(ShootPrintPreview(program, file("FrmPrint.png")));
@@ -332,9 +332,8 @@ int Icon(int size, const QString &file)
     const QPixmap logo = ProductLogo();
     // The logo is wider than high: centred in the square.
     const QSize scaled = logo.size().scaled(size, size, Qt::KeepAspectRatio);
-    painter.drawPixmap(QRect(QPoint((size - scaled.width()) / 2, (size - scaled.height()) / 2),
-                             scaled),
-                       logo);
+    painter.drawPixmap(
+        QRect(QPoint((size - scaled.width()) / 2, (size - scaled.height()) / 2), scaled), logo);
     painter.end();
     return Program::Save(icon, file) ? 0 : 1;
 }

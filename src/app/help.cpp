@@ -16,8 +16,9 @@ namespace {
 
 QString ManualPage(const QString &manualFolder, Language language)
 {
-    return QDir::cleanPath(QDir(manualFolder).filePath(ManualLanguageFolder(language) +
-                                                       QStringLiteral("/index.html")));
+    return QDir::cleanPath(
+        QDir(manualFolder)
+            .filePath(ManualLanguageFolder(language) + QStringLiteral("/index.html")));
 }
 
 } // namespace
@@ -27,8 +28,7 @@ QString ManualLanguageFolder(Language language)
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("zh_CN");
 }
 
-QStringList HelpCandidates(Language language, const QString &programFolder,
-                           HelpPlatform platform)
+QStringList HelpCandidates(Language language, const QString &programFolder, HelpPlatform platform)
 {
     const QDir folder(programFolder);
     QStringList candidates;

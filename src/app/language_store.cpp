@@ -38,7 +38,8 @@ std::optional<QByteArray> EarlierReleaseBytes(const QString &text)
 {
     if (!text.startsWith(kByteArrayPrefix) || !text.endsWith(QLatin1Char(')')))
         return std::nullopt;
-    const QString inner = text.mid(kByteArrayPrefix.size(), text.size() - kByteArrayPrefix.size() - 1);
+    const QString inner =
+        text.mid(kByteArrayPrefix.size(), text.size() - kByteArrayPrefix.size() - 1);
     QByteArray bytes;
     for (const QChar c : inner) {
         if (c.unicode() > 0xFF)

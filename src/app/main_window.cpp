@@ -178,14 +178,10 @@ void MainWindow::createToolbar()
         QStyle::StandardPixmap icon;
     };
     const Button buttons[] = {
-        {"TNew", QStyle::SP_FileIcon},
-        {"TOpen", QStyle::SP_DialogOpenButton},
-        {"TSave", QStyle::SP_DialogSaveButton},
-        {nullptr, QStyle::SP_CustomBase},
-        {"TRead", QStyle::SP_ArrowDown},
-        {"TWrite", QStyle::SP_ArrowUp},
-        {"TAnMa", QStyle::SP_MessageBoxWarning},
-        {"TDebug", QStyle::SP_ComputerIcon},
+        {"TNew", QStyle::SP_FileIcon},           {"TOpen", QStyle::SP_DialogOpenButton},
+        {"TSave", QStyle::SP_DialogSaveButton},  {nullptr, QStyle::SP_CustomBase},
+        {"TRead", QStyle::SP_ArrowDown},         {"TWrite", QStyle::SP_ArrowUp},
+        {"TAnMa", QStyle::SP_MessageBoxWarning}, {"TDebug", QStyle::SP_ComputerIcon},
         {"TFMMa", QStyle::SP_MediaVolume},
     };
     for (const Button &button : buttons) {
@@ -194,8 +190,7 @@ void MainWindow::createToolbar()
             continue;
         }
         // Texts and tips of both languages come from the caption table.
-        QAction *act = m_toolbar->addAction(look->standardIcon(button.icon),
-                                            CaptionOf(button.key));
+        QAction *act = m_toolbar->addAction(look->standardIcon(button.icon), CaptionOf(button.key));
         act->setObjectName(QString::fromLatin1(button.key));
         act->setToolTip(act->text());
     }

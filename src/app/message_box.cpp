@@ -93,9 +93,9 @@ void KeepTitleInSight(QMessageBox &box)
     auto *grid = qobject_cast<QGridLayout *>(box.layout());
     if (!grid)
         return;
-    grid->addItem(new QSpacerItem(MessageBoxTitleRoom(box), 0, QSizePolicy::Fixed,
-                                  QSizePolicy::Minimum),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(
+        new QSpacerItem(MessageBoxTitleRoom(box), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+        grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QString MessageBoxButtonText(int identifier, Language language)

@@ -39,9 +39,9 @@ void ScheduleStartCheck(Session &session, MainWindow &window)
 {
     QTimer::singleShot(0, &window, [&session, &window] {
         Say(QStringLiteral("started, window \"%1\", language %2")
-                .arg(window.windowTitle(),
-                     session.language() == Language::English ? QStringLiteral("en")
-                                                             : QStringLiteral("zh")));
+                .arg(window.windowTitle(), session.language() == Language::English
+                                               ? QStringLiteral("en")
+                                               : QStringLiteral("zh")));
         const QString manual = HelpFilePath(session.language(), ProgramFolder());
         Say(QStringLiteral("help opens %1")
                 .arg(manual.isEmpty() ? QStringLiteral("nothing") : QDir::cleanPath(manual)));

@@ -44,8 +44,8 @@ std::optional<RegistryValue> ReadUserValue(const std::wstring &key, const std::w
     RegistryValue value;
     value.type = type;
     value.data.resize(size);
-    if (size > 0 && RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type,
-                                     value.data.data(), &size) != ERROR_SUCCESS)
+    if (size > 0 && RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type, value.data.data(),
+                                     &size) != ERROR_SUCCESS)
         return std::nullopt;
     value.type = type;
     value.data.resize(size);

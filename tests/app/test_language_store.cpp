@@ -50,8 +50,7 @@ void LanguageStoreTest::writtenValueIsFourBinaryBytes()
     QCOMPARE(StoredValueForLanguage(Language::English), QByteArray("\x01\x00\x00\x00", 4));
     // Read back as the registry gives it: REG_BINARY, those 4 bytes.
     for (Language language : {Language::Chinese, Language::English}) {
-        const auto read =
-            StoredValueFromRegistry(RegistryBinary, StoredValueForLanguage(language));
+        const auto read = StoredValueFromRegistry(RegistryBinary, StoredValueForLanguage(language));
         QCOMPARE(LanguageFromStoredValue(read), language);
     }
 }
@@ -76,8 +75,7 @@ void LanguageStoreTest::registryValuesAsTheReaderTakesThem_data()
     QTest::newRow("text 26") << 1 << Utf16("26", true) << true << false;  // 0x1A
     QTest::newRow("text -1") << 1 << Utf16("-1", true) << true << false;  // 0xFFFF
     QTest::newRow("text -15") << 1 << Utf16("-15", true) << true << true; // 0xFFF1
-    QTest::newRow("text cut at NUL") << 1 << (Utf16("1", true) + Utf16("0", true)) << true
-                                     << true;
+    QTest::newRow("text cut at NUL") << 1 << (Utf16("1", true) + Utf16("0", true)) << true << true;
     QTest::newRow("text no number") << 1 << Utf16("abc", true) << false << false;
     QTest::newRow("dword") << 4 << binary("\x01\x00\x00\x00", 4) << false << false;
     // Earlier releases: QSettings' text form, as REG_BINARY (it holds NULs)

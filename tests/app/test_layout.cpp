@@ -190,8 +190,8 @@ QStringList Misfits(QWidget *window)
                     !IsLeafControl(other))
                     continue;
                 const QRect r = other->geometry();
-                const bool sameRow = r.top() <= label->geometry().bottom() &&
-                                     label->geometry().top() <= r.bottom();
+                const bool sameRow =
+                    r.top() <= label->geometry().bottom() && label->geometry().top() <= r.bottom();
                 if (sameRow && r.left() <= to && from <= r.right())
                     problems << QStringLiteral("%1: \"%2\" runs into %3")
                                     .arg(Where(label), label->text(), Where(other));
@@ -355,8 +355,9 @@ void LayoutTest::calibrationTabsAllInSightAfterASwitch()
     QTabBar *bar = tabs->tabBar();
     QCOMPARE(bar->tabText(2), QStringLiteral("Low Power Grades"));
     // No scroll arrows, and the last tab ends inside the window.
-    QTRY_VERIFY2(bar->tabRect(2).right() < tabs->width(),
-                 qPrintable(QStringLiteral("%1 / %2").arg(bar->tabRect(2).right()).arg(tabs->width())));
+    QTRY_VERIFY2(
+        bar->tabRect(2).right() < tabs->width(),
+        qPrintable(QStringLiteral("%1 / %2").arg(bar->tabRect(2).right()).arg(tabs->width())));
     for (QToolButton *arrow : bar->findChildren<QToolButton *>())
         QVERIFY(!arrow->isVisible());
     for (int tab = 0; tab < 3; ++tab)

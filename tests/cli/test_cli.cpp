@@ -503,9 +503,9 @@ private slots:
         const Run en = RunCli({"show", "--help", "--lang", "en"});
         QVERIFY2(en.out.startsWith("Usage: "), qPrintable(en.out));
         QVERIFY(en.out.contains("Options:"));
-        QVERIFY2(RunCli({"show", "--bogus", "--lang", "zh"})
-                     .err.contains(QString::fromUtf8("未知选项")),
-                 "unknown option in Chinese");
+        QVERIFY2(
+            RunCli({"show", "--bogus", "--lang", "zh"}).err.contains(QString::fromUtf8("未知选项")),
+            "unknown option in Chinese");
         QVERIFY(RunCli({"show", "--bogus", "--lang", "en"}).err.contains("Unknown option"));
     }
 
