@@ -7,7 +7,7 @@ BENCHDIR   := $(BUILD)/bench
 GENERATOR  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build test test-core-sanitized run bench format clean
+.PHONY: all deps configure build test test-core-sanitized run bench format clean package
 
 all: build
 
@@ -30,6 +30,10 @@ test-core-sanitized: deps
 	@cmake --build $(SANITIZE) -j $(JOBS)
 	@cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# The Debian package build/q731_<version>_<arch>.deb (CPack).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # Starts the window program with a simulated radio as port 1.
 run: build

@@ -83,6 +83,13 @@ std::vector<CaptionEntry> BuildTable()
     e("MDIForm1", "TSave", Kind::ToolTip, 0, {"保存"}, {"Save"});
     e("MDIForm1", "TRead", Kind::ToolTip, 0, {"读频"}, {"Read Data from the Transceive"});
     e("MDIForm1", "TWrite", Kind::ToolTip, 0, {"写频"}, {"Write Data in the Transceive"});
+    // The hidden-mode buttons: what they switch off, never their key names.
+    e("MDIForm1", "TAnMa", Kind::ToolTip, 0, {"关闭频段强制模式（双击）"},
+      {"Band override mode off (double-click)"});
+    e("MDIForm1", "TDebug", Kind::ToolTip, 0, {"关闭校准模式（双击）"},
+      {"Calibration mode off (double-click)"});
+    e("MDIForm1", "TFMMa", Kind::ToolTip, 0, {"关闭扩展选项模式（双击）"},
+      {"Extra options mode off (double-click)"});
 
     // Form1
     e("Form1", "Combo1", Kind::List, 0, {"关闭"}, {"Off"});
@@ -308,8 +315,12 @@ void Apply(const CaptionEntry &entry, Language language, QWidget *window)
             SetCaption(target, texts->front());
         break;
     case Kind::ToolTip:
-        if (auto *action = qobject_cast<QAction *>(target); action && !texts->isEmpty())
+        // The button's text is its tip too: the toolbar's overflow menu and
+        // screen readers show the text, not the tip.
+        if (auto *action = qobject_cast<QAction *>(target); action && !texts->isEmpty()) {
+            action->setText(texts->front());
             action->setToolTip(texts->front());
+        }
         break;
     case Kind::List:
         if (auto *list = qobject_cast<QComboBox *>(target)) {
@@ -362,6 +373,12 @@ void ApplyCaptions(Language language, const QList<QWidget *> &windows)
             for (const CaptionEntry &entry : CaptionTable()) {
                 if (entry.window == name)
                     Apply(entry, language, window);
+            }
+            // Longer texts need more room. A hidden window's layouts keep the
+            // sizes they knew; they must ask their frames again when shown.
+            for (QWidget *child : window->findChildren<QWidget *>()) {
+                if (child->layout())
+                    child->updateGeometry();
             }
         }
     }

@@ -3,19 +3,41 @@
 #include "image/language.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
 
 namespace q731 {
 
-// The help file of a language in the program's folder: "HV17.CHM" (Chinese)
-// or "HV17E.CHM" (English).
-QString HelpFilePath(Language language, const QString &programFolder);
+enum class HelpPlatform { Windows, Other };
 
-// Opens the help file of the language with the system's viewer. A missing file
-// opens nothing and says nothing. `open` defaults to QDesktopServices.
+#ifdef Q_OS_WIN
+inline constexpr HelpPlatform kThisPlatform = HelpPlatform::Windows;
+#else
+inline constexpr HelpPlatform kThisPlatform = HelpPlatform::Other;
+#endif
+
+// The folder of a language's manual page inside the manual: "zh_CN" or "en".
+QString ManualLanguageFolder(Language language);
+
+// The files the help command may open for a language, in the order they are
+// tried. On Windows first the compiled help file in the program's folder,
+// "HV17.CHM" (Chinese) or "HV17E.CHM" (English); then the manual page of the
+// language, "manual/<language>/index.html" beside the program (a Windows
+// installation, the build tree), then the one of an installation under a
+// prefix (/usr/bin/q731 reads /usr/share/doc/q731/manual/...).
+QStringList HelpCandidates(Language language, const QString &programFolder,
+                           HelpPlatform platform = kThisPlatform);
+
+// The first candidate that exists; empty when there is none.
+QString HelpFilePath(Language language, const QString &programFolder,
+                     HelpPlatform platform = kThisPlatform);
+
+// Opens the help of the language with the system's viewer. No help file opens
+// nothing and says nothing. `open` defaults to QDesktopServices.
 void OpenHelp(Language language, const QString &programFolder,
-              const std::function<bool(const QUrl &)> &open = {});
+              const std::function<bool(const QUrl &)> &open = {},
+              HelpPlatform platform = kThisPlatform);
 
 } // namespace q731

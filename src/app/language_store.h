@@ -21,14 +21,36 @@ public:
     virtual void writeValue(const QByteArray &value) = 0;
 };
 
-// QSettings: on Windows the registry key HKEY_CURRENT_USER\QV-44T, value
-// BinaryValue; elsewhere the INI file QV-44T.conf in the user's config folder.
-class SettingsLanguageStore : public LanguageStore
+#ifdef Q_OS_WIN
+// The registry: HKEY_CURRENT_USER\QV-44T, value BinaryValue, REG_BINARY.
+class RegistryLanguageStore : public LanguageStore
 {
 public:
     std::optional<QByteArray> readValue() override;
     void writeValue(const QByteArray &value) override;
 };
+using UserLanguageStore = RegistryLanguageStore;
+#endif
+
+// An INI file holding the same 4 bytes as the key BinaryValue. The user's
+// file is QV-44T.ini in the user's configuration folder
+// ($XDG_CONFIG_HOME, usually ~/.config, on Linux).
+class IniLanguageStore : public LanguageStore
+{
+public:
+    explicit IniLanguageStore(QString path = DefaultPath());
+    static QString DefaultPath();
+    const QString &path() const { return m_path; }
+
+    std::optional<QByteArray> readValue() override;
+    void writeValue(const QByteArray &value) override;
+
+private:
+    QString m_path;
+};
+#ifndef Q_OS_WIN
+using UserLanguageStore = IniLanguageStore;
+#endif
 
 // The language a stored value selects: only the low four bits of byte 0
 // count; 1..9 give English, 0 and A..F Chinese, a missing value Chinese.
@@ -39,5 +61,24 @@ QByteArray StoredValueForLanguage(Language language);
 
 Language ReadStoredLanguage(LanguageStore &store);
 void WriteStoredLanguage(LanguageStore &store, Language language);
+
+// Registry value types, by the registry's own numbers.
+enum RegistryValueType : unsigned long {
+    RegistryText = 1,   // REG_SZ
+    RegistryBinary = 3, // REG_BINARY
+};
+
+// What a registry value of `type` with the raw bytes `data` stores, read as
+// the language reader reads it: a binary value by its first two bytes (a
+// signed little-endian number), a text value (UTF-16, up to its first NUL) by
+// the number it spells; any other type, or a text that spells no number,
+// stores nothing. A value in the "@ByteArray(...)" form that earlier releases
+// wrote through QSettings (as text, or as binary when it held NULs) gives the
+// bytes inside the brackets.
+std::optional<QByteArray> StoredValueFromRegistry(unsigned long type, const QByteArray &data);
+
+// A stored text (an INI value someone typed, a REG_SZ) by the number it
+// spells: its low 16 bits, little-endian.
+std::optional<QByteArray> StoredValueFromText(const QString &text);
 
 } // namespace q731

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/product.h"
 #include "app/session.h"
+#include "app/start_check.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,11 +15,16 @@ int main(int argc, char *argv[])
 
     // The session holds the calibration defaults from the start.
     q731::Session session;
-    q731::SettingsLanguageStore store;
+    q731::UserLanguageStore store;
     session.setLanguage(q731::ReadStoredLanguage(store));
+    const bool check = q731::StartCheckRequested();
+    if (check)
+        q731::PrepareStartCheck(session);
 
     q731::MainWindow window(session, store);
     window.show();
     window.applyCaptions();
+    if (check)
+        q731::ScheduleStartCheck(session, window);
     return app.exec();
 }

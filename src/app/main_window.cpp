@@ -19,6 +19,7 @@
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "ui/system_menu.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -190,27 +191,23 @@ void MainWindow::createToolbar()
     {
         const char *key;
         QStyle::StandardPixmap icon;
-        QString text;
     };
     const Button buttons[] = {
-        {"TNew", QStyle::SP_FileIcon, QStringLiteral("新建")},
-        {"TOpen", QStyle::SP_DialogOpenButton, QStringLiteral("打开")},
-        {"TSave", QStyle::SP_DialogSaveButton, QStringLiteral("保存")},
-        {nullptr, QStyle::SP_CustomBase, {}},
-        {"TRead", QStyle::SP_ArrowDown, QStringLiteral("读频")},
-        {"TWrite", QStyle::SP_ArrowUp, QStringLiteral("写频")},
-        {"TAnMa", QStyle::SP_MessageBoxWarning, QStringLiteral("TAnMa")},
-        {"TDebug", QStyle::SP_ComputerIcon, QStringLiteral("TDebug")},
-        {"TFMMa", QStyle::SP_MediaVolume, QStringLiteral("TFMMa")},
+        {"TNew", QStyle::SP_FileIcon},           {"TOpen", QStyle::SP_DialogOpenButton},
+        {"TSave", QStyle::SP_DialogSaveButton},  {nullptr, QStyle::SP_CustomBase},
+        {"TRead", QStyle::SP_ArrowDown},         {"TWrite", QStyle::SP_ArrowUp},
+        {"TAnMa", QStyle::SP_MessageBoxWarning}, {"TDebug", QStyle::SP_ComputerIcon},
+        {"TFMMa", QStyle::SP_MediaVolume},
     };
     for (const Button &button : buttons) {
         if (!button.key) {
             m_toolbar->addSeparator();
             continue;
         }
-        QAction *act = m_toolbar->addAction(look->standardIcon(button.icon), button.text);
+        // Texts and tips of both languages come from the caption table.
+        QAction *act = m_toolbar->addAction(look->standardIcon(button.icon), CaptionOf(button.key));
         act->setObjectName(QString::fromLatin1(button.key));
-        act->setToolTip(button.text);
+        act->setToolTip(act->text());
     }
     connect(action("TNew"), &QAction::triggered, this, &MainWindow::newFile);
     connect(action("TOpen"), &QAction::triggered, this, &MainWindow::openFile);
@@ -220,7 +217,6 @@ void MainWindow::createToolbar()
     const char *modeKeys[] = {"TAnMa", "TDebug", "TFMMa"};
     for (int mode = 0; mode < 3; ++mode) {
         QAction *act = action(modeKeys[mode]);
-        act->setToolTip(QString());
         act->setVisible(false);
         connect(act, &QAction::triggered, this, [this, mode] { hiddenModeButtonClicked(mode); });
     }
@@ -472,6 +468,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateSystemMenu(qobject_cast<QMdiSubWindow *>(watched));
     if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow *>(watched) && !m_closing) {
         static_cast<QWidget *>(watched)->hide();
         event->ignore();

@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -76,6 +77,27 @@ QMessageBox::ButtonRole RoleOf(int identifier)
 
 } // namespace
 
+int MessageBoxTitleRoom(const QMessageBox &box)
+{
+    // The title bar also holds the window's icon and its close button.
+    const int decoration = 6 * box.fontMetrics().height();
+    return box.fontMetrics().horizontalAdvance(box.windowTitle()) + decoration;
+}
+
+void KeepTitleInSight(QMessageBox &box)
+{
+    // A short message under a long title (the product's name) would leave the
+    // box narrower than its title: a row of that width under the box's own
+    // rows makes the box wide enough. Added after every other setting, since
+    // the box lays itself out anew when its text or icon changes.
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(
+        new QSpacerItem(MessageBoxTitleRoom(box), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+        grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QString MessageBoxButtonText(int identifier, Language language)
 {
     for (const ButtonText &entry : kButtonTexts) {
@@ -116,6 +138,7 @@ int LocalizedMessageBox(QWidget *owner, Language language, const QString &text, 
             escapeButton = button;
     }
     box.setEscapeButton(escapeButton);
+    KeepTitleInSight(box);
 
     if (answerer)
         return answerer(box);

@@ -45,6 +45,12 @@ int LocalizedMessageBox(QWidget *owner, Language language, const QString &text, 
                         const QString &caption, const QString &applicationTitle,
                         const MessageBoxAnswerer &answerer = {});
 
+// The width a box needs for its title: the text in the box's font and room
+// for the title bar's icon and close button.
+int MessageBoxTitleRoom(const QMessageBox &box);
+// Makes the box at least MessageBoxTitleRoom wide.
+void KeepTitleInSight(QMessageBox &box);
+
 // The text of a button identifier in a language ("确定", "OK", ...).
 QString MessageBoxButtonText(int identifier, Language language);
 

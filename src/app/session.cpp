@@ -2,6 +2,7 @@
 
 #include "app/channel_history.h"
 #include "app/product.h"
+#include "app/qt_translations.h"
 #include "image/codec.h"
 #include "image/text_helpers.h"
 
@@ -31,6 +32,8 @@ Session::Session(QObject *parent)
 void Session::setLanguage(Language language)
 {
     m_language = language;
+    // Qt's own dialogs and menus speak the language of the program.
+    ApplyQtTranslations(language);
     emit languageChanged();
 }
 

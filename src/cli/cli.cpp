@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "app/language_store.h"
+#include "app/qt_translations.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/console.h"
@@ -78,7 +79,7 @@ QString Overview(const Console &console)
 
 int Run(const QStringList &arguments)
 {
-    SettingsLanguageStore store;
+    UserLanguageStore store;
     Language language = ReadStoredLanguage(store);
     const std::optional<QString> chosen = LanguageArgument(arguments);
     if (chosen) {
@@ -94,6 +95,8 @@ int Run(const QStringList &arguments)
         }
     }
     const Console console(language);
+    // QCommandLineParser's own words ("Usage:", "Options:") follow too.
+    ApplyQtTranslations(language);
 
     // "q731-cli --lang en show FILE": the option goes behind the command word.
     QStringList words = arguments;

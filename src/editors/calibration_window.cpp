@@ -33,6 +33,10 @@ CalibrationWindow::CalibrationWindow(Session &session, QWidget *parent)
     setWindowTitle(Caption(QString(), language));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    // All three tabs stay in sight, in either language: the window is at
+    // least as wide as their captions.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
     const QStringList tabTexts = CaptionTexts(kWindow, QStringLiteral("SSTab1"), language);
     for (int tab = 0; tab < 3; ++tab)
         m_tabs->addTab(createTab(tab), tabTexts.value(tab));

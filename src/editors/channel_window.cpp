@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -41,6 +42,23 @@ constexpr int kLastCombo5 = 11;
 QString Combo5Name(int column)
 {
     return QStringLiteral("Combo5(%1)").arg(column);
+}
+
+// A list column is at least as wide as the longest item of its list in
+// either language ("Middle" in the power column), whatever the font.
+int ListColumnWidth(const QTableView &grid, int column)
+{
+    if (column < kFirstCombo5 || column > kLastCombo5)
+        return 0;
+    const int margin = 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
+                       grid.fontMetrics().averageCharWidth();
+    int widest = 0;
+    for (Language language : {Language::Chinese, Language::English}) {
+        for (const QString &text :
+             CaptionTexts(QStringLiteral("Form1"), Combo5Name(column), language))
+            widest = std::max(widest, grid.fontMetrics().horizontalAdvance(text));
+    }
+    return widest + margin;
 }
 
 std::vector<std::string> ItemTexts(const QComboBox *list)
@@ -105,7 +123,9 @@ void ChannelWindow::createGrid()
 
     int width = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kGridColumns; ++column) {
-        const int pixels = TwipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)], this);
+        const int pixels =
+            std::max(TwipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)], this),
+                     ListColumnWidth(*m_grid, column));
         m_grid->setColumnWidth(column, pixels);
         width += pixels;
     }

@@ -130,6 +130,10 @@ QComboBox *DtmfWindow::addList(QWidget *frame, const QString &name, const QStrin
     auto *combo = new QComboBox(frame);
     combo->setObjectName(name);
     combo->addItems(items);
+    // The items change with the language; the list keeps them whole
+    // (its size hint is its least width).
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    combo->setSizePolicy(QSizePolicy::Minimum, combo->sizePolicy().verticalPolicy());
     connect(combo, &QComboBox::currentIndexChanged, this, [this, field](int index) {
         if (!m_refreshing && index >= 0)
             m_session.data().dtmf.*field = index;

@@ -2,6 +2,9 @@
 
 #include "app/session.h"
 
+#include <QEvent>
+#include <QMdiSubWindow>
+
 namespace q731 {
 
 EditorWindow::EditorWindow(Session &session, const QString &objectName, QWidget *parent)
@@ -10,6 +13,35 @@ EditorWindow::EditorWindow(Session &session, const QString &objectName, QWidget 
 {
     setObjectName(objectName);
     connect(&m_session, &Session::aboutToEncode, this, &EditorWindow::commitPendingEdits);
+}
+
+namespace {
+
+// The frame only grows: a window the user made larger stays so.
+void FitFrame(QWidget *editor)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+    if (!frame || frame->isMaximized())
+        return;
+    const QSize fitting = frame->size().expandedTo(frame->minimumSizeHint());
+    if (fitting != frame->size())
+        frame->resize(fitting);
+}
+
+} // namespace
+
+bool EditorWindow::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        FitFrame(this);
+    return handled;
+}
+
+void EditorWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FitFrame(this);
 }
 
 } // namespace q731

@@ -20,6 +20,10 @@ public:
     virtual void commitPendingEdits() {}
 
 protected:
+    // Texts that grow (a language switch) grow the child window with them.
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
     Session &m_session;
 };
 

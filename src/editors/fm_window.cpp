@@ -143,6 +143,9 @@ void FmWindow::createControls()
     auto *cancelButton = new QPushButton(Caption("Command2", language), this);
     cancelButton->setObjectName(QStringLiteral("Command2"));
     cancelButton->setGeometry(x(kControlsLeft + 1300), y(4900), x(1100), y(400));
+    // Never narrower than the style's smallest button.
+    for (QPushButton *button : {okButton, cancelButton})
+        button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
     connect(cancelButton, &QPushButton::clicked, this, &FmWindow::cancel);
 
     setMinimumSize(x(kControlsLeft + 3800), y(6300));

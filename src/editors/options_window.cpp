@@ -89,6 +89,10 @@ void OptionsWindow::createFields()
             auto *combo = new QComboBox(box);
             combo->addItems(OptionsListItems(field.control, language));
             combo->setMaxVisibleItems(16);
+            // The items change with the language; the list keeps them whole
+            // (its size hint is its least width).
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            combo->setSizePolicy(QSizePolicy::Minimum, combo->sizePolicy().verticalPolicy());
             connect(combo, &QComboBox::currentIndexChanged, this,
                     [this, member = field.list](int index) {
                         if (!m_refreshing && index >= 0)

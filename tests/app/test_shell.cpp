@@ -683,15 +683,15 @@ void ShellTest::helpOpensTheFileOfTheLanguage()
         opened << url;
         return true;
     };
-    OpenHelp(Language::English, folder.path(), open);
+    OpenHelp(Language::English, folder.path(), open, HelpPlatform::Windows);
     QVERIFY(opened.isEmpty()); // missing file: nothing, silently
 
     for (const char *name : {"HV17.CHM", "HV17E.CHM"}) {
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    OpenHelp(Language::English, folder.path(), open);
-    OpenHelp(Language::Chinese, folder.path(), open);
+    OpenHelp(Language::English, folder.path(), open, HelpPlatform::Windows);
+    OpenHelp(Language::Chinese, folder.path(), open, HelpPlatform::Windows);
     QCOMPARE(opened.size(), 2);
     QCOMPARE(opened[0].toLocalFile(), folder.filePath("HV17E.CHM"));
     QCOMPARE(opened[1].toLocalFile(), folder.filePath("HV17.CHM"));

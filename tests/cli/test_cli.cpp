@@ -696,7 +696,7 @@ private slots:
     void messagesFollowTheStoredLanguage()
     {
         const QStringList arguments{"show", path("missing.dat")};
-        SettingsLanguageStore store;
+        UserLanguageStore store;
         WriteStoredLanguage(store, Language::English);
         Run run = RunCli(arguments);
         QVERIFY2(run.err.startsWith("Cannot read the file"), qPrintable(run.err));
@@ -707,6 +707,24 @@ private slots:
         QVERIFY2(run.err.startsWith(QString::fromUtf8("无法读取文件")), qPrintable(run.err));
         // The option may also come before the command.
         QVERIFY(RunCli(QStringList{"--lang", "en"} + arguments).err.startsWith("Cannot read"));
+    }
+
+    void qtOwnWordsFollowTheLanguage()
+    {
+        // The parser's own words ("Usage:", "Options:", "Unknown option")
+        // come from Qt's catalogue, installed for Chinese only.
+        const Run zh = RunCli({"show", "--help", "--lang", "zh"});
+        QCOMPARE(zh.exitCode, 0);
+        QVERIFY2(zh.out.startsWith(QString::fromUtf8("用法：")), qPrintable(zh.out));
+        QVERIFY2(zh.out.contains(QString::fromUtf8("选项：")), qPrintable(zh.out));
+        QVERIFY(!zh.out.contains("Usage:"));
+        const Run en = RunCli({"show", "--help", "--lang", "en"});
+        QVERIFY2(en.out.startsWith("Usage: "), qPrintable(en.out));
+        QVERIFY(en.out.contains("Options:"));
+        QVERIFY2(
+            RunCli({"show", "--bogus", "--lang", "zh"}).err.contains(QString::fromUtf8("未知选项")),
+            "unknown option in Chinese");
+        QVERIFY(RunCli({"show", "--bogus", "--lang", "en"}).err.contains("Unknown option"));
     }
 
     void readStoresTheImageExactlyAsReceived()

@@ -1,0 +1,361 @@
+// Pictures of the real program for the manual, the layout review and the
+// package's icon. Runs the window program's own windows on the offscreen
+// platform, drives them the way a user would, and saves what they show.
+//
+//   q731-doc-images manual DIR     the manual's screenshots, DIR/<language>/images
+//   q731-doc-images windows DIR    every window in both languages, DIR/<language>
+//   q731-doc-images icon SIZE FILE the program's icon, SIZE x SIZE pixels
+
+#include "app/about_window.h"
+#include "app/band_box.h"
+#include "app/captions.h"
+#include "app/help.h"
+#include "app/language_store.h"
+#include "app/main_window.h"
+#include "app/message_box.h"
+#include "app/product.h"
+#include "app/session.h"
+#include "editors/calibration_window.h"
+#include "editors/channel_window.h"
+#include "editors/dtmf_window.h"
+#include "editors/fm_window.h"
+#include "editors/options_window.h"
+#include "files/csv_channels.h"
+#include "link/progress_window.h"
+#include "link/pty_radio.h"
+#include "link/serial_link.h"
+#include "link/transfer_controller.h"
+#include "print/print_preview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+using namespace q731;
+
+namespace {
+
+class MemoryLanguageStore : public LanguageStore
+{
+public:
+    std::optional<QByteArray> readValue() override { return m_value; }
+    void writeValue(const QByteArray &value) override { m_value = value; }
+
+private:
+    std::optional<QByteArray> m_value;
+};
+
+// A dealer's everyday list in the 2 m band, taken through the CSV import.
+const char kSampleChannels[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                               "DtcsCode,DtcsPolarity,Mode,Power,Skip\n"
+                               "1,CALL,145.50000,,,,,,,,FM,5.0W,\n"
+                               "2,RPT1,145.75000,-,0.6,Tone,88.5,88.5,,,FM,5.0W,\n"
+                               "3,RPT2,145.62500,-,0.6,TSQL,,103.5,,,FM,2.5W,\n"
+                               "4,SITE,151.25000,,,DTCS,,,023,NN,NFM,1.0W,\n"
+                               "5,FIELD,152.00000,split,157.00000,,,,,,NFM,2.5W,S\n"
+                               "6,MARINE,156.80000,,,,,,,,FM,5.0W,\n"
+                               "7,WX,162.55000,off,,,,,,,NFM,1.0W,S\n";
+
+// The whole window program, with every message box answered by `answer`
+// after it was drawn.
+class Program
+{
+public:
+    explicit Program(Language language, const QByteArray &ports = {})
+    {
+        qputenv("Q731_PORTS", ports);
+        m_session.setMessageBoxAnswerer([this](QMessageBox &box) { return answerBox(box); });
+        m_session.setLanguage(language);
+        m_window = std::make_unique<MainWindow>(m_session, m_store);
+        m_window->resize(1180, 720);
+        m_window->show();
+        m_window->applyCaptions();
+        settle();
+    }
+
+    Session &session() { return m_session; }
+    MainWindow &window() { return *m_window; }
+    Language language() const { return m_session.language(); }
+
+    // The next box is drawn into `file` and answered with `answer`.
+    void expectBox(QString file, int answer = IdOk)
+    {
+        m_boxFile = std::move(file);
+        m_boxAnswer = answer;
+    }
+
+    void fillSample()
+    {
+        const CsvImport import = ParseChannelsCsv(kSampleChannels, BandLimitsOf(0));
+        for (const CsvChannel &channel : import.channels)
+            ApplyCsvChannel(channel, m_session.data().channels, m_session.language());
+        m_session.notifyChannelsChanged();
+        DtmfSettings &dtmf = m_session.data().dtmf;
+        dtmf.Text1[0] = "13912345678";
+        dtmf.Text1[1] = "*101#";
+        dtmf.Text2 = "8001";
+        dtmf.Text3 = "123";
+        m_session.notifyDtmfChanged();
+        FmSettings &fm = m_session.data().fm;
+        fm.channel(1) = "88.50";
+        fm.channel(2) = "101.70";
+        fm.channel(3) = "104.30";
+        m_session.notifyFmChanged();
+        settle();
+    }
+
+    static void settle() { QCoreApplication::sendPostedEvents(); }
+
+private:
+    int answerBox(QMessageBox &box)
+    {
+        if (!m_boxFile.isEmpty()) {
+            box.show();
+            settle();
+            Save(box.grab(), m_boxFile);
+            box.hide();
+            m_boxFile.clear();
+        }
+        const int answer = m_boxAnswer;
+        m_boxAnswer = IdOk;
+        return answer;
+    }
+
+public:
+    static bool Save(const QPixmap &pixmap, const QString &file)
+    {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        const bool saved = pixmap.save(file);
+        QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << file << Qt::endl;
+        return saved;
+    }
+
+private:
+    MemoryLanguageStore m_store;
+    Session m_session;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_boxFile;
+    int m_boxAnswer = IdOk;
+};
+
+QWidget *Frame(QWidget *editor)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+    return sub ? static_cast<QWidget *>(sub) : editor;
+}
+
+// An editor window on its own, with its title bar.
+bool ShootEditor(Program &program, EditorWindow *editor, const QString &file)
+{
+    program.window().showEditor(editor);
+    Program::settle();
+    return Program::Save(Frame(editor)->grab(), file);
+}
+
+// A real read from the simulated radio: the progress window half way, then
+// the box that reports the end.
+bool ShootRead(Language language, const QString &progressFile, const QString &doneFile)
+{
+#ifdef Q_OS_UNIX
+    PtyRadio radio;
+    if (!radio.open())
+        return false;
+    Program program(language, radio.devicePath().toLocal8Bit());
+    program.expectBox(doneFile);
+    bool shot = false;
+    QObject::connect(
+        program.window().serialLink(), &SerialLink::progress, &program.window(), [&](int step) {
+            if (step != 96 || shot)
+                return;
+            Program::settle();
+            shot =
+                Program::Save(program.window().transfers()->progressWindow()->grab(), progressFile);
+        });
+    QEventLoop loop;
+    QObject::connect(program.window().transfers(), &TransferController::transferEnded, &loop,
+                     [&loop] { loop.quit(); });
+    QTimer::singleShot(30000, &loop, [&loop] { loop.exit(1); });
+    program.window().readRadio();
+    return loop.exec() == 0 && shot;
+#else
+    Q_UNUSED(language);
+    Q_UNUSED(progressFile);
+    Q_UNUSED(doneFile);
+    return false;
+#endif
+}
+
+// The band question, asked by a step through the band list with the keys.
+void AskBand(Program &program, const QString &file)
+{
+    program.expectBox(file, IdCancel);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(program.window().bandBox(), &down);
+}
+
+bool ShootPrintPreview(Program &program, const QString &file)
+{
+    MainWindow &window = program.window();
+    PrintPreview *preview = ShowPrintPreview(
+        program.session(), &window,
+        {window.channelWindow(), window.optionsWindow(), window.calibrationWindow()});
+    preview->resize(900, 700);
+    Program::settle();
+    const bool saved = Program::Save(preview->grab(), file);
+    preview->close();
+    return saved;
+}
+
+bool ShootAbout(Program &program, const QString &file)
+{
+    AboutWindow about(&program.window());
+    ApplyCaptions(program.language(), {&about});
+    about.show();
+    Program::settle();
+    return Program::Save(about.grab(), file);
+}
+
+int Manual(const QString &out)
+{
+    int failures = 0;
+    auto count = [&failures](bool ok) { failures += ok ? 0 : 1; };
+    for (Language language : {Language::Chinese, Language::English}) {
+        const QDir dir(QDir(out).filePath(ManualLanguageFolder(language) + "/images"));
+        auto file = [&dir](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+        {
+            Program program(language);
+            program.fillSample();
+            count(Program::Save(program.window().grab(), file("main.png")));
+            count(ShootEditor(program, program.window().channelWindow(), file("channels.png")));
+            OptionsWindow *options = program.window().optionsWindow();
+            count(ShootEditor(program, options, file("options.png")));
+            options->showVfoPage();
+            count(ShootEditor(program, options, file("options-vfo.png")));
+            options->showFunctionsPage();
+            count(ShootEditor(program, program.window().dtmfWindow(), file("dtmf.png")));
+            count(ShootEditor(program, program.window().fmWindow(), file("fm.png")));
+            program.session().setHiddenMode(HiddenMode::Calibration, true);
+            count(ShootEditor(program, program.window().calibrationWindow(),
+                              file("calibration.png")));
+            program.session().setHiddenMode(HiddenMode::BandOverride, true);
+            program.session().setHiddenMode(HiddenMode::ExtraOptions, true);
+            Program::settle();
+            count(Program::Save(program.window().toolbar()->grab(), file("toolbar-modes.png")));
+            AskBand(program, file("band-question.png"));
+            count(QFileInfo::exists(file("band-question.png")));
+            count(ShootPrintPreview(program, file("print-preview.png")));
+            count(ShootAbout(program, file("about.png")));
+        }
+        count(ShootRead(language, file("progress.png"), file("read-done.png")));
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+int Windows(const QString &out)
+{
+    int failures = 0;
+    auto count = [&failures](bool ok) { failures += ok ? 0 : 1; };
+    for (Language language : {Language::Chinese, Language::English}) {
+        const QDir dir(QDir(out).filePath(ManualLanguageFolder(language)));
+        auto file = [&dir](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+        Program program(language);
+        // The start-up's port test found no port 1.
+        program.fillSample();
+        MainWindow &window = program.window();
+        count(Program::Save(window.grab(), file("MDIForm1.png")));
+        program.session().setHiddenMode(HiddenMode::Calibration, true);
+        program.session().setHiddenMode(HiddenMode::BandOverride, true);
+        program.session().setHiddenMode(HiddenMode::ExtraOptions, true);
+        const std::pair<EditorWindow *, const char *> editors[] = {
+            {window.channelWindow(), "Form1.png"}, {window.dtmfWindow(), "Form2.png"},
+            {window.optionsWindow(), "Form3.png"}, {window.calibrationWindow(), "Form4.png"},
+            {window.fmWindow(), "Form5.png"},
+        };
+        for (const auto &[editor, name] : editors)
+            count(ShootEditor(program, editor, file(name)));
+        window.optionsWindow()->showVfoPage();
+        count(ShootEditor(program, window.optionsWindow(), file("Form3-vfo.png")));
+        auto *tabs = window.calibrationWindow()->findChild<QTabWidget *>("SSTab1");
+        for (int tab = 1; tab < 3; ++tab) {
+            tabs->setCurrentIndex(tab);
+            const QByteArray name = "Form4-tab" + QByteArray::number(tab) + ".png";
+            count(ShootEditor(program, window.calibrationWindow(), file(name.constData())));
+        }
+        count(ShootAbout(program, file("FrmAbout.png")));
+        ProgressWindow *progress = window.transfers()->progressWindow();
+        for (auto kind : {ProgressWindow::Kind::Read, ProgressWindow::Kind::Write}) {
+            progress->prepare(kind, language);
+            progress->setStep(100);
+            progress->show();
+            Program::settle();
+            count(Program::Save(progress->grab(),
+                                file(kind == ProgressWindow::Kind::Read ? "FrmWriting-read.png"
+                                                                        : "FrmWriting-write.png")));
+            progress->hide();
+        }
+        count(ShootPrintPreview(program, file("FrmPrint.png")));
+        // Message boxes: a question, an error, and one without a caption.
+        AskBand(program, file("box-band.png"));
+        program.expectBox(file("box-quit.png"), IdCancel);
+        window.close();
+        program.expectBox(file("box-new.png"), IdCancel);
+        window.newFile();
+        program.expectBox(file("box-port.png"));
+        program.session().messageBox(
+            program.session().tr2("串行端口无效", "The serial port is invalid"), StyleOk);
+        for (const char *name : {"box-band.png", "box-quit.png", "box-new.png", "box-port.png"})
+            count(QFileInfo::exists(file(name)));
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+int Icon(int size, const QString &file)
+{
+    if (size < 16 || size > 1024)
+        return 2;
+    QPixmap icon(size, size);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap logo = ProductLogo();
+    // The logo is wider than high: centred in the square.
+    const QSize scaled = logo.size().scaled(size, size, Qt::KeepAspectRatio);
+    painter.drawPixmap(
+        QRect(QPoint((size - scaled.width()) / 2, (size - scaled.height()) / 2), scaled), logo);
+    painter.end();
+    return Program::Save(icon, file) ? 0 : 1;
+}
+
+int Usage()
+{
+    std::fputs("usage: q731-doc-images manual DIR | windows DIR | icon SIZE FILE\n", stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("q731"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("manual"))
+        return Manual(args[2]);
+    if (args.size() == 3 && args[1] == QLatin1String("windows"))
+        return Windows(args[2]);
+    if (args.size() == 4 && args[1] == QLatin1String("icon"))
+        return Icon(args[2].toInt(), args[3]);
+    return Usage();
+}

@@ -1,0 +1,53 @@
+#include "start_check.h"
+
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app/product.h"
+#include "app/session.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QTextStream>
+#include <QTimer>
+
+namespace q731 {
+
+namespace {
+
+void Say(const QString &line)
+{
+    QTextStream(stdout) << "q731: " << line << Qt::endl;
+}
+
+} // namespace
+
+bool StartCheckRequested()
+{
+    return qEnvironmentVariableIsSet("Q731_START_CHECK");
+}
+
+void PrepareStartCheck(Session &session)
+{
+    session.setMessageBoxAnswerer([](QMessageBox &box) {
+        Say(QStringLiteral("box \"%1\": %2 -> OK")
+                .arg(box.windowTitle(), box.text().replace(QStringLiteral("\r\n"), " ")));
+        return int(IdOk);
+    });
+}
+
+void ScheduleStartCheck(Session &session, MainWindow &window)
+{
+    QTimer::singleShot(0, &window, [&session, &window] {
+        Say(QStringLiteral("started, window \"%1\", language %2")
+                .arg(window.windowTitle(), session.language() == Language::English
+                                               ? QStringLiteral("en")
+                                               : QStringLiteral("zh")));
+        const QString manual = HelpFilePath(session.language(), ProgramFolder());
+        Say(QStringLiteral("help opens %1")
+                .arg(manual.isEmpty() ? QStringLiteral("nothing") : QDir::cleanPath(manual)));
+        if (window.close())
+            Say(QStringLiteral("closed"));
+    });
+}
+
+} // namespace q731
