@@ -1,5 +1,6 @@
 #include "records.h"
 
+#include "band_list.h"
 #include "text_helpers.h"
 
 namespace q731 {
@@ -40,6 +41,32 @@ void DtmfSettings::StartForm()
     const std::string aniEnd = Text4;
     *this = DtmfSettings{};
     Text4 = aniEnd;
+}
+
+namespace {
+
+std::string MiddleOfBand(int bandIndex)
+{
+    const BandLimits band = BandLimitsOf(bandIndex);
+    return FormatFixed((band.lowMHz + band.highMHz) / 2.0, 5);
+}
+
+} // namespace
+
+void StartNew(RadioData &data, int bandIndex)
+{
+    data.bandIndex = bandIndex;
+    data.channels.ClearAll();
+    data.dtmf.StartForm();
+    const BandLimits band = BandLimitsOf(bandIndex);
+    data.options.StartForm(band.lowMHz, band.highMHz);
+}
+
+void ChangeBandClearing(RadioData &data, int bandIndex)
+{
+    data.bandIndex = bandIndex;
+    data.channels.ClearAll();
+    data.options.Text20 = MiddleOfBand(bandIndex);
 }
 
 } // namespace q731

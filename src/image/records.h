@@ -91,26 +91,26 @@ struct OptionalFeatures
     int Combo11 = 1;         // reverse frequency (hidden, not in the image)
 
     // VOX group.
-    int Combo31 = 0;         // VOX switch: off, on
-    int Combo14 = 4;         // VOX gain 1..8
-    int Combo15 = 1;         // VOX delay 1 S .. 4 S
-    bool Check13 = false;    // prohibit VOX while receiving (hidden, read only)
-    bool Check12 = false;    // allow to cancel operating (hidden, not in the image)
+    int Combo31 = 0;      // VOX switch: off, on
+    int Combo14 = 4;      // VOX gain 1..8
+    int Combo15 = 1;      // VOX delay 1 S .. 4 S
+    bool Check13 = false; // prohibit VOX while receiving (hidden, read only)
+    bool Check12 = false; // allow to cancel operating (hidden, not in the image)
 
     // VFO channel.
     std::string Text20 = "155.00000"; // VFO frequency DDD.DDDDD
     std::string Text21 = "10.00000";  // VFO offset "0.00000"
-    int Combo22 = 0;         // VFO receive tone (ToneList index)
-    int Combo23 = 0;         // VFO transmit tone (ToneList index)
-    int Combo24 = 1;         // power: low, high, middle
-    int Combo30 = 2;         // offset direction: plus, minus, none
-    int Combo27 = 1;         // bandwidth: narrow, wide
-    int Combo25 = 1;         // busy-channel lock: carrier, off
-    int Combo26 = 1;         // scan add: off, on (hidden)
-    int Combo28 = 1;         // transmit stop: on, off
-    int Combo12 = 1;         // scramble: on, off (hidden)
-    int Combo29 = 1;         // companding: off, on (hidden)
-    int Combo4 = 4;          // call tone: off, TONE1..TONE5 (hidden, not in the image)
+    int Combo22 = 0;                  // VFO receive tone (ToneList index)
+    int Combo23 = 0;                  // VFO transmit tone (ToneList index)
+    int Combo24 = 1;                  // power: low, high, middle
+    int Combo30 = 2;                  // offset direction: plus, minus, none
+    int Combo27 = 1;                  // bandwidth: narrow, wide
+    int Combo25 = 1;                  // busy-channel lock: carrier, off
+    int Combo26 = 1;                  // scan add: off, on (hidden)
+    int Combo28 = 1;                  // transmit stop: on, off
+    int Combo12 = 1;                  // scramble: on, off (hidden)
+    int Combo29 = 1;                  // companding: off, on (hidden)
+    int Combo4 = 4;                   // call tone: off, TONE1..TONE5 (hidden, not in the image)
 
     // Every field back to its default, as New does. The VFO frequency becomes
     // the middle of the given band. Text1, Check12 and Check13 keep their values.
@@ -121,13 +121,12 @@ struct OptionalFeatures
 // decoded index that names no entry leaves the field as it was.
 namespace OptionListLength {
 inline constexpr int Combo1 = 2, Combo3 = 8, Combo7 = 2, Combo5 = 10, Combo9 = 2, Combo8 = 2,
-                     ComboMod = 2, Combo19 = 8, Combo17 = 2, Combo18 = 4, Combo2 = 2,
-                     Combo16 = 2, Combo13 = 2, Combo33 = 2, Combo6 = 2, Combo21 = 3,
-                     Combo20 = 2, Combo34 = 2, Combo35 = 16, Combo32 = 3, Combo10 = 2,
-                     Combo36 = 3, Combo11 = 2, Combo31 = 2, Combo14 = 8, Combo15 = 4,
-                     Combo22 = 265, Combo23 = 265, Combo24 = 3, Combo30 = 3, Combo27 = 2,
-                     Combo25 = 2, Combo26 = 2, Combo28 = 2, Combo12 = 2, Combo29 = 2,
-                     Combo4 = 6;
+                     ComboMod = 2, Combo19 = 8, Combo17 = 2, Combo18 = 4, Combo2 = 2, Combo16 = 2,
+                     Combo13 = 2, Combo33 = 2, Combo6 = 2, Combo21 = 3, Combo20 = 2, Combo34 = 2,
+                     Combo35 = 16, Combo32 = 3, Combo10 = 2, Combo36 = 3, Combo11 = 2, Combo31 = 2,
+                     Combo14 = 8, Combo15 = 4, Combo22 = 265, Combo23 = 265, Combo24 = 3,
+                     Combo30 = 3, Combo27 = 2, Combo25 = 2, Combo26 = 2, Combo28 = 2, Combo12 = 2,
+                     Combo29 = 2, Combo4 = 6;
 } // namespace OptionListLength
 
 // The DTMF window's fields. Only Text4 (ANI end code) is ever decoded from the
@@ -155,9 +154,9 @@ struct FmSettings
     std::array<std::string, kChannels> FmChannelTexts;
     int FmCurrentChannel = 0;
     // Raw values: one outside the window's list is kept and written back.
-    int FmDisplayMode = 0;        // 0 channel, 1 frequency
-    int FmStep = 0;               // 0 50K, 1 100K, 2 200K
-    std::string FmFrequencyText;  // "" or a frequency in MHz
+    int FmDisplayMode = 0;       // 0 channel, 1 frequency
+    int FmStep = 0;              // 0 50K, 1 100K, 2 200K
+    std::string FmFrequencyText; // "" or a frequency in MHz
 
     std::string &channel(int n) { return FmChannelTexts[n - 1]; }
     const std::string &channel(int n) const { return FmChannelTexts[n - 1]; }
@@ -180,5 +179,15 @@ struct RadioData
     CalibrationLevels calibration;
     int bandIndex = 0; // band list index 0..7
 };
+
+// New: band `bandIndex`, every channel empty, the DTMF and optional features
+// fields at their start values (the VFO frequency in the band's middle). The
+// FM settings, the calibration levels and the fields that New keeps (power-on
+// password, ANI end code, the hidden check boxes) are left as they are.
+void StartNew(RadioData &data, int bandIndex);
+
+// The band change that the user confirmed: band `bandIndex`, every channel
+// empty, the VFO frequency in the middle of the new band; nothing else changes.
+void ChangeBandClearing(RadioData &data, int bandIndex);
 
 } // namespace q731

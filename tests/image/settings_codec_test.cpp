@@ -329,5 +329,39 @@ TEST(SettingsCalibration, ByteOrderOfTheSliders)
     EXPECT_EQ(back.calibration.values, (std::array<int, 9>{13, 10, 14, 15, 11, 16, 17, 12, 18}));
 }
 
+TEST(NewAndBandChange, ResetWhatTheyResetAndKeepTheRest)
+{
+    RadioData data;
+    data.channels.rx(5) = "145.00000";
+    data.channels.name(9) = "SPARE";
+    data.options.Combo3 = 0;
+    data.options.Text1 = "1234";
+    data.dtmf.Text2 = "123";
+    data.dtmf.Text4 = "9#";
+    data.fm.channel(1) = "88.50";
+    data.calibration.values[0] = 7;
+
+    RadioData changed = data;
+    ChangeBandClearing(changed, 5);
+    EXPECT_EQ(changed.bandIndex, 5);
+    EXPECT_TRUE(changed.channels.rx(5).empty());
+    EXPECT_TRUE(changed.channels.name(9).empty());
+    EXPECT_EQ(changed.options.Text20, "460.00000");
+    EXPECT_EQ(changed.options.Combo3, 0);
+    EXPECT_EQ(changed.dtmf.Text2, "123");
+
+    StartNew(data, 0);
+    EXPECT_EQ(data.bandIndex, 0);
+    EXPECT_TRUE(data.channels.rx(5).empty());
+    EXPECT_TRUE(data.channels.name(9).empty());
+    EXPECT_EQ(data.options.Text20, "155.00000");
+    EXPECT_EQ(data.options.Combo3, 4);
+    EXPECT_EQ(data.options.Text1, "1234");
+    EXPECT_TRUE(data.dtmf.Text2.empty());
+    EXPECT_EQ(data.dtmf.Text4, "9#");
+    EXPECT_EQ(data.fm.channel(1), "88.50");
+    EXPECT_EQ(data.calibration.values[0], 7);
+}
+
 } // namespace
 } // namespace q731
