@@ -8,13 +8,8 @@
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/help.h"
-#include "app/language_store.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/product.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -26,6 +21,11 @@
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "session/language_store.h"
+#include "session/product.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QDir>

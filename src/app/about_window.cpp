@@ -1,6 +1,6 @@
 #include "about_window.h"
 
-#include "app/product.h"
+#include "session/product.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "band_box.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "image/band_list.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 namespace q731 {
 

@@ -1,8 +1,8 @@
-#include "app/language_store.h"
 #include "app/main_window.h"
-#include "app/product.h"
-#include "app/session.h"
 #include "app/start_check.h"
+#include "session/language_store.h"
+#include "session/product.h"
+#include "session/session.h"
 
 #include <QApplication>
 #include <QIcon>

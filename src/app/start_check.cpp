@@ -2,8 +2,8 @@
 
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/product.h"
-#include "app/session.h"
+#include "session/product.h"
+#include "session/session.h"
 
 #include <QDir>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "editor_window.h"
 
-#include "app/session.h"
+#include "session/session.h"
 
 #include <QEvent>
 #include <QMdiSubWindow>

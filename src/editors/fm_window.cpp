@@ -1,9 +1,9 @@
 #include "fm_window.h"
 
-#include "app/captions.h"
-#include "app/session.h"
 #include "editors/field_filters.h"
 #include "image/text_helpers.h"
+#include "session/session.h"
+#include "ui/captions.h"
 #include "ui/twips.h"
 
 #include <QComboBox>

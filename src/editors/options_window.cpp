@@ -1,10 +1,10 @@
 #include "options_window.h"
 
-#include "app/session.h"
 #include "editors/field_filters.h"
 #include "editors/hidden_mode_labels.h"
 #include "editors/options_fields.h"
 #include "image/text_helpers.h"
+#include "session/session.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "file_commands.h"
 
-#include "app/product.h"
-#include "app/session.h"
 #include "files/dat_extension.h"
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
 #include "files/file_dialogs.h"
+#include "session/product.h"
+#include "session/session.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "link/port_chooser.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "link/port_table.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "link/transfer_controller.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "editors/editor_window.h"
 #include "link/link_messages.h"
 #include "link/port_chooser.h"
 #include "link/progress_window.h"
 #include "link/serial_link.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QTimer>
 

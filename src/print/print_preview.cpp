@@ -1,8 +1,8 @@
 #include "print_preview.h"
 
-#include "app/product.h"
-#include "app/session.h"
 #include "files/file_dialogs.h"
+#include "session/product.h"
+#include "session/session.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 // The program on the desktop: Qt's own texts and the toolbar in the user's
 // language, and the help command finding the manual.
 
-#include "fake_language_store.h"
+#include "../session/fake_language_store.h"
 
-#include "app/captions.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/qt_translations.h"
-#include "app/session.h"
 #include "editors/options_window.h"
+#include "session/qt_translations.h"
+#include "session/session.h"
+#include "ui/captions.h"
 
 #include <QAction>
 #include <QApplication>

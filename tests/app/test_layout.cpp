@@ -5,13 +5,11 @@
 // grow against anything sized in pixels. scripts/layout-screenshots shows the
 // same windows as pictures.
 
-#include "fake_language_store.h"
+#include "../session/fake_language_store.h"
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -21,6 +19,8 @@
 #include "link/progress_window.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "session/session.h"
+#include "ui/captions.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,9 @@
-#include "fake_language_store.h"
+#include "../session/fake_language_store.h"
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
@@ -14,6 +12,8 @@
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
 #include "image/text_helpers.h"
+#include "session/session.h"
+#include "ui/captions.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,13 +1,13 @@
 // q731-cli through the built binary: files, CSV exchange, exit codes, and
 // reads and writes against simulated radios on pseudo-terminals.
 
-#include "app/language_store.h"
-#include "app/session.h"
 #include "files/csv_channels.h"
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "image/codec.h"
 #include "image/tones.h"
+#include "session/language_store.h"
+#include "session/session.h"
 
 #include <QDir>
 #include <QFile>

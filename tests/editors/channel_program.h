@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/fake_language_store.h"
+#include "../session/fake_language_store.h"
 #include "app/band_box.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

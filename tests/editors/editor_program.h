@@ -4,11 +4,11 @@
 // window with every editor, every message box answered from `answers` and a
 // clock that the test sets.
 
-#include "../app/fake_language_store.h"
+#include "../session/fake_language_store.h"
 
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/session.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -3,10 +3,9 @@
 // A started window program for the file and print tests: session, language
 // store and main window, every message box answered and recorded.
 
+#include "../session/fake_language_store.h"
 #include "app/band_box.h"
-#include "app/fake_language_store.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -14,6 +13,7 @@
 #include "editors/options_window.h"
 #include "files/file_commands.h"
 #include "files/file_dialogs.h"
+#include "session/session.h"
 
 #include <QMessageBox>
 #include <QStringList>

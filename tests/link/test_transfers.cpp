@@ -1,12 +1,11 @@
 // The port list and the Read and Write commands of the window program, driven
 // with the mouse, against the simulated radio on a pseudo-terminal.
 
-#include "../app/fake_language_store.h"
+#include "../session/fake_language_store.h"
 #include "radio_thread.h"
 
 #include "app/band_box.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/channel_window.h"
 #include "image/codec.h"
 #include "link/port_chooser.h"
@@ -14,6 +13,7 @@
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
+#include "session/session.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -6,7 +6,7 @@
 #include <QVariant>
 
 #ifdef Q_OS_WIN
-#include "app/win_registry.h"
+#include "session/win_registry.h"
 
 #include <vector>
 #endif

@@ -1,6 +1,6 @@
 #include "captions.h"
 
-#include "app/product.h"
+#include "session/product.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>

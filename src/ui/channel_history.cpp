@@ -1,7 +1,7 @@
 #include "channel_history.h"
 
-#include "app/session.h"
 #include "image/codec.h"
+#include "session/session.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "session.h"
 
-#include "app/channel_history.h"
-#include "app/product.h"
-#include "app/qt_translations.h"
 #include "image/codec.h"
 #include "image/text_helpers.h"
+#include "session/product.h"
+#include "session/qt_translations.h"
+#include "ui/channel_history.h"
 
 #include <QTime>
 #include <QUndoStack>

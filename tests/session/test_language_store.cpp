@@ -1,7 +1,7 @@
 // The stored language: the bytes of the registry value as the Windows build
 // reads and writes them, and the INI file of the other systems.
 
-#include "app/language_store.h"
+#include "session/language_store.h"
 
 #include <QDir>
 #include <QFile>

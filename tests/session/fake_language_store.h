@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/language_store.h"
+#include "session/language_store.h"
 
 namespace q731::testing {
 

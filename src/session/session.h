@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/message_box.h"
 #include "image/band_list.h"
 #include "image/language.h"
 #include "image/radio_image.h"
 #include "image/records.h"
+#include "ui/message_box.h"
 
 #include <QList>
 #include <QObject>
