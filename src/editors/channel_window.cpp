@@ -71,8 +71,9 @@ std::vector<std::string> ItemTexts(const QComboBox *list)
 
 } // namespace
 
-ChannelWindow::ChannelWindow(Session &session, QWidget *parent)
+ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form1"), parent)
+    , m_boxes(boxes)
 {
     const QStringList title = CaptionTexts(objectName(), QString(), session.language());
     setWindowTitle(title.isEmpty() ? QString() : title.front());
@@ -448,8 +449,7 @@ void ChannelWindow::pasteRows()
 
 void ChannelWindow::showBandMessage()
 {
-    m_session.messageBox(m_session.tr2("超出频段范围", "Beyond the scope of frequency band"),
-                         StyleOk, QString());
+    m_boxes.show(m_session.tr2("超出频段范围", "Beyond the scope of frequency band"), StyleOk);
 }
 
 void ChannelWindow::updateScrollRanges()

@@ -6,6 +6,7 @@
 #include "files/file_dialogs.h"
 #include "session/product.h"
 #include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -84,9 +85,11 @@ QString WriteReason(const QString &path, const QString &systemReason, Language l
 
 } // namespace
 
-FileCommands::FileCommands(Session &session, QWidget *dialogParent, QObject *parent)
+FileCommands::FileCommands(Session &session, MessageBoxes &boxes, QWidget *dialogParent,
+                           QObject *parent)
     : QObject(parent)
     , m_session(session)
+    , m_boxes(boxes)
     , m_dialogParent(dialogParent)
     , m_dialogs(std::make_unique<SystemFileDialogs>())
     , m_programFolder(ProgramFolder())
@@ -107,8 +110,6 @@ QString FileCommands::startFolder() const
 
 void FileCommands::open()
 {
-    // The band that the file brings is taken without the band question.
-    m_session.UserBandChoice = false;
     const QString path = m_dialogs->openFileName(m_dialogParent, m_session.tr2("打开", "Open"),
                                                  startFolder(), DataFileFilter());
     if (path.isEmpty())
@@ -127,7 +128,6 @@ void FileCommands::save()
 
 bool FileCommands::openPath(const QString &path)
 {
-    m_session.UserBandChoice = false;
     const Language language = m_session.language();
     DataFileReadResult read;
     // A device or pipe is not even opened: a pipe without a writer would hold
@@ -193,8 +193,8 @@ bool FileCommands::savePath(const QString &path)
 void FileCommands::showError(const QString &chinese, const QString &english)
 {
     const bool isEnglish = m_session.language() == Language::English;
-    m_session.messageBox(isEnglish ? english : chinese, StyleOkStop,
-                         isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    m_boxes.show(isEnglish ? english : chinese, StyleOkStop,
+                 isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
 }
 
 } // namespace q731

@@ -1,29 +1,15 @@
 #include "session.h"
 
 #include "image/codec.h"
-#include "image/text_helpers.h"
-#include "session/product.h"
 #include "session/qt_translations.h"
-#include "ui/channel_history.h"
 
 #include <QTime>
-#include <QUndoStack>
-#include <QWidget>
 
 namespace q731 {
 
-namespace {
-
-// Steps kept for undo; a step holds only the channels it changed.
-constexpr int kHistorySteps = 500;
-
-} // namespace
-
 Session::Session(QObject *parent)
     : QObject(parent)
-    , m_history(new QUndoStack(this))
 {
-    m_history->setUndoLimit(kHistorySteps);
     // The optional features window starts from the defaults of the band
     // selected at load (band 0).
     m_data.options.StartForm(bandLowMHz(), bandHighMHz());
@@ -74,44 +60,73 @@ void Session::setHiddenMode(HiddenMode mode, bool on)
     emit hiddenModeChanged(mode, on);
 }
 
-void Session::startFreshHistory()
+bool Session::confirm(SessionQuestion::Kind kind, const char *chineseCaption,
+                      const char *englishCaption, const char *chinese, const char *english)
 {
-    m_history->clear();
+    if (!m_prompts)
+        return false;
+    return m_prompts->confirm({kind, tr2(chineseCaption, englishCaption), tr2(chinese, english)});
+}
+
+bool Session::chooseBand(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kBandItems.size()))
+        return false;
+    const int previous = m_data.bandIndex;
+    if (index == previous)
+        return true;
+    if (!confirm(SessionQuestion::Kind::BandChange, "注意！", "Be careful!",
+                 "改变频段将清除频道列表，确定吗？",
+                 "Changing the frequency band will remove the channel tabulation, confirm?"))
+        return false;
+    const ChannelTable channelsBefore = m_data.channels;
+    const std::string vfoBefore = m_data.options.Text20;
+    ChangeBandClearing(m_data, index);
+    ChannelDifference difference = CompareChannels(channelsBefore, m_data.channels);
+    difference.before.bandIndex = previous;
+    difference.before.vfoFrequency = vfoBefore;
+    difference.after.bandIndex = index;
+    difference.after.vfoFrequency = m_data.options.Text20;
+    QList<int> rows;
+    for (const auto &[n, row] : difference.after.rows)
+        rows << n;
+    emit bandChanged();
+    emit optionsChanged();
+    emit channelRowsRestored(rows);
+    emit channelsEdited(QStringLiteral("band change"), difference.before, difference.after);
+    return true;
+}
+
+bool Session::startNew()
+{
+    if (!confirm(SessionQuestion::Kind::NewData, "注意", "Attention",
+                 "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"))
+        return false;
+    StartNew(m_data, kDefaultBandIndex);
+    emit bandChanged();
+    emit channelsChanged();
+    emit dtmfChanged();
+    emit optionsChanged();
+    emit recordsReplaced();
+    return true;
 }
 
 void Session::recordChannelEdit(const QString &label, const ChannelTable &before)
 {
     ChannelDifference difference = CompareChannels(before, m_data.channels);
-    if (!difference.reachesRadio)
-        return;
-    m_history->push(new ChannelStep(*this, label, std::move(difference.before),
-                                    std::move(difference.after), true));
+    if (difference.reachesRadio)
+        emit channelsEdited(label, difference.before, difference.after);
 }
 
 void Session::replaceChannels(const QString &label, const ChannelTable &channels)
 {
     ChannelDifference difference = CompareChannels(m_data.channels, channels);
-    if (difference.reachesRadio) {
-        m_history->push(new ChannelStep(*this, label, std::move(difference.before),
-                                        std::move(difference.after), false));
-    } else if (!difference.after.rows.empty()) {
-        // Nothing the radio would see: taken without a step of its own.
-        restoreChannelState(difference.after);
-    }
-}
-
-void Session::clearChannelsForBand(int previousBand)
-{
-    ChannelTable empty;
-    empty.ClearAll();
-    ChannelDifference difference = CompareChannels(m_data.channels, empty);
-    difference.before.bandIndex = previousBand;
-    difference.before.vfoFrequency = m_data.options.Text20;
-    difference.after.bandIndex = m_data.bandIndex;
-    difference.after.vfoFrequency = FormatFixed((bandLowMHz() + bandHighMHz()) / 2.0, 5);
-    m_history->push(new ChannelStep(*this, QStringLiteral("band change"),
-                                    std::move(difference.before), std::move(difference.after),
-                                    false));
+    if (difference.after.rows.empty())
+        return;
+    restoreChannelState(difference.after);
+    // A change that no radio would see is taken without a step of its own.
+    if (difference.reachesRadio)
+        emit channelsEdited(label, difference.before, difference.after);
 }
 
 void Session::restoreChannelState(const ChannelState &state)
@@ -131,7 +146,7 @@ void Session::restoreChannelState(const ChannelState &state)
 
 void Session::decodeImage()
 {
-    startFreshHistory();
+    emit recordsReplaced();
     const int bandBefore = m_data.bandIndex;
     DecodeImage(m_image, m_data, m_language);
     if (m_data.bandIndex != bandBefore)
@@ -145,19 +160,8 @@ void Session::decodeImage()
 
 void Session::encodeImage()
 {
-    emit aboutToEncode();
+    commitEdits();
     EncodeImage(m_data, m_image);
-}
-
-int Session::messageBox(const QString &text, int style, const QString &caption)
-{
-    return LocalizedMessageBox(m_messageBoxOwner, m_language, text, style, caption,
-                               ProductTitle(m_language), m_answerer);
-}
-
-void Session::setMessageBoxOwner(QWidget *owner)
-{
-    m_messageBoxOwner = owner;
 }
 
 double Session::secondsOfDay() const

@@ -1,5 +1,8 @@
 #include "message_box.h"
 
+#include "session/product.h"
+#include "session/session.h"
+
 #include <QAbstractButton>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -148,6 +151,23 @@ int LocalizedMessageBox(QWidget *owner, Language language, const QString &text, 
     if (!clicked)
         clicked = escapeButton;
     return clicked->property("q731Identifier").toInt();
+}
+
+MessageBoxes::MessageBoxes(const Session &session)
+    : m_session(session)
+{
+}
+
+int MessageBoxes::show(const QString &text, int style, const QString &caption)
+{
+    const Language language = m_session.language();
+    return LocalizedMessageBox(m_owner, language, text, style, caption, ProductTitle(language),
+                               m_answerer);
+}
+
+bool MessageBoxes::confirm(const SessionQuestion &question)
+{
+    return show(question.text, StyleOkCancelQuestion, question.caption) == IdOk;
 }
 
 } // namespace q731

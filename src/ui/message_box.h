@@ -1,13 +1,15 @@
 #pragma once
 
 #include "image/language.h"
+#include "session/session_prompts.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
 class QMessageBox;
-class QWidget;
 
 namespace q731 {
 
@@ -53,5 +55,29 @@ void KeepTitleInSight(QMessageBox &box);
 
 // The text of a button identifier in a language ("确定", "OK", ...).
 QString MessageBoxButtonText(int identifier, Language language);
+
+class Session;
+
+// The window program's message boxes: in the session's language, owned by one
+// window (the channel window once it exists), answered by a person or, in
+// tests and the start check, by the answerer. They also answer the session's
+// questions.
+class MessageBoxes : public SessionPrompts
+{
+public:
+    explicit MessageBoxes(const Session &session);
+
+    // A LocalizedMessageBox; returns the identifier of the pressed button.
+    int show(const QString &text, int style, const QString &caption = {});
+    bool confirm(const SessionQuestion &question) override;
+
+    void setOwner(QWidget *owner) { m_owner = owner; }
+    void setAnswerer(MessageBoxAnswerer answerer) { m_answerer = std::move(answerer); }
+
+private:
+    const Session &m_session;
+    QPointer<QWidget> m_owner;
+    MessageBoxAnswerer m_answerer;
+};
 
 } // namespace q731

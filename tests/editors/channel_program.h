@@ -25,19 +25,20 @@ struct ChannelProgram
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     QStringList boxTexts;
 
     explicit ChannelProgram(Language language = Language::Chinese)
     {
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
             boxTexts << box.text();
             return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
         });
         session.setClock([] { return 1000.0; });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         // Loading tests port 1, which the test environment does not have.
         boxTexts.clear();
         window->show();

@@ -25,18 +25,19 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     double now = 1000.0;
 
     explicit Program(Language language = Language::Chinese)
     {
-        session.setMessageBoxAnswerer([this](QMessageBox &) {
+        messageBoxes.setAnswerer([this](QMessageBox &) {
             return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
         });
         session.setClock([this] { return now; });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         window->show();
         window->applyCaptions();
     }

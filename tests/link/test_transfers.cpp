@@ -14,6 +14,7 @@
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -50,6 +51,7 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     QList<Box> boxes;
@@ -57,13 +59,13 @@ struct Program
     explicit Program(const QByteArray &ports, Language language = Language::Chinese)
     {
         qputenv("Q731_PORTS", ports);
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
             boxes << Box{box.text(), box.windowTitle(), box.icon()};
             return answers.isEmpty() ? int(IdOk) : answers.takeFirst();
         });
         session.setClock([] { return 1000.0; });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         window->show();
         window->applyCaptions();
     }
@@ -374,7 +376,6 @@ void TransfersTest::portThatDoesNotOpen()
     Program program("");
     program.boxes.clear();
     const RadioImage before = program.session.image();
-    program.session.UserBandChoice = true;
     for (const char *key : {"TRead", "TWrite"}) {
         program.click(key);
         QCOMPARE(program.boxes.size(), 1);
@@ -385,7 +386,6 @@ void TransfersTest::portThatDoesNotOpen()
         QVERIFY(!program.window->serialLink()->watchdog().isActive());
         program.boxes.clear();
     }
-    QVERIFY(!program.session.UserBandChoice);
     QVERIFY(program.session.image() == before);
 }
 

@@ -1,3 +1,4 @@
+#include "session/session.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ private slots:
     void realClicksReturnTheButtonIdentifier_data();
     void realClicksReturnTheButtonIdentifier();
     void escapeOnOkCancelIsCancel();
+    void sessionQuestionsAreOkCancelBoxes();
+    void boxesSpeakTheSessionsLanguage();
 };
 
 void MessageBoxTest::buttonTextsFollowTheLanguage_data()
@@ -159,6 +162,65 @@ void MessageBoxTest::escapeOnOkCancelIsCancel()
     });
     QCOMPARE(LocalizedMessageBox(nullptr, Language::Chinese, "t", 4385, "c", "title"),
              int(IdCancel));
+}
+
+void MessageBoxTest::sessionQuestionsAreOkCancelBoxes()
+{
+    Session session;
+    session.setLanguage(Language::English);
+    MessageBoxes boxes(session);
+    session.setPrompts(&boxes);
+    session.data().channels.rx(1) = "145.12500";
+
+    // Shown for real: its look is read and a click on OK answers it.
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int defaultId = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        defaultId = IdentifierOf(box->defaultButton());
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == QLatin1String("OK"))
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    QVERIFY(session.startNew());
+    QCOMPARE(title, QStringLiteral("Attention"));
+    QCOMPARE(text, QStringLiteral("Unsaved data will be lost, sure?"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(defaultId, int(IdCancel));
+    QCOMPARE(session.bandIndex(), 3);
+
+    session.data().channels.rx(1) = "435.12500";
+    QTimer::singleShot(0, this, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QVERIFY(!session.chooseBand(0));
+    QCOMPARE(session.bandIndex(), 3);
+    QCOMPARE(session.data().channels.rx(1), std::string("435.12500"));
+}
+
+void MessageBoxTest::boxesSpeakTheSessionsLanguage()
+{
+    Session session;
+    MessageBoxes boxes(session);
+    QStringList seen;
+    boxes.setAnswerer([&](QMessageBox &box) {
+        seen << box.windowTitle() << ButtonTexts(box);
+        return int(IdOk);
+    });
+    QCOMPARE(boxes.show(QStringLiteral("t"), StyleOk), int(IdOk));
+    session.setLanguage(Language::English);
+    QCOMPARE(boxes.show(QStringLiteral("t"), StyleOkCancelQuestion, QStringLiteral("c")),
+             int(IdOk));
+    QCOMPARE(seen, (QStringList{"Q-731 对讲机编程软件", "确定", "c", "Cancel", "OK"}));
 }
 
 QTEST_MAIN(MessageBoxTest)
