@@ -10,10 +10,24 @@ QString ProductTitle(Language language)
                                          : QStringLiteral("Q-731 对讲机编程软件");
 }
 
+QString ProgramVersion()
+{
+    return QStringLiteral(Q731_VERSION);
+}
+
 QString MainWindowCaption(Language language)
 {
-    return language == Language::English ? QStringLiteral("Q-731 Radio Programming Software V1.10")
-                                         : QStringLiteral("Q-731 对讲机编程软件V1.10");
+    // The Chinese title runs on without a space.
+    const QString separator =
+        language == Language::English ? QStringLiteral(" V") : QStringLiteral("V");
+    return ProductTitle(language) + separator + ProgramVersion();
+}
+
+QString EditionText(Language language)
+{
+    return (language == Language::English ? QStringLiteral("English edition V%1")
+                                          : QStringLiteral("简体中文版 V%1"))
+        .arg(ProgramVersion());
 }
 
 QString MakerName(Language language)

@@ -48,8 +48,8 @@ std::vector<CaptionEntry> BuildTable()
     };
 
     // MDIForm1
-    e("MDIForm1", "", Kind::Caption, 0, {"Q-731 对讲机编程软件V1.10"},
-      {"Q-731 Radio Programming Software V1.10"});
+    e("MDIForm1", "", Kind::Caption, 0, {MainWindowCaption(Language::Chinese)},
+      {MainWindowCaption(Language::English)});
     e("MDIForm1", "StatusBar1.Panel2", Kind::PanelText, 0, {MakerName(Language::Chinese)}, {""});
     e("MDIForm1", "MNFile", Kind::Caption, 0, {"文件(&F)"}, {"File(&F)"});
     e("MDIForm1", "MNSave", Kind::Caption, 0, {"保存(&S)"}, {"Save(&S)"});
@@ -243,9 +243,10 @@ std::vector<CaptionEntry> BuildTable()
 
     // FrmAbout
     e("FrmAbout", "", Kind::Caption, 0, {"帮助"}, {"Help"});
-    e("FrmAbout", "lblTitle", Kind::Caption, 0, {"Q-731 对讲机编程软件"},
-      {"Q-731 Radio Programming Software"});
-    e("FrmAbout", "lblVersion", Kind::Caption, 0, {"简体中文版 V1.10"}, {"English edition V1.10"});
+    e("FrmAbout", "lblTitle", Kind::Caption, 0, {ProductTitle(Language::Chinese)},
+      {ProductTitle(Language::English)});
+    e("FrmAbout", "lblVersion", Kind::Caption, 0, {EditionText(Language::Chinese)},
+      {EditionText(Language::English)});
 
     // FrmWriting
     chineseOnly("FrmWriting", "Label1", {""});

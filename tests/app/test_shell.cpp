@@ -668,6 +668,10 @@ void ShellTest::aboutShowsTheCurrentLanguageAndClosesOnBackground()
     QCOMPARE(title->text(), QStringLiteral("Q-731 Radio Programming Software"));
     QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(),
              QStringLiteral("English edition V1.10"));
+    ApplyCaptions(Language::Chinese, {&about});
+    QCOMPARE(title->text(), QStringLiteral("Q-731 对讲机编程软件"));
+    QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), QStringLiteral("简体中文版 V1.10"));
+    ApplyCaptions(Language::English, {&about});
 
     QTest::mouseClick(title, Qt::LeftButton);
     QVERIFY(about.isVisible());
