@@ -134,6 +134,20 @@ void Session::decodeImage()
     startFreshHistory();
     const int bandBefore = m_data.bandIndex;
     DecodeImage(m_image, m_data, m_language);
+    announceDecoded(bandBefore);
+}
+
+void Session::takeDecoded(const RadioImage &image, RadioData data)
+{
+    startFreshHistory();
+    const int bandBefore = m_data.bandIndex;
+    m_image = image;
+    m_data = std::move(data);
+    announceDecoded(bandBefore);
+}
+
+void Session::announceDecoded(int bandBefore)
+{
     if (m_data.bandIndex != bandBefore)
         emit bandChanged();
     emit channelsChanged();
@@ -145,7 +159,7 @@ void Session::decodeImage()
 
 void Session::encodeImage()
 {
-    emit aboutToEncode();
+    commitEdits();
     EncodeImage(m_data, m_image);
 }
 

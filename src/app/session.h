@@ -59,7 +59,12 @@ public:
 
     // Image -> records (every window refreshes through the signals).
     void decodeImage();
-    // Editors commit what is being typed (aboutToEncode), then records -> image.
+    // An image and the records decoded from it elsewhere (Open) take the place
+    // of the session's, as decodeImage() would have left them.
+    void takeDecoded(const RadioImage &image, RadioData data);
+    // Editors commit what is being typed (aboutToEncode).
+    void commitEdits() { emit aboutToEncode(); }
+    // commitEdits(), then records -> image.
     void encodeImage();
 
     // The undo history of the channel table. Read, Open and New start it
@@ -117,6 +122,8 @@ signals:
     void aboutToEncode();
 
 private:
+    void announceDecoded(int bandBefore);
+
     Language m_language = Language::Chinese;
     RadioImage m_image{};
     RadioData m_data;

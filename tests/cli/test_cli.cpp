@@ -2,10 +2,12 @@
 // reads and writes against simulated radios on pseudo-terminals.
 
 #include "app/language_store.h"
+#include "app/message_box.h"
 #include "app/session.h"
 #include "files/csv_channels.h"
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
+#include "files/file_commands.h"
 #include "image/codec.h"
 #include "image/tones.h"
 
@@ -145,23 +147,25 @@ RadioData KnownData()
 QByteArray DatOf(const RadioData &data)
 {
     RadioImage image{};
-    EncodeImage(data, image);
-    return ToBytes(StoreDatFile(image, EncodeDtmfBlock(data.dtmf)));
+    return ToBytes(EncodeDatFile(data, image));
 }
 
-// What the window program stores after opening `file` and saving it.
+// What the window program stores after opening `file` and saving it: its own
+// Open and Save, in a session as it starts. Empty when either fails.
 QByteArray WindowOpenSave(const QByteArray &file, Language language)
 {
-    const std::vector<std::uint8_t> bytes(file.begin(), file.end());
-    const DatLoadResult loaded = LoadDatFile(bytes);
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in.dat"));
+    if (!in.open(QIODevice::WriteOnly) || in.write(file) != file.size())
+        return {};
+    in.close();
     Session session;
     session.setLanguage(language);
-    session.image() = loaded.image;
-    session.decodeImage();
-    // The DTMF settings travel beside the image.
-    DecodeDtmfBlock(loaded.extension, session.data().dtmf);
-    session.encodeImage();
-    return ToBytes(StoreDatFile(session.image(), EncodeDtmfBlock(session.data().dtmf)));
+    session.setMessageBoxAnswerer([](QMessageBox &) { return int(IdOk); });
+    FileCommands commands(session, nullptr);
+    if (!commands.openPath(in.fileName()) || !commands.savePath(dir.filePath("out.dat")))
+        return {};
+    return ReadFile(dir.filePath("out.dat"));
 }
 
 // A data file as a radio or another program may leave it: random image bytes
@@ -900,5 +904,5 @@ private slots:
 
 } // namespace
 
-QTEST_GUILESS_MAIN(TestCli)
+QTEST_MAIN(TestCli)
 #include "test_cli.moc"
