@@ -1,6 +1,5 @@
 #include "file_commands.h"
 
-#include "files/dat_extension.h"
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
 #include "files/file_dialogs.h"
@@ -12,8 +11,6 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace q731 {
 
 namespace {
@@ -23,13 +20,6 @@ QString Quoted(const QString &path, Language language)
     const QString native = QDir::toNativeSeparators(path);
     return language == Language::English ? QStringLiteral("\"%1\"").arg(native)
                                          : QStringLiteral("“%1”").arg(native);
-}
-
-// A device, pipe or socket: reading one could wait for ever or never end, and
-// a saved file would take its place.
-bool IsSpecialFile(const QFileInfo &info)
-{
-    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 QString SpecialFileReason(Language language)
@@ -57,7 +47,7 @@ QString ReadReason(const QString &path, const QString &systemReason, Language la
         return english ? QStringLiteral("the file does not exist") : QStringLiteral("文件不存在");
     if (info.isDir())
         return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
-    if (IsSpecialFile(info))
+    if (IsSpecialFile(path))
         return SpecialFileReason(language);
     if (!info.isReadable())
         return english ? QStringLiteral("no permission to read it")
@@ -70,7 +60,7 @@ QString WriteReason(const QString &path, const QString &systemReason, Language l
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     const bool english = language == Language::English;
-    if (IsSpecialFile(info))
+    if (IsSpecialFile(path))
         return SpecialFileReason(language);
     if (!folder.isDir())
         return english ? QStringLiteral("the folder does not exist")
@@ -129,31 +119,21 @@ void FileCommands::save()
 bool FileCommands::openPath(const QString &path)
 {
     const Language language = m_session.language();
-    DataFileReadResult read;
-    // A device or pipe is not even opened: a pipe without a writer would hold
-    // the window for ever.
-    if (IsSpecialFile(QFileInfo(path)))
-        read.error = DataFileError::OpenFailed;
-    else
-        read = ReadDataFile(path, kDatFileSizeLimit);
-    if (!read.ok()) {
-        const QString reason = read.error == DataFileError::TooLarge
-                                   ? TooLargeReason(language)
-                                   : ReadReason(path, read.reason, language);
-        showError(
-            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
-        return false;
-    }
-    const DatLoadResult loaded = LoadDatFile(read.bytes);
-    switch (loaded.error) {
-    case DatLoadError::None:
+    // Decoded into copies, so that a failed Open changes nothing. Byte 3072 of
+    // the image is not in the file and keeps its value. A device or pipe is
+    // not even opened: a pipe without a writer would hold the window for ever.
+    RadioImage image = m_session.image();
+    RadioData data = m_session.data();
+    const DataFileOpenResult result =
+        OpenDataFile({.path = path, .refuseSpecialFiles = true}, image, data, language);
+    switch (result.error) {
+    case DataFileError::None:
         break;
-    case DatLoadError::WrongModel:
+    case DataFileError::WrongModel:
         showError(QStringLiteral("文件类型不正确！"), QStringLiteral("File type is incorrect!"));
         return false;
-    case DatLoadError::TooShort: {
-        const QString size = QString::number(read.bytes.size());
+    case DataFileError::TooShort: {
+        const QString size = QString::number(result.size);
         const QString full = QString::number(kDatFileSize);
         showError(QStringLiteral("文件%1不完整：只有 %2 字节，应为 %3 字节。")
                       .arg(Quoted(path, language), size, full),
@@ -161,24 +141,31 @@ bool FileCommands::openPath(const QString &path)
                       .arg(Quoted(path, language), size, full));
         return false;
     }
+    case DataFileError::OpenFailed:
+    case DataFileError::ReadFailed:
+    case DataFileError::TooLarge:
+    case DataFileError::NotRegularFile:
+    case DataFileError::WriteFailed:
+    case DataFileError::CommitFailed: {
+        const QString reason = result.error == DataFileError::TooLarge
+                                   ? TooLargeReason(language)
+                                   : ReadReason(path, result.reason, language);
+        showError(
+            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
+            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
+        return false;
     }
-
-    // Byte 3072 of the image is not in the file and keeps its value.
-    RadioImage &image = m_session.image();
-    std::copy(loaded.image.begin(), loaded.image.begin() + kRadioMemorySize, image.begin());
-    m_session.decodeImage();
-    if (ApplyDatExtension(loaded.extension, m_session.data()))
-        m_session.notifyDtmfChanged();
+    }
+    m_session.takeDecoded(image, std::move(data));
     emit opened();
     return true;
 }
 
 bool FileCommands::savePath(const QString &path)
 {
-    m_session.encodeImage();
-    const std::vector<std::uint8_t> bytes =
-        StoreDatFile(m_session.image(), DatExtensionOf(m_session.data()));
-    const DataFileWriteResult written = WriteDataFileAtomically(path, bytes);
+    m_session.commitEdits();
+    const DataFileWriteResult written =
+        SaveDataFile({.path = path}, m_session.data(), m_session.image());
     if (written.ok())
         return true;
     const Language language = m_session.language();

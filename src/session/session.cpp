@@ -149,6 +149,20 @@ void Session::decodeImage()
     emit recordsReplaced();
     const int bandBefore = m_data.bandIndex;
     DecodeImage(m_image, m_data, m_language);
+    announceDecoded(bandBefore);
+}
+
+void Session::takeDecoded(const RadioImage &image, RadioData data)
+{
+    emit recordsReplaced();
+    const int bandBefore = m_data.bandIndex;
+    m_image = image;
+    m_data = std::move(data);
+    announceDecoded(bandBefore);
+}
+
+void Session::announceDecoded(int bandBefore)
+{
     if (m_data.bandIndex != bandBefore)
         emit bandChanged();
     emit channelsChanged();

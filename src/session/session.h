@@ -70,6 +70,9 @@ public:
 
     // Image -> records (every window refreshes through the signals).
     void decodeImage();
+    // An image and the records decoded from it elsewhere (Open) take the place
+    // of the session's, as decodeImage() would have left them.
+    void takeDecoded(const RadioImage &image, RadioData data);
     // Editors commit what is being typed (commitRequested), then records -> image.
     void encodeImage();
     // Every editor takes a field still being edited into the records.
@@ -124,6 +127,7 @@ signals:
 private:
     bool confirm(SessionQuestion::Kind kind, const char *chineseCaption, const char *englishCaption,
                  const char *chinese, const char *english);
+    void announceDecoded(int bandBefore);
 
     Language m_language = Language::Chinese;
     RadioImage m_image{};
