@@ -1,5 +1,6 @@
 #include "captions.h"
 
+#include "image/texts.h"
 #include "session/product.h"
 #include "ui/twips.h"
 
@@ -26,6 +27,15 @@ QStringList numbered(int from, int count, int step, const char *prefix, const ch
     QStringList items;
     for (int i = from; i < from + count; ++i)
         items << QString::fromUtf8(prefix) + QString::number(step * i) + QString::fromUtf8(suffix);
+    return items;
+}
+
+template<typename Strings>
+QStringList Texts(const Strings &texts)
+{
+    QStringList items;
+    for (const auto &text : texts)
+        items << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     return items;
 }
 
@@ -92,13 +102,15 @@ std::vector<CaptionEntry> BuildTable()
       {"Extra options mode off (double-click)"});
 
     // Form1
-    e("Form1", "Combo1", Kind::List, 0, {"关闭"}, {"Off"});
-    e("Form1", "Combo5(5)", Kind::List, 0, {"低", "高", "中"}, {"Low", "High", "Middle"});
-    e("Form1", "Combo5(6)", Kind::List, 0, {"载波", "关"}, {"Carry", "Off"});
-    e("Form1", "Combo5(7)", Kind::List, 0, {"禁止", "使能"}, {"Off", "On"});
-    e("Form1", "Combo5(8)", Kind::List, 0, {"窄带", "宽带"}, {"Narror", "wide"});
-    e("Form1", "Combo5(9)", Kind::List, 0, {"开", "关"}, {"On", "Off"});
-    e("Form1", "Combo5(10)", Kind::List, 0, {"开", "关"}, {"On", "Off"});
+    // The channel lists are the codec's own texts (image/texts.h).
+    e("Form1", "Combo1", Kind::List, 0, Texts(std::array{OffText(Language::Chinese)}),
+      Texts(std::array{OffText(Language::English)}));
+    for (int column = 5; column <= 10; ++column) {
+        e("Form1", QStringLiteral("Combo5(%1)").arg(column), Kind::List, 0,
+          Texts(ChannelOptionItems(column, Language::Chinese)),
+          Texts(ChannelOptionItems(column, Language::English)));
+    }
+    // The window's seventh option list stands over no column.
     e("Form1", "Combo5(11)", Kind::List, 0, {"禁止", "使能"}, {"Off", "On"});
     e("Form1", "", Kind::Caption, 0, {"信道编辑"}, {"Channel Edit"});
     e("Form1", "Grid1", Kind::Header, 0,

@@ -524,6 +524,56 @@ private slots:
         QCOMPARE(root["channels"][3]["rx"].toString(), QString("146.00000")); // 4 taken
     }
 
+    // Rows that the band check before rounding and the reading of long
+    // numbers as 0 once let through.
+    void csvRowsOnTheBandLimitOrTooLargeAreRefused()
+    {
+        const QByteArray nines(400, '9');
+        const QByteArray csv = "Location,Frequency,Duplex,Offset,Power\n"
+                               "1,173.9999996,,,\n"
+                               "2,173.99,+,0.0099996,\n"
+                               "3,145,+," +
+                               nines + ",\n4,145,,," + nines + "\n5,146,,,\n";
+        WriteFile(path("limit.csv"), csv);
+        QFile::remove(path("limit-out.dat"));
+        Run run =
+            RunCli({"import", known(), path("limit.csv"), path("limit-out.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(path("limit-out.dat")));
+        const QString shown = QString(39, '9') + QString::fromUtf8("…");
+        const QStringList expected = {
+            "limit.csv line 2: Frequency 173.9999996: Beyond the scope of frequency band "
+            "(136-174MHz)",
+            "limit.csv line 3: Offset 174.00000: Beyond the scope of frequency band (136-174MHz)",
+            "limit.csv line 4: Offset " + shown +
+                ": Beyond the scope of frequency band (136-174MHz)",
+            "limit.csv line 5: Power \"" + shown + "\" is a number too large to read",
+            "Nothing was written",
+        };
+        const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), expected.size());
+        for (qsizetype i = 0; i < errors.size(); ++i)
+            QVERIFY2(errors[i].endsWith(expected[i]), qPrintable(errors[i]));
+
+        run = RunCli({"import", known(), path("limit.csv"), path("limit-out.dat"), "--lang", "zh"});
+        QVERIFY(run.err.contains(QString::fromUtf8("Power \"%1\" 数值太大，无法读取").arg(shown)));
+
+        // The other rows go in; the refused channels keep what the file had.
+        run =
+            RunCli({"import", known(), path("limit.csv"), path("limit-out.dat"), "--skip-invalid"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root =
+            QJsonDocument::fromJson(RunCli({"show", path("limit-out.dat"), "--json"}).out.toUtf8())
+                .object();
+        const QJsonArray channels = root["channels"].toArray();
+        QCOMPARE(channels.size(), 4);
+        QCOMPARE(channels[0]["tx"].toString(), QString("145.72500"));
+        QCOMPARE(channels[1]["tx"].toString(), QString("146.52000"));
+        QVERIFY(channels[2]["tx"].isNull());
+        QCOMPARE(channels[3]["number"].toInt(), 5);
+        QCOMPARE(channels[3]["rx"].toString(), QString("146.00000"));
+    }
+
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -537,6 +587,8 @@ private slots:
         QTest::newRow("bad language") << QStringList{"show", "a", "--lang", "fr"} << 1;
         QTest::newRow("port 17") << QStringList{"read", "17", "x.dat"} << 1;
         QTest::newRow("port 0") << QStringList{"write", "0", "x.dat"} << 1;
+        QTest::newRow("port number beyond an int")
+            << QStringList{"read", "99999999999", m_dir.filePath("x.dat")} << 1;
         QTest::newRow("help") << QStringList{"write", "--help"} << 0;
         QTest::newRow("missing file") << QStringList{"show", missing} << 2;
         QTest::newRow("cannot write")
