@@ -8,13 +8,8 @@
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/help.h"
-#include "app/language_store.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/product.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -26,6 +21,12 @@
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "session/language_store.h"
+#include "session/product.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/message_box.h"
+#include "ui/product_logo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,9 +77,9 @@ public:
     explicit Program(Language language, const QByteArray &ports = {})
     {
         qputenv("Q731_PORTS", ports);
-        m_session.setMessageBoxAnswerer([this](QMessageBox &box) { return answerBox(box); });
+        m_boxes.setAnswerer([this](QMessageBox &box) { return answerBox(box); });
         m_session.setLanguage(language);
-        m_window = std::make_unique<MainWindow>(m_session, m_store);
+        m_window = std::make_unique<MainWindow>(m_session, m_boxes, m_store);
         m_window->resize(1180, 720);
         m_window->show();
         m_window->applyCaptions();
@@ -145,6 +146,7 @@ public:
 private:
     MemoryLanguageStore m_store;
     Session m_session;
+    MessageBoxes m_boxes{m_session};
     std::unique_ptr<MainWindow> m_window;
     QString m_boxFile;
     int m_boxAnswer = IdOk;
@@ -209,7 +211,7 @@ bool ShootPrintPreview(Program &program, const QString &file)
 {
     MainWindow &window = program.window();
     PrintPreview *preview = ShowPrintPreview(
-        program.session(), &window,
+        program.session(), window.messageBoxes(), &window,
         {window.channelWindow(), window.optionsWindow(), window.calibrationWindow()});
     preview->resize(900, 700);
     Program::settle();
@@ -313,7 +315,7 @@ int Windows(const QString &out)
         program.expectBox(file("box-new.png"), IdCancel);
         window.newFile();
         program.expectBox(file("box-port.png"));
-        program.session().messageBox(
+        window.messageBoxes().show(
             program.session().tr2("串行端口无效", "The serial port is invalid"), StyleOk);
         for (const char *name : {"box-band.png", "box-quit.png", "box-new.png", "box-port.png"})
             count(QFileInfo::exists(file(name)));

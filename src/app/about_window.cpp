@@ -1,6 +1,7 @@
 #include "about_window.h"
 
-#include "app/product.h"
+#include "session/product.h"
+#include "ui/product_logo.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,8 +1,7 @@
 #include "band_box.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "image/band_list.h"
+#include "session/session.h"
 
 namespace q731 {
 
@@ -18,11 +17,6 @@ BandBox::BandBox(Session &session, QWidget *parent)
     connect(&m_session, &Session::bandChanged, this, &BandBox::followSession);
 }
 
-void BandBox::SelectDefaultBand()
-{
-    selectBand(kDefaultBandIndex);
-}
-
 void BandBox::selectBand(int index)
 {
     const bool outer = m_programChange;
@@ -35,22 +29,10 @@ void BandBox::bandChanged(int index)
 {
     if (index < 0)
         return;
-    const int previous = m_session.bandIndex();
-    m_session.PreviousBandIndex = previous;
-    m_session.UserBandChoice = !m_programChange;
-    m_session.setBandIndex(index);
-    if (m_session.UserBandChoice && index != previous) {
-        const int answer = m_session.messageBox(
-            m_session.tr2("改变频段将清除频道列表，确定吗？",
-                          "Changing the frequency band will remove the channel tabulation, "
-                          "confirm?"),
-            StyleOkCancelQuestion, m_session.tr2("注意！", "Be careful!"));
-        if (answer == IdOk)
-            m_session.clearChannelsForBand(previous);
-        else
-            selectBand(previous);
-    }
-    m_session.UserBandChoice = false;
+    if (m_programChange)
+        m_session.setBandIndex(index);
+    else if (!m_session.chooseBand(index))
+        selectBand(m_session.bandIndex());
 }
 
 void BandBox::followSession()

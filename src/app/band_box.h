@@ -7,19 +7,18 @@ namespace q731 {
 class Session;
 
 // The main window's band box (Combo1). Every change of its selection is the
-// user's choice and asks before it empties the channel table, however it
-// came about (the open list, arrow and page keys, typed characters, the
-// wheel should it ever reach the box); only the program's own changes (load,
-// decode, New, the Cancel that puts the old band back, undo and redo) go
-// through selectBand and never ask.
+// user's choice of a band (the session asks before it empties the channel
+// table), however it came about (the open list, arrow and page keys, typed
+// characters, the wheel should it ever reach the box); only the program's own
+// changes (load, and following the session's band after a decode, New, the
+// Cancel that puts the old band back, undo and redo) go through selectBand
+// and never ask.
 class BandBox : public QComboBox
 {
     Q_OBJECT
 public:
     explicit BandBox(Session &session, QWidget *parent = nullptr);
 
-    // New's band: 400-470MHz, without a question.
-    void SelectDefaultBand();
     // Selects a band without a question.
     void selectBand(int index);
 

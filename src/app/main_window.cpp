@@ -2,12 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/help.h"
-#include "app/language_store.h"
-#include "app/message_box.h"
-#include "app/product.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -19,6 +14,13 @@
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "session/language_store.h"
+#include "session/product.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/channel_history.h"
+#include "ui/message_box.h"
+#include "ui/product_logo.h"
 #include "ui/system_menu.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
@@ -38,7 +40,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QUndoStack>
 
 namespace q731 {
 
@@ -63,11 +64,15 @@ QString CaptionOf(const char *name)
 
 } // namespace
 
-MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *parent)
+MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &languageStore,
+                       QWidget *parent)
     : QMainWindow(parent)
     , m_session(session)
+    , m_boxes(boxes)
     , m_languageStore(languageStore)
+    , m_history(new ChannelHistory(session, this))
 {
+    m_session.setPrompts(&m_boxes);
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(MainWindowCaption(Language::Chinese));
     setWindowIcon(QIcon(ProductLogo()));
@@ -84,21 +89,21 @@ MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *
 
     // Load: band 0 without a question, the channel window shown, the other
     // editors loaded hidden, the port list filled, the band box's wheel guard.
-    m_session.PreviousBandIndex = 0;
     m_bandBox->selectBand(0);
     createEditors();
-    m_session.setMessageBoxOwner(m_form1);
+    m_boxes.setOwner(m_form1);
     for (int port = 1; port <= 16; ++port)
         m_portList->addItem(QString::number(port));
     m_link = new SerialLink(this);
-    m_portChooser = new PortChooser(m_session, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
-    m_transfers = new TransferController(m_session, *m_link, *m_portChooser, *m_form1, *this, this);
+    m_portChooser =
+        new PortChooser(m_session, m_boxes, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
+    m_transfers = new TransferController(m_session, m_boxes, *m_link, *m_portChooser, *this, this);
     m_portList->setCurrentIndex(0);
     m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
     m_wheelGuard->attach(m_bandBox);
 
-    m_fileCommands = new FileCommands(m_session, this, this);
+    m_fileCommands = new FileCommands(m_session, m_boxes, this, this);
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
     new DatFileDrop(*m_fileCommands, this);
 
@@ -112,7 +117,10 @@ MainWindow::MainWindow(Session &session, LanguageStore &languageStore, QWidget *
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_session.setPrompts(nullptr);
+}
 
 void MainWindow::createMenus()
 {
@@ -173,11 +181,10 @@ void MainWindow::createMenus()
 
     action("MNRedo")->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-    QUndoStack &history = m_session.history();
-    action("MNUndo")->setEnabled(history.canUndo());
-    action("MNRedo")->setEnabled(history.canRedo());
-    connect(&history, &QUndoStack::canUndoChanged, action("MNUndo"), &QAction::setEnabled);
-    connect(&history, &QUndoStack::canRedoChanged, action("MNRedo"), &QAction::setEnabled);
+    action("MNUndo")->setEnabled(m_history->canUndo());
+    action("MNRedo")->setEnabled(m_history->canRedo());
+    connect(m_history, &QUndoStack::canUndoChanged, action("MNUndo"), &QAction::setEnabled);
+    connect(m_history, &QUndoStack::canRedoChanged, action("MNRedo"), &QAction::setEnabled);
 }
 
 void MainWindow::createToolbar()
@@ -272,7 +279,7 @@ void MainWindow::createStatusBar()
 
 void MainWindow::createEditors()
 {
-    m_form1 = new ChannelWindow(m_session);
+    m_form1 = new ChannelWindow(m_session, m_boxes);
     m_form2 = new DtmfWindow(m_session);
     m_form3 = new OptionsWindow(m_session);
     m_form4 = new CalibrationWindow(m_session);
@@ -348,33 +355,20 @@ void MainWindow::switchLanguage(Language language)
 
 void MainWindow::newFile()
 {
-    const int answer = m_session.messageBox(
-        m_session.tr2("未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"),
-        StyleOkCancelQuestion, m_session.tr2("注意", "Attention"));
-    if (answer != IdOk)
-        return;
-    m_bandBox->SelectDefaultBand();
-    RadioData &data = m_session.data();
-    data.channels.ClearAll();
-    m_session.notifyChannelsChanged();
-    data.dtmf.StartForm();
-    m_session.notifyDtmfChanged();
-    data.options.StartForm(m_session.bandLowMHz(), m_session.bandHighMHz());
-    m_session.notifyOptionsChanged();
-    m_session.startFreshHistory();
+    m_session.startNew();
 }
 
 void MainWindow::undo()
 {
     // What is being typed becomes a step first, and the undo takes it back.
     commitPendingEdits();
-    m_session.history().undo();
+    m_history->undo();
 }
 
 void MainWindow::redo()
 {
     commitPendingEdits();
-    m_session.history().redo();
+    m_history->redo();
 }
 
 void MainWindow::commitPendingEdits()
@@ -398,7 +392,7 @@ void MainWindow::printReport()
 {
     // A field still being typed in is printed as it will be kept.
     commitPendingEdits();
-    ShowPrintPreview(m_session, this, {m_form1, m_form3, m_form4});
+    ShowPrintPreview(m_session, m_boxes, this, {m_form1, m_form3, m_form4});
 }
 
 void MainWindow::readRadio()
@@ -452,7 +446,7 @@ void MainWindow::hiddenModeChanged(int mode, bool on)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    const int answer = m_session.messageBox(
+    const int answer = m_boxes.show(
         m_session.tr2("确定退出本程序？\r\n未保存的更改将全部丢失！",
                       "Confirm that withdraws from a procedure?\r\nLose all in change not kept!"),
         StyleOkCancelQuestion, m_session.tr2("注意", "Be careful"));

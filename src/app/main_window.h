@@ -16,12 +16,14 @@ namespace q731 {
 
 class BandBox;
 class CalibrationWindow;
+class ChannelHistory;
 class ChannelWindow;
 class DtmfWindow;
 class EditorWindow;
 class FileCommands;
 class FmWindow;
 class LanguageStore;
+class MessageBoxes;
 class OptionsWindow;
 class PortChooser;
 class SerialLink;
@@ -36,10 +38,15 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow(Session &session, LanguageStore &languageStore, QWidget *parent = nullptr);
+    // Gives the session `boxes` for its questions while the window lives.
+    MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &languageStore,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     Session &session() { return m_session; }
+    MessageBoxes &messageBoxes() { return m_boxes; }
+    // The undo history of the channel table (Undo, Redo).
+    ChannelHistory &history() { return *m_history; }
     BandBox *bandBox() const { return m_bandBox; }
     QComboBox *portList() const { return m_portList; }
     QLabel *portPanel() const { return m_portPanel; }
@@ -93,7 +100,9 @@ private:
     void hiddenModeChanged(int mode, bool on);
 
     Session &m_session;
+    MessageBoxes &m_boxes;
     LanguageStore &m_languageStore;
+    ChannelHistory *m_history = nullptr;
     QMdiArea *m_mdi = nullptr;
     QToolBar *m_toolbar = nullptr;
     QWidget *m_bandFrame = nullptr;

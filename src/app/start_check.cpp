@@ -2,8 +2,9 @@
 
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/product.h"
-#include "app/session.h"
+#include "session/product.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -26,9 +27,9 @@ bool StartCheckRequested()
     return qEnvironmentVariableIsSet("Q731_START_CHECK");
 }
 
-void PrepareStartCheck(Session &session)
+void PrepareStartCheck(MessageBoxes &boxes)
 {
-    session.setMessageBoxAnswerer([](QMessageBox &box) {
+    boxes.setAnswerer([](QMessageBox &box) {
         Say(QStringLiteral("box \"%1\": %2 -> OK")
                 .arg(box.windowTitle(), box.text().replace(QStringLiteral("\r\n"), " ")));
         return int(IdOk);

@@ -3,6 +3,7 @@
 namespace q731 {
 
 class MainWindow;
+class MessageBoxes;
 class Session;
 
 // An installation check without a person: with the environment variable
@@ -12,7 +13,7 @@ class Session;
 // Quit does. The program then ends with exit code 0.
 bool StartCheckRequested();
 // Before the main window exists: boxes are answered from now on.
-void PrepareStartCheck(Session &session);
+void PrepareStartCheck(MessageBoxes &boxes);
 // After the main window is shown.
 void ScheduleStartCheck(Session &session, MainWindow &window);
 

@@ -1,10 +1,10 @@
 #include "cli.h"
 
-#include "app/language_store.h"
-#include "app/qt_translations.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "session/language_store.h"
+#include "session/qt_translations.h"
 
 #include <QCoreApplication>
 

@@ -71,6 +71,9 @@ QString ProblemText(const Console &c, const CsvRowProblem &p, const RadioData &d
             .tr("Power \"%1\" 应为 Low、Mid、High 或瓦数",
                 "Power \"%1\" is not Low, Mid, High or watts")
             .arg(value);
+    case CsvProblem::NumberOutOfRange:
+        return c.tr("%1 \"%2\" 数值太大，无法读取", "%1 \"%2\" is a number too large to read")
+            .arg(column, value);
     case CsvProblem::BadOption:
         return c.tr("%1 \"%2\" 应为 On 或 Off", "%1 \"%2\" is not On or Off").arg(column, value);
     case CsvProblem::UnclosedQuote:

@@ -1,4 +1,4 @@
-// The commands that talk to radios: read, write, and the simulated radio.
+// The commands that talk to radios: read and write.
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
@@ -6,23 +6,14 @@
 #include "cli/port_names.h"
 #include "cli/port_transfer.h"
 #include "cli/trace_log.h"
-#include "files/dat_file.h"
-#include "image/band_list.h"
 #include "image/codec.h"
 #include "link/link_messages.h"
-#include "link/pty_radio.h"
 
 #include <QEventLoop>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <memory>
 #include <optional>
-
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace q731::cli {
 
@@ -167,25 +158,6 @@ QString PortLabel(const PortArgument &port)
     return port.text == port.device || port.device.isEmpty()
                ? port.text
                : QStringLiteral("%1 (%2)").arg(port.text, port.device);
-}
-
-std::optional<int> OpenTrace(const Console &console, const CommandLine &line, TraceLog &trace)
-{
-    if (!line.isSet(QStringLiteral("trace")))
-        return std::nullopt;
-    const QString path = line.value(QStringLiteral("trace"));
-    if (trace.open(path))
-        return std::nullopt;
-    console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
-                      .arg(path, trace.errorString()));
-    return ExitFileError;
-}
-
-void AddTraceOption(const Console &console, CommandLine &line)
-{
-    line.addValue(
-        QStringLiteral("trace"), QStringLiteral("FILE"),
-        console.tr("把收发的每个字节记录到 FILE", "Record every byte sent and received in FILE"));
 }
 
 // The first byte that a write sent and a read brought back differently.
@@ -356,151 +328,6 @@ int RunWrite(const Console &console, const QStringList &arguments)
         }
     }
     return exitCode;
-}
-
-int RunSimulate(const Console &console, const QStringList &arguments)
-{
-    CommandLine line(console, QStringLiteral("simulate"),
-                     console.tr("在伪终端上模拟一台对讲机。第一行输出为 PORT 设备路径；"
-                                "直到被终止或标准输入关闭。",
-                                "Serves a simulated radio on a pseudo-terminal. The first "
-                                "line of output is PORT and the device path; it serves until "
-                                "killed or until standard input closes."));
-    line.addValue(QStringLiteral("band"), QStringLiteral("N"),
-                  console.tr("对讲机的频段 0..7", "The radio's band 0..7"));
-    line.addValue(
-        QStringLiteral("image"), QStringLiteral("FILE"),
-        console.tr("从数据文件取对讲机的存储", "Take the radio's memory from a data file"));
-    line.addFlag(QStringLiteral("paced"),
-                 console.tr("以 9600 波特的速度回答", "Answer at the pace of 9600 baud"));
-    line.addValue(QStringLiteral("save"), QStringLiteral("FILE"),
-                  console.tr("每次写入后把存储存为数据文件",
-                             "Store the memory as a data file after every write"));
-    line.addFlag(QStringLiteral("silent"),
-                 console.tr("从不回答（测试用）", "Never answer (for tests)"));
-    line.addValue(QStringLiteral("stop-after"), QStringLiteral("N"),
-                  console.tr("N 个数据块后断线（测试用）",
-                             "Fall silent after N blocks, as a pulled cable (for tests)"));
-    line.addFlag(QStringLiteral("ack-flood"),
-                 console.tr("识别之后不停地发 ACK，什么也不存（测试用）",
-                            "After the identification, stream ACKs and store nothing "
-                            "(for tests)"));
-    line.addValue(QStringLiteral("wrong-address"), QStringLiteral("N"),
-                  console.tr("用下一个数据块回答第 N 个读请求（从 0 起，测试用）",
-                             "Answer read request N (from 0) with the next block (for tests)"));
-    AddTraceOption(console, line);
-    if (const auto done = line.parse(arguments, 0, 0))
-        return *done;
-
-    RadioData fresh = FreshRadioData();
-    int band = 0;
-    RadioImage image{};
-    if (line.isSet(QStringLiteral("image"))) {
-        std::vector<std::uint8_t> bytes;
-        if (const int code = ReadWholeFile(console, line.value(QStringLiteral("image")), bytes))
-            return code;
-        const DatLoadResult loaded = LoadDatFile(bytes);
-        if (loaded.error != DatLoadError::None) {
-            console.error(QStringLiteral("%1: %2").arg(
-                line.value(QStringLiteral("image")),
-                console.tr("文件类型不正确！", "File type is incorrect!")));
-            return ExitFileError;
-        }
-        image = loaded.image;
-        if (image[ImageMap::kBandIndex] < kBandItems.size())
-            band = image[ImageMap::kBandIndex];
-    }
-    if (line.isSet(QStringLiteral("band"))) {
-        bool ok = false;
-        band = line.value(QStringLiteral("band")).toInt(&ok);
-        if (!ok || band < 0 || band >= static_cast<int>(kBandItems.size()))
-            return UsageError(console, QStringLiteral("simulate"),
-                              console.tr("频段应为 0..7", "the band is 0..7"));
-    }
-    if (!line.isSet(QStringLiteral("image"))) {
-        // A radio as it leaves the factory: what the program stores for New.
-        fresh.bandIndex = band;
-        EncodeImage(fresh, image);
-    }
-#ifdef Q_OS_WIN
-    console.error(console.tr("本系统没有伪终端", "This system has no pseudo-terminals"));
-    return ExitCommunicationError;
-#else
-    TraceLog trace;
-    if (const auto done = OpenTrace(console, line, trace))
-        return *done;
-    PtyRadio pty;
-    RadioSimulator &radio = pty.simulator();
-    radio.setBand(band);
-    std::copy(image.begin(), image.begin() + kRadioMemorySize, radio.memory().begin());
-    pty.setPaced(line.isSet(QStringLiteral("paced")));
-    pty.faults().silent = line.isSet(QStringLiteral("silent"));
-    if (line.isSet(QStringLiteral("stop-after"))) {
-        bool ok = false;
-        pty.faults().stopAfterBlocks = line.value(QStringLiteral("stop-after")).toInt(&ok);
-        if (!ok || pty.faults().stopAfterBlocks < 0)
-            return UsageError(console, QStringLiteral("simulate"),
-                              console.tr("--stop-after 需要块数", "--stop-after takes a count"));
-    }
-    pty.faults().ackFlood = line.isSet(QStringLiteral("ack-flood"));
-    if (line.isSet(QStringLiteral("wrong-address"))) {
-        bool ok = false;
-        pty.faults().otherAddressAtRequest = line.value(QStringLiteral("wrong-address")).toInt(&ok);
-        if (!ok || pty.faults().otherAddressAtRequest < 0)
-            return UsageError(console, QStringLiteral("simulate"),
-                              console.tr("--wrong-address 需要请求序号",
-                                         "--wrong-address takes a request number"));
-    }
-    const QString traceName = QStringLiteral("radio");
-    QObject::connect(
-        &pty, &PtyRadio::traffic, &pty,
-        [&trace, &traceName](bool fromProgram, const QByteArray &bytes) {
-            trace.record(traceName,
-                         fromProgram ? TraceLog::Direction::Received : TraceLog::Direction::Sent,
-                         std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                   static_cast<std::size_t>(bytes.size())));
-        });
-    if (!pty.open()) {
-        console.error(console.tr("无法建立伪终端：%1", "Cannot create a pseudo-terminal: %1")
-                          .arg(pty.errorString()));
-        return ExitCommunicationError;
-    }
-
-    const QString savePath = line.value(QStringLiteral("save"));
-    std::size_t blocksSaved = 0;
-    int saveResult = ExitDone;
-    const auto save = [&] {
-        if (savePath.isEmpty() || radio.writtenAddresses().size() == blocksSaved)
-            return;
-        blocksSaved = radio.writtenAddresses().size();
-        RadioImage memory{};
-        std::copy(radio.memory().begin(), radio.memory().end(), memory.begin());
-        saveResult = SaveImageFile(console, savePath, memory);
-    };
-    QEventLoop loop;
-    QObject::connect(&pty, &PtyRadio::endReceived, &loop, save);
-
-    console.printLine(QStringLiteral("PORT ") + pty.devicePath());
-
-    // Standard input ends the simulator when it is a pipe or a terminal that
-    // closes; a background job's /dev/null is no signal to stop.
-    std::unique_ptr<QSocketNotifier> input;
-    struct stat status = {};
-    if (::fstat(STDIN_FILENO, &status) == 0 &&
-        (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || ::isatty(STDIN_FILENO))) {
-        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(input.get(), &QSocketNotifier::activated, &loop, [&loop, &input] {
-            char buffer[256];
-            if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
-                input->setEnabled(false);
-                loop.quit();
-            }
-        });
-    }
-    loop.exec();
-    save();
-    return saveResult;
-#endif
 }
 
 } // namespace q731::cli

@@ -3,32 +3,9 @@
 #include "files/csv_channels.h"
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
-#include "files/dtmf_block.h"
 #include "image/band_list.h"
-#include "image/codec.h"
-
-#include <QFile>
-
-#include <cstdio>
 
 namespace q731::cli {
-
-namespace {
-
-// The window program keeps the DTMF settings beside the image, after byte
-// 3120; these two are the one place where the command line reads and writes
-// them. A file without the block keeps what the image gave.
-void ApplyExtension(const std::vector<std::uint8_t> &extension, RadioData &data)
-{
-    DecodeDtmfBlock(extension, data.dtmf);
-}
-
-std::vector<std::uint8_t> ExtensionOf(const RadioData &data)
-{
-    return EncodeDtmfBlock(data.dtmf);
-}
-
-} // namespace
 
 RadioData FreshRadioData()
 {
@@ -39,6 +16,16 @@ RadioData FreshRadioData()
 }
 
 namespace {
+
+bool IsStandardStream(const QString &path)
+{
+    return path == QLatin1String("-");
+}
+
+DataFileLocation Location(const QString &path)
+{
+    return {.path = path, .standardStream = IsStandardStream(path)};
+}
 
 QString TooLargeReason(const Console &console, InputKind kind)
 {
@@ -54,33 +41,45 @@ QString TooLargeReason(const Console &console, InputKind kind)
         .arg(kDatFileSizeLimit / 1024);
 }
 
+int ReadFailure(const Console &console, const QString &path, DataFileError error,
+                const QString &systemReason, InputKind kind)
+{
+    const QString reason =
+        error == DataFileError::TooLarge ? TooLargeReason(console, kind) : systemReason;
+    console.error(
+        IsStandardStream(path)
+            ? console.tr("无法读取标准输入：%1", "Cannot read standard input: %1").arg(reason)
+            : console.tr("无法读取文件 %1：%2", "Cannot read the file %1: %2")
+                  .arg(Escaped(path), reason));
+    return ExitFileError;
+}
+
+int WriteFailure(const Console &console, const QString &path, const DataFileWriteResult &result)
+{
+    if (IsStandardStream(path)) {
+        console.error(console.tr("无法写入标准输出", "Cannot write standard output"));
+        return ExitFileError;
+    }
+    const QString reason =
+        result.error == DataFileError::NotRegularFile
+            ? console.tr("它不是普通文件，而是文件夹、设备、管道或套接字；未作改动",
+                         "it is not a regular file but a folder, device, pipe or socket; "
+                         "it was left as it was")
+            : result.reason;
+    console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
+                      .arg(Escaped(path), reason));
+    return ExitFileError;
+}
+
 } // namespace
 
 int ReadWholeFile(const Console &console, const QString &path, std::vector<std::uint8_t> &bytes,
                   InputKind kind)
 {
     const std::size_t limit = kind == InputKind::CsvList ? kCsvFileSizeLimit : kDatFileSizeLimit;
-    const bool standardInput = path == QLatin1String("-");
-    DataFileReadResult result;
-    QFile in;
-    if (!standardInput) {
-        result = ReadDataFile(path, limit);
-    } else if (in.open(stdin, QIODevice::ReadOnly)) {
-        result = ReadOpenedFile(in, limit);
-    } else {
-        result.error = DataFileError::OpenFailed;
-        result.reason = in.errorString();
-    }
-    if (!result.ok()) {
-        const QString reason =
-            result.error == DataFileError::TooLarge ? TooLargeReason(console, kind) : result.reason;
-        console.error(
-            standardInput
-                ? console.tr("无法读取标准输入：%1", "Cannot read standard input: %1").arg(reason)
-                : console.tr("无法读取文件 %1：%2", "Cannot read the file %1: %2")
-                      .arg(Escaped(path), reason));
-        return ExitFileError;
-    }
+    DataFileReadResult result = ReadDataFile(Location(path), limit);
+    if (!result.ok())
+        return ReadFailure(console, path, result.error, result.reason, kind);
     bytes = std::move(result.bytes);
     return ExitDone;
 }
@@ -88,62 +87,46 @@ int ReadWholeFile(const Console &console, const QString &path, std::vector<std::
 int WriteWholeFile(const Console &console, const QString &path,
                    const std::vector<std::uint8_t> &bytes)
 {
-    if (path == QLatin1String("-")) {
-        const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-        std::fflush(stdout);
-        if (written != bytes.size()) {
-            console.error(console.tr("无法写入标准输出", "Cannot write standard output"));
-            return ExitFileError;
-        }
-        return ExitDone;
-    }
-    const DataFileWriteResult result = WriteDataFileAtomically(path, bytes);
-    if (!result.ok()) {
-        const QString reason =
-            result.error == DataFileError::NotRegularFile
-                ? console.tr("它不是普通文件，而是文件夹、设备、管道或套接字；未作改动",
-                             "it is not a regular file but a folder, device, pipe or socket; "
-                             "it was left as it was")
-                : result.reason;
-        console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
-                          .arg(Escaped(path), reason));
-        return ExitFileError;
-    }
-    return ExitDone;
+    const DataFileWriteResult result = WriteDataFile(Location(path), bytes);
+    return result.ok() ? ExitDone : WriteFailure(console, path, result);
 }
 
-int OpenDataFile(const Console &console, const QString &path, RadioData &data)
+int OpenDataFile(const Console &console, const QString &path, RadioData &data, RadioImage *image)
 {
-    std::vector<std::uint8_t> bytes;
-    if (const int code = ReadWholeFile(console, path, bytes); code != ExitDone)
-        return code;
-    const DatLoadResult loaded = LoadDatFile(bytes);
-    switch (loaded.error) {
-    case DatLoadError::None:
-        break;
-    case DatLoadError::WrongModel:
+    RadioImage scratch{};
+    const DataFileOpenResult result =
+        q731::OpenDataFile(Location(path), image ? *image : scratch, data, console.language());
+    switch (result.error) {
+    case DataFileError::None:
+        return ExitDone;
+    case DataFileError::WrongModel:
         console.error(QStringLiteral("%1: %2").arg(
             Escaped(path), console.tr("文件类型不正确！", "File type is incorrect!")));
         return ExitFileError;
-    case DatLoadError::TooShort:
+    case DataFileError::TooShort:
         console.error(console
                           .tr("%1：文件不完整（%2 字节，应为 %3 字节）",
                               "%1: the file is cut short (%2 bytes of %3)")
                           .arg(Escaped(path))
-                          .arg(bytes.size())
+                          .arg(result.size)
                           .arg(kDatFileSize));
         return ExitFileError;
+    case DataFileError::OpenFailed:
+    case DataFileError::ReadFailed:
+    case DataFileError::TooLarge:
+    case DataFileError::NotRegularFile:
+    case DataFileError::WriteFailed:
+    case DataFileError::CommitFailed:
+        break;
     }
-    DecodeImage(loaded.image, data, console.language());
-    ApplyExtension(loaded.extension, data);
-    return ExitDone;
+    return ReadFailure(console, path, result.error, result.reason, InputKind::DataFile);
 }
 
 int SaveDataFile(const Console &console, const QString &path, const RadioData &data)
 {
     RadioImage image{};
-    EncodeImage(data, image);
-    return WriteWholeFile(console, path, StoreDatFile(image, ExtensionOf(data)));
+    const DataFileWriteResult result = q731::SaveDataFile(Location(path), data, image);
+    return result.ok() ? ExitDone : WriteFailure(console, path, result);
 }
 
 int SaveImageFile(const Console &console, const QString &path, const RadioImage &image)

@@ -1,7 +1,8 @@
 #pragma once
 
-// Opening and saving data files the way the window program's Open and Save
-// do, so that a file the command line writes is the one the window would.
+// The command line's side of the one Open and Save (files/data_file_store.h):
+// "-" for standard input and output, and every failure told on stderr in the
+// console's language with the exit code to end with.
 
 #include "cli/console.h"
 #include "image/radio_image.h"
@@ -18,11 +19,13 @@ namespace q731::cli {
 // default in place, the optional features started for band 0.
 RadioData FreshRadioData();
 
-// Open: header check, image, DecodeImage into `data` (which should be fresh).
-// On failure the reason is on stderr and the exit code is returned.
-int OpenDataFile(const Console &console, const QString &path, RadioData &data);
+// Open into `data` (which should be fresh); when `image` is given, the file's
+// image bytes 0..3071 as stored go there too. On failure the reason is on
+// stderr and the exit code is returned.
+int OpenDataFile(const Console &console, const QString &path, RadioData &data,
+                 RadioImage *image = nullptr);
 
-// Save: EncodeImage of `data`, header and image, through the atomic store.
+// Save: EncodeImage of `data`, header, image and DTMF block.
 int SaveDataFile(const Console &console, const QString &path, const RadioData &data);
 
 // The image exactly as given, without passing through the records.

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "session/product.h"
 
 #include <QCoreApplication>
 
@@ -6,6 +7,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("q731-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QCoreApplication::setApplicationVersion(q731::ProgramVersion());
     return q731::cli::Run(QCoreApplication::arguments());
 }

@@ -2,24 +2,15 @@
 
 #include "cli/console.h"
 #include "image/band_list.h"
+#include "image/channel_fields.h"
 #include "image/texts.h"
 #include "image/tones.h"
 
 #include <QJsonArray>
 
-#include <array>
-#include <functional>
-
 namespace q731::cli {
 
 namespace {
-
-using Row = ChannelTable::Row;
-
-QString ToneValue(int index, Language language)
-{
-    return index == 0 ? QString() : FromUtf8(ToneListEntry(index, language));
-}
 
 QVariant ToneSetting(int index)
 {
@@ -75,38 +66,24 @@ std::vector<SettingValue> OptionSettings(const OptionalFeatures &o)
     };
 }
 
-// What the table and the diff show for one channel, column by column.
-struct ChannelCells
+QJsonValue JsonOf(const ChannelFieldValue &value)
 {
-    static constexpr int kCount = 11;
-    std::array<QString, kCount> cells;
-};
-
-constexpr std::array<const char *, ChannelCells::kCount> kChannelKeys = {
-    "rx",       "tx",        "rx_tone", "tx_tone",  "power", "busy_lock",
-    "scan_add", "bandwidth", "tx_stop", "scramble", "name",
-};
-
-ChannelCells CellsOf(const ChannelTable &table, int n, Language language)
-{
-    ChannelCells out;
-    out.cells[10] = FromUtf8(table.name(n));
-    if (table.rx(n).empty())
-        return out;
-    out.cells[0] = FromUtf8(table.rx(n));
-    out.cells[1] = FromUtf8(table.tx(n));
-    const QString off = FromUtf8(std::string(OffText(language)));
-    const QString rxTone = ToneValue(table.index(Row::RxTone, n), language);
-    const QString txTone = ToneValue(table.index(Row::TxTone, n), language);
-    out.cells[2] = rxTone.isEmpty() ? off : rxTone;
-    out.cells[3] = txTone.isEmpty() ? off : txTone;
-    for (int row = Row::Power; row <= Row::Scramble; ++row) {
-        const std::vector<std::string> &items = ChannelOptionItems(row + 3, language);
-        const auto index = static_cast<std::size_t>(table.index(static_cast<Row>(row), n));
-        out.cells[static_cast<std::size_t>(row + 2)] =
-            index < items.size() ? FromUtf8(items[index]) : QString::number(index);
+    switch (value.type) {
+    case ChannelFieldValue::Null:
+        break;
+    case ChannelFieldValue::Bool:
+        return value.on;
+    case ChannelFieldValue::Integer:
+        return value.integer;
+    case ChannelFieldValue::Text:
+        return FromUtf8(value.text);
     }
-    return out;
+    return {};
+}
+
+QString Latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Names and texts come from the file: shown escaped and cut, so that none can
@@ -198,19 +175,18 @@ QString SettingText(const SettingValue &setting, Language language)
 QString ShowTable(const RadioData &data, Language language)
 {
     const bool english = language == Language::English;
-    const QStringList header =
-        english ? QStringList{"Ch",        "RX MHz", "TX MHz", "RX tone", "TX tone",  "Power",
-                              "Busy lock", "Scan",   "Width",  "TX stop", "Scramble", "Name"}
-                : QStringList{"频道",     "接收", "发射",   "接收亚音", "发射亚音", "功率",
-                              "繁忙锁定", "扫描", "宽窄带", "发射禁止", "扰频",     "名称"};
+    const auto slot = static_cast<std::size_t>(english ? 1 : 0);
+    const ChannelTable &t = data.channels;
+    QStringList header;
+    for (const ChannelField &field : ChannelFields())
+        header << FromUtf8(std::string(field.title[slot]));
     QList<QStringList> rows;
     for (int n = 1; n <= kChannelCount; ++n) {
-        const ChannelCells cells = CellsOf(data.channels, n, language);
-        if (data.channels.rx(n).empty() && cells.cells[10].isEmpty())
+        if (t.rx(n).empty() && t.name(n).empty())
             continue;
-        QStringList row{QString::number(n)};
-        for (const QString &cell : cells.cells)
-            row << Cell(cell);
+        QStringList row;
+        for (const ChannelField &field : ChannelFields())
+            row << Cell(FromUtf8(ChannelFieldText(field, t, n, language)));
         rows << row;
     }
     QString out = AlignedTable(header, rows);
@@ -237,24 +213,10 @@ QJsonObject ShowJson(const RadioData &data)
                 spareNames.append(QJsonObject{{"number", n}, {"name", name}});
             continue;
         }
-        static constexpr std::array<const char *, 3> kPower = {"low", "high", "middle"};
-        const auto power = static_cast<std::size_t>(t.index(Row::Power, n));
-        const QString rxTone = ToneValue(t.index(Row::RxTone, n), Language::English);
-        const QString txTone = ToneValue(t.index(Row::TxTone, n), Language::English);
-        channels.append(QJsonObject{
-            {"number", n},
-            {"rx", FromUtf8(t.rx(n))},
-            {"tx", t.tx(n).empty() ? QJsonValue() : QJsonValue(FromUtf8(t.tx(n)))},
-            {"rxTone", rxTone.isEmpty() ? QJsonValue() : QJsonValue(rxTone)},
-            {"txTone", txTone.isEmpty() ? QJsonValue() : QJsonValue(txTone)},
-            {"power", power < kPower.size() ? QString::fromLatin1(kPower[power]) : QString()},
-            {"busyLock", t.index(Row::BusyLock, n) == 0},
-            {"scanAdd", t.index(Row::ScanAdd, n) == 1},
-            {"bandwidth", t.index(Row::Bandwidth, n) == 1 ? "wide" : "narrow"},
-            {"txStop", t.index(Row::TxStop, n) == 0},
-            {"scramble", t.index(Row::Scramble, n) == 0},
-            {"name", name},
-        });
+        QJsonObject channel;
+        for (const ChannelField &field : ChannelFields())
+            channel.insert(Latin1(field.json), JsonOf(ChannelFieldJson(field, t, n)));
+        channels.append(channel);
     }
     QJsonObject settings;
     for (const SettingValue &s : Settings(data))
@@ -274,13 +236,13 @@ QStringList DiffLines(const RadioData &a, const RadioData &b, Language language)
         lines << QStringLiteral("%1: %2 -> %3").arg(key, Cell(from), Cell(to));
     };
     for (int n = 1; n <= kChannelCount; ++n) {
-        const ChannelCells ca = CellsOf(a.channels, n, language);
-        const ChannelCells cb = CellsOf(b.channels, n, language);
-        for (std::size_t i = 0; i < ChannelCells::kCount; ++i) {
-            if (ca.cells[i] != cb.cells[i]) {
-                line(QStringLiteral("channel %1 %2").arg(n).arg(QLatin1String(kChannelKeys[i])),
-                     ca.cells[i], cb.cells[i]);
-            }
+        for (const ChannelField &field : ChannelFields()) {
+            if (field.kind == ChannelField::Kind::Number)
+                continue;
+            const QString from = FromUtf8(ChannelFieldText(field, a.channels, n, language));
+            const QString to = FromUtf8(ChannelFieldText(field, b.channels, n, language));
+            if (from != to)
+                line(QStringLiteral("channel %1 %2").arg(n).arg(Latin1(field.key)), from, to);
         }
     }
     const std::vector<SettingValue> sa = Settings(a);

@@ -1,5 +1,7 @@
 #include "trace_log.h"
 
+#include "cli/command_line.h"
+
 namespace q731::cli {
 
 bool TraceLog::open(const QString &path)
@@ -49,6 +51,25 @@ void TraceLog::note(const QString &port, const QString &text)
         (stamp() + QLatin1Char(' ') + port + QStringLiteral(" # ") + text + QLatin1Char('\n'))
             .toUtf8());
     m_file.flush();
+}
+
+void AddTraceOption(const Console &console, CommandLine &line)
+{
+    line.addValue(
+        QStringLiteral("trace"), QStringLiteral("FILE"),
+        console.tr("把收发的每个字节记录到 FILE", "Record every byte sent and received in FILE"));
+}
+
+std::optional<int> OpenTrace(const Console &console, const CommandLine &line, TraceLog &trace)
+{
+    if (!line.isSet(QStringLiteral("trace")))
+        return std::nullopt;
+    const QString path = line.value(QStringLiteral("trace"));
+    if (trace.open(path))
+        return std::nullopt;
+    console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
+                      .arg(path, trace.errorString()));
+    return ExitFileError;
 }
 
 } // namespace q731::cli

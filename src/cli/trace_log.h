@@ -8,9 +8,13 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace q731::cli {
+
+class CommandLine;
+class Console;
 
 class TraceLog
 {
@@ -33,5 +37,11 @@ private:
     QFile m_file;
     QElapsedTimer m_clock;
 };
+
+// --trace FILE, as read, write and simulate take it.
+void AddTraceOption(const Console &console, CommandLine &line);
+// Opens the file that --trace names, when it is given; the exit code to end
+// with (the reason on stderr) when it cannot be written.
+std::optional<int> OpenTrace(const Console &console, const CommandLine &line, TraceLog &trace);
 
 } // namespace q731::cli

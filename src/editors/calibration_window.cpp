@@ -1,7 +1,7 @@
 #include "calibration_window.h"
 
-#include "app/captions.h"
-#include "app/session.h"
+#include "session/session.h"
+#include "ui/captions.h"
 #include "ui/twips.h"
 
 #include <QGridLayout>

@@ -1,5 +1,7 @@
 #include "channel_field_editors.h"
 
+#include "image/entry_rules.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -14,20 +16,6 @@
 
 namespace q731 {
 
-namespace {
-
-bool FrequencyCharacter(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
-}
-
-bool NameCharacter(QChar c)
-{
-    return c.unicode() >= 35 && c.unicode() <= 96;
-}
-
-} // namespace
-
 ChannelTextBox::ChannelTextBox(Kind kind, QWidget *parent)
     : QLineEdit(parent)
     , m_kind(kind)
@@ -39,16 +27,24 @@ ChannelTextBox::ChannelTextBox(Kind kind, QWidget *parent)
     hide();
 }
 
+int ChannelTextBox::typingLimit() const
+{
+    return m_kind == Frequency ? kFrequencyBoxLength : static_cast<int>(kTypedNameLength);
+}
+
 std::optional<QString> ChannelTextBox::admitted(const QString &text) const
 {
     QString added;
     for (QChar c : text) {
-        // a..z are raised; other letters, digits and signs go by their code.
-        if (m_kind == Name && c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = c.toUpper();
-        if (!(m_kind == Frequency ? FrequencyCharacter(c) : NameCharacter(c)))
+        if (m_kind == Frequency) {
+            if (!IsFrequencyCharacter(c.unicode()))
+                return std::nullopt;
+            added += c;
+        } else if (const std::optional<char> kept = NameCharacter(c.unicode())) {
+            added += QLatin1Char(*kept);
+        } else {
             return std::nullopt;
-        added += c;
+        }
     }
     // A longer text that the program put in (a decoded name of 8 characters)
     // stays whole; the user can shorten it but not add beyond the limit.

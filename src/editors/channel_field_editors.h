@@ -23,7 +23,7 @@ public:
     ChannelTextBox(Kind kind, QWidget *parent = nullptr);
 
     // The most characters the user can bring the box to.
-    int typingLimit() const { return m_kind == Frequency ? 9 : 5; }
+    int typingLimit() const;
 
 signals:
     void enterPressed();

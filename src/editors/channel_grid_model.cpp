@@ -1,7 +1,7 @@
 #include "channel_grid_model.h"
 
-#include "app/captions.h"
-#include "app/session.h"
+#include "session/session.h"
+#include "ui/captions.h"
 
 #include <QBrush>
 #include <QColor>

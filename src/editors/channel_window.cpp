@@ -1,12 +1,12 @@
 #include "channel_window.h"
 
-#include "app/captions.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "editors/channel_field_editors.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "image/tones.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/message_box.h"
 #include "ui/scroll_bars.h"
 #include "ui/subclass.h"
 #include "ui/twips.h"
@@ -71,8 +71,9 @@ std::vector<std::string> ItemTexts(const QComboBox *list)
 
 } // namespace
 
-ChannelWindow::ChannelWindow(Session &session, QWidget *parent)
+ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form1"), parent)
+    , m_boxes(boxes)
 {
     const QStringList title = CaptionTexts(objectName(), QString(), session.language());
     setWindowTitle(title.isEmpty() ? QString() : title.front());
@@ -448,8 +449,7 @@ void ChannelWindow::pasteRows()
 
 void ChannelWindow::showBandMessage()
 {
-    m_session.messageBox(m_session.tr2("超出频段范围", "Beyond the scope of frequency band"),
-                         StyleOk, QString());
+    m_boxes.show(m_session.tr2("超出频段范围", "Beyond the scope of frequency band"), StyleOk);
 }
 
 void ChannelWindow::updateScrollRanges()

@@ -16,6 +16,7 @@ class ChannelGridModel;
 class ChannelGridView;
 class ChannelListBox;
 class ChannelTextBox;
+class MessageBoxes;
 class SubClassGrid;
 class cScrollBars;
 
@@ -27,7 +28,7 @@ class ChannelWindow : public EditorWindow
 {
     Q_OBJECT
 public:
-    explicit ChannelWindow(Session &session, QWidget *parent = nullptr);
+    ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *parent = nullptr);
     ~ChannelWindow() override;
 
     // The language switch: grid texts -> table while the grid and its lists
@@ -84,6 +85,7 @@ private:
     void updateScrollRanges();
     void movePanel(int eBar);
 
+    MessageBoxes &m_boxes;
     ChannelGridModel *m_model = nullptr;
     QWidget *m_panel = nullptr;
     ChannelGridView *m_grid = nullptr;

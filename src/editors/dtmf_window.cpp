@@ -1,8 +1,8 @@
 #include "dtmf_window.h"
 
-#include "app/captions.h"
-#include "app/session.h"
 #include "editors/field_filters.h"
+#include "session/session.h"
+#include "ui/captions.h"
 #include "ui/twips.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "editor_window.h"
 
-#include "app/session.h"
+#include "session/session.h"
 
 #include <QEvent>
 #include <QMdiSubWindow>
@@ -12,7 +12,7 @@ EditorWindow::EditorWindow(Session &session, const QString &objectName, QWidget 
     , m_session(session)
 {
     setObjectName(objectName);
-    connect(&m_session, &Session::aboutToEncode, this, &EditorWindow::commitPendingEdits);
+    connect(&m_session, &Session::commitRequested, this, &EditorWindow::commitPendingEdits);
 }
 
 namespace {

@@ -16,7 +16,7 @@ public:
     EditorWindow(Session &session, const QString &objectName, QWidget *parent = nullptr);
 
     // Takes a field that is still being edited into the records, as if it
-    // lost the focus. Runs before every encoding, save, write and print.
+    // lost the focus. Runs before every encoding (save, write), read and print.
     virtual void commitPendingEdits() {}
 
 protected:

@@ -1,9 +1,9 @@
 #include "fm_window.h"
 
-#include "app/captions.h"
-#include "app/session.h"
 #include "editors/field_filters.h"
 #include "image/text_helpers.h"
+#include "session/session.h"
+#include "ui/captions.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -197,8 +197,9 @@ void FmWindow::endChannelEdit()
     const std::string text = m_cellEditor->text().toStdString();
     if (text.empty()) {
         cell->setText(QString());
-    } else if (const std::optional<double> f = ParseNumber(text)) {
-        if (*f < kLowestMHz || *f > kHighestChannelMHz) {
+    } else if (const NumberReading f = ReadNumber(text); f.status != NumberReading::NotANumber) {
+        // A number of more digits than can be read is outside the range too.
+        if (!f || f.value < kLowestMHz || f.value > kHighestChannelMHz) {
             showMessage(m_session.tr2(kChannelRangeChinese, kChannelRangeEnglish),
                         kChannelMessageLeft, m_message->y(), 1900);
             m_cellEditor->clear();
@@ -213,10 +214,10 @@ void FmWindow::leaveFrequencyBox()
 {
     m_frequencyPending = false;
     const std::string text = m_frequency->text().toStdString();
-    const std::optional<double> f = ParseNumber(text);
-    if (text.empty() || !f)
+    const NumberReading f = ReadNumber(text);
+    if (text.empty() || f.status == NumberReading::NotANumber)
         return;
-    if (*f < kLowestMHz || *f >= kBandEndMHz) {
+    if (!f || f.value < kLowestMHz || f.value >= kBandEndMHz) {
         showMessage(m_session.tr2(kBoxRangeChinese, kBoxRangeEnglish), kControlsLeft,
                     TwipsToPixelsY(kGridTop, this), 3800);
         m_frequency->clear();

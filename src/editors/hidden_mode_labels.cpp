@@ -1,6 +1,6 @@
 #include "hidden_mode_labels.h"
 
-#include "app/session.h"
+#include "session/session.h"
 
 #include <QLabel>
 #include <QMouseEvent>

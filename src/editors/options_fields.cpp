@@ -1,7 +1,7 @@
 #include "options_fields.h"
 
-#include "app/captions.h"
 #include "image/tones.h"
+#include "ui/captions.h"
 
 namespace q731 {
 

@@ -1,10 +1,11 @@
 #include "options_window.h"
 
-#include "app/session.h"
 #include "editors/field_filters.h"
 #include "editors/hidden_mode_labels.h"
 #include "editors/options_fields.h"
+#include "image/entry_rules.h"
 #include "image/text_helpers.h"
+#include "session/session.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace q731 {
 
 namespace {
@@ -25,7 +28,6 @@ namespace {
 constexpr int kFunctionColumns = 3;
 constexpr int kVfoColumns = 2;
 constexpr int kVoxColumns = 1;
-constexpr double kHighestOffsetMHz = 99.995;
 
 QString FromStd(const std::string &s)
 {
@@ -163,9 +165,9 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
                 edit->setText(QString::number(kChannelCount));
         });
     } else if (text == &F::Text20 || text == &F::Text21) {
-        rules.accept = IsDigitOrPoint;
+        rules.accept = [](QChar c) { return IsFrequencyCharacter(c.unicode()); };
         const bool frequency = text == &F::Text20;
-        edit->setMaxLength(frequency ? 9 : 8);
+        edit->setMaxLength(frequency ? kFrequencyBoxLength : kOffsetBoxLength);
         check = frequency ? &OptionsWindow::checkVfoFrequency : &OptionsWindow::checkVfoOffset;
     } else if (text == &F::Text1) {
         rules.accept = IsDigit;
@@ -232,28 +234,21 @@ void OptionsWindow::leave(LeaveField &field)
 
 void OptionsWindow::checkChannelNumber(QLineEdit *edit)
 {
-    const double value = LeadingNumber(edit->text().toStdString());
+    // Typing keeps the number at most the last channel.
+    const double value = std::min(LeadingNumber(edit->text().toStdString()), double(kChannelCount));
     const long whole = static_cast<long>(value);
     edit->setText(whole < 1 ? QString() : QString::number(whole));
 }
 
 void OptionsWindow::checkVfoFrequency(QLineEdit *edit)
 {
-    const double f = LeadingNumber(edit->text().toStdString());
-    const int low = m_session.bandLowMHz();
-    // The band's upper limit itself is no frequency of the band.
-    if (f >= low && f < m_session.bandHighMHz())
-        edit->setText(FromStd(FormatFixed(SnapFrequencyStep(FormatFixed(f, 5)), 5)));
-    else
-        edit->setText(FromStd(FormatFixed(low, 5)));
+    const BandLimits band{m_session.bandLowMHz(), m_session.bandHighMHz()};
+    edit->setText(FromStd(VfoFrequencyText(edit->text().toStdString(), band)));
 }
 
 void OptionsWindow::checkVfoOffset(QLineEdit *edit)
 {
-    double offset = LeadingNumber(edit->text().toStdString());
-    if (offset > kHighestOffsetMHz)
-        offset = kHighestOffsetMHz;
-    edit->setText(FromStd(FormatFixed(SnapFrequencyStep(FormatFixed(offset, 5)), 5)));
+    edit->setText(FromStd(VfoOffsetText(edit->text().toStdString())));
 }
 
 void OptionsWindow::showFunctionsPage()

@@ -1,11 +1,14 @@
 #include "csv_channels.h"
 
+#include "image/channel_fields.h"
+#include "image/entry_rules.h"
 #include "image/text_helpers.h"
 #include "image/texts.h"
 #include "image/tones.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -27,15 +30,26 @@ constexpr std::string_view kUnusedCtcss = "88.5";
 constexpr std::string_view kUnusedDcs = "023";
 constexpr std::string_view kUnusedCrossMode = "Tone->Tone";
 
+// Columns of the exchange layout. Those that carry a channel field are named
+// by the field table.
 namespace Col {
-constexpr std::string_view Location = "Location", Name = "Name", Frequency = "Frequency",
-                           Duplex = "Duplex", Offset = "Offset", Tone = "Tone",
-                           RToneFreq = "rToneFreq", CToneFreq = "cToneFreq", DtcsCode = "DtcsCode",
-                           DtcsPolarity = "DtcsPolarity", RxDtcsCode = "RxDtcsCode",
-                           CrossMode = "CrossMode", Mode = "Mode", TStep = "TStep", Skip = "Skip",
-                           Power = "Power", Comment = "Comment", BusyLock = "BusyLock",
-                           TxStop = "TxStop", Scramble = "Scramble";
+constexpr std::string_view Location = ChannelFieldNamed("number").csvColumn,
+                           Name = ChannelFieldNamed("name").csvColumn,
+                           Frequency = ChannelFieldNamed("rx").csvColumn,
+                           Offset = ChannelFieldNamed("tx").csvColumn,
+                           Tone = ChannelFieldNamed("rx_tone").csvColumn;
+constexpr std::string_view Duplex = "Duplex", RToneFreq = "rToneFreq", CToneFreq = "cToneFreq",
+                           DtcsCode = "DtcsCode", DtcsPolarity = "DtcsPolarity",
+                           RxDtcsCode = "RxDtcsCode", CrossMode = "CrossMode", TStep = "TStep";
 } // namespace Col
+
+// The common channel-exchange layout, in its order. Columns of channel
+// fields it has no place for follow it.
+constexpr std::array<std::string_view, 21> kExchangeColumns = {
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE",
+};
 
 enum class ToneKind { None, Tone, Dtcs };
 
@@ -208,28 +222,14 @@ std::vector<Record> ReadRecords(std::string_view text, std::optional<int> &unclo
     return records;
 }
 
-// The typing rule of the frequency box: in the band, then onto the raster.
-std::optional<std::string> TypedFrequency(double value, BandLimits band)
+// A channel number of at most three digits; 0 for anything else.
+int LocationOf(std::string_view text)
 {
-    if (value < band.lowMHz || value >= band.highMHz)
-        return std::nullopt;
-    return FormatFixed(SnapFrequencyStep(FormatFixed(value, 5)), 5);
-}
-
-// The name box's key filter: a..z become A..Z, codes outside 35..96 are
-// dropped. A name slot holds 8 characters; names read from a radio may use
-// all of them, so import keeps up to 8.
-std::string FilteredName(std::string_view name)
-{
-    std::string out;
-    for (char c : name) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        const auto code = static_cast<unsigned char>(c);
-        if (code >= 35 && code <= 96 && out.size() < static_cast<std::size_t>(ImageMap::kNameSize))
-            out += c;
-    }
-    return out;
+    int location = 0;
+    if (text.empty() || text.size() > 3)
+        return 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), location);
+    return error == std::errc{} && end == text.data() + text.size() ? location : 0;
 }
 
 std::optional<int> CtcssIndex(std::string_view text)
@@ -255,35 +255,6 @@ std::optional<int> DcsIndex(std::string_view text, char polarity)
     if (index < kFirstDcsNormal)
         return std::nullopt;
     return index;
-}
-
-std::optional<int> PowerIndex(std::string_view text)
-{
-    const std::string word = Lower(Trim(text));
-    if (word.empty() || word == "high" || word == "h")
-        return 1;
-    if (word == "low" || word == "l")
-        return 0;
-    if (word == "mid" || word == "middle" || word == "medium" || word == "m")
-        return 2;
-    std::string number = word;
-    if (!number.empty() && number.back() == 'w')
-        number.pop_back();
-    const std::optional<double> watts = ParseNumber(number);
-    if (!watts || *watts < 0)
-        return std::nullopt;
-    // Nearest level; halfway between two goes to the lower one.
-    if (*watts <= (kCsvLowWatts + kCsvMiddleWatts) / 2)
-        return 0;
-    if (*watts <= (kCsvMiddleWatts + kCsvHighWatts) / 2)
-        return 2;
-    return 1;
-}
-
-std::string PowerText(int index)
-{
-    const double watts = index == 0 ? kCsvLowWatts : index == 2 ? kCsvMiddleWatts : kCsvHighWatts;
-    return FormatFixed(watts, 1) + "W";
 }
 
 // The exchange layout's reading of the tone columns.
@@ -381,17 +352,19 @@ private:
 bool ReadFrequencies(RowReader &row, BandLimits band, CsvChannel &channel)
 {
     const std::string rxText = row.field(Col::Frequency);
-    if (rxText.empty()) {
+    const FrequencyCheck rx = CheckFrequency(rxText, band);
+    switch (rx.status) {
+    case FrequencyCheck::Empty:
         channel.clear = true;
         return true;
-    }
-    const std::optional<double> rx = ParseNumber(rxText);
-    if (!rx)
+    case FrequencyCheck::NotANumber:
         return row.fail(CsvProblem::BadFrequency, Col::Frequency);
-    const std::optional<std::string> rxTyped = TypedFrequency(*rx, band);
-    if (!rxTyped)
+    case FrequencyCheck::OutOfBand:
         return row.fail(CsvProblem::OutOfBand, Col::Frequency);
-    channel.rx = *rxTyped;
+    case FrequencyCheck::InBand:
+        break;
+    }
+    channel.rx = rx.text;
 
     const std::string duplex = Lower(row.field(Col::Duplex));
     if (duplex == "off") {
@@ -404,14 +377,22 @@ bool ReadFrequencies(RowReader &row, BandLimits band, CsvChannel &channel)
     }
     if (duplex != "+" && duplex != "-" && duplex != "split")
         return row.fail(CsvProblem::BadDuplex, Col::Duplex);
-    const std::optional<double> offset = ParseNumber(row.field(Col::Offset));
-    if (!offset)
+    const NumberReading offset = ReadNumber(row.field(Col::Offset));
+    if (offset.status == NumberReading::NotANumber)
         return row.fail(CsvProblem::BadOffset, Col::Offset);
-    const double tx = duplex == "split" ? *offset : duplex == "+" ? *rx + *offset : *rx - *offset;
-    const std::optional<std::string> txTyped = TypedFrequency(tx, band);
-    if (!txTyped)
+    // An offset of more digits than a number holds puts the transmit
+    // frequency outside every band.
+    if (offset.status == NumberReading::OutOfRange)
+        return row.fail(CsvProblem::OutOfBand, Col::Offset);
+    // From the receive frequency as written, as typing both would give.
+    const double rxValue = ParseNumber(rxText).value_or(0.0);
+    const double tx = duplex == "split" ? offset.value
+                      : duplex == "+"   ? rxValue + offset.value
+                                        : rxValue - offset.value;
+    const std::optional<std::string> txStored = StoredFrequency(tx, band);
+    if (!txStored)
         return row.fail(CsvProblem::OutOfBand, Col::Offset, FormatFixed(tx, 5));
-    channel.tx = *txTyped;
+    channel.tx = *txStored;
     return true;
 }
 
@@ -435,6 +416,8 @@ bool ReadDcs(RowReader &row, std::string_view column, char polarity, int &tone)
 
 bool ReadTones(RowReader &row, CsvChannel &channel)
 {
+    int &rxTone = channel.indexes[ChannelTable::RxTone];
+    int &txTone = channel.indexes[ChannelTable::TxTone];
     const std::string mode = Lower(row.field(Col::Tone));
     std::string polarity = row.field(Col::DtcsPolarity);
     if (polarity.empty())
@@ -450,20 +433,20 @@ bool ReadTones(RowReader &row, CsvChannel &channel)
                     (polarity[1] != 'N' && polarity[1] != 'R')))
         return row.fail(CsvProblem::BadPolarity, Col::DtcsPolarity);
 
-    channel.rxTone = channel.txTone = 0;
+    rxTone = txTone = 0;
     if (mode.empty())
         return true;
     if (mode == "tone")
-        return ReadCtcss(row, Col::RToneFreq, channel.txTone);
+        return ReadCtcss(row, Col::RToneFreq, txTone);
     if (mode == "tsql") {
-        if (!ReadCtcss(row, Col::CToneFreq, channel.txTone))
+        if (!ReadCtcss(row, Col::CToneFreq, txTone))
             return false;
-        channel.rxTone = channel.txTone;
+        rxTone = txTone;
         return true;
     }
     if (mode == "dtcs") {
-        return ReadDcs(row, Col::DtcsCode, polarity[0], channel.txTone) &&
-               ReadDcs(row, Col::DtcsCode, polarity[1], channel.rxTone);
+        return ReadDcs(row, Col::DtcsCode, polarity[0], txTone) &&
+               ReadDcs(row, Col::DtcsCode, polarity[1], rxTone);
     }
     if (mode != "cross")
         return row.fail(CsvProblem::BadToneMode, Col::Tone);
@@ -479,73 +462,125 @@ bool ReadTones(RowReader &row, CsvChannel &channel)
     };
     if (!known(txKind) || !known(rxKind) || (txKind.empty() && rxKind.empty()))
         return row.fail(CsvProblem::BadCrossMode, Col::CrossMode);
-    if (txKind == "tone" && !ReadCtcss(row, Col::RToneFreq, channel.txTone))
+    if (txKind == "tone" && !ReadCtcss(row, Col::RToneFreq, txTone))
         return false;
-    if (txKind == "dtcs" && !ReadDcs(row, Col::DtcsCode, polarity[0], channel.txTone))
+    if (txKind == "dtcs" && !ReadDcs(row, Col::DtcsCode, polarity[0], txTone))
         return false;
-    if (rxKind == "tone" && !ReadCtcss(row, Col::CToneFreq, channel.rxTone))
+    if (rxKind == "tone" && !ReadCtcss(row, Col::CToneFreq, rxTone))
         return false;
-    if (rxKind == "dtcs" && !ReadDcs(row, Col::RxDtcsCode, polarity[1], channel.rxTone))
+    if (rxKind == "dtcs" && !ReadDcs(row, Col::RxDtcsCode, polarity[1], rxTone))
         return false;
     return true;
 }
 
-// Our own on/off columns: `onWords` select index 0 (the list's first item).
-bool ReadOwnOption(RowReader &row, std::string_view column,
-                   std::initializer_list<std::string_view> onWords, int &index)
+// Power may be written as watts: the level whose written watts are nearest,
+// halfway between two going to the lower one.
+std::optional<int> NearestWattLevel(const ChannelField &field, double watts)
 {
-    const std::string value = Lower(row.field(column));
-    if (value.empty() || value == "off") {
-        index = 1;
+    std::optional<int> nearest;
+    double nearestWatts = 0.0;
+    for (std::size_t i = 0; i < field.csvWords.size(); ++i) {
+        std::string_view written = field.csvWords[i].write;
+        if (!written.empty() && written.back() == 'W')
+            written.remove_suffix(1);
+        const std::optional<double> level = ParseNumber(written);
+        if (!level)
+            continue;
+        const double distance = std::fabs(watts - *level);
+        const double nearestDistance = std::fabs(watts - nearestWatts);
+        if (!nearest || distance < nearestDistance ||
+            (distance == nearestDistance && *level < nearestWatts)) {
+            nearest = static_cast<int>(i);
+            nearestWatts = *level;
+        }
+    }
+    return nearest;
+}
+
+CsvProblem ProblemOf(const ChannelField &field)
+{
+    switch (field.row) {
+    case ChannelTable::Power:
+        return CsvProblem::BadPower;
+    case ChannelTable::Bandwidth:
+        return CsvProblem::BadMode;
+    case ChannelTable::ScanAdd:
+        return CsvProblem::BadSkip;
+    default:
+        return CsvProblem::BadOption;
+    }
+}
+
+// An option field's column: one of the entry's words, or empty for what a
+// new channel gets.
+bool ReadOption(RowReader &row, const ChannelField &field, int &index)
+{
+    const std::string word = Lower(row.field(field.csvColumn));
+    if (word.empty()) {
+        index = NewChannelIndex(field.row);
         return true;
     }
-    for (std::string_view word : onWords) {
-        if (value == word) {
-            index = 0;
+    const std::size_t entries = ChannelOptionItems(field.row + 3, Language::English).size();
+    for (std::size_t i = 0; i < entries && i < field.csvWords.size(); ++i) {
+        if (IsCsvWordOf(field.csvWords[i], word)) {
+            index = static_cast<int>(i);
             return true;
         }
     }
-    return row.fail(CsvProblem::BadOption, column);
+    if (field.row == ChannelTable::Power) {
+        std::string_view number = word;
+        if (number.back() == 'w')
+            number.remove_suffix(1);
+        const NumberReading watts = ReadNumber(number);
+        if (watts.status == NumberReading::OutOfRange)
+            return row.fail(CsvProblem::NumberOutOfRange, field.csvColumn);
+        if (watts && watts.value >= 0) {
+            if (const std::optional<int> level = NearestWattLevel(field, watts.value)) {
+                index = *level;
+                return true;
+            }
+        }
+    }
+    return row.fail(ProblemOf(field), field.csvColumn);
 }
 
+// The option fields in the order of their columns.
 bool ReadOptions(RowReader &row, CsvChannel &channel)
 {
-    const std::string mode = Lower(row.field(Col::Mode));
-    if (mode.empty() || mode == "fm")
-        channel.bandwidth = 1;
-    else if (mode == "nfm")
-        channel.bandwidth = 0;
-    else
-        return row.fail(CsvProblem::BadMode, Col::Mode);
+    for (const std::string &column : CsvChannelColumns()) {
+        for (const ChannelField &field : ChannelFields()) {
+            if (field.kind != ChannelField::Kind::Option || field.csvColumn != column)
+                continue;
+            if (!ReadOption(row, field, channel.indexes[static_cast<std::size_t>(field.row)]))
+                return false;
+        }
+    }
+    return true;
+}
 
-    const std::string skip = Lower(row.field(Col::Skip));
-    if (skip.empty() || skip == "p")
-        channel.scanAdd = 1;
-    else if (skip == "s")
-        channel.scanAdd = 0;
-    else
-        return row.fail(CsvProblem::BadSkip, Col::Skip);
-
-    const std::optional<int> power = PowerIndex(row.field(Col::Power));
-    if (!power)
-        return row.fail(CsvProblem::BadPower, Col::Power);
-    channel.power = *power;
-
-    return ReadOwnOption(row, Col::BusyLock, {"carrier", "on"}, channel.busyLock) &&
-           ReadOwnOption(row, Col::TxStop, {"on"}, channel.txStop) &&
-           ReadOwnOption(row, Col::Scramble, {"on"}, channel.scramble);
+// What export writes for an option: the word of its entry; an index outside
+// the list is written as what a new channel gets.
+std::string_view WordOf(const ChannelField &field, int index)
+{
+    const auto entries =
+        static_cast<int>(ChannelOptionItems(field.row + 3, Language::English).size());
+    if (index < 0 || index >= entries)
+        index = NewChannelIndex(field.row);
+    return field.csvWords[static_cast<std::size_t>(index)].write;
 }
 
 } // namespace
 
 const std::vector<std::string> &CsvChannelColumns()
 {
-    static const std::vector<std::string> columns = {
-        "Location",  "Name",      "Frequency", "Duplex",       "Offset",     "Tone",
-        "rToneFreq", "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode",
-        "Mode",      "TStep",     "Skip",      "Power",        "Comment",    "URCALL",
-        "RPT1CALL",  "RPT2CALL",  "DVCODE",    "BusyLock",     "TxStop",     "Scramble",
-    };
+    static const std::vector<std::string> columns = [] {
+        std::vector<std::string> names(kExchangeColumns.begin(), kExchangeColumns.end());
+        for (const ChannelField &field : ChannelFields()) {
+            if (std::find(names.begin(), names.end(), field.csvColumn) == names.end())
+                names.emplace_back(field.csvColumn);
+        }
+        return names;
+    }();
     return columns;
 }
 
@@ -582,34 +617,29 @@ std::string ExportChannelsCsv(const ChannelTable &table)
             ExportTones(table.index(ChannelTable::RxTone, n), table.index(ChannelTable::TxTone, n));
         // The 5 kHz raster unless the frequency sits only on the 6.25 kHz one.
         const bool on5k = rx && *rx % 500 == 0;
-        const std::vector<std::string> fields = {
-            std::to_string(n),
-            table.name(n),
-            rx ? MegahertzText(*rx) : table.rx(n),
-            duplex,
-            offset,
-            tones.mode,
-            tones.rTone,
-            tones.cTone,
-            tones.dtcs,
-            tones.polarity,
-            tones.rxDtcs,
-            tones.crossMode,
-            table.index(ChannelTable::Bandwidth, n) == 0 ? "NFM" : "FM",
-            on5k ? "5.00" : "6.25",
-            table.index(ChannelTable::ScanAdd, n) == 0 ? "S" : "",
-            PowerText(table.index(ChannelTable::Power, n)),
-            "",
-            "",
-            "",
-            "",
-            "",
-            table.index(ChannelTable::BusyLock, n) == 0 ? "Carrier" : "Off",
-            table.index(ChannelTable::TxStop, n) == 0 ? "On" : "Off",
-            table.index(ChannelTable::Scramble, n) == 0 ? "On" : "Off",
+        std::map<std::string_view, std::string> cells = {
+            {Col::Location, std::to_string(n)},
+            {Col::Name, table.name(n)},
+            {Col::Frequency, rx ? MegahertzText(*rx) : table.rx(n)},
+            {Col::Duplex, duplex},
+            {Col::Offset, offset},
+            {Col::Tone, tones.mode},
+            {Col::RToneFreq, tones.rTone},
+            {Col::CToneFreq, tones.cTone},
+            {Col::DtcsCode, tones.dtcs},
+            {Col::DtcsPolarity, tones.polarity},
+            {Col::RxDtcsCode, tones.rxDtcs},
+            {Col::CrossMode, tones.crossMode},
+            {Col::TStep, on5k ? "5.00" : "6.25"},
         };
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out += (i ? "," : "") + QuotedField(fields[i]);
+        for (const ChannelField &field : ChannelFields()) {
+            if (field.kind == ChannelField::Kind::Option) {
+                const auto row = static_cast<ChannelTable::Row>(field.row);
+                cells[field.csvColumn] = WordOf(field, table.index(row, n));
+            }
+        }
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            out += (i ? "," : "") + QuotedField(cells[columns[i]]);
         out += '\n';
     }
     return out;
@@ -645,18 +675,14 @@ CsvImport ParseChannelsCsv(std::string_view text, BandLimits band)
         RowReader row(records[r], columns);
         CsvChannel channel;
         channel.line = records[r].line;
-        const std::string location = row.field(Col::Location);
-        const bool digits = !location.empty() && location.size() <= 3 &&
-                            std::all_of(location.begin(), location.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
-        channel.location = digits ? std::stoi(location) : 0;
+        channel.location = LocationOf(row.field(Col::Location));
         if (channel.location < 1 || channel.location > kChannelCount) {
             row.fail(CsvProblem::BadLocation, Col::Location);
         } else if (!seen.insert(channel.location).second) {
             row.fail(CsvProblem::DuplicateLocation, Col::Location);
         } else if (ReadFrequencies(row, band, channel) &&
                    (channel.clear || (ReadTones(row, channel) && ReadOptions(row, channel)))) {
-            channel.name = FilteredName(row.field(Col::Name));
+            channel.name = FilterNameText(row.field(Col::Name), kStoredNameLength);
         }
         if (row.problem())
             result.problems.push_back(*row.problem());
@@ -678,20 +704,16 @@ void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language la
         return;
     table.rx(n) = channel.rx;
     table.tx(n) = channel.tx;
-    const std::array<int, ChannelTable::kRows> indexes = {
-        channel.rxTone,  channel.txTone,    channel.power,  channel.busyLock,
-        channel.scanAdd, channel.bandwidth, channel.txStop, channel.scramble,
-    };
     for (int row = 0; row < ChannelTable::kRows; ++row) {
         const auto r = static_cast<ChannelTable::Row>(row);
-        table.index(r, n) = indexes[static_cast<std::size_t>(row)];
+        const int index = channel.indexes[static_cast<std::size_t>(row)];
+        table.index(r, n) = index;
         if (row <= ChannelTable::TxTone) {
-            table.text(r, n) = ToneListEntry(indexes[static_cast<std::size_t>(row)], language);
+            table.text(r, n) = ToneListEntry(index, language);
         } else {
             const std::vector<std::string> &items = ChannelOptionItems(row + 3, language);
-            const auto index = static_cast<std::size_t>(indexes[static_cast<std::size_t>(row)]);
-            if (index < items.size())
-                table.text(r, n) = items[index];
+            if (index >= 0 && index < static_cast<int>(items.size()))
+                table.text(r, n) = items[static_cast<std::size_t>(index)];
         }
     }
     table.name(n) = channel.name;

@@ -8,7 +8,9 @@
 #include "image/band_list.h"
 #include "image/language.h"
 #include "image/records.h"
+#include "image/texts.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -20,14 +22,9 @@ namespace q731 {
 // room is for comments and columns of other tools).
 inline constexpr std::size_t kCsvFileSizeLimit = 16 * 1024 * 1024;
 
-// The exchange columns in the order export writes them, then our own.
+// The exchange columns in the order export writes them, then our own: the
+// columns of the channel fields (image/channel_fields.h) the layout lacks.
 const std::vector<std::string> &CsvChannelColumns();
-
-// Power levels as watts in the exchange file (index order of the power list:
-// low, high, middle).
-inline constexpr double kCsvLowWatts = 1.0;
-inline constexpr double kCsvHighWatts = 5.0;
-inline constexpr double kCsvMiddleWatts = 2.5;
 
 // Every channel in use, one row each, ascending by channel number; LF line ends.
 std::string ExportChannelsCsv(const ChannelTable &table);
@@ -44,14 +41,15 @@ enum class CsvProblem {
     BadOffset,         // not a number
     BadToneMode,       // not "", Tone, TSQL, DTCS or Cross
     BadCrossMode,
-    BadTone,       // a CTCSS tone the radio does not have
-    BadDcsCode,    // a DCS code the radio does not have
-    BadPolarity,   // not NN, NR, RN or RR
-    BadMode,       // not FM or NFM
-    BadSkip,       // not "", S or P
-    BadPower,      // neither a word Low/Mid/High nor watts
-    BadOption,     // an own column (busy lock, transmit stop, scramble) not On/Off
-    UnclosedQuote, // the file ends inside a quoted field
+    BadTone,          // a CTCSS tone the radio does not have
+    BadDcsCode,       // a DCS code the radio does not have
+    BadPolarity,      // not NN, NR, RN or RR
+    BadMode,          // not FM or NFM
+    BadSkip,          // not "", S or P
+    BadPower,         // neither a word Low/Mid/High nor watts
+    NumberOutOfRange, // a number of more digits than can be read (Power)
+    BadOption,        // an own column (busy lock, transmit stop, scramble) not On/Off
+    UnclosedQuote,    // the file ends inside a quoted field
 };
 
 struct CsvRowProblem
@@ -70,15 +68,12 @@ struct CsvChannel
     bool clear = false; // empty Frequency: the channel is emptied
     std::string rx;     // "DDD.DDDDD"
     std::string tx;     // same, or empty
-    int rxTone = 0;     // ToneList index
-    int txTone = 0;
-    int power = 1; // option list indexes, as a new channel gets them
-    int busyLock = 1;
-    int scanAdd = 1;
-    int bandwidth = 1;
-    int txStop = 1;
-    int scramble = 1;
+    // List indexes by ChannelTable row: the tones (ToneList indexes), then
+    // the options, as a new channel gets them.
+    std::array<int, ChannelTable::kRows> indexes = kNewChannelIndexes;
     std::string name;
+
+    int index(ChannelTable::Row row) const { return indexes[static_cast<std::size_t>(row)]; }
 };
 
 struct CsvImport

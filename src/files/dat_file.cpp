@@ -1,5 +1,8 @@
 #include "dat_file.h"
 
+#include "files/dtmf_block.h"
+#include "image/codec.h"
+
 #include <algorithm>
 
 namespace q731 {
@@ -51,6 +54,27 @@ DatLoadResult LoadDatFile(const std::vector<std::uint8_t> &fileBytes)
               result.image.begin());
     result.extension.assign(fileBytes.begin() + kDatFileSize, fileBytes.end());
     return result;
+}
+
+DatLoadError DecodeDatFile(const std::vector<std::uint8_t> &fileBytes, RadioImage &image,
+                           RadioData &data, Language language)
+{
+    const DatLoadResult loaded = LoadDatFile(fileBytes);
+    if (loaded.error != DatLoadError::None)
+        return loaded.error;
+    std::copy(loaded.image.begin(), loaded.image.begin() + kRadioMemorySize, image.begin());
+    DecodeImage(image, data, language);
+    // The radio's image has no room for the DTMF settings: this program keeps
+    // them after byte 3120. A file without the block (or written by another
+    // program) keeps what the image gave, so the block comes second.
+    DecodeDtmfBlock(loaded.extension, data.dtmf);
+    return DatLoadError::None;
+}
+
+std::vector<std::uint8_t> EncodeDatFile(const RadioData &data, RadioImage &image)
+{
+    EncodeImage(data, image);
+    return StoreDatFile(image, EncodeDtmfBlock(data.dtmf));
 }
 
 } // namespace q731

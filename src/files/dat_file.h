@@ -2,9 +2,12 @@
 
 // The .dat data file: a 48-byte header, then image bytes 0..3071. Data after
 // byte 3120 is optional extension data that this program may append; readers
-// of the first 3,120 bytes are unaffected by it.
+// of the first 3,120 bytes are unaffected by it. This is the format half of
+// Open and Save; data_file_store.h puts it on disk.
 
+#include "image/language.h"
 #include "image/radio_image.h"
+#include "image/records.h"
 
 #include <cstdint>
 #include <vector>
@@ -44,5 +47,16 @@ std::vector<std::uint8_t> StoreDatFile(const RadioImage &image,
 // Checks the model text and the length; on success image bytes 0..3071 come
 // from the file and element 3072 is 0.
 DatLoadResult LoadDatFile(const std::vector<std::uint8_t> &fileBytes);
+
+// Open: checks the model text and the length, puts image bytes 0..3071 into
+// `image` (element 3072 keeps its value), runs DecodeImage into `data`, then
+// takes the DTMF settings from the block after the image, when there is a
+// good one. On an error `image` and `data` are left as they were.
+DatLoadError DecodeDatFile(const std::vector<std::uint8_t> &fileBytes, RadioImage &image,
+                           RadioData &data, Language language);
+
+// Save: EncodeImage of `data` into `image`, then the whole file: header,
+// image bytes 0..3071 and the DTMF block.
+std::vector<std::uint8_t> EncodeDatFile(const RadioData &data, RadioImage &image);
 
 } // namespace q731

@@ -1,12 +1,17 @@
 #include "data_file_store.h"
 
+#include "files/dat_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace q731 {
+
+namespace {
 
 DataFileReadResult ReadOpenedFile(QFile &file, std::size_t limit)
 {
@@ -36,24 +41,17 @@ DataFileReadResult ReadOpenedFile(QFile &file, std::size_t limit)
     return result;
 }
 
-DataFileReadResult ReadDataFile(const QString &path, std::size_t limit)
+DataFileWriteResult WriteStandardOutput(const std::vector<std::uint8_t> &bytes)
 {
-    DataFileReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = DataFileError::OpenFailed;
-        result.reason = file.errorString();
-        return result;
-    }
-    if (!file.isSequential() && file.size() > static_cast<qint64>(limit)) {
-        result.error = DataFileError::TooLarge;
-        return result;
-    }
-    return ReadOpenedFile(file, limit);
+    DataFileWriteResult result;
+    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+    if (written != bytes.size())
+        result.error = DataFileError::WriteFailed;
+    return result;
 }
 
-DataFileWriteResult WriteDataFileAtomically(const QString &path,
-                                            const std::vector<std::uint8_t> &bytes)
+DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::uint8_t> &bytes)
 {
     DataFileWriteResult result;
     // QFileInfo follows symbolic links: a link to a regular file is written
@@ -82,6 +80,74 @@ DataFileWriteResult WriteDataFileAtomically(const QString &path,
         result.reason = file.errorString();
     }
     return result;
+}
+
+} // namespace
+
+bool IsSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+DataFileReadResult ReadDataFile(const DataFileLocation &file, std::size_t limit)
+{
+    DataFileReadResult result;
+    QFile in;
+    if (file.standardStream) {
+        if (in.open(stdin, QIODevice::ReadOnly))
+            return ReadOpenedFile(in, limit);
+        result.error = DataFileError::OpenFailed;
+        result.reason = in.errorString();
+        return result;
+    }
+    if (file.refuseSpecialFiles && IsSpecialFile(file.path)) {
+        result.error = DataFileError::NotRegularFile;
+        return result;
+    }
+    in.setFileName(file.path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        result.error = DataFileError::OpenFailed;
+        result.reason = in.errorString();
+        return result;
+    }
+    if (!in.isSequential() && in.size() > static_cast<qint64>(limit)) {
+        result.error = DataFileError::TooLarge;
+        return result;
+    }
+    return ReadOpenedFile(in, limit);
+}
+
+DataFileWriteResult WriteDataFile(const DataFileLocation &file,
+                                  const std::vector<std::uint8_t> &bytes)
+{
+    return file.standardStream ? WriteStandardOutput(bytes) : WriteAtomically(file.path, bytes);
+}
+
+DataFileOpenResult OpenDataFile(const DataFileLocation &file, RadioImage &image, RadioData &data,
+                                Language language)
+{
+    const DataFileReadResult read = ReadDataFile(file, kDatFileSizeLimit);
+    DataFileOpenResult result{read.error, read.reason, read.bytes.size()};
+    if (!read.ok())
+        return result;
+    switch (DecodeDatFile(read.bytes, image, data, language)) {
+    case DatLoadError::None:
+        break;
+    case DatLoadError::WrongModel:
+        result.error = DataFileError::WrongModel;
+        break;
+    case DatLoadError::TooShort:
+        result.error = DataFileError::TooShort;
+        break;
+    }
+    return result;
+}
+
+DataFileWriteResult SaveDataFile(const DataFileLocation &file, const RadioData &data,
+                                 RadioImage &image)
+{
+    return WriteDataFile(file, EncodeDatFile(data, image));
 }
 
 } // namespace q731

@@ -1,17 +1,15 @@
 #include "file_commands.h"
 
-#include "app/product.h"
-#include "app/session.h"
-#include "files/dat_extension.h"
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
 #include "files/file_dialogs.h"
+#include "session/product.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace q731 {
 
@@ -22,13 +20,6 @@ QString Quoted(const QString &path, Language language)
     const QString native = QDir::toNativeSeparators(path);
     return language == Language::English ? QStringLiteral("\"%1\"").arg(native)
                                          : QStringLiteral("“%1”").arg(native);
-}
-
-// A device, pipe or socket: reading one could wait for ever or never end, and
-// a saved file would take its place.
-bool IsSpecialFile(const QFileInfo &info)
-{
-    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 QString SpecialFileReason(Language language)
@@ -56,7 +47,7 @@ QString ReadReason(const QString &path, const QString &systemReason, Language la
         return english ? QStringLiteral("the file does not exist") : QStringLiteral("文件不存在");
     if (info.isDir())
         return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
-    if (IsSpecialFile(info))
+    if (IsSpecialFile(path))
         return SpecialFileReason(language);
     if (!info.isReadable())
         return english ? QStringLiteral("no permission to read it")
@@ -69,7 +60,7 @@ QString WriteReason(const QString &path, const QString &systemReason, Language l
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     const bool english = language == Language::English;
-    if (IsSpecialFile(info))
+    if (IsSpecialFile(path))
         return SpecialFileReason(language);
     if (!folder.isDir())
         return english ? QStringLiteral("the folder does not exist")
@@ -84,9 +75,11 @@ QString WriteReason(const QString &path, const QString &systemReason, Language l
 
 } // namespace
 
-FileCommands::FileCommands(Session &session, QWidget *dialogParent, QObject *parent)
+FileCommands::FileCommands(Session &session, MessageBoxes &boxes, QWidget *dialogParent,
+                           QObject *parent)
     : QObject(parent)
     , m_session(session)
+    , m_boxes(boxes)
     , m_dialogParent(dialogParent)
     , m_dialogs(std::make_unique<SystemFileDialogs>())
     , m_programFolder(ProgramFolder())
@@ -107,8 +100,6 @@ QString FileCommands::startFolder() const
 
 void FileCommands::open()
 {
-    // The band that the file brings is taken without the band question.
-    m_session.UserBandChoice = false;
     const QString path = m_dialogs->openFileName(m_dialogParent, m_session.tr2("打开", "Open"),
                                                  startFolder(), DataFileFilter());
     if (path.isEmpty())
@@ -127,33 +118,22 @@ void FileCommands::save()
 
 bool FileCommands::openPath(const QString &path)
 {
-    m_session.UserBandChoice = false;
     const Language language = m_session.language();
-    DataFileReadResult read;
-    // A device or pipe is not even opened: a pipe without a writer would hold
-    // the window for ever.
-    if (IsSpecialFile(QFileInfo(path)))
-        read.error = DataFileError::OpenFailed;
-    else
-        read = ReadDataFile(path, kDatFileSizeLimit);
-    if (!read.ok()) {
-        const QString reason = read.error == DataFileError::TooLarge
-                                   ? TooLargeReason(language)
-                                   : ReadReason(path, read.reason, language);
-        showError(
-            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
-        return false;
-    }
-    const DatLoadResult loaded = LoadDatFile(read.bytes);
-    switch (loaded.error) {
-    case DatLoadError::None:
+    // Decoded into copies, so that a failed Open changes nothing. Byte 3072 of
+    // the image is not in the file and keeps its value. A device or pipe is
+    // not even opened: a pipe without a writer would hold the window for ever.
+    RadioImage image = m_session.image();
+    RadioData data = m_session.data();
+    const DataFileOpenResult result =
+        OpenDataFile({.path = path, .refuseSpecialFiles = true}, image, data, language);
+    switch (result.error) {
+    case DataFileError::None:
         break;
-    case DatLoadError::WrongModel:
+    case DataFileError::WrongModel:
         showError(QStringLiteral("文件类型不正确！"), QStringLiteral("File type is incorrect!"));
         return false;
-    case DatLoadError::TooShort: {
-        const QString size = QString::number(read.bytes.size());
+    case DataFileError::TooShort: {
+        const QString size = QString::number(result.size);
         const QString full = QString::number(kDatFileSize);
         showError(QStringLiteral("文件%1不完整：只有 %2 字节，应为 %3 字节。")
                       .arg(Quoted(path, language), size, full),
@@ -161,24 +141,31 @@ bool FileCommands::openPath(const QString &path)
                       .arg(Quoted(path, language), size, full));
         return false;
     }
+    case DataFileError::OpenFailed:
+    case DataFileError::ReadFailed:
+    case DataFileError::TooLarge:
+    case DataFileError::NotRegularFile:
+    case DataFileError::WriteFailed:
+    case DataFileError::CommitFailed: {
+        const QString reason = result.error == DataFileError::TooLarge
+                                   ? TooLargeReason(language)
+                                   : ReadReason(path, result.reason, language);
+        showError(
+            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
+            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
+        return false;
     }
-
-    // Byte 3072 of the image is not in the file and keeps its value.
-    RadioImage &image = m_session.image();
-    std::copy(loaded.image.begin(), loaded.image.begin() + kRadioMemorySize, image.begin());
-    m_session.decodeImage();
-    if (ApplyDatExtension(loaded.extension, m_session.data()))
-        m_session.notifyDtmfChanged();
+    }
+    m_session.takeDecoded(image, std::move(data));
     emit opened();
     return true;
 }
 
 bool FileCommands::savePath(const QString &path)
 {
-    m_session.encodeImage();
-    const std::vector<std::uint8_t> bytes =
-        StoreDatFile(m_session.image(), DatExtensionOf(m_session.data()));
-    const DataFileWriteResult written = WriteDataFileAtomically(path, bytes);
+    m_session.commitEdits();
+    const DataFileWriteResult written =
+        SaveDataFile({.path = path}, m_session.data(), m_session.image());
     if (written.ok())
         return true;
     const Language language = m_session.language();
@@ -193,8 +180,8 @@ bool FileCommands::savePath(const QString &path)
 void FileCommands::showError(const QString &chinese, const QString &english)
 {
     const bool isEnglish = m_session.language() == Language::English;
-    m_session.messageBox(isEnglish ? english : chinese, StyleOkStop,
-                         isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    m_boxes.show(isEnglish ? english : chinese, StyleOkStop,
+                 isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
 }
 
 } // namespace q731

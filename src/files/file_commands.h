@@ -10,6 +10,7 @@ class QWidget;
 namespace q731 {
 
 class FileDialogs;
+class MessageBoxes;
 class Session;
 
 // The Open and Save commands: the dialogs, the data file on disk and the
@@ -20,7 +21,8 @@ class FileCommands : public QObject
 {
     Q_OBJECT
 public:
-    FileCommands(Session &session, QWidget *dialogParent, QObject *parent = nullptr);
+    FileCommands(Session &session, MessageBoxes &boxes, QWidget *dialogParent,
+                 QObject *parent = nullptr);
     ~FileCommands() override;
 
     // Tests put their own dialogs here.
@@ -45,6 +47,7 @@ private:
     void showError(const QString &chinese, const QString &english);
 
     Session &m_session;
+    MessageBoxes &m_boxes;
     QPointer<QWidget> m_dialogParent;
     std::unique_ptr<FileDialogs> m_dialogs;
     QString m_programFolder;

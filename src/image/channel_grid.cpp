@@ -114,39 +114,6 @@ const std::vector<std::string> &GridLists::forColumn(int column) const
     return none;
 }
 
-FrequencyCheck CheckFrequency(std::string_view typed, int bandLowMHz, int bandHighMHz)
-{
-    if (typed.empty())
-        return {FrequencyCheck::Empty, {}};
-    const std::optional<double> f = ParseNumber(typed);
-    if (!f)
-        return {FrequencyCheck::NotANumber, {}};
-    if (*f < bandLowMHz || *f >= bandHighMHz)
-        return {FrequencyCheck::OutOfBand, {}};
-    std::string text = FormatFixed(SnapFrequencyStep(FormatFixed(*f, 5)), 5);
-    // Rounding to five decimals can lift a value just below the upper limit
-    // onto it (469.999996 -> 470.00000), which the radio would not take.
-    if (!FrequencyInBand(text, bandLowMHz, bandHighMHz))
-        return {FrequencyCheck::OutOfBand, {}};
-    return {FrequencyCheck::InBand, std::move(text)};
-}
-
-std::string FilterNameText(std::string_view text, std::size_t maxLength)
-{
-    std::string name;
-    for (char c : text) {
-        if (name.size() >= maxLength)
-            break;
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        // Bytes of multi-byte characters are all >= 0x80, so those go whole.
-        const auto code = static_cast<unsigned char>(c);
-        if (code >= 35 && code <= 96)
-            name.push_back(c);
-    }
-    return name;
-}
-
 std::string ChannelGrid::cell(int row, int column) const
 {
     if (!ValidRow(row) || column < 0 || column >= kGridColumns)

@@ -5,6 +5,7 @@
 // texts: they are what the user sees and they may differ from the list items
 // (a new channel's bandwidth cell reads "Wide", the list item "wide").
 
+#include "entry_rules.h"
 #include "language.h"
 #include "records.h"
 
@@ -51,20 +52,6 @@ struct GridLists
     // The list behind grid column 3..10; empty for any other column.
     const std::vector<std::string> &forColumn(int column) const;
 };
-
-// A frequency box text, as the commit would store it: in the band, snapped to
-// the 5 / 6.25 kHz raster, five decimals.
-struct FrequencyCheck
-{
-    enum Status { Empty, NotANumber, OutOfBand, InBand };
-    Status status = Empty;
-    std::string text; // the stored text when InBand
-};
-FrequencyCheck CheckFrequency(std::string_view typed, int bandLowMHz, int bandHighMHz);
-
-// What the name box keeps of a text: a..z upper-cased, characters outside the
-// codes 35..96 dropped, at most `maxLength` characters.
-std::string FilterNameText(std::string_view text, std::size_t maxLength = 5);
 
 class ChannelGrid
 {

@@ -5,6 +5,7 @@
 #include "text_helpers.h"
 #include "tones.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -98,7 +99,10 @@ std::optional<int> FmWord(const std::string &text)
         return std::nullopt;
     std::string fixed = FormatFixed(*value, 3);
     fixed.erase(fixed.find('.'), 1);
-    const long long thousandths = std::stoll(fixed);
+    long long thousandths = 0;
+    // A value of more digits than the conversion takes is far outside the FM band.
+    if (std::from_chars(fixed.data(), fixed.data() + fixed.size(), thousandths).ec != std::errc{})
+        return std::nullopt;
     const long long above = thousandths - 76000;
     if (above < 0)
         return std::nullopt;

@@ -68,7 +68,7 @@ std::string_view DecimalPrefix(std::string_view s)
 }
 
 // Converts a text already known to be [sign] digits [. digits].
-double ConvertDecimal(std::string_view text)
+NumberReading ConvertDecimal(std::string_view text)
 {
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -76,8 +76,19 @@ double ConvertDecimal(std::string_view text)
         text.remove_prefix(1);
     }
     double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    return negative ? -value : value;
+    const std::errc error =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed).ec;
+    if (error == std::errc::result_out_of_range) {
+        // Below 1 the only way out of range is towards 0, which is what the
+        // number rounds to; from 1 up it is too large.
+        const std::string_view whole = text.substr(0, text.find('.'));
+        if (whole.find_first_not_of('0') != std::string_view::npos)
+            return {NumberReading::OutOfRange, negative ? -HUGE_VAL : HUGE_VAL};
+        value = 0.0;
+    } else if (error != std::errc{}) {
+        return {NumberReading::NotANumber, 0.0};
+    }
+    return {NumberReading::Number, negative ? -value : value};
 }
 
 char HexChar(int value)
@@ -266,13 +277,21 @@ std::string FormatFixed(double value, int decimals)
     return value < 0 && !zero ? result.insert(0, 1, '-') : result;
 }
 
-std::optional<double> ParseNumber(std::string_view s)
+NumberReading ReadNumber(std::string_view s)
 {
     s = TrimSpaces(s);
     const std::string_view number = DecimalPrefix(s);
     if (number.empty() || number.size() != s.size())
-        return std::nullopt;
+        return {NumberReading::NotANumber, 0.0};
     return ConvertDecimal(number);
+}
+
+std::optional<double> ParseNumber(std::string_view s)
+{
+    const NumberReading reading = ReadNumber(s);
+    if (!reading)
+        return std::nullopt;
+    return reading.value;
 }
 
 double LeadingNumber(std::string_view s)
@@ -280,7 +299,8 @@ double LeadingNumber(std::string_view s)
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
         s.remove_prefix(1);
     const std::string_view number = DecimalPrefix(s);
-    return number.empty() ? 0.0 : ConvertDecimal(number);
+    // An out-of-range reading carries the infinity of its sign.
+    return number.empty() ? 0.0 : ConvertDecimal(number).value;
 }
 
 std::string ByteToHex(std::uint8_t value)

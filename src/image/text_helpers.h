@@ -45,12 +45,31 @@ std::string FormatFmFrequency(std::string_view s);
 // value with exactly `decimals` decimals, rounded half away from zero.
 std::string FormatFixed(double value, int decimals);
 
-// The value when the whole text (surrounding spaces allowed) is a decimal
-// number such as "145", "145.1", ".5" or "-3"; nothing otherwise ("", ".", "1.2.3").
+// A text read as a decimal number. A number beyond the range of a double is
+// an error of its own: it must never pass for 0 or for any other value.
+struct NumberReading
+{
+    enum Status { Number, NotANumber, OutOfRange };
+    Status status = NotANumber;
+    double value = 0.0; // only meaningful for Number
+
+    explicit operator bool() const { return status == Number; }
+};
+
+// The whole text (surrounding spaces allowed) as a decimal number such as
+// "145", "145.1", ".5" or "-3". Anything else ("", ".", "1.2.3", "1e5", "nan",
+// "inf") is NotANumber; digits too many for a double ("1" followed by 400
+// zeros) are OutOfRange. A non-zero number too close to 0 for a double reads
+// as 0, the value it rounds to.
+NumberReading ReadNumber(std::string_view s);
+
+// The value of ReadNumber when it is a Number; nothing otherwise.
 std::optional<double> ParseNumber(std::string_view s);
 
 // The number formed by the text's leading digits and point ("12ab" -> 12,
-// "" -> 0), the way a lenient field reads what the user typed.
+// "" -> 0), the way a lenient field reads what the user typed. Digits too
+// many for a double give infinity with the sign of the text, so that every
+// range check still sees a number beyond its limit.
 double LeadingNumber(std::string_view s);
 
 // The byte as two upper-case hex digits ("0A").

@@ -46,8 +46,6 @@ constexpr std::array<std::array<std::string_view, 8>, 2> kNewChannelCells = {{
     {"Off", "Off", "High", "Off", "On", "Wide", "Off", "Off"},
 }};
 
-constexpr std::array<int, 8> kNewChannelIndexes = {0, 0, 1, 1, 1, 1, 1, 1};
-
 } // namespace
 
 std::string_view OffText(Language language)

@@ -5,6 +5,7 @@
 
 #include "language.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,9 @@ const std::vector<std::string> &ChannelOptionItems(int column, Language language
 // Cell texts that a new channel receives in columns 3..10 (they differ from the
 // list items in places: bandwidth "Wide" against the list's "wide").
 std::string_view NewChannelCellText(int column, Language language);
-// Indexes a new channel receives in ColumnIndexes rows 0..7.
+// Indexes a new channel receives in ColumnIndexes rows 0..7: the tones off,
+// every option at entry 1.
+inline constexpr std::array<int, 8> kNewChannelIndexes = {0, 0, 1, 1, 1, 1, 1, 1};
 int NewChannelIndex(int row);
 
 } // namespace q731

@@ -1,8 +1,8 @@
 #include "link/port_chooser.h"
 
-#include "app/message_box.h"
-#include "app/session.h"
 #include "link/port_table.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -15,10 +15,11 @@
 
 namespace q731 {
 
-PortChooser::PortChooser(Session &session, QComboBox &list, QLabel &panel, QMdiArea &mdi,
-                         const SerialLink &link, QObject *parent)
+PortChooser::PortChooser(Session &session, MessageBoxes &boxes, QComboBox &list, QLabel &panel,
+                         QMdiArea &mdi, const SerialLink &link, QObject *parent)
     : QObject(parent)
     , m_session(session)
+    , m_boxes(boxes)
     , m_list(list)
     , m_panel(panel)
     , m_mdi(mdi)
@@ -54,8 +55,8 @@ void PortChooser::choose(int index)
         const SerialLink::OpenError error =
             ours ? SerialLink::OpenError::None : SerialLink::probe(device);
         if (error != SerialLink::OpenError::None) {
-            m_session.messageBox(unusablePortText(port, error, device), StyleOkExclamation,
-                                 m_session.tr2("错误", "Mistake"));
+            m_boxes.show(unusablePortText(port, error, device), StyleOkExclamation,
+                         m_session.tr2("错误", "Mistake"));
             m_list.setCurrentIndex(-1);
             m_session.PortIndex = 0;
             device.clear();

@@ -11,6 +11,7 @@ class QMdiArea;
 
 namespace q731 {
 
+class MessageBoxes;
 class Session;
 
 // The port list ComboCom: every choice is tried at once (opened and closed
@@ -20,8 +21,8 @@ class PortChooser : public QObject
 {
     Q_OBJECT
 public:
-    PortChooser(Session &session, QComboBox &list, QLabel &panel, QMdiArea &mdi,
-                const SerialLink &link, QObject *parent = nullptr);
+    PortChooser(Session &session, MessageBoxes &boxes, QComboBox &list, QLabel &panel,
+                QMdiArea &mdi, const SerialLink &link, QObject *parent = nullptr);
 
     // The port choice for list index `index`, as after a click on it.
     void choose(int index);
@@ -43,6 +44,7 @@ private:
     void hideList();
 
     Session &m_session;
+    MessageBoxes &m_boxes;
     QComboBox &m_list;
     QLabel &m_panel;
     QMdiArea &m_mdi;

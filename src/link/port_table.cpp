@@ -16,6 +16,22 @@ bool IsUsbAdapter(const QString &location)
     return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
 
+// The number that a run of digits writes, compared by its digits so that no
+// length is too long: without leading zeros the longer run is the larger
+// number. No digits at all come before every number.
+int CompareNumbers(QStringView a, QStringView b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return int(!a.isEmpty()) - int(!b.isEmpty());
+    while (a.size() > 1 && a.front() == QLatin1Char('0'))
+        a = a.mid(1);
+    while (b.size() > 1 && b.front() == QLatin1Char('0'))
+        b = b.mid(1);
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
 // Compares names with their trailing numbers taken as numbers.
 bool NaturalLess(const QString &a, const QString &b)
 {
@@ -23,15 +39,14 @@ bool NaturalLess(const QString &a, const QString &b)
         qsizetype i = s.size();
         while (i > 0 && s.at(i - 1).isDigit())
             --i;
-        const QString digits = s.mid(i);
-        return std::pair{s.left(i), digits.isEmpty() ? -1LL : digits.toLongLong()};
+        return std::pair{QStringView(s).left(i), QStringView(s).mid(i)};
     };
     const auto [stemA, numberA] = split(a);
     const auto [stemB, numberB] = split(b);
     if (stemA != stemB)
         return stemA < stemB;
-    if (numberA != numberB)
-        return numberA < numberB;
+    if (const int order = CompareNumbers(numberA, numberB); order != 0)
+        return order < 0;
     return a < b;
 }
 

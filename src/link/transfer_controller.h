@@ -8,7 +8,7 @@ class QWidget;
 
 namespace q731 {
 
-class EditorWindow;
+class MessageBoxes;
 class PortChooser;
 class ProgressWindow;
 class SerialLink;
@@ -22,13 +22,14 @@ class TransferController : public QObject
 {
     Q_OBJECT
 public:
-    TransferController(Session &session, SerialLink &link, PortChooser &ports,
-                       EditorWindow &channelWindow, QWidget &window, QObject *parent = nullptr);
+    TransferController(Session &session, MessageBoxes &boxes, SerialLink &link, PortChooser &ports,
+                       QWidget &window, QObject *parent = nullptr);
 
     void read();
     void write();
 
-    // A transfer runs (or its end is still being reported).
+    // A transfer runs (or its end is still being reported): the session's
+    // ReadActive or WriteActive.
     bool isBusy() const;
     ProgressWindow *progressWindow() const { return m_progress; }
 
@@ -44,12 +45,10 @@ private:
     void askBandOverride();
 
     Session &m_session;
+    MessageBoxes &m_boxes;
     SerialLink &m_link;
     PortChooser &m_ports;
-    EditorWindow &m_channelWindow;
     ProgressWindow *m_progress = nullptr;
-    // Between the link's end and its message: no new transfer yet.
-    bool m_reporting = false;
 };
 
 } // namespace q731

@@ -1,8 +1,9 @@
 #include "print_preview.h"
 
-#include "app/product.h"
-#include "app/session.h"
 #include "files/file_dialogs.h"
+#include "session/product.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -61,9 +62,11 @@ QString PrintPreview::CaptionFor(Language language)
                                                     : QStringLiteral("打印预览"));
 }
 
-PrintPreview::PrintPreview(Session &session, ReportWindows windows, QWidget *parent)
+PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, ReportWindows windows,
+                           QWidget *parent)
     : QDialog(parent)
     , m_session(session)
+    , m_boxes(boxes)
     , m_windows(std::move(windows))
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
@@ -160,12 +163,13 @@ void PrintPreview::saveAsPdf()
 
 void PrintPreview::showFailure(const QString &text)
 {
-    m_session.messageBox(text, StyleOkStop, m_session.tr2("错误", "Mistake"));
+    m_boxes.show(text, StyleOkStop, m_session.tr2("错误", "Mistake"));
 }
 
-PrintPreview *ShowPrintPreview(Session &session, QWidget *parent, ReportWindows windows)
+PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent,
+                               ReportWindows windows)
 {
-    auto *preview = new PrintPreview(session, std::move(windows), parent);
+    auto *preview = new PrintPreview(session, boxes, std::move(windows), parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     preview->show();

@@ -14,6 +14,7 @@ class QPrintPreviewWidget;
 
 namespace q731 {
 
+class MessageBoxes;
 class Session;
 
 // The preview window (FrmPrint): the report's pages as they will be printed,
@@ -25,7 +26,8 @@ class PrintPreview : public QDialog
 {
     Q_OBJECT
 public:
-    PrintPreview(Session &session, ReportWindows windows, QWidget *parent = nullptr);
+    PrintPreview(Session &session, MessageBoxes &boxes, ReportWindows windows,
+                 QWidget *parent = nullptr);
     ~PrintPreview() override;
 
     // Asks for the printer to print on; false when the user cancels. Tests
@@ -51,6 +53,7 @@ private:
     void showFailure(const QString &text);
 
     Session &m_session;
+    MessageBoxes &m_boxes;
     ReportWindows m_windows;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget *m_preview = nullptr;
@@ -61,6 +64,7 @@ private:
 
 // The Print command: the preview, application-modal, over `parent`. Returns
 // at once; the preview deletes itself when it is closed.
-PrintPreview *ShowPrintPreview(Session &session, QWidget *parent, ReportWindows windows);
+PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent,
+                               ReportWindows windows);
 
 } // namespace q731

@@ -1,7 +1,7 @@
 #include "print_report.h"
 
-#include "app/product.h"
 #include "print/report_writer.h"
+#include "session/product.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,14 +1,15 @@
 // The program on the desktop: Qt's own texts and the toolbar in the user's
 // language, and the help command finding the manual.
 
-#include "fake_language_store.h"
+#include "../session/fake_language_store.h"
 
-#include "app/captions.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/qt_translations.h"
-#include "app/session.h"
 #include "editors/options_window.h"
+#include "session/qt_translations.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/message_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,14 +37,15 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
 
     explicit Program(Language stored)
     {
         store.value = StoredValueForLanguage(stored);
-        session.setMessageBoxAnswerer([](QMessageBox &) { return int(IdOk); });
+        messageBoxes.setAnswerer([](QMessageBox &) { return int(IdOk); });
         session.setLanguage(ReadStoredLanguage(store));
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         window->show();
         window->applyCaptions();
     }

@@ -5,13 +5,11 @@
 // grow against anything sized in pixels. scripts/layout-screenshots shows the
 // same windows as pictures.
 
-#include "fake_language_store.h"
+#include "../session/fake_language_store.h"
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -21,6 +19,9 @@
 #include "link/progress_window.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -205,13 +206,14 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QStringList boxProblems;
     int boxes = 0;
 
     explicit Program(Language language)
     {
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
             box.show();
             QCoreApplication::sendPostedEvents();
             // The title bar holds the title, the window's icon and the close
@@ -229,7 +231,7 @@ struct Program
             return int(IdCancel);
         });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         window->show();
         window->applyCaptions();
         const CsvImport import = ParseChannelsCsv(kChannels, BandLimitsOf(0));
@@ -281,7 +283,7 @@ struct Program
         }
 
         PrintPreview *preview = ShowPrintPreview(
-            session, window.get(),
+            session, messageBoxes, window.get(),
             {window->channelWindow(), window->optionsWindow(), window->calibrationWindow()});
         QCoreApplication::sendPostedEvents();
         problems << Misfits(preview);
@@ -291,7 +293,7 @@ struct Program
         boxes = 0;
         window->newFile();
         window->close();
-        session.messageBox(session.tr2("串行端口无效", "The serial port is invalid"), StyleOk);
+        messageBoxes.show(session.tr2("串行端口无效", "The serial port is invalid"), StyleOk);
         window->action("MNCommPort")->trigger();
         problems << boxProblems;
         boxProblems.clear();

@@ -1,11 +1,9 @@
-#include "fake_language_store.h"
+#include "../session/fake_language_store.h"
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/captions.h"
 #include "app/help.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
@@ -14,6 +12,10 @@
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
 #include "image/text_helpers.h"
+#include "session/session.h"
+#include "ui/captions.h"
+#include "ui/channel_history.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -45,6 +47,7 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     QStringList boxTexts;
@@ -54,13 +57,13 @@ struct Program
     explicit Program(std::optional<QByteArray> stored = std::nullopt)
     {
         store.value = std::move(stored);
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
             boxTexts << box.text();
             return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
         });
         session.setClock([this] { return now; });
         session.setLanguage(ReadStoredLanguage(store));
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         // The test environment has no serial ports (Q731_PORTS is empty), so
         // the load's port test reports port 1; that box is not the test's.
         startupBoxTexts = boxTexts;
@@ -293,7 +296,6 @@ void ShellTest::bandChangeOkClearsChannelsAndSetsVfoMiddle()
     QVERIFY(program.session.data().channels.rx(1).empty());
     QVERIFY(program.session.data().channels.name(1).empty());
     QCOMPARE(program.session.data().options.Text20, std::string("435.00000"));
-    QVERIFY(!program.session.UserBandChoice);
 }
 
 void ShellTest::bandChangeCancelRestoresOldBand()
@@ -317,7 +319,6 @@ void ShellTest::sameBandAsksNothing()
     program.session.data().channels.rx(1) = "145.12500";
     program.pickBand(0);
     QVERIFY(program.boxTexts.isEmpty());
-    QVERIFY(!program.session.UserBandChoice);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
     // A later change by the program still asks nothing.
     program.window->bandBox()->selectBand(2);
@@ -329,7 +330,7 @@ void ShellTest::programmaticBandChangeAsksNothing()
 {
     Program program;
     program.session.data().channels.rx(1) = "145.12500";
-    program.window->bandBox()->SelectDefaultBand();
+    program.window->bandBox()->selectBand(kDefaultBandIndex);
     QVERIFY(program.boxTexts.isEmpty());
     QCOMPARE(program.session.bandIndex(), 3);
     program.session.setBandIndex(6); // as a decode does
@@ -438,7 +439,7 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QCOMPARE(data.options.Text20, std::string("123.45600"));
             QCOMPARE(program.window->channelWindow()->model()->cellText(1, 1),
                      QString::fromStdString(rx));
-            QVERIFY(!program.session.history().canUndo());
+            QVERIFY(!program.window->history().canUndo());
         } else {
             const BandLimits now = BandLimitsOf(band);
             QCOMPARE(box->currentIndex(), band);
@@ -449,7 +450,6 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QVERIFY(program.window->channelWindow()->model()->cellText(1, 1).isEmpty());
             QCOMPARE(data.options.Text20, FormatFixed((now.lowMHz + now.highMHz) / 2.0, 5));
         }
-        QVERIFY(!program.session.UserBandChoice);
     }
 }
 
@@ -668,6 +668,10 @@ void ShellTest::aboutShowsTheCurrentLanguageAndClosesOnBackground()
     QCOMPARE(title->text(), QStringLiteral("Q-731 Radio Programming Software"));
     QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(),
              QStringLiteral("English edition V1.10"));
+    ApplyCaptions(Language::Chinese, {&about});
+    QCOMPARE(title->text(), QStringLiteral("Q-731 对讲机编程软件"));
+    QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), QStringLiteral("简体中文版 V1.10"));
+    ApplyCaptions(Language::English, {&about});
 
     QTest::mouseClick(title, Qt::LeftButton);
     QVERIFY(about.isVisible());

@@ -1,13 +1,15 @@
 // q731-cli through the built binary: files, CSV exchange, exit codes, and
 // reads and writes against simulated radios on pseudo-terminals.
 
-#include "app/language_store.h"
-#include "app/session.h"
 #include "files/csv_channels.h"
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
+#include "files/file_commands.h"
 #include "image/codec.h"
 #include "image/tones.h"
+#include "session/language_store.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <memory>
 #include <random>
 
+#include <signal.h>
 #include <sys/stat.h>
 
 using namespace q731;
@@ -73,19 +76,33 @@ public:
     ~Simulator() { stop(); }
 
     const QString &device() const { return m_device; }
-    // Ends it and waits, so that whatever it saves is on disk.
+    // Ends it by closing its input and waits, so that whatever it saves is on
+    // disk. The exit code, -1 when it did not end by itself.
     int stop()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.closeWriteChannel();
-            if (!m_process.waitForFinished(10000))
-                m_process.kill();
-            m_process.waitForFinished();
-        }
-        return m_process.exitCode();
+        return end([this] { m_process.closeWriteChannel(); });
+    }
+    // The same, ended by a signal.
+    int signal(int signalNumber)
+    {
+        return end([this, signalNumber] { ::kill(pid_t(m_process.processId()), signalNumber); });
     }
 
 private:
+    template<typename Ending>
+    int end(Ending ending)
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            ending();
+            if (!m_process.waitForFinished(10000)) {
+                m_process.kill();
+                m_process.waitForFinished();
+                return -1;
+            }
+        }
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    }
+
     QProcess m_process;
     QString m_device;
 };
@@ -145,23 +162,36 @@ RadioData KnownData()
 QByteArray DatOf(const RadioData &data)
 {
     RadioImage image{};
-    EncodeImage(data, image);
-    return ToBytes(StoreDatFile(image, EncodeDtmfBlock(data.dtmf)));
+    return ToBytes(EncodeDatFile(data, image));
 }
 
-// What the window program stores after opening `file` and saving it.
+// What the window program stores after opening `file` and saving it: its own
+// Open and Save, in a session as it starts. Empty when either fails.
 QByteArray WindowOpenSave(const QByteArray &file, Language language)
 {
-    const std::vector<std::uint8_t> bytes(file.begin(), file.end());
-    const DatLoadResult loaded = LoadDatFile(bytes);
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in.dat"));
+    if (!in.open(QIODevice::WriteOnly) || in.write(file) != file.size())
+        return {};
+    in.close();
     Session session;
     session.setLanguage(language);
-    session.image() = loaded.image;
-    session.decodeImage();
-    // The DTMF settings travel beside the image.
-    DecodeDtmfBlock(loaded.extension, session.data().dtmf);
-    session.encodeImage();
-    return ToBytes(StoreDatFile(session.image(), EncodeDtmfBlock(session.data().dtmf)));
+    MessageBoxes boxes(session);
+    boxes.setAnswerer([](QMessageBox &) { return int(IdOk); });
+    FileCommands commands(session, boxes, nullptr);
+    if (!commands.openPath(in.fileName()) || !commands.savePath(dir.filePath("out.dat")))
+        return {};
+    return ReadFile(dir.filePath("out.dat"));
+}
+
+// The bytes `read` stores for a radio that holds what New gives in `band`.
+QByteArray NewRadioFile(int band)
+{
+    RadioData data;
+    StartNew(data, band);
+    RadioImage image{};
+    EncodeImage(data, image);
+    return ToBytes(StoreDatFile(image));
 }
 
 // A data file as a radio or another program may leave it: random image bytes
@@ -494,6 +524,56 @@ private slots:
         QCOMPARE(root["channels"][3]["rx"].toString(), QString("146.00000")); // 4 taken
     }
 
+    // Rows that the band check before rounding and the reading of long
+    // numbers as 0 once let through.
+    void csvRowsOnTheBandLimitOrTooLargeAreRefused()
+    {
+        const QByteArray nines(400, '9');
+        const QByteArray csv = "Location,Frequency,Duplex,Offset,Power\n"
+                               "1,173.9999996,,,\n"
+                               "2,173.99,+,0.0099996,\n"
+                               "3,145,+," +
+                               nines + ",\n4,145,,," + nines + "\n5,146,,,\n";
+        WriteFile(path("limit.csv"), csv);
+        QFile::remove(path("limit-out.dat"));
+        Run run =
+            RunCli({"import", known(), path("limit.csv"), path("limit-out.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(path("limit-out.dat")));
+        const QString shown = QString(39, '9') + QString::fromUtf8("…");
+        const QStringList expected = {
+            "limit.csv line 2: Frequency 173.9999996: Beyond the scope of frequency band "
+            "(136-174MHz)",
+            "limit.csv line 3: Offset 174.00000: Beyond the scope of frequency band (136-174MHz)",
+            "limit.csv line 4: Offset " + shown +
+                ": Beyond the scope of frequency band (136-174MHz)",
+            "limit.csv line 5: Power \"" + shown + "\" is a number too large to read",
+            "Nothing was written",
+        };
+        const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), expected.size());
+        for (qsizetype i = 0; i < errors.size(); ++i)
+            QVERIFY2(errors[i].endsWith(expected[i]), qPrintable(errors[i]));
+
+        run = RunCli({"import", known(), path("limit.csv"), path("limit-out.dat"), "--lang", "zh"});
+        QVERIFY(run.err.contains(QString::fromUtf8("Power \"%1\" 数值太大，无法读取").arg(shown)));
+
+        // The other rows go in; the refused channels keep what the file had.
+        run =
+            RunCli({"import", known(), path("limit.csv"), path("limit-out.dat"), "--skip-invalid"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root =
+            QJsonDocument::fromJson(RunCli({"show", path("limit-out.dat"), "--json"}).out.toUtf8())
+                .object();
+        const QJsonArray channels = root["channels"].toArray();
+        QCOMPARE(channels.size(), 4);
+        QCOMPARE(channels[0]["tx"].toString(), QString("145.72500"));
+        QCOMPARE(channels[1]["tx"].toString(), QString("146.52000"));
+        QVERIFY(channels[2]["tx"].isNull());
+        QCOMPARE(channels[3]["number"].toInt(), 5);
+        QCOMPARE(channels[3]["rx"].toString(), QString("146.00000"));
+    }
+
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -507,6 +587,8 @@ private slots:
         QTest::newRow("bad language") << QStringList{"show", "a", "--lang", "fr"} << 1;
         QTest::newRow("port 17") << QStringList{"read", "17", "x.dat"} << 1;
         QTest::newRow("port 0") << QStringList{"write", "0", "x.dat"} << 1;
+        QTest::newRow("port number beyond an int")
+            << QStringList{"read", "99999999999", m_dir.filePath("x.dat")} << 1;
         QTest::newRow("help") << QStringList{"write", "--help"} << 0;
         QTest::newRow("missing file") << QStringList{"show", missing} << 2;
         QTest::newRow("cannot write")
@@ -549,7 +631,8 @@ private slots:
         for (const QStringList &arguments :
              {QStringList{"show", path("broken.dat")},
               QStringList{"normalize", path("broken.dat"), path("never.dat")},
-              QStringList{"write", "/dev/null", path("broken.dat")}}) {
+              QStringList{"write", "/dev/null", path("broken.dat")},
+              QStringList{"simulate", "--image", path("broken.dat")}}) {
             const Run run = RunCli(arguments + QStringList{"--lang", "en"});
             QCOMPARE(run.exitCode, 2);
             QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -846,8 +929,8 @@ private slots:
     void writeToAnAckFloodFails()
     {
         // Answers the handshake and the identification, then streams ACKs
-        // and stores nothing: --save would store the memory after a write
-        // that reached it.
+        // and stores nothing: the memory --save stores at the end is the one
+        // it started with.
         Simulator flood({"--ack-flood", "--save", path("flooded.dat")});
         const Run run = RunCli({"write", flood.device(), known(), "--lang", "zh"});
         QCOMPARE(run.exitCode, 3);
@@ -856,7 +939,7 @@ private slots:
                  flood.device() + QStringLiteral(": 通信出错，请检查对讲机，连线及串口选择！"
                                                  "（对讲机的回答有误）\n"));
         QCOMPARE(flood.stop(), 0);
-        QVERIFY(!QFile::exists(path("flooded.dat")));
+        QCOMPARE(ReadFile(path("flooded.dat")), NewRadioFile(0));
     }
 
     void writeToSeveralRadiosAtOnce()
@@ -886,19 +969,93 @@ private slots:
             QVERIFY(trace.contains(radio->device() + " > 50 52 4F 47 52 41 4D"));
     }
 
+    void simulatorWithoutImageHoldsANewRadio_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("band");
+        QTest::addColumn<QString>("bandText");
+        QTest::addColumn<QString>("vfo");
+        QTest::newRow("default band") << QStringList{} << 0 << "136-174MHz"
+                                      << "155.00000";
+        QTest::newRow("band 3") << QStringList{"--band", "3"} << 3 << "400-470MHz"
+                                << "435.00000";
+        QTest::newRow("band 6") << QStringList{"--band", "6"} << 6 << "440-480MHz"
+                                << "460.00000";
+    }
     void simulatorWithoutImageHoldsANewRadio()
     {
-        Simulator radio({"--band", "6"});
+        QFETCH(QStringList, arguments);
+        QFETCH(int, band);
+        QFETCH(QString, bandText);
+        QFETCH(QString, vfo);
+        Simulator radio(arguments);
         QCOMPARE(RunCli({"read", radio.device(), path("new.dat")}).exitCode, 0);
         const QJsonObject root =
             QJsonDocument::fromJson(RunCli({"show", path("new.dat"), "--json"}).out.toUtf8())
                 .object();
-        QCOMPARE(root["settings"]["band"].toString(), QString("440-480MHz"));
+        QCOMPARE(root["settings"]["band"].toString(), bandText);
+        // New puts the VFO in the middle of the band it is given.
+        QCOMPARE(root["settings"]["vfo_frequency"].toString(), vfo);
         QCOMPARE(root["channels"].toArray().size(), 0);
+        QCOMPARE(ReadFile(path("new.dat")), NewRadioFile(band));
+    }
+
+    // However the simulator ends, --save stores what the radio holds, also
+    // when nothing was written to it.
+    void simulatorStoresItsMemoryWhenItEnds_data()
+    {
+        QTest::addColumn<int>("signalNumber"); // 0: its input closes
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("input closed") << 0;
+    }
+    void simulatorStoresItsMemoryWhenItEnds()
+    {
+        QFETCH(int, signalNumber);
+        const QString saved = path("ended.dat");
+        QFile::remove(saved);
+        Simulator radio({"--image", known(), "--save", saved});
+        QVERIFY(!radio.device().isEmpty());
+        QCOMPARE(signalNumber ? radio.signal(signalNumber) : radio.stop(), 0);
+        // The image alone, as a radio holds it: no DTMF block.
+        QCOMPARE(ReadFile(saved), ReadFile(known()).left(3120));
+
+        // After a write, the written memory.
+        Simulator written({"--band", "3", "--save", saved});
+        QCOMPARE(RunCli({"write", written.device(), known(), "--force-band"}).exitCode, 0);
+        QFile::remove(saved);
+        QCOMPARE(signalNumber ? written.signal(signalNumber) : written.stop(), 0);
+        QCOMPARE(ReadFile(saved).mid(48, 1984), ReadFile(known()).mid(48, 1984));
+    }
+
+    // --split and --load, as the radio once took them as a program of its own.
+    void splitRepliesComeByteByByte()
+    {
+        Simulator radio({"--split", "--load", known(), "--trace", path("split.trace")});
+        const Run run = RunCli({"read", radio.device(), path("split.dat")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(ReadFile(path("split.dat")), ReadFile(known()).left(3120));
+        QCOMPARE(radio.stop(), 0);
+        // Every piece the radio put on the line is a single byte.
+        const QStringList sent = QString::fromUtf8(ReadFile(path("split.trace")))
+                                     .split('\n', Qt::SkipEmptyParts)
+                                     .filter(QRegularExpression(" radio > "));
+        QVERIFY(sent.size() > int(kRadioMemorySize));
+        for (const QString &line : sent)
+            QVERIFY2(QRegularExpression(" radio > [0-9A-F]{2} +\\|").match(line).hasMatch(),
+                     qPrintable(line));
+
+        // Without it, replies go out whole.
+        Simulator whole({"--image", known(), "--trace", path("whole.trace")});
+        QCOMPARE(RunCli({"read", whole.device(), path("whole.dat")}).exitCode, 0);
+        QCOMPARE(whole.stop(), 0);
+        QVERIFY(QString::fromUtf8(ReadFile(path("whole.trace")))
+                    .contains(QRegularExpression(" radio > ([0-9A-F]{2} ){16}")));
     }
 };
 
 } // namespace
 
-QTEST_GUILESS_MAIN(TestCli)
+QTEST_MAIN(TestCli)
 #include "test_cli.moc"

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/fake_language_store.h"
+#include "../session/fake_language_store.h"
 #include "app/band_box.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/session.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -25,19 +25,20 @@ struct ChannelProgram
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     QStringList boxTexts;
 
     explicit ChannelProgram(Language language = Language::Chinese)
     {
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
             boxTexts << box.text();
             return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
         });
         session.setClock([] { return 1000.0; });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         // Loading tests port 1, which the test environment does not have.
         boxTexts.clear();
         window->show();

@@ -4,11 +4,11 @@
 // window with every editor, every message box answered from `answers` and a
 // clock that the test sets.
 
-#include "../app/fake_language_store.h"
+#include "../session/fake_language_store.h"
 
 #include "app/main_window.h"
-#include "app/message_box.h"
-#include "app/session.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -25,18 +25,19 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     double now = 1000.0;
 
     explicit Program(Language language = Language::Chinese)
     {
-        session.setMessageBoxAnswerer([this](QMessageBox &) {
+        messageBoxes.setAnswerer([this](QMessageBox &) {
             return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
         });
         session.setClock([this] { return now; });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         window->show();
         window->applyCaptions();
     }

@@ -2,6 +2,7 @@
 
 #include "files/file_commands.h"
 #include "image/codec.h"
+#include "ui/channel_history.h"
 #include "ui/scroll_bars.h"
 #include "ui/twips.h"
 
@@ -940,7 +941,7 @@ void ChannelWindowTest::failedAndUnchangedCommitsMakeNoStep()
     QVERIFY(undo && redo);
     QVERIFY(!undo->isEnabled());
     program.type(1, 1, "145");
-    QUndoStack &history = program.session.history();
+    QUndoStack &history = program.window->history();
     QCOMPARE(history.count(), 1);
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
@@ -1044,7 +1045,7 @@ void ChannelWindowTest::batchReplacementIsOneStep()
     program.type(1, 1, "145");
     program.type(1, 11, "keep");
     const RadioImage before = Bytes(program);
-    const int steps = program.session.history().count();
+    const int steps = program.window->history().count();
 
     ChannelTable imported = program.table();
     for (int n = 1; n <= 40; ++n) {
@@ -1054,7 +1055,7 @@ void ChannelWindowTest::batchReplacementIsOneStep()
         imported.name(n) = "IMP";
     }
     program.session.replaceChannels(QStringLiteral("import"), imported);
-    QCOMPARE(program.session.history().count(), steps + 1);
+    QCOMPARE(program.window->history().count(), steps + 1);
     QCOMPARE(program.cell(40, 2), QStringLiteral("151.00000"));
     QCOMPARE(program.cell(1, 5), QStringLiteral("Low"));
     QCOMPARE(program.cell(1, 11), QStringLiteral("IMP"));
@@ -1069,7 +1070,7 @@ void ChannelWindowTest::batchReplacementIsOneStep()
     QVERIFY(Bytes(program) == after);
     // The same table again is no step.
     program.session.replaceChannels(QStringLiteral("import"), program.table());
-    QCOMPARE(program.session.history().count(), steps + 1);
+    QCOMPARE(program.window->history().count(), steps + 1);
 }
 
 QTEST_MAIN(ChannelWindowTest)

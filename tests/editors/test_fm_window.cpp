@@ -105,6 +105,7 @@ void FmWindowTest::channelEntry_data()
                                      << "99.10" << false;
     QTest::newRow("not a number") << "8.8.8"
                                   << "90.00" << false;
+    QTest::newRow("more digits than a number holds") << QString(400, '9') << "90.00" << true;
     QTest::newRow("empty") << ""
                            << "" << false;
 }
@@ -169,6 +170,7 @@ void FmWindowTest::frequencyBox_data()
                            << "" << false;
     QTest::newRow("not a number") << "1.2.3"
                                   << "1.2.3" << false;
+    QTest::newRow("more digits than a number holds") << QString(400, '9') << "" << true;
 }
 
 void FmWindowTest::frequencyBox()

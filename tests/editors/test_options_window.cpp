@@ -4,7 +4,9 @@
 #include "editors/hidden_mode_labels.h"
 #include "editors/options_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,6 +43,7 @@ class OptionsWindowTest : public QObject
 private slots:
     void channelNumbersClampWhileTypingAndOnLeave_data();
     void channelNumbersClampWhileTypingAndOnLeave();
+    void channelNumberPastedWithMoreDigitsThanANumberHolds();
     void vfoFrequencyIsSnappedOrReplacedByTheBandsLowerLimit_data();
     void vfoFrequencyIsSnappedOrReplacedByTheBandsLowerLimit();
     void vfoOffsetIsClampedThenSnapped_data();
@@ -109,6 +112,22 @@ void OptionsWindowTest::channelNumbersClampWhileTypingAndOnLeave()
     QCOMPARE(edit->text(), afterLeave);
     const OptionalFeatures &o = program.session.data().options;
     QCOMPARE(QString::fromStdString(field == "Text2" ? o.Text2 : o.Text6), afterLeave);
+}
+
+void OptionsWindowTest::channelNumberPastedWithMoreDigitsThanANumberHolds()
+{
+    Program program;
+    OptionsWindow *form = program.open(program.window->optionsWindow());
+    QLineEdit *edit = Edit(form, "Text2");
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    QApplication::clipboard()->setText(QString(400, '9'));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QStringLiteral("128"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), QStringLiteral("128"));
+    QCOMPARE(program.session.data().options.Text2, std::string("128"));
 }
 
 void OptionsWindowTest::vfoFrequencyIsSnappedOrReplacedByTheBandsLowerLimit_data()

@@ -1,11 +1,14 @@
 #include "files/csv_channels.h"
 
 #include "image/band_list.h"
+#include "image/codec.h"
+#include "image/text_helpers.h"
 #include "image/tones.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 namespace q731 {
 namespace {
@@ -142,17 +145,17 @@ TEST(CsvChannels, HandWrittenListWithEveryToneModeAndDuplexKind)
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->rx, e.rx);
         EXPECT_EQ(c->tx, e.tx);
-        EXPECT_EQ(c->rxTone, e.rxTone);
-        EXPECT_EQ(c->txTone, e.txTone);
-        EXPECT_EQ(c->power, e.power);
-        EXPECT_EQ(c->scanAdd, e.scan);
-        EXPECT_EQ(c->bandwidth, e.bandwidth);
+        EXPECT_EQ(c->index(Row::RxTone), e.rxTone);
+        EXPECT_EQ(c->index(Row::TxTone), e.txTone);
+        EXPECT_EQ(c->index(Row::Power), e.power);
+        EXPECT_EQ(c->index(Row::ScanAdd), e.scan);
+        EXPECT_EQ(c->index(Row::Bandwidth), e.bandwidth);
         EXPECT_EQ(c->name, e.name);
         EXPECT_EQ(c->line, e.line);
         // Columns the list lacks take what a new channel gets.
-        EXPECT_EQ(c->busyLock, 1);
-        EXPECT_EQ(c->txStop, 1);
-        EXPECT_EQ(c->scramble, 1);
+        EXPECT_EQ(c->index(Row::BusyLock), 1);
+        EXPECT_EQ(c->index(Row::TxStop), 1);
+        EXPECT_EQ(c->index(Row::Scramble), 1);
     }
 }
 
@@ -237,6 +240,133 @@ TEST(CsvChannels, InvalidRowsAreReportedWithTheirLines)
     EXPECT_EQ(import.channels[1].name, "OK");
 }
 
+// The band is held against the value that will be stored, and a number of
+// more digits than can be read is never taken for 0.
+TEST(CsvChannels, ValuesRoundingOntoTheBandLimitOrTooLargeAreRefused)
+{
+    const std::string nines(400, '9');
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    const std::vector<std::string> rows = {
+        "Location,Frequency,Duplex,Offset,Power",
+        "1,469.999996,,,",            // line 2: stored as 470.00000
+        "2,469.99999,,,",             // 3: fine, 469.99500
+        "3,465,+,4.9999996,",         // 4: transmit 470.00000
+        "4,465,+," + nines + ",",     // 5: was simplex
+        "5,465,split," + nines + ",", // 6
+        "6,465,,," + nines,           // 7: was low power
+        "7,465,,," + nines + "W",     // 8
+        "8," + nines + ",,,",         // 9
+        "9,465,-," + tiny + ",5",     // 10: fine, the offset rounds to 0
+        "10,-" + nines + ",,,",       // 11
+    };
+    std::string csv;
+    for (const std::string &row : rows)
+        csv += row + "\n";
+    const CsvImport import = ParseChannelsCsv(csv, BandLimitsOf(3));
+    struct Expected
+    {
+        int line;
+        CsvProblem problem;
+        const char *column;
+        std::string value;
+    };
+    const Expected expected[] = {
+        {2, CsvProblem::OutOfBand, "Frequency", "469.999996"},
+        {4, CsvProblem::OutOfBand, "Offset", "470.00000"},
+        {5, CsvProblem::OutOfBand, "Offset", nines},
+        {6, CsvProblem::OutOfBand, "Offset", nines},
+        {7, CsvProblem::NumberOutOfRange, "Power", nines},
+        {8, CsvProblem::NumberOutOfRange, "Power", nines + "W"},
+        {9, CsvProblem::OutOfBand, "Frequency", nines},
+        {11, CsvProblem::OutOfBand, "Frequency", "-" + nines},
+    };
+    ASSERT_EQ(import.problems.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(expected[i].line);
+        EXPECT_EQ(import.problems[i].line, expected[i].line);
+        EXPECT_EQ(import.problems[i].problem, expected[i].problem);
+        EXPECT_EQ(import.problems[i].column, expected[i].column);
+        EXPECT_EQ(import.problems[i].value, expected[i].value);
+    }
+    ASSERT_EQ(import.channels.size(), 2u);
+    EXPECT_EQ(import.channels[0].rx, "469.99500");
+    EXPECT_EQ(import.channels[1].tx, "465.00000");
+    EXPECT_EQ(import.channels[1].index(Row::Power), 1);
+
+    // The transmit frequency at the upper limit that reached a radio.
+    const CsvImport vhf = ParseChannelsCsv("Location,Frequency,Duplex,Offset\n"
+                                           "1,173.99999995,,\n"
+                                           "2,173.99,+,0.0099996\n"
+                                           "3,173.99,split,173.9999996\n",
+                                           kVhf);
+    EXPECT_TRUE(vhf.channels.empty());
+    ASSERT_EQ(vhf.problems.size(), 3u);
+    for (const CsvRowProblem &problem : vhf.problems)
+        EXPECT_EQ(problem.problem, CsvProblem::OutOfBand) << problem.line;
+}
+
+// The rule import had before: the band held against the value as written,
+// then rounded. Every row it took into the band is taken the same way now;
+// only what it stored on or beyond a band limit is refused.
+TEST(CsvChannels, RowsThatNeverReachedALimitImportAsBefore)
+{
+    const auto bandBeforeRounding = [](double value,
+                                       BandLimits band) -> std::optional<std::string> {
+        if (value < band.lowMHz || value >= band.highMHz)
+            return std::nullopt;
+        return FormatFixed(SnapFrequencyStep(FormatFixed(value, 5)), 5);
+    };
+    const auto inBand = [](const std::string &stored, BandLimits band) {
+        return FrequencyInBand(stored, band.lowMHz, band.highMHz);
+    };
+    std::mt19937 random(469);
+    std::uniform_int_distribution<int> bandIndex(0, 7);
+    std::uniform_int_distribution<int> digits(0, 9);
+    std::uniform_int_distribution<int> decimals(0, 9);
+    int refusedNow = 0;
+    for (int round = 0; round < 4000; ++round) {
+        const BandLimits band = BandLimitsOf(bandIndex(random));
+        // Mostly near a band limit, where rounding matters.
+        std::uniform_int_distribution<int> whole(band.lowMHz - 1, band.highMHz);
+        auto number = [&](int integer) {
+            std::string text = std::to_string(integer) + ".";
+            const int count = decimals(random);
+            for (int i = 0; i < count; ++i)
+                text += static_cast<char>('0' + (round % 3 == 0 ? 9 : digits(random)));
+            return text;
+        };
+        const std::string rx = number(round % 2 ? whole(random) : band.highMHz - 1);
+        const std::string offset = number(round % 5);
+        const char *duplex = round % 4 == 0 ? "+" : round % 4 == 1 ? "-" : "";
+        const CsvImport import = ParseChannelsCsv(
+            "Location,Frequency,Duplex,Offset\n1," + rx + "," + duplex + "," + offset + "\n", band);
+        SCOPED_TRACE(rx + " " + duplex + " " + offset);
+
+        const double rxValue = *ParseNumber(rx);
+        std::optional<std::string> rxBefore = bandBeforeRounding(rxValue, band);
+        std::optional<std::string> txBefore = rxBefore;
+        if (rxBefore && *duplex) {
+            const double sign = *duplex == '+' ? 1 : -1;
+            txBefore = bandBeforeRounding(rxValue + sign * *ParseNumber(offset), band);
+        }
+        if (!rxBefore || !txBefore) {
+            EXPECT_TRUE(import.channels.empty());
+            continue;
+        }
+        if (!inBand(*rxBefore, band) || !inBand(*txBefore, band)) {
+            ASSERT_EQ(import.problems.size(), 1u);
+            EXPECT_EQ(import.problems[0].problem, CsvProblem::OutOfBand);
+            ++refusedNow;
+            continue;
+        }
+        ASSERT_EQ(import.channels.size(), 1u);
+        EXPECT_EQ(import.channels[0].rx, *rxBefore);
+        EXPECT_EQ(import.channels[0].tx, *txBefore);
+    }
+    // The rows the old rule let through onto a limit did come up.
+    EXPECT_GT(refusedNow, 10);
+}
+
 TEST(CsvChannels, PowerWordsAndWatts)
 {
     // clang-format off
@@ -253,7 +383,7 @@ TEST(CsvChannels, PowerWordsAndWatts)
     const CsvImport import = ParseChannelsCsv(csv, kVhf);
     ASSERT_TRUE(import.problems.empty());
     for (std::size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(import.channels[i].power, cases[i].second) << cases[i].first;
+        EXPECT_EQ(import.channels[i].index(Row::Power), cases[i].second) << cases[i].first;
 }
 
 TEST(CsvChannels, FileProblems)

@@ -1,4 +1,5 @@
 #include "files/dat_file.h"
+#include "files/dtmf_block.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,69 @@ TEST(DatFile, ModelCheckAndShortFiles)
     EXPECT_EQ(cut.error, DatLoadError::TooShort);
     EXPECT_EQ(cut.image, RadioImage{});
     EXPECT_EQ(LoadDatFile(DatHeader()).error, DatLoadError::TooShort);
+}
+
+// Save then Open through the two whole-file operations every program uses.
+TEST(DatFile, SaveWritesTheImageAndTheDtmfBlockAndOpenTakesBothBack)
+{
+    RadioData data;
+    data.options.StartForm(136, 174);
+    data.channels.rx(1) = "145.12500";
+    data.channels.tx(1) = "145.72500";
+    data.channels.name(1) = "RPT";
+    data.options.Combo5 = 7;
+    data.dtmf.Text3 = "12AB";
+    data.dtmf.Combo17 = 2;
+    RadioImage image{};
+    image.fill(0x33);
+    const std::vector<std::uint8_t> file = EncodeDatFile(data, image);
+    ASSERT_EQ(file.size(), kDatFileSize + kDtmfBlockSize);
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin(), file.begin() + 48), DatHeader());
+    // The image holds what was saved; element 3072 is no radio memory.
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 3072, file.begin() + 48));
+    EXPECT_EQ(image[3072], 0x33);
+    EXPECT_EQ(file[48 + 13], 0xFF); // channel 2 is empty
+
+    RadioImage opened{};
+    opened.fill(0x55);
+    RadioData into;
+    ASSERT_EQ(DecodeDatFile(file, opened, into, Language::English), DatLoadError::None);
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 3072, opened.begin()));
+    EXPECT_EQ(opened[3072], 0x55);
+    EXPECT_EQ(into.channels.rx(1), "145.12500");
+    EXPECT_EQ(into.channels.name(1), "RPT");
+    EXPECT_EQ(into.options.Combo5, 7);
+    // The image has no room for these: they came from the block.
+    EXPECT_EQ(into.dtmf.Text3, "12AB");
+    EXPECT_EQ(into.dtmf.Combo17, 2);
+    EXPECT_EQ(EncodeDatFile(into, opened), file);
+}
+
+TEST(DatFile, OpenOfABadFileChangesNothing)
+{
+    RadioData data;
+    data.channels.rx(4) = "150.00000";
+    data.dtmf.Text3 = "9";
+    RadioImage image{};
+    const std::vector<std::uint8_t> good = EncodeDatFile(data, image);
+    std::vector<std::uint8_t> otherModel = good;
+    otherModel[5] = 'W';
+    const std::vector<std::uint8_t> cut(good.begin(), good.begin() + 3119);
+
+    for (const auto &[bytes, error] :
+         {std::pair{otherModel, DatLoadError::WrongModel}, std::pair{cut, DatLoadError::TooShort},
+          std::pair{std::vector<std::uint8_t>{}, DatLoadError::WrongModel}}) {
+        RadioImage target{};
+        target.fill(0x11);
+        RadioData records;
+        records.channels.rx(7) = "160.00000";
+        records.dtmf.Text3 = "1";
+        EXPECT_EQ(DecodeDatFile(bytes, target, records, Language::Chinese), error);
+        EXPECT_TRUE(std::all_of(target.begin(), target.end(), [](int b) { return b == 0x11; }));
+        EXPECT_EQ(records.channels.rx(7), "160.00000");
+        EXPECT_EQ(records.channels.rx(4), "");
+        EXPECT_EQ(records.dtmf.Text3, "1");
+    }
 }
 
 } // namespace

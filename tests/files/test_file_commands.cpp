@@ -3,6 +3,7 @@
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "files/file_drop.h"
+#include "ui/channel_history.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,11 +12,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -50,6 +53,11 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ToBytes(const std::vector<std::uint8_t> &bytes)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
 QByteArray ImageBytes(const RadioImage &image)
@@ -120,8 +128,7 @@ QByteArray RandomDataFile(std::mt19937 &random, int round)
         if (round % 3 == 2)
             extension[100] ^= 0x01;
     }
-    const std::vector<std::uint8_t> file = StoreDatFile(image, extension);
-    return QByteArray(reinterpret_cast<const char *>(file.data()), qsizetype(file.size()));
+    return ToBytes(StoreDatFile(image, extension));
 }
 
 bool IsFifo(const QString &path)
@@ -144,6 +151,7 @@ private slots:
     void saveWritesHeaderAndImageAndOpenBringsThemBack();
     void fileWithoutExtensionKeepsTheDtmfSettings();
     void randomFilesOpenSaveOpenKeepTheDtmfSettings();
+    void openRefreshesEveryWindowOnceWithTheWholeFile();
     void newResetsThreeWindowsAndKeepsFmAndCalibration();
     void openOfAnotherModelChangesNothing_data();
     void openOfAnotherModelChangesNothing();
@@ -286,6 +294,39 @@ void FileCommandsTest::randomFilesOpenSaveOpenKeepTheDtmfSettings()
         QVERIFY(commands->savePath(dir.filePath("b.dat")));
         QCOMPARE(FileBytes(dir.filePath("b.dat")), FileBytes(dir.filePath("a.dat")));
     }
+    QVERIFY(program.boxes.isEmpty());
+}
+
+void FileCommandsTest::openRefreshesEveryWindowOnceWithTheWholeFile()
+{
+    // The image's DTMF slot holds one ANI end code, the block after it
+    // another: the block's is the file's.
+    RadioData saved;
+    saved.bandIndex = 5;
+    saved.channels.rx(2) = "460.12500";
+    saved.dtmf.Text4 = "D#";
+    RadioImage image{};
+    QByteArray file = ToBytes(EncodeDatFile(saved, image));
+    file.replace(48 + ImageMap::kDtmfText, 2, "12");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("radio.dat");
+    WriteBytes(path, file);
+
+    Program program;
+    Session &session = program.session;
+    QList<std::string> aniEndCodes;
+    connect(&session, &Session::dtmfChanged, this,
+            [&] { aniEndCodes << session.data().dtmf.Text4; });
+    QSignalSpy channels(&session, &Session::channelsChanged);
+    QVERIFY(program.window->fileCommands()->openPath(path));
+    // No window is shown the DTMF settings of the image alone.
+    QCOMPARE(aniEndCodes, QList<std::string>{"D#"});
+    QCOMPARE(channels.count(), 1);
+    QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text4")->text(),
+             QStringLiteral("D#"));
+    QCOMPARE(program.window->bandBox()->currentIndex(), 5);
+    QCOMPARE(session.data().channels.rx(2), std::string("460.12500"));
+    QVERIFY(!program.window->history().canUndo());
     QVERIFY(program.boxes.isEmpty());
 }
 

@@ -3,10 +3,9 @@
 // A started window program for the file and print tests: session, language
 // store and main window, every message box answered and recorded.
 
+#include "../session/fake_language_store.h"
 #include "app/band_box.h"
-#include "app/fake_language_store.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -14,6 +13,8 @@
 #include "editors/options_window.h"
 #include "files/file_commands.h"
 #include "files/file_dialogs.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 #include <QStringList>
@@ -67,6 +68,7 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     ScriptedFileDialogs *dialogs = nullptr; // owned by the window's file commands
     QList<int> answers;
@@ -75,13 +77,13 @@ struct Program
     explicit Program(Language language = Language::Chinese)
     {
         store.value = QByteArray(4, char(language == Language::English ? 1 : 0));
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
             boxes << ShownBox{box.text(), box.windowTitle(), box.icon()};
             return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
         });
         session.setClock([] { return 1000.0; });
         session.setLanguage(ReadStoredLanguage(store));
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         window->fileCommands()->setDialogs(std::move(scripted));

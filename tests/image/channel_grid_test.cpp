@@ -31,38 +31,6 @@ struct Grid
 
 } // namespace
 
-TEST(FrequencyEntry, SnapsToTheRasterAndKeepsTheBand)
-{
-    struct Case
-    {
-        int low, high;
-        const char *typed;
-        FrequencyCheck::Status status;
-        const char *stored;
-    };
-    const Case cases[] = {
-        {400, 470, "400", FrequencyCheck::InBand, "400.00000"},
-        {400, 470, "470", FrequencyCheck::OutOfBand, ""},
-        {400, 470, "470.00000", FrequencyCheck::OutOfBand, ""},
-        {400, 470, "469.999", FrequencyCheck::InBand, "469.99500"},
-        {400, 470, "399.99999", FrequencyCheck::OutOfBand, ""},
-        {136, 174, "145.127", FrequencyCheck::InBand, "145.12500"},
-        {136, 174, "145.1", FrequencyCheck::InBand, "145.10000"},
-        {136, 174, "145.107", FrequencyCheck::InBand, "145.10625"},
-        {136, 174, "1000", FrequencyCheck::OutOfBand, ""},
-        {136, 174, ".", FrequencyCheck::NotANumber, ""},
-        {136, 174, "14.5.1", FrequencyCheck::NotANumber, ""},
-        {136, 174, "", FrequencyCheck::Empty, ""},
-        // Rounding to five decimals must not carry a value onto the upper limit.
-        {136, 174, "173.999999", FrequencyCheck::OutOfBand, ""},
-    };
-    for (const Case &c : cases) {
-        const FrequencyCheck check = CheckFrequency(c.typed, c.low, c.high);
-        EXPECT_EQ(check.status, c.status) << c.typed;
-        EXPECT_EQ(check.text, c.stored) << c.typed;
-    }
-}
-
 TEST(FrequencyEntry, NewChannelGetsTheDefaultsOfTheTable)
 {
     for (Language language : {Language::English, Language::Chinese}) {
@@ -126,14 +94,8 @@ TEST(FrequencyEntry, EmptyReceiveClearsEmptyTransmitKeeps)
     EXPECT_TRUE(g.grid.isEmptyRow(9));
 }
 
-TEST(NameEntry, FilterKeepsCodes35To96AndFiveCharacters)
+TEST(NameEntry, CommitStoresTheNameWithoutFillCharacters)
 {
-    EXPECT_EQ(FilterNameText("abc"), "ABC");
-    EXPECT_EQ(FilterNameText("AB#12X"), "AB#12");
-    EXPECT_EQ(FilterNameText("a b!\"c"), "ABC");
-    EXPECT_EQ(FilterNameText("`{|}~"), "`");
-    EXPECT_EQ(FilterNameText("频道A1"), "A1");
-
     Grid g;
     g.grid.CommitName(g.table, 4, "AB\xC3\xBF");
     EXPECT_EQ(g.table.name(4), "AB");

@@ -150,6 +150,24 @@ TEST(SettingsDecode, ChannelNumberTextsAndBand)
     EXPECT_EQ(encoded[kBandIndex], 6);
 }
 
+// Texts the windows never leave in these fields, but a number of more digits
+// than a double holds must still not be written as some other number.
+TEST(SettingsEncode, NumbersTooLargeForADoubleAreNoValue)
+{
+    const std::string manyNines(400, '9');
+    RadioData data;
+    data.options.Text2 = manyNines;
+    data.options.Text6 = "1" + std::string(30, '0');
+    data.fm.channel(1) = manyNines;
+    data.fm.channel(2) = "1" + std::string(20, '0');
+    data.fm.FmFrequencyText = "-1" + std::string(20, '0');
+    const RadioImage image = Encoded(data);
+    EXPECT_EQ(image[1793], 0xFF);
+    EXPECT_EQ(image[1797], 0xFF);
+    EXPECT_EQ(Bytes(image, kFmChannels, 4), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(image, kFmFrequency, 2), (std::vector<std::uint8_t>{0xFF, 0xFF}));
+}
+
 TEST(SettingsEncode, BitFieldsAndTheirConstantBits)
 {
     RadioData data;

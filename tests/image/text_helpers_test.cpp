@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace q731 {
 namespace {
 
@@ -111,6 +113,49 @@ TEST(NumberText, FormatsAndParsesWithoutTheLocale)
     EXPECT_EQ(LeadingNumber(""), 0.0);
     EXPECT_EQ(LeadingNumber("010.00000"), 10.0);
     EXPECT_EQ(LeadingNumber("FFF.FFFFF"), 0.0);
+}
+
+TEST(NumberText, NumbersBeyondADoubleAreAnErrorNeverZero)
+{
+    const std::string manyNines(400, '9');
+    struct Case
+    {
+        std::string text;
+        NumberReading::Status status;
+        double value;
+    };
+    const Case cases[] = {
+        {manyNines, NumberReading::OutOfRange, 0},
+        {"-" + manyNines, NumberReading::OutOfRange, 0},
+        {" +" + manyNines + ".5 ", NumberReading::OutOfRange, 0},
+        {"2" + std::string(308, '0'), NumberReading::OutOfRange, 0},
+        {"1" + std::string(308, '0'), NumberReading::Number, 1e308},
+        // Too close to 0 for a double: the value it rounds to.
+        {"0." + std::string(400, '0') + "1", NumberReading::Number, 0},
+        {"-0." + std::string(400, '0') + "1", NumberReading::Number, 0},
+        {"0." + std::string(300, '0') + "1", NumberReading::Number, 1e-301},
+        {"145.1" + std::string(400, '0') + "1", NumberReading::Number, 145.1},
+        {"1e400", NumberReading::NotANumber, 0},
+        {"nan", NumberReading::NotANumber, 0},
+        {"inf", NumberReading::NotANumber, 0},
+        {"-infinity", NumberReading::NotANumber, 0},
+        {"5.", NumberReading::Number, 5},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        const NumberReading reading = ReadNumber(c.text);
+        EXPECT_EQ(reading.status, c.status);
+        if (c.status == NumberReading::Number) {
+            EXPECT_DOUBLE_EQ(reading.value, c.value);
+            EXPECT_EQ(ParseNumber(c.text), reading.value);
+        } else {
+            EXPECT_FALSE(ParseNumber(c.text));
+        }
+    }
+    // The lenient reading keeps the size of what was typed: beyond every limit.
+    EXPECT_EQ(LeadingNumber(manyNines + "abc"), HUGE_VAL);
+    EXPECT_EQ(LeadingNumber("-" + manyNines), -HUGE_VAL);
+    EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
 
 TEST(Latin1, RoundTripsEverySingleByteCode)

@@ -483,6 +483,11 @@ void SerialLinkTest::portTableOrder()
                                             "/dev/ttyUSB1", "/dev/ttyUSB0", "/dev/rfcomm0"}),
              QStringList({"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/rfcomm0",
                           "/dev/ttyS2", "/dev/ttyS10"}));
+    // Numbers of any length keep their order.
+    QCOMPARE(PortTable::orderSystemDevices({"/dev/ttyS100000000000000000000", "/dev/ttyS3",
+                                            "/dev/ttyS99999999999999999999", "/dev/ttyS03"}),
+             QStringList({"/dev/ttyS03", "/dev/ttyS3", "/dev/ttyS99999999999999999999",
+                          "/dev/ttyS100000000000000000000"}));
 
     qputenv("Q731_PORTS", "/dev/a::/dev/c");
     const PortTable table = PortTable::current();

@@ -1,12 +1,11 @@
 // The port list and the Read and Write commands of the window program, driven
 // with the mouse, against the simulated radio on a pseudo-terminal.
 
-#include "../app/fake_language_store.h"
+#include "../session/fake_language_store.h"
 #include "radio_thread.h"
 
 #include "app/band_box.h"
 #include "app/main_window.h"
-#include "app/session.h"
 #include "editors/channel_window.h"
 #include "image/codec.h"
 #include "link/port_chooser.h"
@@ -14,6 +13,8 @@
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
+#include "session/session.h"
+#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -26,7 +27,9 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 using namespace q731;
 using q731::testing::FakeLanguageStore;
@@ -42,6 +45,9 @@ struct Box
     QString text;
     QString caption;
     QMessageBox::Icon icon;
+    // The session's transfer flags while the box was up.
+    bool reading = false;
+    bool writing = false;
 };
 
 // The whole program with every message box answered (OK unless `answers`
@@ -50,20 +56,26 @@ struct Program
 {
     FakeLanguageStore store;
     Session session;
+    MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
     QList<int> answers;
     QList<Box> boxes;
+    // Done once while the next box is up, as a person could.
+    std::function<void()> whileBoxIsUp;
 
     explicit Program(const QByteArray &ports, Language language = Language::Chinese)
     {
         qputenv("Q731_PORTS", ports);
-        session.setMessageBoxAnswerer([this](QMessageBox &box) {
-            boxes << Box{box.text(), box.windowTitle(), box.icon()};
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
+            boxes << Box{box.text(), box.windowTitle(), box.icon(), session.ReadActive,
+                         session.WriteActive};
+            if (auto action = std::exchange(whileBoxIsUp, {}))
+                action();
             return answers.isEmpty() ? int(IdOk) : answers.takeFirst();
         });
         session.setClock([] { return 1000.0; });
         session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, store);
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         window->show();
         window->applyCaptions();
     }
@@ -145,6 +157,7 @@ private slots:
     void writeToAnAckFlood();
     void readOfABlockForAnotherAddress();
     void oneTransferAtATime();
+    void transferRunsUntilItsEndIsReported();
 };
 
 void TransfersTest::loadTestsPortOne()
@@ -374,7 +387,6 @@ void TransfersTest::portThatDoesNotOpen()
     Program program("");
     program.boxes.clear();
     const RadioImage before = program.session.image();
-    program.session.UserBandChoice = true;
     for (const char *key : {"TRead", "TWrite"}) {
         program.click(key);
         QCOMPARE(program.boxes.size(), 1);
@@ -385,7 +397,6 @@ void TransfersTest::portThatDoesNotOpen()
         QVERIFY(!program.window->serialLink()->watchdog().isActive());
         program.boxes.clear();
     }
-    QVERIFY(!program.session.UserBandChoice);
     QVERIFY(program.session.image() == before);
 }
 
@@ -570,6 +581,34 @@ void TransfersTest::oneTransferAtATime()
     QCOMPARE(program.boxes.size(), 3);
     QCOMPARE(program.boxes.last().text, QStringLiteral("写频成功！"));
     QCOMPARE(radio->simulator().endsReceived(), 1);
+}
+
+void TransfersTest::transferRunsUntilItsEndIsReported()
+{
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    Program program(radio->devicePath().toLocal8Bit());
+    program.boxes.clear();
+    // A Read clicked while the write's success message is up is refused: the
+    // write has not ended before it has been reported.
+    program.whileBoxIsUp = [&program] { program.click("TRead"); };
+    QCOMPARE(program.transfer("TWrite"), Outcome::WriteCompleted);
+    QCOMPARE(program.boxes.size(), 2);
+    QCOMPARE(program.boxes[0].text, QStringLiteral("写频成功！"));
+    QVERIFY(program.boxes[0].writing);
+    QCOMPARE(program.boxes[1].text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
+    QVERIFY(program.boxes[1].writing && !program.boxes[1].reading);
+    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QCOMPARE(radio->simulator().endsReceived(), 1);
+
+    // Once reported, the next transfer runs; the read too is active through
+    // its message.
+    program.boxes.clear();
+    QCOMPARE(program.transfer("TRead"), Outcome::ReadCompleted);
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes[0].text, QStringLiteral("读频成功！"));
+    QVERIFY(program.boxes[0].reading && !program.boxes[0].writing);
+    QVERIFY(!program.session.ReadActive);
 }
 
 QTEST_MAIN(TransfersTest)

@@ -5,8 +5,8 @@
 
 #include "../files/test_program.h"
 
-#include "app/product.h"
 #include "print/print_preview.h"
+#include "session/product.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

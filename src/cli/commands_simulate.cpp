@@ -1,0 +1,213 @@
+// q731-cli simulate: a simulated radio on a pseudo-terminal, for trying the
+// window program without a cable and for the tests.
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/data_files.h"
+#include "cli/trace_log.h"
+#include "image/band_list.h"
+#include "image/codec.h"
+
+#ifndef Q_OS_WIN
+#include "cli/stop_signals.h"
+#include "link/pty_radio.h"
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <span>
+
+namespace q731::cli {
+
+namespace {
+
+void AddOptions(const Console &console, CommandLine &line)
+{
+    line.addValue(QStringLiteral("band"), QStringLiteral("N"),
+                  console.tr("对讲机的频段 0..7", "The radio's band 0..7"));
+    // --load is the name the radio once had in a program of its own.
+    line.parser().addOption(QCommandLineOption(
+        {QStringLiteral("image"), QStringLiteral("load")},
+        console.tr("从数据文件取对讲机的存储", "Take the radio's memory from a data file"),
+        QStringLiteral("FILE")));
+    line.addFlag(QStringLiteral("paced"),
+                 console.tr("以 9600 波特的速度回答", "Answer at the pace of 9600 baud"));
+    line.addValue(QStringLiteral("save"), QStringLiteral("FILE"),
+                  console.tr("每次写入后及结束时把存储存为数据文件",
+                             "Store the memory as a data file after every write and when "
+                             "ending"));
+    line.addFlag(QStringLiteral("split"),
+                 console.tr("回答的每个字节单独发送（测试用）",
+                            "Send every reply byte on its own (for tests)"));
+    line.addFlag(QStringLiteral("silent"),
+                 console.tr("从不回答（测试用）", "Never answer (for tests)"));
+    line.addValue(QStringLiteral("stop-after"), QStringLiteral("N"),
+                  console.tr("N 个数据块后断线（测试用）",
+                             "Fall silent after N blocks, as a pulled cable (for tests)"));
+    line.addFlag(QStringLiteral("ack-flood"),
+                 console.tr("识别之后不停地发 ACK，什么也不存（测试用）",
+                            "After the identification, stream ACKs and store nothing "
+                            "(for tests)"));
+    line.addValue(QStringLiteral("wrong-address"), QStringLiteral("N"),
+                  console.tr("用下一个数据块回答第 N 个读请求（从 0 起，测试用）",
+                             "Answer read request N (from 0) with the next block (for tests)"));
+    AddTraceOption(console, line);
+}
+
+// The number given with option `name`, `absent` when the option is not given;
+// nothing when the text is no whole number within 0..highest.
+std::optional<int> NumberOption(const CommandLine &line, const QString &name, int absent,
+                                int highest = INT_MAX)
+{
+    if (!line.isSet(name))
+        return absent;
+    bool ok = false;
+    const int number = line.value(name).toInt(&ok);
+    if (!ok || number < 0 || number > highest)
+        return std::nullopt;
+    return number;
+}
+
+#ifndef Q_OS_WIN
+// Serves the radio until a stop signal or the end of the input.
+int Serve(const Console &console, const CommandLine &line, const RadioImage &image, int band,
+          int stopAfter, int wrongAddress)
+{
+    TraceLog trace;
+    if (const auto done = OpenTrace(console, line, trace))
+        return *done;
+    PtyRadio pty;
+    RadioSimulator &radio = pty.simulator();
+    radio.setBand(band);
+    std::copy(image.begin(), image.begin() + kRadioMemorySize, radio.memory().begin());
+    pty.setPaced(line.isSet(QStringLiteral("paced")));
+    pty.faults().splitReplies = line.isSet(QStringLiteral("split"));
+    pty.faults().silent = line.isSet(QStringLiteral("silent"));
+    pty.faults().stopAfterBlocks = stopAfter;
+    pty.faults().ackFlood = line.isSet(QStringLiteral("ack-flood"));
+    pty.faults().otherAddressAtRequest = wrongAddress;
+    const QString traceName = QStringLiteral("radio");
+    QObject::connect(
+        &pty, &PtyRadio::traffic, &pty,
+        [&trace, &traceName](bool fromProgram, const QByteArray &bytes) {
+            trace.record(traceName,
+                         fromProgram ? TraceLog::Direction::Received : TraceLog::Direction::Sent,
+                         std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                   static_cast<std::size_t>(bytes.size())));
+        });
+    if (!pty.open()) {
+        console.error(console.tr("无法建立伪终端：%1", "Cannot create a pseudo-terminal: %1")
+                          .arg(pty.errorString()));
+        return ExitCommunicationError;
+    }
+
+    const QString savePath = line.value(QStringLiteral("save"));
+    std::size_t blocksSaved = 0;
+    int saveResult = ExitDone;
+    const auto store = [&] {
+        blocksSaved = radio.writtenAddresses().size();
+        RadioImage memory{};
+        std::copy(radio.memory().begin(), radio.memory().end(), memory.begin());
+        saveResult = SaveImageFile(console, savePath, memory);
+    };
+    QEventLoop loop;
+    QObject::connect(&pty, &PtyRadio::endReceived, &loop, [&] {
+        if (!savePath.isEmpty() && radio.writtenAddresses().size() != blocksSaved)
+            store();
+    });
+
+    // Stopped by a signal, the radio still stores its memory: the loop ends
+    // and the program with it, as when its input closes.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::received, &loop, &QEventLoop::quit);
+
+    // Standard input ends the simulator when it is a pipe or a terminal that
+    // closes; a background job's /dev/null is no signal to stop.
+    std::unique_ptr<QSocketNotifier> input;
+    struct stat status = {};
+    if (::fstat(STDIN_FILENO, &status) == 0 &&
+        (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode) || ::isatty(STDIN_FILENO))) {
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(input.get(), &QSocketNotifier::activated, &loop, [&loop, &input] {
+            char buffer[256];
+            if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+                input->setEnabled(false);
+                loop.quit();
+            }
+        });
+    }
+
+    console.printLine(QStringLiteral("PORT ") + pty.devicePath());
+    loop.exec();
+    // However it ends, the memory is stored, also when nothing was written.
+    if (!savePath.isEmpty())
+        store();
+    return saveResult;
+}
+#endif
+
+} // namespace
+
+int RunSimulate(const Console &console, const QStringList &arguments)
+{
+    CommandLine line(console, QStringLiteral("simulate"),
+                     console.tr("在伪终端上模拟一台对讲机。第一行输出为 PORT 设备路径；"
+                                "直到被终止或标准输入关闭。",
+                                "Serves a simulated radio on a pseudo-terminal. The first "
+                                "line of output is PORT and the device path; it serves until "
+                                "killed or until standard input closes."));
+    AddOptions(console, line);
+    if (const auto done = line.parse(arguments, 0, 0))
+        return *done;
+    const QString command = QStringLiteral("simulate");
+    const std::optional<int> bandOption =
+        NumberOption(line, QStringLiteral("band"), -1, static_cast<int>(kBandItems.size()) - 1);
+    if (!bandOption)
+        return UsageError(console, command, console.tr("频段应为 0..7", "the band is 0..7"));
+    const std::optional<int> stopAfter = NumberOption(line, QStringLiteral("stop-after"), -1);
+    if (!stopAfter)
+        return UsageError(console, command,
+                          console.tr("--stop-after 需要块数", "--stop-after takes a count"));
+    const std::optional<int> wrongAddress = NumberOption(line, QStringLiteral("wrong-address"), -1);
+    if (!wrongAddress)
+        return UsageError(
+            console, command,
+            console.tr("--wrong-address 需要请求序号", "--wrong-address takes a request number"));
+
+    // With a file the radio holds its image as stored and its band, unless
+    // --band names another; without one, what New gives in the band.
+    const bool fromFile = line.isSet(QStringLiteral("image"));
+    RadioImage image{};
+    int band = 0;
+    if (fromFile) {
+        RadioData opened = FreshRadioData();
+        if (const int code =
+                OpenDataFile(console, line.value(QStringLiteral("image")), opened, &image))
+            return code;
+        band = opened.bandIndex;
+    }
+    if (*bandOption >= 0)
+        band = *bandOption;
+    if (!fromFile) {
+        RadioData fresh;
+        StartNew(fresh, band);
+        EncodeImage(fresh, image);
+    }
+#ifdef Q_OS_WIN
+    console.error(console.tr("本系统没有伪终端", "This system has no pseudo-terminals"));
+    return ExitCommunicationError;
+#else
+    return Serve(console, line, image, band, *stopAfter, *wrongAddress);
+#endif
+}
+
+} // namespace q731::cli

@@ -1,0 +1,193 @@
+#include "session.h"
+
+#include "image/codec.h"
+#include "session/qt_translations.h"
+
+#include <QTime>
+
+namespace q731 {
+
+Session::Session(QObject *parent)
+    : QObject(parent)
+{
+    // The optional features window starts from the defaults of the band
+    // selected at load (band 0).
+    m_data.options.StartForm(bandLowMHz(), bandHighMHz());
+}
+
+void Session::setLanguage(Language language)
+{
+    m_language = language;
+    // Qt's own dialogs and menus speak the language of the program.
+    ApplyQtTranslations(language);
+    emit languageChanged();
+}
+
+void Session::setBandIndex(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kBandItems.size()))
+        return;
+    m_data.bandIndex = index;
+    emit bandChanged();
+}
+
+bool Session::hiddenMode(HiddenMode mode) const
+{
+    switch (mode) {
+    case HiddenMode::BandOverride:
+        return m_bandOverrideMode;
+    case HiddenMode::Calibration:
+        return m_calibrationMode;
+    case HiddenMode::ExtraOptions:
+        return m_extraOptionsMode;
+    }
+    return false;
+}
+
+void Session::setHiddenMode(HiddenMode mode, bool on)
+{
+    switch (mode) {
+    case HiddenMode::BandOverride:
+        m_bandOverrideMode = on;
+        break;
+    case HiddenMode::Calibration:
+        m_calibrationMode = on;
+        break;
+    case HiddenMode::ExtraOptions:
+        m_extraOptionsMode = on;
+        break;
+    }
+    emit hiddenModeChanged(mode, on);
+}
+
+bool Session::confirm(SessionQuestion::Kind kind, const char *chineseCaption,
+                      const char *englishCaption, const char *chinese, const char *english)
+{
+    if (!m_prompts)
+        return false;
+    return m_prompts->confirm({kind, tr2(chineseCaption, englishCaption), tr2(chinese, english)});
+}
+
+bool Session::chooseBand(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kBandItems.size()))
+        return false;
+    const int previous = m_data.bandIndex;
+    if (index == previous)
+        return true;
+    if (!confirm(SessionQuestion::Kind::BandChange, "注意！", "Be careful!",
+                 "改变频段将清除频道列表，确定吗？",
+                 "Changing the frequency band will remove the channel tabulation, confirm?"))
+        return false;
+    const ChannelTable channelsBefore = m_data.channels;
+    const std::string vfoBefore = m_data.options.Text20;
+    ChangeBandClearing(m_data, index);
+    ChannelDifference difference = CompareChannels(channelsBefore, m_data.channels);
+    difference.before.bandIndex = previous;
+    difference.before.vfoFrequency = vfoBefore;
+    difference.after.bandIndex = index;
+    difference.after.vfoFrequency = m_data.options.Text20;
+    QList<int> rows;
+    for (const auto &[n, row] : difference.after.rows)
+        rows << n;
+    emit bandChanged();
+    emit optionsChanged();
+    emit channelRowsRestored(rows);
+    emit channelsEdited(QStringLiteral("band change"), difference.before, difference.after);
+    return true;
+}
+
+bool Session::startNew()
+{
+    if (!confirm(SessionQuestion::Kind::NewData, "注意", "Attention",
+                 "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"))
+        return false;
+    StartNew(m_data, kDefaultBandIndex);
+    emit bandChanged();
+    emit channelsChanged();
+    emit dtmfChanged();
+    emit optionsChanged();
+    emit recordsReplaced();
+    return true;
+}
+
+void Session::recordChannelEdit(const QString &label, const ChannelTable &before)
+{
+    ChannelDifference difference = CompareChannels(before, m_data.channels);
+    if (difference.reachesRadio)
+        emit channelsEdited(label, difference.before, difference.after);
+}
+
+void Session::replaceChannels(const QString &label, const ChannelTable &channels)
+{
+    ChannelDifference difference = CompareChannels(m_data.channels, channels);
+    if (difference.after.rows.empty())
+        return;
+    restoreChannelState(difference.after);
+    // A change that no radio would see is taken without a step of its own.
+    if (difference.reachesRadio)
+        emit channelsEdited(label, difference.before, difference.after);
+}
+
+void Session::restoreChannelState(const ChannelState &state)
+{
+    QList<int> rows;
+    for (const auto &[n, row] : state.rows) {
+        PutRow(m_data.channels, n, row);
+        rows << n;
+    }
+    if (state.bandIndex >= 0) {
+        m_data.options.Text20 = state.vfoFrequency;
+        setBandIndex(state.bandIndex);
+        emit optionsChanged();
+    }
+    emit channelRowsRestored(rows);
+}
+
+void Session::decodeImage()
+{
+    emit recordsReplaced();
+    const int bandBefore = m_data.bandIndex;
+    DecodeImage(m_image, m_data, m_language);
+    announceDecoded(bandBefore);
+}
+
+void Session::takeDecoded(const RadioImage &image, RadioData data)
+{
+    emit recordsReplaced();
+    const int bandBefore = m_data.bandIndex;
+    m_image = image;
+    m_data = std::move(data);
+    announceDecoded(bandBefore);
+}
+
+void Session::announceDecoded(int bandBefore)
+{
+    if (m_data.bandIndex != bandBefore)
+        emit bandChanged();
+    emit channelsChanged();
+    emit optionsChanged();
+    emit dtmfChanged();
+    emit fmChanged();
+    emit calibrationChanged();
+}
+
+void Session::encodeImage()
+{
+    commitEdits();
+    EncodeImage(m_data, m_image);
+}
+
+double Session::secondsOfDay() const
+{
+    if (m_clock)
+        return m_clock();
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+QString Session::tr2(const char *chinese, const char *english) const
+{
+    return QString::fromUtf8(m_language == Language::English ? english : chinese);
+}
+
+} // namespace q731

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "image/band_list.h"
+#include "image/language.h"
+#include "image/radio_image.h"
+#include "image/records.h"
+#include "session/channel_changes.h"
+#include "session/session_prompts.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+namespace q731 {
+
+enum class HiddenMode { BandOverride, Calibration, ExtraOptions };
+
+// The state that lives as long as the main window: the language, the radio
+// image, every record the editors show, the band, the link flags and the
+// hidden service modes, with the operations on them (New, the band change,
+// decode and encode). Windows show and edit the records and listen to the
+// signals; the session knows no widget and asks its questions through the
+// prompts it is given.
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Session(QObject *parent = nullptr);
+
+    Language language() const { return m_language; }
+    void setLanguage(Language language);
+
+    RadioImage &image() { return m_image; }
+    const RadioImage &image() const { return m_image; }
+    RadioData &data() { return m_data; }
+    const RadioData &data() const { return m_data; }
+
+    // Band list index 0..7 and the limits parsed from its item text.
+    int bandIndex() const { return m_data.bandIndex; }
+    void setBandIndex(int index);
+    int bandLowMHz() const { return BandLimitsOf(m_data.bandIndex).lowMHz; }
+    int bandHighMHz() const { return BandLimitsOf(m_data.bandIndex).highMHz; }
+
+    // The user's choice of another band: asks first (nothing when `index` is
+    // the band already selected); OK empties the channel table and puts the
+    // VFO frequency in the middle of the new band, as one undoable change.
+    // False when the band stays as it was (Cancel, no such band).
+    bool chooseBand(int index);
+
+    // New: asks first; OK selects band 400-470MHz without a further question
+    // and puts the channels, DTMF and optional features to their start
+    // values (FM and calibration keep theirs), as a fresh start that cannot
+    // be undone. False when nothing changed.
+    bool startNew();
+
+    // Where questions go. Without prompts every question is answered Cancel.
+    void setPrompts(SessionPrompts *prompts) { m_prompts = prompts; }
+
+    int PortIndex = 0;
+    // A read / a write is running: from its start until its end has been
+    // reported. One conversation at a time, so no transfer starts meanwhile.
+    bool ReadActive = false;
+    bool WriteActive = false;
+    bool transferActive() const { return ReadActive || WriteActive; }
+
+    bool hiddenMode(HiddenMode mode) const;
+    void setHiddenMode(HiddenMode mode, bool on);
+
+    // Image -> records (every window refreshes through the signals).
+    void decodeImage();
+    // An image and the records decoded from it elsewhere (Open) take the place
+    // of the session's, as decodeImage() would have left them.
+    void takeDecoded(const RadioImage &image, RadioData data);
+    // Editors commit what is being typed (commitRequested), then records -> image.
+    void encodeImage();
+    // Every editor takes a field still being edited into the records.
+    void commitEdits() { emit commitRequested(); }
+
+    // An edit of the channel table has been made (the table differs from
+    // `before`): it is reported as one change (channelsEdited), unless no
+    // channel would reach the radio any differently.
+    void recordChannelEdit(const QString &label, const ChannelTable &before);
+    // Replaces the whole channel table as one change (an import of many channels).
+    void replaceChannels(const QString &label, const ChannelTable &channels);
+    // Undo and redo: the channels, and with a band change the band and the VFO
+    // frequency, as the change kept them.
+    void restoreChannelState(const ChannelState &state);
+
+    // Announce that a record was replaced outside its window.
+    void notifyChannelsChanged() { emit channelsChanged(); }
+    void notifyOptionsChanged() { emit optionsChanged(); }
+    void notifyDtmfChanged() { emit dtmfChanged(); }
+    void notifyFmChanged() { emit fmChanged(); }
+    void notifyCalibrationChanged() { emit calibrationChanged(); }
+
+    // Time of day in seconds (with fraction); replaceable for tests.
+    double secondsOfDay() const;
+    void setClock(std::function<double()> clock) { m_clock = std::move(clock); }
+
+    // Picks the text of the session's language.
+    QString tr2(const char *chinese, const char *english) const;
+
+signals:
+    void languageChanged();
+    void bandChanged();
+    void channelsChanged();
+    // These channels were replaced as a whole (undo, redo, a band change, an
+    // import).
+    void channelRowsRestored(const QList<int> &rows);
+    void optionsChanged();
+    void dtmfChanged();
+    void fmChanged();
+    void calibrationChanged();
+    void hiddenModeChanged(q731::HiddenMode mode, bool on);
+    // Emitted before every encoding and read: an editor commits a field still
+    // being edited, as if it lost the focus.
+    void commitRequested();
+    // A change of the channel table worth an undo step; the records already
+    // hold `after`.
+    void channelsEdited(const QString &label, const q731::ChannelState &before,
+                        const q731::ChannelState &after);
+    // Read, Open or New replaced the records: no change before can be undone.
+    void recordsReplaced();
+
+private:
+    bool confirm(SessionQuestion::Kind kind, const char *chineseCaption, const char *englishCaption,
+                 const char *chinese, const char *english);
+    void announceDecoded(int bandBefore);
+
+    Language m_language = Language::Chinese;
+    RadioImage m_image{};
+    RadioData m_data;
+    bool m_bandOverrideMode = false;
+    bool m_calibrationMode = false;
+    bool m_extraOptionsMode = false;
+    SessionPrompts *m_prompts = nullptr;
+    std::function<double()> m_clock;
+};
+
+} // namespace q731

@@ -1,0 +1,138 @@
+// The stored language: the bytes of the registry value as the Windows build
+// reads and writes them, and the INI file of the other systems.
+
+#include "session/language_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace q731;
+
+namespace {
+
+QByteArray Utf16(const QString &text, bool withNul)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        bytes += char(c.unicode() & 0xFF);
+        bytes += char(c.unicode() >> 8);
+    }
+    if (withNul)
+        bytes += QByteArray(2, '\0');
+    return bytes;
+}
+
+// What QSettings of earlier releases left in the registry for a byte array.
+QString EarlierText(const QByteArray &bytes)
+{
+    return QStringLiteral("@ByteArray(") + QString::fromLatin1(bytes) + QLatin1Char(')');
+}
+
+} // namespace
+
+class LanguageStoreTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writtenValueIsFourBinaryBytes();
+    void registryValuesAsTheReaderTakesThem_data();
+    void registryValuesAsTheReaderTakesThem();
+    void iniFileIsQv44tIniInTheConfigFolder();
+    void iniTextValueCountsByItsNumber();
+};
+
+void LanguageStoreTest::writtenValueIsFourBinaryBytes()
+{
+    QCOMPARE(StoredValueForLanguage(Language::Chinese), QByteArray("\x00\x00\x00\x00", 4));
+    QCOMPARE(StoredValueForLanguage(Language::English), QByteArray("\x01\x00\x00\x00", 4));
+    // Read back as the registry gives it: REG_BINARY, those 4 bytes.
+    for (Language language : {Language::Chinese, Language::English}) {
+        const auto read = StoredValueFromRegistry(RegistryBinary, StoredValueForLanguage(language));
+        QCOMPARE(LanguageFromStoredValue(read), language);
+    }
+}
+
+void LanguageStoreTest::registryValuesAsTheReaderTakesThem_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("stores");
+    QTest::addColumn<bool>("english");
+
+    const auto binary = [](const char *bytes, int size) { return QByteArray(bytes, size); };
+    QTest::newRow("binary 1") << 3 << binary("\x01\x00\x00\x00", 4) << true << true;
+    QTest::newRow("binary 0") << 3 << binary("\x00\x00\x00\x00", 4) << true << false;
+    QTest::newRow("binary 0x10") << 3 << binary("\x10\x00\x00\x00", 4) << true << false;
+    QTest::newRow("binary 0x0A") << 3 << binary("\x0A\x00\x00\x00", 4) << true << false;
+    QTest::newRow("binary 0x19") << 3 << binary("\x19\x07", 2) << true << true;
+    QTest::newRow("binary one byte") << 3 << binary("\x01", 1) << true << true;
+    QTest::newRow("binary empty") << 3 << QByteArray() << true << false;
+    QTest::newRow("text 1") << 1 << Utf16("1", true) << true << true;
+    QTest::newRow("text 17") << 1 << Utf16("17", true) << true << true;   // 0x11
+    QTest::newRow("text 26") << 1 << Utf16("26", true) << true << false;  // 0x1A
+    QTest::newRow("text -1") << 1 << Utf16("-1", true) << true << false;  // 0xFFFF
+    QTest::newRow("text -15") << 1 << Utf16("-15", true) << true << true; // 0xFFF1
+    QTest::newRow("text cut at NUL") << 1 << (Utf16("1", true) + Utf16("0", true)) << true << true;
+    QTest::newRow("text no number") << 1 << Utf16("abc", true) << false << false;
+    QTest::newRow("dword") << 4 << binary("\x01\x00\x00\x00", 4) << false << false;
+    // Earlier releases: QSettings' text form, as REG_BINARY (it holds NULs)
+    // or as REG_SZ.
+    QTest::newRow("earlier english")
+        << 3 << Utf16(EarlierText(binary("\x01\x00\x00\x00", 4)), false) << true << true;
+    QTest::newRow("earlier chinese")
+        << 3 << Utf16(EarlierText(binary("\x00\x00\x00\x00", 4)), false) << true << false;
+    QTest::newRow("earlier as text")
+        << 1 << Utf16(EarlierText(QByteArray("\x01\x02", 2)), true) << true << true;
+}
+
+void LanguageStoreTest::registryValuesAsTheReaderTakesThem()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, stores);
+    QFETCH(bool, english);
+    const std::optional<QByteArray> stored =
+        StoredValueFromRegistry(static_cast<unsigned long>(type), data);
+    QCOMPARE(stored.has_value(), stores);
+    QCOMPARE(LanguageFromStoredValue(stored), english ? Language::English : Language::Chinese);
+}
+
+void LanguageStoreTest::iniFileIsQv44tIniInTheConfigFolder()
+{
+    // CTest gives this program a configuration folder of its own.
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY(!config.isEmpty());
+    QCOMPARE(IniLanguageStore::DefaultPath(), QDir(config).filePath("QV-44T.ini"));
+    QFile::remove(IniLanguageStore::DefaultPath());
+
+    UserLanguageStore store;
+    QCOMPARE(ReadStoredLanguage(store), Language::Chinese); // nothing stored yet
+    WriteStoredLanguage(store, Language::English);
+    QVERIFY(QFile::exists(QDir(config).filePath("QV-44T.ini")));
+    QVERIFY(!QFile::exists(QDir(config).filePath("QV-44T.conf")));
+    UserLanguageStore again;
+    QCOMPARE(again.readValue().value(), QByteArray("\x01\x00\x00\x00", 4));
+    QCOMPARE(ReadStoredLanguage(again), Language::English);
+}
+
+void LanguageStoreTest::iniTextValueCountsByItsNumber()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("QV-44T.ini");
+    for (const auto &[text, english] :
+         {std::pair{"BinaryValue=1\n", true}, std::pair{"BinaryValue=16\n", false},
+          std::pair{"BinaryValue=x\n", false}, std::pair{"Other=1\n", false}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        IniLanguageStore store(path);
+        QCOMPARE(ReadStoredLanguage(store), english ? Language::English : Language::Chinese);
+    }
+}
+
+QTEST_GUILESS_MAIN(LanguageStoreTest)
+#include "test_language_store.moc"
