@@ -392,7 +392,7 @@ void MainWindow::printReport()
 {
     // A field still being typed in is printed as it will be kept.
     commitPendingEdits();
-    ShowPrintPreview(m_session, m_boxes, this, {m_form1, m_form3, m_form4});
+    ShowPrintPreview(m_session, m_boxes, this);
 }
 
 void MainWindow::readRadio()

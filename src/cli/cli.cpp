@@ -39,6 +39,8 @@ const Command kCommands[] = {
      "import FILE CSV OUT            channels from a CSV channel list"},
     {"simulate", RunSimulate, "simulate [--band N] ...        在伪终端上模拟对讲机",
      "simulate [--band N] ...        a simulated radio on a pseudo-terminal"},
+    {"report", RunReport, "report FILE OUT.pdf            打印报表存为 PDF",
+     "report FILE OUT.pdf            the print report as a PDF"},
 };
 
 // --lang is looked for before the command is parsed, so that even the
@@ -98,16 +100,7 @@ int Run(const QStringList &arguments)
     // QCommandLineParser's own words ("Usage:", "Options:") follow too.
     ApplyQtTranslations(language);
 
-    // "q731-cli --lang en show FILE": the option goes behind the command word.
-    QStringList words = arguments;
-    if (words.size() > 1 &&
-        (words[1] == QLatin1String("--lang") || words[1] == QLatin1String("-lang"))) {
-        const QStringList option = words.mid(1, 2);
-        words.remove(1, option.size());
-        words << option;
-    } else if (words.size() > 1 && words[1].startsWith(QLatin1String("--lang="))) {
-        words << words.takeAt(1);
-    }
+    const QStringList words = CommandWords(arguments);
     const QString word = words.size() > 1 ? words[1] : QString();
     if (word == QLatin1String("--help") || word == QLatin1String("-h") ||
         word == QLatin1String("help")) {
@@ -129,6 +122,21 @@ int Run(const QStringList &arguments)
             console.tr("q731-cli：没有命令 \"%1\"", "q731-cli: there is no command \"%1\"")
                 .arg(ShortEscaped(word)));
     return ExitUsage;
+}
+
+QStringList CommandWords(const QStringList &arguments)
+{
+    // "q731-cli --lang en show FILE": the option goes behind the command word.
+    QStringList words = arguments;
+    if (words.size() > 1 &&
+        (words[1] == QLatin1String("--lang") || words[1] == QLatin1String("-lang"))) {
+        const QStringList option = words.mid(1, 2);
+        words.remove(1, option.size());
+        words << option;
+    } else if (words.size() > 1 && words[1].startsWith(QLatin1String("--lang="))) {
+        words << words.takeAt(1);
+    }
+    return words;
 }
 
 } // namespace q731::cli

@@ -14,6 +14,7 @@ int RunShow(const Console &console, const QStringList &arguments);
 int RunDiff(const Console &console, const QStringList &arguments);
 int RunExport(const Console &console, const QStringList &arguments);
 int RunImport(const Console &console, const QStringList &arguments);
+int RunReport(const Console &console, const QStringList &arguments);
 
 int RunRead(const Console &console, const QStringList &arguments);
 int RunWrite(const Console &console, const QStringList &arguments);

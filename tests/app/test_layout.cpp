@@ -282,9 +282,7 @@ struct Program
             progress->hide();
         }
 
-        PrintPreview *preview = ShowPrintPreview(
-            session, messageBoxes, window.get(),
-            {window->channelWindow(), window->optionsWindow(), window->calibrationWindow()});
+        PrintPreview *preview = ShowPrintPreview(session, messageBoxes, window.get());
         QCoreApplication::sendPostedEvents();
         problems << Misfits(preview);
         preview->close();
