@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -105,6 +106,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
 
     m_fileCommands = new FileCommands(m_session, m_boxes, this, this);
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
+    connect(m_fileCommands, &FileCommands::currentFileChanged, this, &MainWindow::updateTitle);
     new DatFileDrop(*m_fileCommands, this);
 
     connect(&m_session, &Session::hiddenModeChanged, this,
@@ -340,6 +342,15 @@ QList<QWidget *> MainWindow::captionWindows() const
 void MainWindow::applyCaptions()
 {
     ApplyCaptions(m_session.language(), captionWindows());
+    // The caption table sets the program's title alone.
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    const QString title = MainWindowCaption(m_session.language());
+    const QString file = QFileInfo(m_fileCommands->currentFile()).fileName();
+    setWindowTitle(file.isEmpty() ? title : title + QStringLiteral(" - ") + file);
 }
 
 void MainWindow::switchLanguage(Language language)

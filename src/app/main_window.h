@@ -66,6 +66,8 @@ public:
     // The windows that ApplyCaptions sets, in its order.
     QList<QWidget *> captionWindows() const;
     void applyCaptions();
+    // The program's title, then the name of the current file (if any).
+    void updateTitle();
     // MNChinese / MNEnglish.
     void switchLanguage(Language language);
 

@@ -84,6 +84,10 @@ FileCommands::FileCommands(Session &session, MessageBoxes &boxes, QWidget *dialo
     , m_dialogs(std::make_unique<SystemFileDialogs>())
     , m_programFolder(ProgramFolder())
 {
+    // New and a read from the radio put other data in the editors: Save must
+    // not offer to overwrite the file they came from. Open names its file
+    // once the records are in.
+    connect(&m_session, &Session::recordsReplaced, this, [this] { setCurrentFile({}); });
 }
 
 FileCommands::~FileCommands() = default;
@@ -100,8 +104,9 @@ QString FileCommands::startFolder() const
 
 void FileCommands::open()
 {
+    const QString folder = m_lastFolder.isEmpty() ? startFolder() : m_lastFolder;
     const QString path = m_dialogs->openFileName(m_dialogParent, m_session.tr2("打开", "Open"),
-                                                 startFolder(), DataFileFilter());
+                                                 folder, DataFileFilter());
     if (path.isEmpty())
         return;
     openPath(path);
@@ -109,11 +114,26 @@ void FileCommands::open()
 
 void FileCommands::save()
 {
+    // The current file's name and folder, so that saving again is Enter.
+    const QString start = !m_currentFile.isEmpty()  ? m_currentFile
+                          : !m_lastFolder.isEmpty() ? m_lastFolder
+                                                    : startFolder();
     const QString path = m_dialogs->saveFileName(m_dialogParent, m_session.tr2("保存", "Save"),
-                                                 startFolder(), DataFileFilter());
+                                                 start, DataFileFilter());
     if (path.isEmpty())
         return;
     savePath(path);
+}
+
+void FileCommands::setCurrentFile(const QString &path)
+{
+    const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    if (!absolute.isEmpty())
+        m_lastFolder = QFileInfo(absolute).absolutePath();
+    if (absolute == m_currentFile)
+        return;
+    m_currentFile = absolute;
+    emit currentFileChanged(m_currentFile);
 }
 
 bool FileCommands::openPath(const QString &path)
@@ -157,6 +177,7 @@ bool FileCommands::openPath(const QString &path)
     }
     }
     m_session.takeDecoded(image, std::move(data));
+    setCurrentFile(path);
     emit opened();
     return true;
 }
@@ -166,8 +187,10 @@ bool FileCommands::savePath(const QString &path)
     m_session.commitEdits();
     const DataFileWriteResult written =
         SaveDataFile({.path = path}, m_session.data(), m_session.image());
-    if (written.ok())
+    if (written.ok()) {
+        setCurrentFile(path);
         return true;
+    }
     const Language language = m_session.language();
     const QString reason = WriteReason(path, written.reason, language);
     showError(QStringLiteral("无法保存文件%1：%2。\r\n文件未被改动。")
