@@ -53,7 +53,7 @@ CsvImportDialog::CsvImportDialog(Language language, const QString &fileName, int
     m_summary->setObjectName(QStringLiteral("Text1"));
     m_summary->setReadOnly(true);
     m_summary->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_summary->setMinimumSize(560, 240);
+    m_summary->setMinimumSize(720, 240);
 
     auto *buttons = new QDialogButtonBox(this);
     m_importButton = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
