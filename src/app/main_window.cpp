@@ -107,7 +107,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_fileCommands = new FileCommands(m_session, m_boxes, this, this);
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
     new DatFileDrop(*m_fileCommands, this);
-    m_channelLists = new ChannelListCommands(m_session, m_boxes, this, this);
+    m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
     connect(m_channelLists, &ChannelListCommands::imported, this, [this] { showEditor(m_form1); });
 
     connect(&m_session, &Session::hiddenModeChanged, this,

@@ -4,10 +4,10 @@
 #include "files/csv_import_dialog.h"
 #include "files/csv_list_texts.h"
 #include "files/data_file_store.h"
+#include "files/file_commands.h"
 #include "files/file_dialogs.h"
 #include "files/file_messages.h"
 #include "image/band_list.h"
-#include "session/product.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -37,38 +37,30 @@ QString TooLargeReason(Language language)
 
 } // namespace
 
-ChannelListCommands::ChannelListCommands(Session &session, MessageBoxes &boxes,
+ChannelListCommands::ChannelListCommands(Session &session, MessageBoxes &boxes, FileCommands &files,
                                          QWidget *dialogParent, QObject *parent)
     : QObject(parent)
     , m_session(session)
     , m_boxes(boxes)
+    , m_files(files)
     , m_dialogParent(dialogParent)
-    , m_dialogs(std::make_unique<SystemFileDialogs>())
-    , m_programFolder(ProgramFolder())
 {
-}
-
-ChannelListCommands::~ChannelListCommands() = default;
-
-void ChannelListCommands::setDialogs(std::unique_ptr<FileDialogs> dialogs)
-{
-    m_dialogs = std::move(dialogs);
 }
 
 void ChannelListCommands::importList()
 {
-    const QString path = m_dialogs->openFileName(
+    const QString path = m_files.dialogs().openFileName(
         m_dialogParent, m_session.tr2("导入信道(CSV)", "Import Channels (CSV)"),
-        DataFileStartFolder(m_programFolder), CsvFileFilter(m_session.language()));
+        m_files.startFolder(), CsvFileFilter(m_session.language()));
     if (!path.isEmpty())
         importPath(path);
 }
 
 void ChannelListCommands::exportList()
 {
-    const QString path = m_dialogs->saveFileName(
+    const QString path = m_files.dialogs().saveFileName(
         m_dialogParent, m_session.tr2("导出信道(CSV)", "Export Channels (CSV)"),
-        DataFileStartFolder(m_programFolder), CsvFileFilter(m_session.language()));
+        m_files.startFolder(), CsvFileFilter(m_session.language()));
     if (!path.isEmpty())
         exportPath(path);
 }
@@ -81,12 +73,10 @@ CsvImportDialog *ChannelListCommands::importPath(const QString &path)
     const DataFileReadResult read =
         ReadDataFile({.path = path, .refuseSpecialFiles = true}, kCsvFileSizeLimit);
     if (!read.ok()) {
-        const QString reason = read.error == DataFileError::TooLarge
-                                   ? TooLargeReason(language)
-                                   : ReadReason(path, read.reason, language);
-        showError(
-            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
+        ShowCannotOpen(m_boxes, language, path,
+                       read.error == DataFileError::TooLarge
+                           ? TooLargeReason(language)
+                           : ReadReason(path, read.reason, language));
         return nullptr;
     }
     // What is being typed in the grid belongs to the table the rows go into.
@@ -153,9 +143,7 @@ bool ChannelListCommands::exportPath(const QString &path)
 
 void ChannelListCommands::showError(const QString &chinese, const QString &english)
 {
-    const bool isEnglish = m_session.language() == Language::English;
-    m_boxes.show(isEnglish ? english : chinese, StyleOkStop,
-                 isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    ShowFileError(m_boxes, m_session.language(), chinese, english);
 }
 
 } // namespace q731

@@ -3,32 +3,26 @@
 #include <QObject>
 #include <QPointer>
 
-#include <memory>
-
 class QWidget;
 
 namespace q731 {
 
 class CsvImportDialog;
-class FileDialogs;
+class FileCommands;
 class MessageBoxes;
 class Session;
 
 // Import Channels (CSV) and Export Channels (CSV): the channel table to and
 // from a CSV channel list, through the same code as q731-cli's import and
-// export. An import shows what it would do first and is then one step of the
-// undo history; failures are told in the session's language.
+// export, with the file dialogs and the start folder of Open and Save. An
+// import shows what it would do first and is then one step of the undo
+// history; failures are told in the session's language.
 class ChannelListCommands : public QObject
 {
     Q_OBJECT
 public:
-    ChannelListCommands(Session &session, MessageBoxes &boxes, QWidget *dialogParent,
-                        QObject *parent = nullptr);
-    ~ChannelListCommands() override;
-
-    // Tests put their own file dialogs here.
-    void setDialogs(std::unique_ptr<FileDialogs> dialogs);
-    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    ChannelListCommands(Session &session, MessageBoxes &boxes, FileCommands &files,
+                        QWidget *dialogParent, QObject *parent = nullptr);
 
     void importList();
     void exportList();
@@ -48,9 +42,8 @@ private:
 
     Session &m_session;
     MessageBoxes &m_boxes;
+    FileCommands &m_files;
     QPointer<QWidget> m_dialogParent;
-    std::unique_ptr<FileDialogs> m_dialogs;
-    QString m_programFolder;
 };
 
 } // namespace q731

@@ -60,8 +60,9 @@ QString OutOfBandText(const Texts &tr, const QString &what, const QString &value
 }
 
 // The reason of a left-out row in a word or two, to count rows by.
-QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex, const Texts &tr)
+QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex, Language language)
 {
+    const Texts tr(language);
     const QString column = FromUtf8(p.column);
     switch (p.problem) {
     case CsvProblem::BadLocation:
@@ -80,8 +81,7 @@ QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
     case CsvProblem::UnclosedQuote:
     case CsvProblem::MissingColumn:
     case CsvProblem::NoHeader:
-        return CsvProblemText(p, import, bandIndex,
-                              tr.english() ? Language::English : Language::Chinese);
+        return CsvProblemText(p, import, bandIndex, language);
     case CsvProblem::BadFrequency:
     case CsvProblem::BadDuplex:
     case CsvProblem::BadOffset:
@@ -277,7 +277,7 @@ QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language la
     // Reasons in the order they first come in the file.
     std::vector<std::pair<QString, qsizetype>> reasons;
     for (const CsvRowProblem &problem : import.problems) {
-        const QString reason = ReasonOf(problem, import, bandIndex, tr);
+        const QString reason = ReasonOf(problem, import, bandIndex, language);
         const auto it = std::find_if(reasons.begin(), reasons.end(),
                                      [&reason](const auto &r) { return r.first == reason; });
         if (it == reasons.end())

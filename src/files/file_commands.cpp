@@ -98,12 +98,10 @@ bool FileCommands::openPath(const QString &path)
     case DataFileError::NotRegularFile:
     case DataFileError::WriteFailed:
     case DataFileError::CommitFailed: {
-        const QString reason = result.error == DataFileError::TooLarge
-                                   ? TooLargeReason(language)
-                                   : ReadReason(path, result.reason, language);
-        showError(
-            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
+        ShowCannotOpen(m_boxes, language, path,
+                       result.error == DataFileError::TooLarge
+                           ? TooLargeReason(language)
+                           : ReadReason(path, result.reason, language));
         return false;
     }
     }
@@ -130,9 +128,7 @@ bool FileCommands::savePath(const QString &path)
 
 void FileCommands::showError(const QString &chinese, const QString &english)
 {
-    const bool isEnglish = m_session.language() == Language::English;
-    m_boxes.show(isEnglish ? english : chinese, StyleOkStop,
-                 isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    ShowFileError(m_boxes, m_session.language(), chinese, english);
 }
 
 } // namespace q731

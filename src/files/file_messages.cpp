@@ -1,6 +1,7 @@
 #include "file_messages.h"
 
 #include "files/data_file_store.h"
+#include "ui/message_box.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,6 +54,22 @@ QString WriteReason(const QString &path, const QString &systemReason, Language l
         return english ? QStringLiteral("no permission to write in the folder")
                        : QStringLiteral("没有写入该文件夹的权限");
     return systemReason;
+}
+
+void ShowFileError(MessageBoxes &boxes, Language language, const QString &chinese,
+                   const QString &english)
+{
+    const bool isEnglish = language == Language::English;
+    boxes.show(isEnglish ? english : chinese, StyleOkStop,
+               isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+}
+
+void ShowCannotOpen(MessageBoxes &boxes, Language language, const QString &path,
+                    const QString &reason)
+{
+    ShowFileError(
+        boxes, language, QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
+        QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
 }
 
 } // namespace q731

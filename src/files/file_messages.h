@@ -9,6 +9,8 @@
 
 namespace q731 {
 
+class MessageBoxes;
+
 // "path" in English, “path” in Chinese, with the system's separators.
 QString Quoted(const QString &path, Language language);
 
@@ -18,5 +20,12 @@ QString SpecialFileReason(Language language);
 // cause is plain; otherwise the system's own words.
 QString ReadReason(const QString &path, const QString &systemReason, Language language);
 QString WriteReason(const QString &path, const QString &systemReason, Language language);
+
+// A failure of a file command: OK only, stop icon, "错误" / "Mistake".
+void ShowFileError(MessageBoxes &boxes, Language language, const QString &chinese,
+                   const QString &english);
+// "Cannot open the file "path": reason."
+void ShowCannotOpen(MessageBoxes &boxes, Language language, const QString &path,
+                    const QString &reason);
 
 } // namespace q731

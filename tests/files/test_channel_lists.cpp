@@ -74,6 +74,17 @@ void ShownImportDialog(Program &program, QPointer<CsvImportDialog> &dialog)
     QTRY_VERIFY((dialog = program.window->findChild<CsvImportDialog *>()) && dialog->isVisible());
 }
 
+// Writes the list, chooses it through File, Import Channels (CSV)… and waits
+// for the summary dialog.
+void ImportThroughTheMenu(Program &program, const QString &path, const QByteArray &csv,
+                          QPointer<CsvImportDialog> &dialog)
+{
+    WriteBytes(path, csv);
+    program.dialogs->answer = path;
+    ClickFileMenu(program, "MNImport");
+    ShownImportDialog(program, dialog);
+}
+
 // A click on a check box or radio button's indicator: only it and the text
 // take a click, not the free room a layout gives the button.
 void ClickIndicator(QAbstractButton *button)
@@ -154,16 +165,13 @@ void ChannelListsTest::importShowsTheSummaryThenIsOneUndoStep()
     QTemporaryDir dir;
     Program program;
     PutChannels(program);
-    WriteBytes(dir.filePath("rail.csv"), kRailList);
-    program.csvDialogs->answer = dir.filePath("rail.csv");
     const ChannelTable before = program.session.data().channels;
 
-    ClickFileMenu(program, "MNImport");
-    QCOMPARE(program.csvDialogs->lastCaption, QStringLiteral("导入信道(CSV)"));
-    QCOMPARE(program.csvDialogs->lastFilter, QStringLiteral("CSV文件(*.csv);;所有文件(*.*)"));
     QPointer<CsvImportDialog> dialog;
-    ShownImportDialog(program, dialog);
+    ImportThroughTheMenu(program, dir.filePath("rail.csv"), kRailList, dialog);
     QVERIFY(dialog);
+    QCOMPARE(program.dialogs->lastCaption, QStringLiteral("导入信道(CSV)"));
+    QCOMPARE(program.dialogs->lastFilter, QStringLiteral("CSV文件(*.csv);;所有文件(*.*)"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("导入信道(CSV)"));
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
     // The summary the command line prints, in the user's language.
@@ -215,11 +223,8 @@ void ChannelListsTest::placementChoicesChangeTheSummaryAndTheChannels()
     QTemporaryDir dir;
     Program program(Language::English);
     PutChannels(program);
-    WriteBytes(dir.filePath("rail.csv"), kRailList);
-    program.csvDialogs->answer = dir.filePath("rail.csv");
-    ClickFileMenu(program, "MNImport");
     QPointer<CsvImportDialog> dialog;
-    ShownImportDialog(program, dialog);
+    ImportThroughTheMenu(program, dir.filePath("rail.csv"), kRailList, dialog);
     QVERIFY(dialog);
     QCOMPARE(Control<QRadioButton>(dialog, "Option1")->text(),
              QStringLiteral("Each row to the channel of its Location"));
@@ -260,13 +265,10 @@ void ChannelListsTest::escapeOrCancelChangesNothing()
     QTemporaryDir dir;
     Program program;
     PutChannels(program);
-    WriteBytes(dir.filePath("rail.csv"), kRailList);
-    program.csvDialogs->answer = dir.filePath("rail.csv");
     const ChannelTable before = program.session.data().channels;
 
-    ClickFileMenu(program, "MNImport");
     QPointer<CsvImportDialog> dialog;
-    ShownImportDialog(program, dialog);
+    ImportThroughTheMenu(program, dir.filePath("rail.csv"), kRailList, dialog);
     QVERIFY(dialog);
     // Choices made, then Esc.
     ClickIndicator(Control<QCheckBox>(dialog, "Check1"));
@@ -286,7 +288,7 @@ void ChannelListsTest::escapeOrCancelChangesNothing()
     QCOMPARE(program.window->history().count(), 0);
 
     // A cancelled file dialog shows nothing at all.
-    program.csvDialogs->answer.clear();
+    program.dialogs->answer.clear();
     ClickFileMenu(program, "MNImport");
     QVERIFY(!program.window->findChild<CsvImportDialog *>());
     QVERIFY(program.boxes.isEmpty());
@@ -297,11 +299,8 @@ void ChannelListsTest::listWithoutRowsToTakeCannotBeImported()
     QTemporaryDir dir;
     Program program(Language::English);
     PutChannels(program);
-    WriteBytes(dir.filePath("bad.csv"), "Location,Frequency\n1,999\n");
-    program.csvDialogs->answer = dir.filePath("bad.csv");
-    ClickFileMenu(program, "MNImport");
     QPointer<CsvImportDialog> dialog;
-    ShownImportDialog(program, dialog);
+    ImportThroughTheMenu(program, dir.filePath("bad.csv"), "Location,Frequency\n1,999\n", dialog);
     QVERIFY(dialog);
     QCOMPARE(dialog->summaryText(),
              QStringLiteral("Taken: 0 rows\n"
@@ -323,11 +322,9 @@ void ChannelListsTest::listWithoutLocationsStartsRenumbered()
     QTemporaryDir dir;
     Program program(Language::English);
     PutChannels(program);
-    WriteBytes(dir.filePath("plain.csv"), "Frequency,Name\n162.550,WX1\n162.400,WX2\n");
-    program.csvDialogs->answer = dir.filePath("plain.csv");
-    ClickFileMenu(program, "MNImport");
     QPointer<CsvImportDialog> dialog;
-    ShownImportDialog(program, dialog);
+    ImportThroughTheMenu(program, dir.filePath("plain.csv"),
+                         "Frequency,Name\n162.550,WX1\n162.400,WX2\n", dialog);
     QVERIFY(dialog);
     QVERIFY(Control<QRadioButton>(dialog, "Option2")->isChecked());
     QVERIFY(dialog->summaryText().startsWith("Taken: 2 rows into channels 3..4\n"));
@@ -347,7 +344,7 @@ void ChannelListsTest::filesThatCannotBeReadAreTold()
     Program program;
     PutChannels(program);
     const QString missing = dir.filePath("missing.csv");
-    program.csvDialogs->answer = missing;
+    program.dialogs->answer = missing;
     ClickFileMenu(program, "MNImport");
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(
@@ -358,7 +355,7 @@ void ChannelListsTest::filesThatCannotBeReadAreTold()
 
     program.session.setLanguage(Language::English);
     WriteBytes(dir.filePath("names.csv"), "Location,Name\n1,A\n");
-    program.csvDialogs->answer = dir.filePath("names.csv");
+    program.dialogs->answer = dir.filePath("names.csv");
     ClickFileMenu(program, "MNImport");
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes[1].text,
@@ -371,7 +368,7 @@ void ChannelListsTest::filesThatCannotBeReadAreTold()
     // A pipe without a writer is not opened: it would hold the window.
     const QString pipe = dir.filePath("pipe.csv");
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    program.csvDialogs->answer = pipe;
+    program.dialogs->answer = pipe;
     ClickFileMenu(program, "MNImport");
     QCOMPARE(program.boxes.size(), 3);
     QVERIFY(
@@ -387,13 +384,13 @@ void ChannelListsTest::exportWritesWhatTheCliWrites()
     Program program(Language::English);
     PutChannels(program);
     program.session.data().channels.index(ChannelTable::TxStop, 2) = 0;
-    program.window->channelListCommands()->setProgramFolder(dir.path());
+    program.window->fileCommands()->setProgramFolder(dir.path());
     const QString path = dir.filePath("out.csv");
-    program.csvDialogs->answer = path;
+    program.dialogs->answer = path;
     ClickFileMenu(program, "MNExport");
-    QCOMPARE(program.csvDialogs->lastCaption, QStringLiteral("Export Channels (CSV)"));
-    QCOMPARE(program.csvDialogs->lastFilter, QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
-    QCOMPARE(program.csvDialogs->lastFolder, dir.path());
+    QCOMPARE(program.dialogs->lastCaption, QStringLiteral("Export Channels (CSV)"));
+    QCOMPARE(program.dialogs->lastFilter, QStringLiteral("CSV Files (*.csv);;All Files (*.*)"));
+    QCOMPARE(program.dialogs->lastFolder, dir.path());
     QVERIFY(program.boxes.isEmpty());
     const std::string expected =
         ExportChannelsCsv(program.session.data().channels, BandLimitsOf(0)).text;
@@ -401,7 +398,7 @@ void ChannelListsTest::exportWritesWhatTheCliWrites()
     QVERIFY(FileBytes(path).contains("\n2,OLD2,146.000000,off,0.000000,"));
 
     // And the list comes back as it went out: nothing to tell, no change.
-    program.csvDialogs->answer = path;
+    program.dialogs->answer = path;
     ClickFileMenu(program, "MNImport");
     QPointer<CsvImportDialog> dialog;
     ShownImportDialog(program, dialog);
@@ -418,7 +415,7 @@ void ChannelListsTest::exportRefusesSpecialPathsAndTellsDamagedChannels()
     Program program;
     PutChannels(program);
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    program.csvDialogs->answer = dir.filePath("folder");
+    program.dialogs->answer = dir.filePath("folder");
     ClickFileMenu(program, "MNExport");
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes[0].text,
@@ -428,7 +425,7 @@ void ChannelListsTest::exportRefusesSpecialPathsAndTellsDamagedChannels()
 
     // A transmit frequency as a damaged image decodes it.
     program.session.data().channels.tx(2) = "1A6.00000";
-    program.csvDialogs->answer = dir.filePath("damaged.csv");
+    program.dialogs->answer = dir.filePath("damaged.csv");
     ClickFileMenu(program, "MNExport");
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes[1].text,

@@ -11,7 +11,6 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
-#include "files/channel_list_commands.h"
 #include "files/file_commands.h"
 #include "files/file_dialogs.h"
 #include "session/session.h"
@@ -71,8 +70,7 @@ struct Program
     Session session;
     MessageBoxes messageBoxes{session};
     std::unique_ptr<MainWindow> window;
-    ScriptedFileDialogs *dialogs = nullptr;    // owned by the window's file commands
-    ScriptedFileDialogs *csvDialogs = nullptr; // owned by its channel list commands
+    ScriptedFileDialogs *dialogs = nullptr; // owned by the window's file commands
     QList<int> answers;
     QList<ShownBox> boxes;
 
@@ -89,9 +87,6 @@ struct Program
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         window->fileCommands()->setDialogs(std::move(scripted));
-        auto csvScripted = std::make_unique<ScriptedFileDialogs>();
-        csvDialogs = csvScripted.get();
-        window->channelListCommands()->setDialogs(std::move(csvScripted));
         window->show();
         window->applyCaptions();
         // Only what the commands under test show counts (start-up may already
