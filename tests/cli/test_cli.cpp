@@ -722,6 +722,14 @@ private slots:
         QCOMPARE(channels[2]["name"].toString(), QString("AAR07"));
         QCOMPARE(channels[2]["txStop"].toBool(), true);
 
+        // One row, one warning: no plural.
+        WriteFile(path("one.csv"), "Location,Frequency,Name\n1,146,one\n");
+        run = RunCli({"import", known(), path("one.csv"), path("one.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString("Taken: 1 row (1 with a warning)\nLeft out: 0 rows\n"));
+        run = RunCli({"import", known(), path("one.csv"), path("one.dat"), "--lang", "zh"});
+        QCOMPARE(run.out, QString::fromUtf8("已导入：1 行（1 行有警告）\n已跳过：0 行\n"));
+
         // Strict: the rows with changes are left out, the rest taken.
         QFile::remove(path("strict.dat"));
         run = RunCli(
