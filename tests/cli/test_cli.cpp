@@ -546,6 +546,12 @@ private slots:
                               "  1 row: beyond the scope of frequency band (136-174MHz)",
                               "  1 row: invalid rToneFreq", "Nothing was written"}));
 
+        // A % in the list's name is no place marker of the message.
+        WriteFile(path("a%2b%1.csv"), csv);
+        run = RunCli({"import", known(), path("a%2b%1.csv"), path("bad.dat"), "--lang", "en"});
+        QVERIFY2(run.err.startsWith(path("a%2b%1.csv") + " line 4: Frequency 180: "),
+                 qPrintable(run.err));
+
         run = RunCli({"import", known(), path("bad.csv"), path("bad.dat"), "--skip-invalid"});
         QCOMPARE(run.exitCode, 0);
         const QJsonObject root =
