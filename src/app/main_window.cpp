@@ -8,6 +8,7 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "files/channel_list_commands.h"
 #include "files/file_commands.h"
 #include "files/file_drop.h"
 #include "link/port_chooser.h"
@@ -108,6 +109,8 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
     connect(m_fileCommands, &FileCommands::currentFileChanged, this, &MainWindow::updateTitle);
     new DatFileDrop(*m_fileCommands, this);
+    m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
+    connect(m_channelLists, &ChannelListCommands::imported, this, [this] { showEditor(m_form1); });
 
     connect(&m_session, &Session::hiddenModeChanged, this,
             [this](HiddenMode mode, bool on) { hiddenModeChanged(static_cast<int>(mode), on); });
@@ -135,6 +138,8 @@ void MainWindow::createMenus()
         {"MNFile", "MNNew", "Ctrl+N", &MainWindow::newFile},
         {"MNFile", "MNOpen", "Ctrl+O", &MainWindow::openFile},
         {"MNFile", "MNSave", "Ctrl+S", &MainWindow::saveFile},
+        {"MNFile", "MNImport", nullptr, &MainWindow::importChannels},
+        {"MNFile", "MNExport", nullptr, &MainWindow::exportChannels},
         {"MNFile", "MNPrint", nullptr, &MainWindow::printReport},
         {"MNFile", nullptr, nullptr, nullptr},
         {"MNFile", "MNQuit", nullptr, nullptr},
@@ -397,6 +402,16 @@ void MainWindow::openFile()
 void MainWindow::saveFile()
 {
     m_fileCommands->save();
+}
+
+void MainWindow::importChannels()
+{
+    m_channelLists->importList();
+}
+
+void MainWindow::exportChannels()
+{
+    m_channelLists->exportList();
 }
 
 void MainWindow::printReport()

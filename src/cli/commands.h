@@ -9,6 +9,7 @@
 
 namespace q731::cli {
 
+int RunNew(const Console &console, const QStringList &arguments);
 int RunNormalize(const Console &console, const QStringList &arguments);
 int RunShow(const Console &console, const QStringList &arguments);
 int RunDiff(const Console &console, const QStringList &arguments);

@@ -22,7 +22,6 @@
 #endif
 
 #include <algorithm>
-#include <climits>
 #include <optional>
 #include <span>
 
@@ -61,20 +60,6 @@ void AddOptions(const Console &console, CommandLine &line)
                   console.tr("用下一个数据块回答第 N 个读请求（从 0 起，测试用）",
                              "Answer read request N (from 0) with the next block (for tests)"));
     AddTraceOption(console, line);
-}
-
-// The number given with option `name`, `absent` when the option is not given;
-// nothing when the text is no whole number within 0..highest.
-std::optional<int> NumberOption(const CommandLine &line, const QString &name, int absent,
-                                int highest = INT_MAX)
-{
-    if (!line.isSet(name))
-        return absent;
-    bool ok = false;
-    const int number = line.value(name).toInt(&ok);
-    if (!ok || number < 0 || number > highest)
-        return std::nullopt;
-    return number;
 }
 
 #ifndef Q_OS_WIN

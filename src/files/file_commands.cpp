@@ -3,6 +3,7 @@
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
 #include "files/file_dialogs.h"
+#include "files/file_messages.h"
 #include "session/product.h"
 #include "session/session.h"
 #include "ui/message_box.h"
@@ -15,62 +16,12 @@ namespace q731 {
 
 namespace {
 
-QString Quoted(const QString &path, Language language)
-{
-    const QString native = QDir::toNativeSeparators(path);
-    return language == Language::English ? QStringLiteral("\"%1\"").arg(native)
-                                         : QStringLiteral("“%1”").arg(native);
-}
-
-QString SpecialFileReason(Language language)
-{
-    return language == Language::English
-               ? QStringLiteral("it is not a regular file but a device, pipe or socket")
-               : QStringLiteral("它不是普通文件，而是设备、管道或套接字");
-}
-
 QString TooLargeReason(Language language)
 {
     const QString limit = QString::number(kDatFileSizeLimit / 1024);
     return language == Language::English
                ? QStringLiteral("it is larger than %1 KiB, too large for a data file").arg(limit)
                : QStringLiteral("大小超过 %1 KiB，不可能是数据文件").arg(limit);
-}
-
-// Why a file could not be read, in the user's language where the cause is
-// plain; otherwise the system's own words.
-QString ReadReason(const QString &path, const QString &systemReason, Language language)
-{
-    const QFileInfo info(path);
-    const bool english = language == Language::English;
-    if (!info.exists())
-        return english ? QStringLiteral("the file does not exist") : QStringLiteral("文件不存在");
-    if (info.isDir())
-        return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
-    if (IsSpecialFile(path))
-        return SpecialFileReason(language);
-    if (!info.isReadable())
-        return english ? QStringLiteral("no permission to read it")
-                       : QStringLiteral("没有读取权限");
-    return systemReason;
-}
-
-QString WriteReason(const QString &path, const QString &systemReason, Language language)
-{
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    const bool english = language == Language::English;
-    if (IsSpecialFile(path))
-        return SpecialFileReason(language);
-    if (!folder.isDir())
-        return english ? QStringLiteral("the folder does not exist")
-                       : QStringLiteral("文件夹不存在");
-    if (info.isDir())
-        return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
-    if (!folder.isWritable())
-        return english ? QStringLiteral("no permission to write in the folder")
-                       : QStringLiteral("没有写入该文件夹的权限");
-    return systemReason;
 }
 
 } // namespace
@@ -167,12 +118,10 @@ bool FileCommands::openPath(const QString &path)
     case DataFileError::NotRegularFile:
     case DataFileError::WriteFailed:
     case DataFileError::CommitFailed: {
-        const QString reason = result.error == DataFileError::TooLarge
-                                   ? TooLargeReason(language)
-                                   : ReadReason(path, result.reason, language);
-        showError(
-            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
+        ShowCannotOpen(m_boxes, language, path,
+                       result.error == DataFileError::TooLarge
+                           ? TooLargeReason(language)
+                           : ReadReason(path, result.reason, language));
         return false;
     }
     }
@@ -202,9 +151,7 @@ bool FileCommands::savePath(const QString &path)
 
 void FileCommands::showError(const QString &chinese, const QString &english)
 {
-    const bool isEnglish = m_session.language() == Language::English;
-    m_boxes.show(isEnglish ? english : chinese, StyleOkStop,
-                 isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    ShowFileError(m_boxes, m_session.language(), chinese, english);
 }
 
 } // namespace q731

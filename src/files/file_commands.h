@@ -25,8 +25,9 @@ public:
                  QObject *parent = nullptr);
     ~FileCommands() override;
 
-    // Tests put their own dialogs here.
+    // Tests put their own dialogs here. The channel list commands use them too.
     void setDialogs(std::unique_ptr<FileDialogs> dialogs);
+    FileDialogs &dialogs() { return *m_dialogs; }
     // The folder the dialogs start in before a file was opened or saved is
     // derived from this one.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }

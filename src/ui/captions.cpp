@@ -69,6 +69,8 @@ std::vector<CaptionEntry> BuildTable()
     e("MDIForm1", "MNNew", Kind::Caption, 0, {"新建(&N)"}, {"New(&N)"});
     e("MDIForm1", "MNOpen", Kind::Caption, 0, {"打开(&O)"}, {"Open(&O)"});
     e("MDIForm1", "MNPrint", Kind::Caption, 0, {"打印(&P)"}, {"Print(&P)"});
+    e("MDIForm1", "MNImport", Kind::Caption, 0, {"导入信道(CSV)…"}, {"Import Channels (CSV)…"});
+    e("MDIForm1", "MNExport", Kind::Caption, 0, {"导出信道(CSV)…"}, {"Export Channels (CSV)…"});
     e("MDIForm1", "MNProgram", Kind::Caption, 0, {"编程(&G)"}, {"Programming(&G)"});
     e("MDIForm1", "MNQuit", Kind::Caption, 0, {"退出(&Q)"}, {"Quit(&Q)"});
     e("MDIForm1", "MNRead", Kind::Caption, 0, {"读频(&R)"}, {"Read Data from the Transceive(&R)"});
@@ -250,6 +252,17 @@ std::vector<CaptionEntry> BuildTable()
 
     // FrmWriting
     chineseOnly("FrmWriting", "Label1", {""});
+
+    // FrmImport
+    e("FrmImport", "", Kind::Caption, 0, {"导入信道(CSV)"}, {"Import Channels (CSV)"});
+    e("FrmImport", "Frame1", Kind::Caption, 0, {"放入哪些频道"}, {"Placement"});
+    e("FrmImport", "Option1", Kind::Caption, 0, {"各行放入其 Location 所指的频道"},
+      {"Each row to the channel of its Location"});
+    e("FrmImport", "Option2", Kind::Caption, 0, {"按文件顺序放入空闲频道，从频道"},
+      {"In file order into free channels, from channel"});
+    e("FrmImport", "Check1", Kind::Caption, 0, {"先清空信道表"}, {"Empty the channel table first"});
+    e("FrmImport", "Command1", Kind::Caption, 0, {"导入"}, {"Import"});
+    e("FrmImport", "Command2", Kind::Caption, 0, {"取消"}, {"Cancel"});
     return table;
 }
 
@@ -266,7 +279,7 @@ const QStringList &CaptionWindowOrder()
     static const QStringList order = {
         QStringLiteral("MDIForm1"), QStringLiteral("Form1"),      QStringLiteral("Form2"),
         QStringLiteral("Form3"),    QStringLiteral("Form4"),      QStringLiteral("Form5"),
-        QStringLiteral("FrmAbout"), QStringLiteral("FrmWriting"),
+        QStringLiteral("FrmAbout"), QStringLiteral("FrmWriting"), QStringLiteral("FrmImport"),
     };
     return order;
 }
