@@ -3,8 +3,10 @@
 // until the success box is there (answered through the message boxes'
 // answerer). The simulated radio, paced at 9600 8N1, is served from a thread
 // of its own as a real radio is a device of its own. The ratio of the time
-// taken to the wire time of the bytes exchanged is what the window program
-// adds to the line.
+// taken to the wire time of the bytes exchanged is what the program and the
+// simulated radio's own wake-ups add to the line. The same transfers on the
+// serial link alone, as q731-cli runs them, show how much of it is the window
+// program's.
 //
 // Every run is a program of its own (this tool started again with --run), so
 // each transfer is the first of its program, as after a start: nothing that
@@ -13,6 +15,7 @@
 #include "app/main_window.h"
 #include "image/codec.h"
 #include "link/pty_radio.h"
+#include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "session/language_store.h"
 #include "session/session.h"
@@ -29,6 +32,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -36,7 +40,7 @@ using namespace q731;
 
 namespace {
 
-constexpr int kRuns = 5;
+constexpr std::size_t kRuns = 5;
 
 class MemoryLanguageStore : public LanguageStore
 {
@@ -52,8 +56,79 @@ struct Result
     double wireSeconds = 0;
 };
 
-// One transfer in this program: "read", "write" or "verify" (write with
-// verify after write).
+// The window program's Read or Write from the key press to the success box.
+double WindowTransfer(bool write, bool verify)
+{
+    MemoryLanguageStore store;
+    Session session;
+    MessageBoxes boxes(session);
+    QElapsedTimer clock;
+    qint64 boxAt = -1;
+    boxes.setAnswerer([&](QMessageBox &box) {
+        if (box.icon() == QMessageBox::Information && boxAt < 0)
+            boxAt = clock.nsecsElapsed();
+        return int(IdOk);
+    });
+    MainWindow window(session, boxes, store);
+    window.show();
+    window.applyCaptions();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        std::fprintf(stderr, "window_link_bench: the main window did not become active\n");
+    for (int n = 1; n <= kChannelCount; ++n) {
+        session.data().channels.rx(n) = "146.02500";
+        session.data().channels.name(n) = "WRITE";
+    }
+    if (verify)
+        window.action("MNVerify")->setChecked(true);
+
+    QEventLoop loop;
+    LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
+    QObject::connect(window.transfers(), &TransferController::transferEnded, &loop,
+                     [&](LinkProtocol::Outcome o) {
+                         outcome = o;
+                         loop.quit();
+                     });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    clock.start();
+    QTest::keyClick(&window, write ? Qt::Key_W : Qt::Key_R, Qt::ControlModifier);
+    loop.exec();
+    const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
+                                        : LinkProtocol::Outcome::ReadCompleted);
+    return done && boxAt >= 0 ? boxAt / 1e9 : -1;
+}
+
+// The same transfer on the serial link alone, as q731-cli runs it.
+double LinkTransfer(bool write, const QString &device)
+{
+    SerialLink link;
+    QEventLoop loop;
+    LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
+    QObject::connect(&link, &SerialLink::finished, &loop, [&](LinkProtocol::Outcome o) {
+        outcome = o;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 11);
+    QElapsedTimer clock;
+    clock.start();
+    if (link.open(device) != SerialLink::OpenError::None)
+        return -1;
+    if (write)
+        link.startWrite(image, 0, false, false);
+    else
+        link.startRead(image);
+    loop.exec();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
+                                        : LinkProtocol::Outcome::ReadCompleted);
+    return done ? seconds : -1;
+}
+
+// One transfer in this program: `kind` is read, write or verify (a write with
+// verify after write) of the window program, or link-read, link-write.
 Result RunOnce(const QString &kind)
 {
     QThread thread;
@@ -85,48 +160,11 @@ Result RunOnce(const QString &kind)
     qputenv("Q731_PORTS", device.toLocal8Bit());
 
     Result result;
-    {
-        MemoryLanguageStore store;
-        Session session;
-        MessageBoxes boxes(session);
-        QElapsedTimer clock;
-        qint64 boxAt = -1;
-        boxes.setAnswerer([&](QMessageBox &box) {
-            if (box.icon() == QMessageBox::Information && boxAt < 0)
-                boxAt = clock.nsecsElapsed();
-            return int(IdOk);
-        });
-        MainWindow window(session, boxes, store);
-        window.show();
-        window.applyCaptions();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            std::fprintf(stderr, "window_link_bench: the main window did not become active\n");
-        for (int n = 1; n <= kChannelCount; ++n) {
-            session.data().channels.rx(n) = "146.02500";
-            session.data().channels.name(n) = "WRITE";
-        }
-        if (kind == QLatin1String("verify")) {
-            if (QAction *verify = window.action("MNVerify"))
-                verify->setChecked(true);
-        }
-
-        QEventLoop loop;
-        LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
-        QObject::connect(window.transfers(), &TransferController::transferEnded, &loop,
-                         [&](LinkProtocol::Outcome o) {
-                             outcome = o;
-                             loop.quit();
-                         });
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        const Qt::Key key = kind == QLatin1String("read") ? Qt::Key_R : Qt::Key_W;
-        clock.start();
-        QTest::keyClick(&window, key, Qt::ControlModifier);
-        loop.exec();
-        result.done = boxAt >= 0 && (outcome == LinkProtocol::Outcome::ReadCompleted ||
-                                     outcome == LinkProtocol::Outcome::WriteCompleted);
-        result.seconds = boxAt / 1e9;
-    }
+    const bool write = kind != QLatin1String("read") && kind != QLatin1String("link-read");
+    result.seconds = kind.startsWith(QLatin1String("link-"))
+                         ? LinkTransfer(write, device)
+                         : WindowTransfer(write, kind == QLatin1String("verify"));
+    result.done = result.seconds >= 0;
 
     std::int64_t bytes = 0;
     QMetaObject::invokeMethod(
@@ -161,27 +199,20 @@ std::optional<Result> RunInOwnProgram(const QString &kind)
     return Result{true, figures[0].toDouble(), figures[1].toDouble()};
 }
 
-bool Report(const char *name, const QString &kind)
+void Report(const char *name, std::vector<Result> runs)
 {
-    std::vector<Result> runs;
-    for (int i = 0; i < kRuns; ++i) {
-        const std::optional<Result> r = RunInOwnProgram(kind);
-        if (!r) {
-            std::printf("%-22s FAILED\n", name);
-            return false;
-        }
-        runs.push_back(*r);
+    if (runs.size() < kRuns) {
+        std::printf("%-30s FAILED\n", name);
+        return;
     }
     std::sort(runs.begin(), runs.end(), [](const Result &a, const Result &b) {
         return a.seconds / a.wireSeconds < b.seconds / b.wireSeconds;
     });
     const Result &median = runs[runs.size() / 2];
-    std::printf("%-22s %7.3f s   wire time %6.3f s   ratio %.4f   (%d runs: %.4f .. %.4f)\n", name,
-                median.seconds, median.wireSeconds, median.seconds / median.wireSeconds, kRuns,
+    std::printf("%-30s %6.3f s   wire time %6.3f s   ratio %.4f   (%.4f .. %.4f)\n", name,
+                median.seconds, median.wireSeconds, median.seconds / median.wireSeconds,
                 runs.front().seconds / runs.front().wireSeconds,
                 runs.back().seconds / runs.back().wireSeconds);
-    std::fflush(stdout);
-    return true;
 }
 
 } // namespace
@@ -189,21 +220,50 @@ bool Report(const char *name, const QString &kind)
 int main(int argc, char *argv[])
 {
     if (argc == 3 && QByteArray(argv[1]) == "--run") {
+        const QString kind = QString::fromLocal8Bit(argv[2]);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        const Result r = RunOnce(QString::fromLocal8Bit(argv[2]));
+        // The command line has no widgets.
+        std::unique_ptr<QCoreApplication> app;
+        if (kind.startsWith(QLatin1String("link-")))
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        else
+            app = std::make_unique<QApplication>(argc, argv);
+        const Result r = RunOnce(kind);
         if (!r.done)
             return 1;
         std::printf("%.6f %.6f", r.seconds, r.wireSeconds);
         return 0;
     }
     QCoreApplication app(argc, argv);
-    bool ok = true;
-    std::printf("window_link_bench: key press to success box in the window program, median "
-                "of %d programs\n",
+    // The machine's load changes by the minute: the four kinds take turns,
+    // so that each median comes from the same stretch of time.
+    struct Kind
+    {
+        const char *name;
+        QString kind;
+        std::vector<Result> runs;
+    };
+    Kind kinds[] = {
+        {"window read, paced", QStringLiteral("read"), {}},
+        {"serial link read, paced", QStringLiteral("link-read"), {}},
+        {"window write, paced", QStringLiteral("write"), {}},
+        {"serial link write, paced", QStringLiteral("link-write"), {}},
+    };
+    std::printf("window_link_bench: the window program from the key press to the success box, "
+                "and the serial link alone as q731-cli runs it; median of %zu programs each\n",
                 kRuns);
-    ok &= Report("window read, paced", QStringLiteral("read"));
-    ok &= Report("window write, paced", QStringLiteral("write"));
+    std::fflush(stdout);
+    bool ok = true;
+    for (std::size_t i = 0; i < kRuns; ++i) {
+        for (Kind &k : kinds) {
+            if (const std::optional<Result> r = RunInOwnProgram(k.kind))
+                k.runs.push_back(*r);
+            else
+                ok = false;
+        }
+    }
+    for (Kind &k : kinds)
+        Report(k.name, k.runs);
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "image/language.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QLabel;
 class QProgressBar;
@@ -21,7 +22,12 @@ public:
     // Texts of the transfer in the language, bar back at its start. The
     // caller shows the window (modal for a read, modeless for a write).
     void prepare(Kind kind, Language language);
+    // The bar shows the step at once, or when its last picture is
+    // kPaintIntervalMs old.
     void setStep(int step);
+    int step() const { return m_step; }
+
+    static constexpr int kPaintIntervalMs = 100;
 
     QLabel *label() const { return m_label; }
     QProgressBar *bar() const { return m_bar; }
@@ -30,8 +36,12 @@ public:
     void reject() override {}
 
 private:
+    void showStep();
+
     QLabel *m_label = nullptr;
     QProgressBar *m_bar = nullptr;
+    QTimer m_paintTimer;
+    int m_step = 0;
 };
 
 } // namespace q731

@@ -124,6 +124,22 @@ RadioImage RadioMemory()
     return image;
 }
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 std::unique_ptr<PtyRadio> StartRadio(int band)
 {
     auto radio = std::make_unique<PtyRadio>();
@@ -158,6 +174,7 @@ private slots:
     void readOfABlockForAnotherAddress();
     void oneTransferAtATime();
     void transferRunsUntilItsEndIsReported();
+    void progressBarPaintsAtMostTenTimesASecond();
 };
 
 void TransfersTest::loadTestsPortOne()
@@ -609,6 +626,31 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     QCOMPARE(program.boxes[0].text, QStringLiteral("读频成功！"));
     QVERIFY(program.boxes[0].reading && !program.boxes[0].writing);
     QVERIFY(!program.session.ReadActive);
+}
+
+void TransfersTest::progressBarPaintsAtMostTenTimesASecond()
+{
+    Program program("");
+    ProgressWindow *progress = program.progress();
+    progress->prepare(ProgressWindow::Kind::Read, Language::Chinese);
+    progress->show();
+    QVERIFY(QTest::qWaitForWindowExposed(progress));
+    QTRY_VERIFY(!progress->bar()->visibleRegion().isEmpty());
+    PaintCounter paints(progress->bar());
+    // Every receive event of a read reports its step, a few at a time.
+    for (int step = 2; step <= LinkProtocol::kLastStep; ++step)
+        progress->setStep(step);
+    // The first step is painted at once, the rest waits for the interval.
+    QCOMPARE(progress->bar()->value(), 2);
+    QVERIFY2(paints.count <= 1, qPrintable(QString::number(paints.count)));
+    QTRY_COMPARE(progress->bar()->value(), LinkProtocol::kLastStep);
+    QVERIFY2(paints.count <= 2, qPrintable(QString::number(paints.count)));
+    // A new transfer starts from the first step at once.
+    progress->prepare(ProgressWindow::Kind::Write, Language::Chinese);
+    QCOMPARE(progress->bar()->value(), 1);
+    progress->setStep(7);
+    QCOMPARE(progress->bar()->value(), 7);
+    progress->hide();
 }
 
 QTEST_MAIN(TransfersTest)
