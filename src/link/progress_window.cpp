@@ -40,10 +40,14 @@ void ProgressWindow::prepare(Kind kind, Language language)
         m_label->setText(english ? QStringLiteral("Reading frequently, please wait a moment.")
                                  : QStringLiteral("正在读频，请稍候。"));
         setWindowTitle(english ? QStringLiteral("Reading……") : QStringLiteral("正在读取……"));
-    } else {
+    } else if (kind == Kind::Write) {
         m_label->setText(english ? QStringLiteral("Writing frequently, please wait a moment.")
                                  : QStringLiteral("正在写频，请稍候。"));
         setWindowTitle(english ? QStringLiteral("Writing……") : QStringLiteral("正在写入……"));
+    } else {
+        m_label->setText(english ? QStringLiteral("Reading back to verify, please wait a moment.")
+                                 : QStringLiteral("正在读回校验，请稍候。"));
+        setWindowTitle(english ? QStringLiteral("Verifying……") : QStringLiteral("正在校验……"));
     }
     m_paintTimer.stop();
     m_step = LinkProtocol::kFirstStep;

@@ -15,7 +15,8 @@ class ProgressWindow : public QDialog
 {
     Q_OBJECT
 public:
-    enum class Kind { Read, Write };
+    // Verify: the read back after a write.
+    enum class Kind { Read, Write, Verify };
 
     explicit ProgressWindow(QWidget *parent = nullptr);
 

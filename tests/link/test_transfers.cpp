@@ -21,6 +21,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -109,6 +111,19 @@ struct Program
     }
 
     ProgressWindow *progress() const { return window->transfers()->progressWindow(); }
+
+    // Opens the Programming menu with the mouse and clicks "Verify after write".
+    void clickVerifyAfterWrite()
+    {
+        QMenuBar *bar = window->menuBar();
+        auto *menu = window->findChild<QMenu *>("MNProgram");
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(window->action("MNVerify")).center());
+        QTRY_VERIFY(!menu->isVisible());
+    }
 };
 
 // A radio memory with something to decode: band 4 and channel 1 set.
@@ -175,6 +190,9 @@ private slots:
     void oneTransferAtATime();
     void transferRunsUntilItsEndIsReported();
     void progressBarPaintsAtMostTenTimesASecond();
+    void verifyAfterWrite_data();
+    void verifyAfterWrite();
+    void verifyWhoseReadBackFails();
 };
 
 void TransfersTest::loadTestsPortOne()
@@ -651,6 +669,141 @@ void TransfersTest::progressBarPaintsAtMostTenTimesASecond()
     progress->setStep(7);
     QCOMPARE(progress->bar()->value(), 7);
     progress->hide();
+}
+
+void TransfersTest::verifyAfterWrite_data()
+{
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<int>("corrupt"); // the byte the radio stores wrongly, -1: none
+    QTest::addColumn<bool>("calibration");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("text");
+    const QString clean = "写频成功！已读回校验，数据一致。";
+    const QString cleanEnglish =
+        "Writing succeeds frequently! Read back and verified: the radio holds everything written.";
+    const QString differs = "写频已完成，但校验不符。对讲机中以下内容与写入的不同：\r\n%1\r\n\r\n"
+                            "请检查对讲机后重新写频。";
+    const QString differsEnglish = "Writing is done, but the verify failed. The radio holds other "
+                                   "values than were written for:\r\n%1\r\n\r\nCheck the radio "
+                                   "and write again.";
+    const int channel12 = ImageMap::recordBase(12) + 2;
+    QTest::newRow("off") << false << channel12 << false << int(Language::Chinese)
+                         << QString("写频成功！");
+    QTest::newRow("clean") << true << -1 << false << int(Language::Chinese) << clean;
+    QTest::newRow("clean, English")
+        << true << -1 << false << int(Language::English) << cleanEnglish;
+    QTest::newRow("channel 12") << true << channel12 << false << int(Language::Chinese)
+                                << differs.arg("信道 12 的接收频率");
+    QTest::newRow("channel 12, English") << true << channel12 << false << int(Language::English)
+                                         << differsEnglish.arg("channel 12 receive frequency");
+    QTest::newRow("squelch") << true << 1796 << false << int(Language::Chinese)
+                             << differs.arg("可选功能：静噪等级");
+    QTest::newRow("name of channel 128")
+        << true << ImageMap::nameBase(128) + 3 << false << int(Language::English)
+        << differsEnglish.arg("channel 128 name");
+    // The levels go out only in calibration mode; otherwise the radio keeps its own.
+    QTest::newRow("calibration byte, not sent")
+        << true << ImageMap::kCalibration + 1 << false << int(Language::Chinese) << clean;
+    QTest::newRow("calibration byte, sent")
+        << true << ImageMap::kCalibration + 1 << true << int(Language::English)
+        << differsEnglish.arg("calibration: middle power, middle section");
+}
+
+void TransfersTest::verifyAfterWrite()
+{
+    QFETCH(bool, verify);
+    QFETCH(int, corrupt);
+    QFETCH(bool, calibration);
+    QFETCH(int, language);
+    QFETCH(QString, text);
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    radio->simulator().memory().fill(0xA5);
+    radio->faults().corruptByte = corrupt;
+    Program program(radio->devicePath().toLocal8Bit(), static_cast<Language>(language));
+    program.boxes.clear();
+    program.session.setHiddenMode(HiddenMode::Calibration, calibration);
+    program.session.data().channels.rx(12) = "150.50000";
+    program.session.data().channels.name(128) = "LAST";
+
+    QAction *item = program.window->action("MNVerify");
+    QVERIFY(item->isCheckable());
+    QVERIFY(!item->isChecked()); // off at every start
+    QCOMPARE(item->text(), language == int(Language::English) ? QString("Verify after write")
+                                                              : QString("写后校验"));
+    if (verify) {
+        program.clickVerifyAfterWrite();
+        QVERIFY(item->isChecked());
+        QVERIFY(program.window->transfers()->verifyAfterWrite());
+    }
+
+    // The window's titles in turn, as the progress reaches it.
+    QStringList titles;
+    connect(program.window->serialLink(), &SerialLink::progress, this, [&] {
+        if (titles.isEmpty() || titles.last() != program.progress()->windowTitle())
+            titles << program.progress()->windowTitle();
+    });
+    const RadioData before = program.session.data();
+    QCOMPARE(program.transfer("TWrite", 20000), Outcome::WriteCompleted);
+    QCOMPARE(program.boxes.size(), 1);
+    const Box &box = program.boxes.front();
+    QCOMPARE(box.text, text);
+    QVERIFY(box.writing && !box.reading);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QCOMPARE(radio->simulator().endsReceived(), verify ? 2 : 1);
+    const TransferController *transfers = program.window->transfers();
+    if (!verify) {
+        QCOMPARE(transfers->verifyResult(), TransferController::VerifyResult::NotRun);
+        QCOMPARE(titles, QStringList{"正在写入……"});
+        return;
+    }
+    QCOMPARE(titles, language == int(Language::English)
+                         ? (QStringList{"Writing……", "Verifying……"})
+                         : (QStringList{"正在写入……", "正在校验……"}));
+    const bool differed = box.text.contains(QStringLiteral("\r\n"));
+    QCOMPARE(box.icon, differed ? QMessageBox::Critical : QMessageBox::Information);
+    QCOMPARE(box.caption, differed ? (language == int(Language::English) ? "Mistake" : "错误")
+                                   : (language == int(Language::English) ? "Suggestion" : "提示"));
+    QCOMPARE(transfers->verifyResult(), differed ? TransferController::VerifyResult::Differed
+                                                 : TransferController::VerifyResult::Matched);
+    if (differed) {
+        QCOMPARE(transfers->verifyDifferences().size(), std::size_t{1});
+        QCOMPARE(transfers->verifyDifferences().front().address, corrupt);
+    }
+    // The read back reaches no editor: they and the image hold what was written.
+    QCOMPARE(program.session.data().channels.rx(12), before.channels.rx(12));
+    QCOMPARE(program.session.data().channels.name(128), before.channels.name(128));
+    RadioImage written{};
+    EncodeImage(program.session.data(), written);
+    QVERIFY(std::equal(written.begin(), written.begin() + kRadioMemorySize,
+                       program.session.image().begin()));
+}
+
+void TransfersTest::verifyWhoseReadBackFails()
+{
+    // The write's messages: handshake, identification request, its ACK, 191
+    // blocks and the lone ACK in place of the calibration block, the end byte.
+    constexpr int kWriteMessages = 3 + 192 + 1;
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    radio.run([](PtyRadio &r) { r.faults().pullAtMessage = kWriteMessages + 40; });
+    Program program(radio.devicePath().toLocal8Bit(), Language::English);
+    program.boxes.clear();
+    program.clickVerifyAfterWrite();
+
+    QCOMPARE(program.transfer("TWrite", 20000), Outcome::PortLost);
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QString("Writing is done, but reading back to verify failed: Connection lost: the "
+                     "cable or the serial port was disconnected. Check the cable and try again!"));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QCOMPARE(program.window->transfers()->verifyResult(),
+             TransferController::VerifyResult::ReadFailed);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.window->serialLink()->isOpen());
 }
 
 QTEST_MAIN(TransfersTest)
