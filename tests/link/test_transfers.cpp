@@ -9,6 +9,7 @@
 #include "editors/channel_window.h"
 #include "image/codec.h"
 #include "link/port_chooser.h"
+#include "link/port_table.h"
 #include "link/progress_window.h"
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
@@ -26,8 +27,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 
 #include <functional>
 #include <memory>
@@ -112,8 +115,8 @@ struct Program
 
     ProgressWindow *progress() const { return window->transfers()->progressWindow(); }
 
-    // Opens the Programming menu with the mouse and clicks "Verify after write".
-    void clickVerifyAfterWrite()
+    // Opens the Programming menu with the mouse and clicks `item` in it.
+    void clickProgramMenu(const char *item)
     {
         QMenuBar *bar = window->menuBar();
         auto *menu = window->findChild<QMenu *>("MNProgram");
@@ -121,8 +124,26 @@ struct Program
                           bar->actionGeometry(menu->menuAction()).center());
         QTRY_VERIFY(menu->isVisible());
         QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(window->action("MNVerify")).center());
+                          menu->actionGeometry(window->action(item)).center());
         QTRY_VERIFY(!menu->isVisible());
+    }
+
+    void clickVerifyAfterWrite() { clickProgramMenu("MNVerify"); }
+
+    // The tooltip the open port list shows over item `port`, as the pointer
+    // resting on it asks for it.
+    QString portTip(int port)
+    {
+        QAbstractItemView *view = window->portList()->view();
+        const QPoint at = view->visualRect(view->model()->index(port - 1, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    bool portGreyed(int port) const
+    {
+        return window->portList()->itemData(port - 1, Qt::ForegroundRole).isValid();
     }
 };
 
@@ -193,6 +214,9 @@ private slots:
     void verifyAfterWrite_data();
     void verifyAfterWrite();
     void verifyWhoseReadBackFails();
+    void portListShowsDevices_data();
+    void portListShowsDevices();
+    void deviceTips();
 };
 
 void TransfersTest::loadTestsPortOne()
@@ -804,6 +828,104 @@ void TransfersTest::verifyWhoseReadBackFails()
     QVERIFY(!program.progress()->isVisible());
     QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
     QVERIFY(!program.window->serialLink()->isOpen());
+}
+
+void TransfersTest::portListShowsDevices_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("Chinese") << int(Language::Chinese);
+    QTest::newRow("English") << int(Language::English);
+}
+
+void TransfersTest::portListShowsDevices()
+{
+    QFETCH(int, language);
+    const bool english = language == int(Language::English);
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    auto cable = StartRadio(0);
+    QVERIFY(cable);
+    const QString cablePath = cable->devicePath();
+    // Port 1 names a device that is not there, port 2 the radio, 3.. nothing.
+    Program program("/dev/q731-none:" + radio->devicePath().toLocal8Bit(),
+                    static_cast<Language>(language));
+    program.boxes.clear();
+    QComboBox *list = program.window->portList();
+
+    program.clickProgramMenu("MNCommPort");
+    QTRY_VERIFY(list->view()->isVisible());
+    QCOMPARE(program.portTip(1), english ? QString("/dev/q731-none: no such device")
+                                         : QString("/dev/q731-none：没有这个设备"));
+    QCOMPARE(program.portTip(2), radio->devicePath());
+    QCOMPARE(program.portTip(3), english ? QString("No device") : QString("没有设备"));
+    QCOMPARE(program.portTip(16), program.portTip(3));
+    QVERIFY(program.portGreyed(1));
+    QVERIFY(!program.portGreyed(2));
+    QVERIFY(program.portGreyed(3));
+    // Greyed, not disabled: every number can still be chosen.
+    for (int i = 0; i < list->count(); ++i) {
+        const Qt::ItemFlags flags = list->model()->flags(list->model()->index(i, 0));
+        QVERIFY(flags.testFlag(Qt::ItemIsEnabled) && flags.testFlag(Qt::ItemIsSelectable));
+    }
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+
+    // A cable plugged in while the program runs is there at the next opening.
+    qputenv("Q731_PORTS",
+            "/dev/q731-none:" + radio->devicePath().toLocal8Bit() + ":" + cablePath.toLocal8Bit());
+    program.clickProgramMenu("MNCommPort");
+    QTRY_VERIFY(list->view()->isVisible());
+    QCOMPARE(program.portTip(3), cablePath);
+    QVERIFY(!program.portGreyed(3));
+    QVERIFY(program.portGreyed(4));
+    // And chosen with a click.
+    const QRect item = list->view()->visualRect(list->model()->index(2, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!list->isVisible());
+    QVERIFY(program.boxes.isEmpty());
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 3"));
+
+    // Unplugged again: marked at the next opening.
+    cable.reset();
+    program.clickProgramMenu("MNCommPort");
+    QTRY_VERIFY(list->view()->isVisible());
+    QVERIFY(program.portGreyed(3));
+    QCOMPARE(program.portTip(3),
+             cablePath + (english ? QString(": no such device") : QString("：没有这个设备")));
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+}
+
+void TransfersTest::deviceTips()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString device = folder.filePath("ttyUSB0");
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString link = folder.filePath("usb-Prolific-if00-port0");
+    QVERIFY(QFile::link(device, link));
+    const QString missing = folder.filePath("ttyUSB9");
+    const PortTable table({device, link, missing, ""});
+    const PortTable::Descriptions descriptions{{device, "USB-Serial Controller"}};
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const bool english = language == Language::English;
+        const auto tip = [&](int port) {
+            return PortChooser::deviceTip(table.describe(port, descriptions), language);
+        };
+        QCOMPARE(tip(1), device + " (USB-Serial Controller)");
+        // What a link such as /dev/serial/by-id/... points to is described.
+        QCOMPARE(tip(2), link + " (USB-Serial Controller)");
+        QCOMPARE(tip(3),
+                 missing + (english ? QString(": no such device") : QString("：没有这个设备")));
+        QCOMPARE(tip(4), english ? QString("No device") : QString("没有设备"));
+        QCOMPARE(tip(17), tip(4));
+    }
+    QVERIFY(table.describe(1, descriptions).present);
+    QVERIFY(table.describe(2, descriptions).present);
+    QVERIFY(!table.describe(3, descriptions).present);
+    QVERIFY(table.describe(1, {}).description.isEmpty());
 }
 
 QTEST_MAIN(TransfersTest)
