@@ -152,9 +152,7 @@ void TransferController::startVerify()
                                    "Writing is done, but reading back to verify failed: ") +
                          m_ports.invalidPortText(error, m_writtenDevice),
                      StyleOkStop, m_session.tr2("错误", "Mistake"));
-        m_phase = Phase::Idle;
-        m_session.WriteActive = false;
-        emit transferEnded(Outcome::PortLost);
+        endCommand(Outcome::PortLost);
         return;
     }
     m_progress->prepare(ProgressWindow::Kind::Verify, m_session.language());
@@ -162,52 +160,56 @@ void TransferController::startVerify()
 
 void TransferController::reportEnd(Outcome outcome)
 {
-    const bool verified = m_phase == Phase::Verifying;
-    if (verified) {
+    if (m_phase == Phase::Verifying) {
         reportVerify(outcome);
-    } else {
-        switch (outcome) {
-        case Outcome::ReadCompleted:
-            m_progress->hide();
-            m_boxes.show(m_session.tr2("读频成功！", "Reading succeeds frequently!"),
-                         StyleOkInformation, m_session.tr2("提示", "Suggestion"));
-            m_session.decodeImage();
-            break;
-        case Outcome::WriteCompleted:
-            m_progress->hide();
-            m_boxes.show(m_session.tr2("写频成功！", "Writing succeeds frequently!"),
-                         StyleOkInformation, m_session.tr2("提示", "Suggestion"));
-            break;
-        case Outcome::BandRefused:
-            m_boxes.show(m_session.tr2("频段不符，不能写入！",
-                                       "The frequency band is not accorded with, can't "
-                                       "write into!"),
-                         StyleOkExclamation, m_session.tr2("错误", "Mistake"));
-            m_progress->hide();
-            break;
-        case Outcome::BandOverrideCancelled:
-            m_progress->hide();
-            break;
-        case Outcome::PortLost:
-            m_progress->hide();
-            m_boxes.show(m_session.tr2(LinkMessage::kConnectionLost.chinese,
-                                       LinkMessage::kConnectionLost.english),
-                         StyleOkStop, m_session.tr2("错误", "Mistake"));
-            break;
-        default:
-            m_progress->hide();
-            m_boxes.show(m_session.tr2(LinkMessage::kCommunicationError.chinese,
-                                       LinkMessage::kCommunicationError.english),
-                         StyleOkStop, m_session.tr2("错误", "Mistake"));
-            break;
-        }
+        // The command was a write; its read back completing is its completion.
+        endCommand(outcome == Outcome::ReadCompleted ? Outcome::WriteCompleted : outcome);
+        return;
     }
+    switch (outcome) {
+    case Outcome::ReadCompleted:
+        m_progress->hide();
+        m_boxes.show(m_session.tr2("读频成功！", "Reading succeeds frequently!"),
+                     StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        m_session.decodeImage();
+        break;
+    case Outcome::WriteCompleted:
+        m_progress->hide();
+        m_boxes.show(m_session.tr2("写频成功！", "Writing succeeds frequently!"),
+                     StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        break;
+    case Outcome::BandRefused:
+        m_boxes.show(m_session.tr2("频段不符，不能写入！",
+                                   "The frequency band is not accorded with, can't "
+                                   "write into!"),
+                     StyleOkExclamation, m_session.tr2("错误", "Mistake"));
+        m_progress->hide();
+        break;
+    case Outcome::BandOverrideCancelled:
+        m_progress->hide();
+        break;
+    case Outcome::PortLost:
+        m_progress->hide();
+        m_boxes.show(m_session.tr2(LinkMessage::kConnectionLost.chinese,
+                                   LinkMessage::kConnectionLost.english),
+                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        break;
+    default:
+        m_progress->hide();
+        m_boxes.show(m_session.tr2(LinkMessage::kCommunicationError.chinese,
+                                   LinkMessage::kCommunicationError.english),
+                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        break;
+    }
+    endCommand(outcome);
+}
+
+void TransferController::endCommand(Outcome outcome)
+{
     m_phase = Phase::Idle;
     m_session.ReadActive = false;
     m_session.WriteActive = false;
-    // The command was a write; its read back completing is its completion.
-    emit transferEnded(verified && outcome == Outcome::ReadCompleted ? Outcome::WriteCompleted
-                                                                     : outcome);
+    emit transferEnded(outcome);
 }
 
 void TransferController::reportVerify(Outcome outcome)

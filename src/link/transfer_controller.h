@@ -68,6 +68,7 @@ private:
     void startVerify();
     void reportEnd(LinkProtocol::Outcome outcome);
     void reportVerify(LinkProtocol::Outcome outcome);
+    void endCommand(LinkProtocol::Outcome outcome);
     QString differencesText() const;
     void askBandOverride();
 
