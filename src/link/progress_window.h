@@ -26,7 +26,6 @@ public:
     // The bar shows the step at once, or when its last picture is
     // kPaintIntervalMs old.
     void setStep(int step);
-    int step() const { return m_step; }
 
     static constexpr int kPaintIntervalMs = 100;
 
