@@ -100,6 +100,10 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_portChooser =
         new PortChooser(m_session, m_boxes, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
     m_transfers = new TransferController(m_session, m_boxes, *m_link, *m_portChooser, *this, this);
+    // A check item, off at every start.
+    action("MNVerify")->setCheckable(true);
+    connect(action("MNVerify"), &QAction::toggled, m_transfers,
+            &TransferController::setVerifyAfterWrite);
     m_portList->setCurrentIndex(0);
     m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
@@ -153,6 +157,7 @@ void MainWindow::createMenus()
         {"MNEdit", "MNFMset", "Ctrl+F", nullptr},
         {"MNProgram", "MNRead", "Ctrl+R", &MainWindow::readRadio},
         {"MNProgram", "MNWrite", "Ctrl+W", &MainWindow::writeRadio},
+        {"MNProgram", "MNVerify", nullptr, nullptr},
         {"MNProgram", "MNCommPort", nullptr, &MainWindow::showPortList},
         {"MNLanguage", "MNChinese", nullptr, nullptr},
         {"MNLanguage", "MNEnglish", nullptr, nullptr},

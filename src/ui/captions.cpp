@@ -75,6 +75,7 @@ std::vector<CaptionEntry> BuildTable()
     e("MDIForm1", "MNQuit", Kind::Caption, 0, {"退出(&Q)"}, {"Quit(&Q)"});
     e("MDIForm1", "MNRead", Kind::Caption, 0, {"读频(&R)"}, {"Read Data from the Transceive(&R)"});
     e("MDIForm1", "MNWrite", Kind::Caption, 0, {"写频(&W)"}, {"Write Data in the Transceive(&W)"});
+    e("MDIForm1", "MNVerify", Kind::Caption, 0, {"写后校验"}, {"Verify after write"});
     e("MDIForm1", "Label1", Kind::Caption, 0, {"频段"}, {"Frequency"});
     move("MDIForm1", "Combo1", {585, 30, 1950}, {1085, 30, 1950});
     move("MDIForm1", "ComboCom", {2475, 0, 1185}, {3475, 0, 1185});

@@ -1273,6 +1273,49 @@ private slots:
         QCOMPARE(ReadFile(path("forced.dat")).mid(48, 13), ReadFile(known()).mid(48, 13));
     }
 
+    void verifyNamesWhatTheRadioStoredWrongly()
+    {
+        const QByteArray file = ReadFile(known());
+        const auto byteOfFile = [&file](int address) { return quint8(file[48 + address]); };
+        struct Case
+        {
+            int corrupt;
+            const char *language;
+            QString expected; // empty: verified
+        };
+        const Case cases[] = {
+            {1796, "en",
+             QString("verify failed: byte 1796 (0x0704) written 0x%1, read back 0x%2 "
+                     "(optional features: squelch level)")
+                 .arg(byteOfFile(1796), 2, 16, QChar('0'))
+                 .arg(byteOfFile(1796) ^ 1, 2, 16, QChar('0'))},
+            {13 * 11 + 2, "zh",
+             QString::fromUtf8("校验不符：字节 145 (0x0091) 写入 0x%1，读回 0x%2"
+                               "（信道 12 的接收频率）")
+                 .arg(byteOfFile(145), 2, 16, QChar('0'))
+                 .arg(byteOfFile(145) ^ 1, 2, 16, QChar('0'))},
+            // The write never sends byte 2000, so the radio cannot keep it wrongly.
+            {2000, "en", QString()},
+        };
+        for (const Case &c : cases) {
+            Simulator radio({"--corrupt-byte", QString::number(c.corrupt)});
+            const Run run =
+                RunCli({"write", radio.device(), known(), "--verify", "--lang", c.language});
+            if (c.expected.isEmpty()) {
+                QCOMPARE(run.exitCode, 0);
+                QCOMPARE(run.out, radio.device() + ": Writing succeeds frequently! verified\n");
+            } else {
+                QCOMPARE(run.exitCode, 3);
+                QCOMPARE(run.out, QString());
+                QCOMPARE(run.err, radio.device() + ": " + c.expected + "\n");
+            }
+        }
+        const Run refused = RunCli({"simulate", "--corrupt-byte", "3072", "--lang", "en"});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains("--corrupt-byte takes a byte address 0..3071"),
+                 qPrintable(refused.err));
+    }
+
     void writeFailuresAreCommunicationErrors()
     {
         // Cable pulled after 50 of the 191 blocks a write sends: the hang-up
