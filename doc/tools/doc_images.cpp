@@ -210,9 +210,7 @@ void AskBand(Program &program, const QString &file)
 bool ShootPrintPreview(Program &program, const QString &file)
 {
     MainWindow &window = program.window();
-    PrintPreview *preview = ShowPrintPreview(
-        program.session(), window.messageBoxes(), &window,
-        {window.channelWindow(), window.optionsWindow(), window.calibrationWindow()});
+    PrintPreview *preview = ShowPrintPreview(program.session(), window.messageBoxes(), &window);
     preview->resize(900, 700);
     Program::settle();
     const bool saved = Program::Save(preview->grab(), file);

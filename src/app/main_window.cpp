@@ -8,6 +8,7 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "files/channel_list_commands.h"
 #include "files/file_commands.h"
 #include "files/file_drop.h"
 #include "link/port_chooser.h"
@@ -30,6 +31,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -98,6 +100,10 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_portChooser =
         new PortChooser(m_session, m_boxes, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
     m_transfers = new TransferController(m_session, m_boxes, *m_link, *m_portChooser, *this, this);
+    // A check item, off at every start.
+    action("MNVerify")->setCheckable(true);
+    connect(action("MNVerify"), &QAction::toggled, m_transfers,
+            &TransferController::setVerifyAfterWrite);
     m_portList->setCurrentIndex(0);
     m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
@@ -105,7 +111,10 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
 
     m_fileCommands = new FileCommands(m_session, m_boxes, this, this);
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
+    connect(m_fileCommands, &FileCommands::currentFileChanged, this, &MainWindow::updateTitle);
     new DatFileDrop(*m_fileCommands, this);
+    m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
+    connect(m_channelLists, &ChannelListCommands::imported, this, [this] { showEditor(m_form1); });
 
     connect(&m_session, &Session::hiddenModeChanged, this,
             [this](HiddenMode mode, bool on) { hiddenModeChanged(static_cast<int>(mode), on); });
@@ -133,6 +142,8 @@ void MainWindow::createMenus()
         {"MNFile", "MNNew", "Ctrl+N", &MainWindow::newFile},
         {"MNFile", "MNOpen", "Ctrl+O", &MainWindow::openFile},
         {"MNFile", "MNSave", "Ctrl+S", &MainWindow::saveFile},
+        {"MNFile", "MNImport", nullptr, &MainWindow::importChannels},
+        {"MNFile", "MNExport", nullptr, &MainWindow::exportChannels},
         {"MNFile", "MNPrint", nullptr, &MainWindow::printReport},
         {"MNFile", nullptr, nullptr, nullptr},
         {"MNFile", "MNQuit", nullptr, nullptr},
@@ -146,6 +157,7 @@ void MainWindow::createMenus()
         {"MNEdit", "MNFMset", "Ctrl+F", nullptr},
         {"MNProgram", "MNRead", "Ctrl+R", &MainWindow::readRadio},
         {"MNProgram", "MNWrite", "Ctrl+W", &MainWindow::writeRadio},
+        {"MNProgram", "MNVerify", nullptr, nullptr},
         {"MNProgram", "MNCommPort", nullptr, &MainWindow::showPortList},
         {"MNLanguage", "MNChinese", nullptr, nullptr},
         {"MNLanguage", "MNEnglish", nullptr, nullptr},
@@ -340,6 +352,15 @@ QList<QWidget *> MainWindow::captionWindows() const
 void MainWindow::applyCaptions()
 {
     ApplyCaptions(m_session.language(), captionWindows());
+    // The caption table sets the program's title alone.
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    const QString title = MainWindowCaption(m_session.language());
+    const QString file = QFileInfo(m_fileCommands->currentFile()).fileName();
+    setWindowTitle(file.isEmpty() ? title : title + QStringLiteral(" - ") + file);
 }
 
 void MainWindow::switchLanguage(Language language)
@@ -388,11 +409,21 @@ void MainWindow::saveFile()
     m_fileCommands->save();
 }
 
+void MainWindow::importChannels()
+{
+    m_channelLists->importList();
+}
+
+void MainWindow::exportChannels()
+{
+    m_channelLists->exportList();
+}
+
 void MainWindow::printReport()
 {
     // A field still being typed in is printed as it will be kept.
     commitPendingEdits();
-    ShowPrintPreview(m_session, m_boxes, this, {m_form1, m_form3, m_form4});
+    ShowPrintPreview(m_session, m_boxes, this);
 }
 
 void MainWindow::readRadio()

@@ -17,6 +17,7 @@ namespace q731 {
 class BandBox;
 class CalibrationWindow;
 class ChannelHistory;
+class ChannelListCommands;
 class ChannelWindow;
 class DtmfWindow;
 class EditorWindow;
@@ -58,6 +59,7 @@ public:
     CalibrationWindow *calibrationWindow() const { return m_form4; }
     FmWindow *fmWindow() const { return m_form5; }
     FileCommands *fileCommands() const { return m_fileCommands; }
+    ChannelListCommands *channelListCommands() const { return m_channelLists; }
     SerialLink *serialLink() const { return m_link; }
     PortChooser *portChooser() const { return m_portChooser; }
     TransferController *transfers() const { return m_transfers; }
@@ -66,6 +68,8 @@ public:
     // The windows that ApplyCaptions sets, in its order.
     QList<QWidget *> captionWindows() const;
     void applyCaptions();
+    // The program's title, then the name of the current file (if any).
+    void updateTitle();
     // MNChinese / MNEnglish.
     void switchLanguage(Language language);
 
@@ -78,6 +82,8 @@ public:
     void redo();
     void openFile();
     void saveFile();
+    void importChannels();
+    void exportChannels();
     void printReport();
     void readRadio();
     void writeRadio();
@@ -118,6 +124,7 @@ private:
     CalibrationWindow *m_form4 = nullptr;
     FmWindow *m_form5 = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    ChannelListCommands *m_channelLists = nullptr;
     SerialLink *m_link = nullptr;
     PortChooser *m_portChooser = nullptr;
     TransferController *m_transfers = nullptr;

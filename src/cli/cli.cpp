@@ -27,6 +27,8 @@ const Command kCommands[] = {
      "read PORT FILE                 read the radio and store a data file"},
     {"write", RunWrite, "write PORT... FILE             把数据文件写入一台或多台对讲机",
      "write PORT... FILE             write a data file to one or more radios"},
+    {"new", RunNew, "new [--band N] FILE            写入空白数据文件（与新建相同）",
+     "new [--band N] FILE            a blank data file, as New gives it"},
     {"normalize", RunNormalize, "normalize IN OUT               打开 IN 并保存为 OUT",
      "normalize IN OUT               open IN and save it as OUT"},
     {"show", RunShow, "show FILE [--json]             列出频道和设置",
@@ -35,10 +37,12 @@ const Command kCommands[] = {
      "diff A B                       what differs between two data files"},
     {"export", RunExport, "export FILE CSV                频道表导出为 CSV",
      "export FILE CSV                the channel table as a CSV channel list"},
-    {"import", RunImport, "import FILE CSV OUT            从 CSV 导入频道",
-     "import FILE CSV OUT            channels from a CSV channel list"},
+    {"import", RunImport, "import FILE CSV OUT [...]      从 CSV 导入频道",
+     "import FILE CSV OUT [...]      channels from a CSV channel list"},
     {"simulate", RunSimulate, "simulate [--band N] ...        在伪终端上模拟对讲机",
      "simulate [--band N] ...        a simulated radio on a pseudo-terminal"},
+    {"report", RunReport, "report FILE OUT.pdf            打印报表存为 PDF",
+     "report FILE OUT.pdf            the print report as a PDF"},
 };
 
 // --lang is looked for before the command is parsed, so that even the
@@ -98,16 +102,7 @@ int Run(const QStringList &arguments)
     // QCommandLineParser's own words ("Usage:", "Options:") follow too.
     ApplyQtTranslations(language);
 
-    // "q731-cli --lang en show FILE": the option goes behind the command word.
-    QStringList words = arguments;
-    if (words.size() > 1 &&
-        (words[1] == QLatin1String("--lang") || words[1] == QLatin1String("-lang"))) {
-        const QStringList option = words.mid(1, 2);
-        words.remove(1, option.size());
-        words << option;
-    } else if (words.size() > 1 && words[1].startsWith(QLatin1String("--lang="))) {
-        words << words.takeAt(1);
-    }
+    const QStringList words = CommandWords(arguments);
     const QString word = words.size() > 1 ? words[1] : QString();
     if (word == QLatin1String("--help") || word == QLatin1String("-h") ||
         word == QLatin1String("help")) {
@@ -129,6 +124,21 @@ int Run(const QStringList &arguments)
             console.tr("q731-cli：没有命令 \"%1\"", "q731-cli: there is no command \"%1\"")
                 .arg(ShortEscaped(word)));
     return ExitUsage;
+}
+
+QStringList CommandWords(const QStringList &arguments)
+{
+    // "q731-cli --lang en show FILE": the option goes behind the command word.
+    QStringList words = arguments;
+    if (words.size() > 1 &&
+        (words[1] == QLatin1String("--lang") || words[1] == QLatin1String("-lang"))) {
+        const QStringList option = words.mid(1, 2);
+        words.remove(1, option.size());
+        words << option;
+    } else if (words.size() > 1 && words[1].startsWith(QLatin1String("--lang="))) {
+        words << words.takeAt(1);
+    }
+    return words;
 }
 
 } // namespace q731::cli

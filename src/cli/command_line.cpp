@@ -56,6 +56,18 @@ std::optional<int> CommandLine::parse(const QStringList &arguments, int minPosit
     return std::nullopt;
 }
 
+std::optional<int> NumberOption(const CommandLine &line, const QString &name, int absent,
+                                int highest, int lowest)
+{
+    if (!line.isSet(name))
+        return absent;
+    bool ok = false;
+    const int number = line.value(name).toInt(&ok);
+    if (!ok || number < lowest || number > highest)
+        return std::nullopt;
+    return number;
+}
+
 int UsageError(const Console &console, const QString &command, const QString &message)
 {
     // The parser's message may quote an unknown option as it was typed.

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <climits>
 #include <optional>
 
 namespace q731::cli {
@@ -36,6 +37,11 @@ private:
     QString m_command;
     QCommandLineParser m_parser;
 };
+
+// The number given with option `name`, `absent` when the option is not given;
+// nothing when the text is no whole number within lowest..highest.
+std::optional<int> NumberOption(const CommandLine &line, const QString &name, int absent,
+                                int highest = INT_MAX, int lowest = 0);
 
 // Reports a usage error with a pointer to the command's help; returns ExitUsage.
 int UsageError(const Console &console, const QString &command, const QString &message);

@@ -1,11 +1,13 @@
-// The commands that work on files alone: normalize, show, diff, export, import.
+// The commands that work on files alone: new, normalize, show, diff, export, import.
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/data_files.h"
 #include "cli/radio_view.h"
 #include "files/csv_channels.h"
+#include "files/csv_list_texts.h"
 #include "image/band_list.h"
+#include "session/session.h"
 
 #include <QJsonDocument>
 
@@ -13,82 +15,53 @@ namespace q731::cli {
 
 namespace {
 
-QString ProblemText(const Console &c, const CsvRowProblem &p, const RadioData &data)
+// The command line's answers to the session's questions: nothing of it is
+// ever unsaved, so New and the band change go ahead.
+class GoAheadPrompts : public SessionPrompts
 {
-    const QString column = FromUtf8(p.column);
-    // The file's own text: escaped, and cut to a readable length.
-    const QString value = ShortEscaped(FromUtf8(p.value));
-    switch (p.problem) {
-    case CsvProblem::MissingColumn:
-        return c.tr("缺少 %1 列", "there is no %1 column").arg(column);
-    case CsvProblem::NoHeader:
-        return c.tr("没有标题行", "there is no header line");
-    case CsvProblem::BadLocation:
-        return c
-            .tr("Location \"%1\" 不是 1..128 的频道号",
-                "Location \"%1\" is not a channel number 1..128")
-            .arg(value);
-    case CsvProblem::DuplicateLocation:
-        return c.tr("频道 %1 已在前面出现", "channel %1 already came in an earlier row").arg(value);
-    case CsvProblem::BadFrequency:
-        return c.tr("%1 \"%2\" 不是数字", "%1 \"%2\" is not a number").arg(column, value);
-    case CsvProblem::OutOfBand: {
-        const std::string_view band = kBandItems[static_cast<std::size_t>(data.bandIndex)];
-        return c.tr("%1 %2：超出频段范围 (%3)", "%1 %2: Beyond the scope of frequency band (%3)")
-            .arg(column, value, QString::fromLatin1(band.data(), qsizetype(band.size())));
-    }
-    case CsvProblem::BadDuplex:
-        return c
-            .tr("Duplex \"%1\" 应为空、+、-、split 或 off",
-                "Duplex \"%1\" is not empty, +, -, split or off")
-            .arg(value);
-    case CsvProblem::BadOffset:
-        return c.tr("Offset \"%1\" 不是数字", "Offset \"%1\" is not a number").arg(value);
-    case CsvProblem::BadToneMode:
-        return c
-            .tr("Tone \"%1\" 应为空、Tone、TSQL、DTCS 或 Cross",
-                "Tone \"%1\" is not empty, Tone, TSQL, DTCS or Cross")
-            .arg(value);
-    case CsvProblem::BadCrossMode:
-        return c.tr("CrossMode \"%1\" 无法识别", "CrossMode \"%1\" is not known").arg(value);
-    case CsvProblem::BadTone:
-        return c.tr("%1 \"%2\" 不是本机的亚音频", "%1 \"%2\" is not a CTCSS tone of the radio")
-            .arg(column, value);
-    case CsvProblem::BadDcsCode:
-        return c.tr("%1 \"%2\" 不是本机的数字亚音", "%1 \"%2\" is not a DCS code of the radio")
-            .arg(column, value);
-    case CsvProblem::BadPolarity:
-        return c
-            .tr("DtcsPolarity \"%1\" 应为 NN、NR、RN 或 RR",
-                "DtcsPolarity \"%1\" is not NN, NR, RN or RR")
-            .arg(value);
-    case CsvProblem::BadMode:
-        return c.tr("Mode \"%1\" 应为 FM 或 NFM", "Mode \"%1\" is not FM or NFM").arg(value);
-    case CsvProblem::BadSkip:
-        return c.tr("Skip \"%1\" 应为空、S 或 P", "Skip \"%1\" is not empty, S or P").arg(value);
-    case CsvProblem::BadPower:
-        return c
-            .tr("Power \"%1\" 应为 Low、Mid、High 或瓦数",
-                "Power \"%1\" is not Low, Mid, High or watts")
-            .arg(value);
-    case CsvProblem::NumberOutOfRange:
-        return c.tr("%1 \"%2\" 数值太大，无法读取", "%1 \"%2\" is a number too large to read")
-            .arg(column, value);
-    case CsvProblem::BadOption:
-        return c.tr("%1 \"%2\" 应为 On 或 Off", "%1 \"%2\" is not On or Off").arg(column, value);
-    case CsvProblem::UnclosedQuote:
-        return c.tr("引号没有结束", "a quoted field is not closed");
-    }
-    return {};
-}
+public:
+    bool confirm(const SessionQuestion &) override { return true; }
+};
 
-// Problems that leave no row to take, whatever --skip-invalid says.
-bool IsFileProblem(CsvProblem problem)
+// The counts on stdout when the file was written, on stderr otherwise.
+void PrintCounts(const Console &console, const QStringList &counts, bool written)
 {
-    return problem == CsvProblem::MissingColumn || problem == CsvProblem::NoHeader;
+    for (const QString &count : counts) {
+        if (written)
+            console.printLine(count);
+        else
+            console.error(count);
+    }
 }
 
 } // namespace
+
+int RunNew(const Console &console, const QStringList &arguments)
+{
+    CommandLine line(console, QStringLiteral("new"),
+                     console.tr("写入一个空白数据文件：窗口程序新建、选择频段 N 后保存的文件。",
+                                "Writes a blank data file: what the window program saves after "
+                                "New and choosing band N."));
+    line.addPositional(QStringLiteral("FILE"),
+                       console.tr("要写入的数据文件", "Data file to write"));
+    line.addValue(QStringLiteral("band"), QStringLiteral("N"),
+                  console.tr("频段 0..7（默认 3，新建所选的频段）",
+                             "The band 0..7 (default 3, the band New selects)"));
+    if (const auto done = line.parse(arguments, 1, 1))
+        return *done;
+    const std::optional<int> band = NumberOption(line, QStringLiteral("band"), kDefaultBandIndex,
+                                                 static_cast<int>(kBandItems.size()) - 1);
+    if (!band)
+        return UsageError(console, QStringLiteral("new"),
+                          console.tr("频段应为 0..7", "the band is 0..7"));
+    // The window program's New, then its band change.
+    Session session;
+    GoAheadPrompts prompts;
+    session.setPrompts(&prompts);
+    session.startNew();
+    session.chooseBand(*band);
+    return SaveDataFile(console, line.positional()[0], session.data());
+}
 
 int RunNormalize(const Console &console, const QStringList &arguments)
 {
@@ -160,14 +133,19 @@ int RunExport(const Console &console, const QStringList &arguments)
     RadioData data = FreshRadioData();
     if (const int code = OpenDataFile(console, line.positional()[0], data))
         return code;
-    const std::string csv = ExportChannelsCsv(data.channels);
+    const CsvExport csv = ExportChannelsCsv(data.channels, BandLimitsOf(data.bandIndex));
+    for (const CsvExportProblem &problem : csv.leftOut)
+        console.error(QStringLiteral("%1: %2").arg(
+            Escaped(line.positional()[0]),
+            CsvExportProblemText(problem, data.bandIndex, console.language())));
     return WriteWholeFile(console, line.positional()[1],
-                          std::vector<std::uint8_t>(csv.begin(), csv.end()));
+                          std::vector<std::uint8_t>(csv.text.begin(), csv.text.end()));
 }
 
 int RunImport(const Console &console, const QStringList &arguments)
 {
-    CommandLine line(console, QStringLiteral("import"),
+    const QString command = QStringLiteral("import");
+    CommandLine line(console, command,
                      console.tr("把 CSV 频道清单放入 FILE 的频道表，保存为 OUT。",
                                 "Puts the channels of a CSV channel list into the channel table "
                                 "of FILE and saves the result as OUT."));
@@ -178,8 +156,34 @@ int RunImport(const Console &console, const QStringList &arguments)
     line.addFlag(
         QStringLiteral("skip-invalid"),
         console.tr("跳过无效的行，导入其余的行", "Leave out invalid rows and import the others"));
+    line.addFlag(QStringLiteral("strict"),
+                 console.tr("值会被改动的行（步进、名称、功率）视为无效",
+                            "Refuse rows whose values would be changed (raster, name, power)"));
+    line.addFlag(QStringLiteral("renumber"),
+                 console.tr("不按 Location，按文件顺序放入空闲频道",
+                            "Place the rows in file order into free channels, not by Location"));
+    line.addValue(QStringLiteral("first"), QStringLiteral("N"),
+                  console.tr("--renumber 从频道 N 起（默认 1）",
+                             "--renumber starts at channel N (default 1)"));
+    line.addFlag(QStringLiteral("clear"),
+                 console.tr("先清空频道表", "Empty the channel table first"));
     if (const auto done = line.parse(arguments, 3, 3))
         return *done;
+    CsvImportOptions options;
+    options.strict = line.isSet(QStringLiteral("strict"));
+    options.placement.renumber = line.isSet(QStringLiteral("renumber"));
+    options.placement.clear = line.isSet(QStringLiteral("clear"));
+    const std::optional<int> first =
+        NumberOption(line, QStringLiteral("first"), 1, kChannelCount, 1);
+    if (!first)
+        return UsageError(console, command,
+                          console.tr("--first 应为 1..128", "--first takes a channel 1..128"));
+    if (line.isSet(QStringLiteral("first")) && !options.placement.renumber)
+        return UsageError(
+            console, command,
+            console.tr("--first 须与 --renumber 同用", "--first goes with --renumber"));
+    options.placement.first = *first;
+
     const QStringList files = line.positional();
     RadioData data = FreshRadioData();
     if (const int code = OpenDataFile(console, files[0], data))
@@ -188,28 +192,26 @@ int RunImport(const Console &console, const QStringList &arguments)
     if (const int code = ReadWholeFile(console, files[1], csv, InputKind::CsvList))
         return code;
 
-    const CsvImport parsed =
-        ParseChannelsCsv(std::string_view(reinterpret_cast<const char *>(csv.data()), csv.size()),
-                         BandLimitsOf(data.bandIndex));
-    bool fatal = false;
-    for (const CsvRowProblem &problem : parsed.problems) {
-        console.error(console.tr("%1 第 %2 行：%3", "%1 line %2: %3")
-                          .arg(Escaped(files[1]))
-                          .arg(problem.line)
-                          .arg(ProblemText(console, problem, data)));
-        fatal = fatal || IsFileProblem(problem.problem);
-    }
-    if (fatal || (!parsed.problems.empty() && !line.isSet(QStringLiteral("skip-invalid")))) {
+    const Language language = console.language();
+    const CsvImport import =
+        ImportChannelsCsv(std::string_view(reinterpret_cast<const char *>(csv.data()), csv.size()),
+                          BandLimitsOf(data.bandIndex), data.channels, options);
+    for (const CsvSummaryLine &summary : CsvSummaryLines(import, data.bandIndex, language))
+        console.error(CsvLineText(summary, language, Escaped(files[1])));
+    const QStringList counts = CsvSummaryCounts(import, data.bandIndex, language);
+    const bool complete = import.problems.empty() || line.isSet(QStringLiteral("skip-invalid"));
+    if (import.fileProblem() || import.channels.empty() || !complete) {
+        if (!import.fileProblem())
+            PrintCounts(console, counts, false);
+        if (import.channels.empty() && !import.fileProblem())
+            console.error(CsvNothingTakenText(language));
         console.error(console.tr("没有写入任何文件", "Nothing was written"));
         return ExitFileError;
     }
-    for (const CsvChannel &channel : parsed.channels)
-        ApplyCsvChannel(channel, data.channels, console.language());
+    data.channels = ApplyCsvImport(import, data.channels, language);
     if (const int code = SaveDataFile(console, files[2], data))
         return code;
-    console.printLine(console.tr("已导入 %1 行，跳过 %2 行", "%1 rows imported, %2 left out")
-                          .arg(parsed.channels.size())
-                          .arg(parsed.problems.size()));
+    PrintCounts(console, counts, true);
     return ExitDone;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/trace_log.h"
 #include "image/codec.h"
 #include "link/link_messages.h"
+#include "link/write_verify.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -160,19 +161,6 @@ QString PortLabel(const PortArgument &port)
                : QStringLiteral("%1 (%2)").arg(port.text, port.device);
 }
 
-// The first byte that a write sent and a read brought back differently.
-// The write sends 0..1983 and 2048..3071, and 2032..2047 in calibration mode.
-std::optional<std::size_t> FirstDifference(const RadioImage &sent, const RadioImage &read,
-                                           bool calibration)
-{
-    for (std::size_t i = 0; i < kRadioMemorySize; ++i) {
-        const bool written = i < 1984 || i >= 2048 || (calibration && i >= 2032);
-        if (written && sent[i] != read[i])
-            return i;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 int RunRead(const Console &console, const QStringList &arguments)
@@ -265,7 +253,7 @@ int RunWrite(const Console &console, const QStringList &arguments)
     std::vector<std::unique_ptr<PortTransfer>> transfers;
     // Per port: the write's result, then (with --verify) what the read found.
     std::vector<std::optional<Result>> writeResults(ports.size());
-    std::vector<std::optional<std::size_t>> differences(ports.size());
+    std::vector<std::vector<ByteDifference>> differences(ports.size());
     std::size_t open = ports.size();
     for (std::size_t i = 0; i < ports.size(); ++i) {
         transfers.push_back(std::make_unique<PortTransfer>(ports[i].device, &trace));
@@ -280,7 +268,7 @@ int RunWrite(const Console &console, const QStringList &arguments)
                     return;
                 }
             } else if (t->result() == Result::Completed) {
-                differences[i] = FirstDifference(image, t->image(), calibration);
+                differences[i] = CompareWritten(image, t->image(), calibration);
             }
             if (--open == 0)
                 loop.quit();
@@ -305,16 +293,20 @@ int RunWrite(const Console &console, const QStringList &arguments)
             code = ExitCodeOf(t.result());
             failure = console.tr("写入完成，但读回失败：", "written, but reading back failed: ") +
                       FailureText(console, t);
-        } else if (verify && differences[i]) {
-            const std::size_t at = *differences[i];
+        } else if (verify && !differences[i].empty()) {
+            const ByteDifference &first = differences[i].front();
+            QStringList fields;
+            for (const std::string &field : DifferingFields({&first, 1}, console.language()))
+                fields << FromUtf8(field);
             code = ExitCommunicationError;
             failure = console
-                          .tr("校验不符：字节 %1 (0x%2) 写入 0x%3，读回 0x%4",
-                              "verify failed: byte %1 (0x%2) written 0x%3, read back 0x%4")
-                          .arg(at)
-                          .arg(at, 4, 16, QLatin1Char('0'))
-                          .arg(image[at], 2, 16, QLatin1Char('0'))
-                          .arg(t.image()[at], 2, 16, QLatin1Char('0'));
+                          .tr("校验不符：字节 %1 (0x%2) 写入 0x%3，读回 0x%4（%5）",
+                              "verify failed: byte %1 (0x%2) written 0x%3, read back 0x%4 (%5)")
+                          .arg(first.address)
+                          .arg(first.address, 4, 16, QLatin1Char('0'))
+                          .arg(first.written, 2, 16, QLatin1Char('0'))
+                          .arg(first.readBack, 2, 16, QLatin1Char('0'))
+                          .arg(fields.join(console.tr("、", ", ")));
         }
         if (code == ExitDone) {
             QString text = console.tr("写频成功！", "Writing succeeds frequently!");

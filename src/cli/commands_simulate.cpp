@@ -22,7 +22,6 @@
 #endif
 
 #include <algorithm>
-#include <climits>
 #include <optional>
 #include <span>
 
@@ -60,27 +59,17 @@ void AddOptions(const Console &console, CommandLine &line)
     line.addValue(QStringLiteral("wrong-address"), QStringLiteral("N"),
                   console.tr("用下一个数据块回答第 N 个读请求（从 0 起，测试用）",
                              "Answer read request N (from 0) with the next block (for tests)"));
+    line.addValue(QStringLiteral("corrupt-byte"), QStringLiteral("N"),
+                  console.tr("写入时把存储字节 N 的最低位存反（0..3071，测试用）",
+                             "Store memory byte N with its lowest bit flipped when it is "
+                             "written (0..3071, for tests)"));
     AddTraceOption(console, line);
-}
-
-// The number given with option `name`, `absent` when the option is not given;
-// nothing when the text is no whole number within 0..highest.
-std::optional<int> NumberOption(const CommandLine &line, const QString &name, int absent,
-                                int highest = INT_MAX)
-{
-    if (!line.isSet(name))
-        return absent;
-    bool ok = false;
-    const int number = line.value(name).toInt(&ok);
-    if (!ok || number < 0 || number > highest)
-        return std::nullopt;
-    return number;
 }
 
 #ifndef Q_OS_WIN
 // Serves the radio until a stop signal or the end of the input.
 int Serve(const Console &console, const CommandLine &line, const RadioImage &image, int band,
-          int stopAfter, int wrongAddress)
+          int stopAfter, int wrongAddress, int corruptByte)
 {
     TraceLog trace;
     if (const auto done = OpenTrace(console, line, trace))
@@ -95,6 +84,7 @@ int Serve(const Console &console, const CommandLine &line, const RadioImage &ima
     pty.faults().stopAfterBlocks = stopAfter;
     pty.faults().ackFlood = line.isSet(QStringLiteral("ack-flood"));
     pty.faults().otherAddressAtRequest = wrongAddress;
+    pty.faults().corruptByte = corruptByte;
     const QString traceName = QStringLiteral("radio");
     QObject::connect(
         &pty, &PtyRadio::traffic, &pty,
@@ -182,6 +172,12 @@ int RunSimulate(const Console &console, const QStringList &arguments)
         return UsageError(
             console, command,
             console.tr("--wrong-address 需要请求序号", "--wrong-address takes a request number"));
+    const std::optional<int> corruptByte = NumberOption(line, QStringLiteral("corrupt-byte"), -1,
+                                                        static_cast<int>(kRadioMemorySize) - 1);
+    if (!corruptByte)
+        return UsageError(console, command,
+                          console.tr("--corrupt-byte 需要 0..3071 的字节地址",
+                                     "--corrupt-byte takes a byte address 0..3071"));
 
     // With a file the radio holds its image as stored and its band, unless
     // --band names another; without one, what New gives in the band.
@@ -206,7 +202,7 @@ int RunSimulate(const Console &console, const QStringList &arguments)
     console.error(console.tr("本系统没有伪终端", "This system has no pseudo-terminals"));
     return ExitCommunicationError;
 #else
-    return Serve(console, line, image, band, *stopAfter, *wrongAddress);
+    return Serve(console, line, image, band, *stopAfter, *wrongAddress, *corruptByte);
 #endif
 }
 

@@ -1,7 +1,6 @@
 #include "console.h"
 
 #include <QList>
-#include <QStringList>
 
 #include <cstdio>
 
@@ -49,59 +48,6 @@ bool Console::stderrIsTerminal() const
 QString FromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-namespace {
-
-bool NeedsEscape(char32_t c)
-{
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-        return true;
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QString EscapeOf(char32_t c)
-{
-    if (c <= 0xFF)
-        return QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
-    return QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
-}
-
-} // namespace
-
-QString Escaped(const QString &text)
-{
-    return ShortEscaped(text, -1);
-}
-
-QString ShortEscaped(const QString &text, int maxLength)
-{
-    QStringList pieces;
-    qsizetype length = 0;
-    for (const uint code : text.toUcs4()) {
-        const auto c = static_cast<char32_t>(code);
-        pieces << (NeedsEscape(c) ? EscapeOf(c) : QString::fromUcs4(&c, 1));
-        length += pieces.back().size();
-    }
-    if (maxLength < 0 || length <= maxLength)
-        return pieces.join(QString());
-    // Cut before the piece that does not fit with the ellipsis: an escape is
-    // never cut in two.
-    QString out;
-    for (const QString &piece : pieces) {
-        if (out.size() + piece.size() > maxLength - 1)
-            break;
-        out += piece;
-    }
-    return out + QStringLiteral("…");
 }
 
 QString TerminalSafeJson(const QString &json)

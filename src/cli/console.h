@@ -4,6 +4,7 @@
 // and the exit codes that scripts test.
 
 #include "image/language.h"
+#include "session/shown_text.h"
 
 #include <QString>
 
@@ -44,18 +45,6 @@ private:
 };
 
 QString FromUtf8(const std::string &text);
-
-// A text from a file or the command line as it may reach a terminal: control
-// characters (C0, DEL, the C1 range U+0080..U+009F that Latin-1 names can
-// hold) as \xHH, Unicode format characters and line or paragraph separators
-// as \uHHHH, so that no text can move the cursor, clear the screen or start a
-// line of its own. Other characters, backslashes included, stay as they are.
-QString Escaped(const QString &text);
-
-// Escaped(), cut to at most `maxLength` characters, the last one "…", when
-// longer: for values echoed back in messages and listings.
-inline constexpr int kShownValueLength = 40;
-QString ShortEscaped(const QString &text, int maxLength = kShownValueLength);
 
 // JSON text whose DEL and C1 characters are written as \u escapes: the same
 // JSON value, but none of those raw bytes reaches a terminal.

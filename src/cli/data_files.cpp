@@ -3,16 +3,13 @@
 #include "files/csv_channels.h"
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
-#include "image/band_list.h"
+#include "session/session.h"
 
 namespace q731::cli {
 
 RadioData FreshRadioData()
 {
-    RadioData data;
-    const BandLimits band = BandLimitsOf(data.bandIndex);
-    data.options.StartForm(band.lowMHz, band.highMHz);
-    return data;
+    return Session().data();
 }
 
 namespace {

@@ -15,8 +15,8 @@
 
 namespace q731::cli {
 
-// The records as the window program holds them right after its start: every
-// default in place, the optional features started for band 0.
+// The records as the window program's session holds them right after its
+// start.
 RadioData FreshRadioData();
 
 // Open into `data` (which should be fresh); when `image` is given, the file's

@@ -2,10 +2,43 @@
 #include "session/product.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
+
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt's platform start-up looks for a desktop session (its runtime folder, a
+// display server's socket) and warns where there is none, which is where a
+// report from a script runs; its words would stand before the command's own
+// messages. Only errors pass.
+void QuietPlatformStart(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        g_qtMessages(type, context, text);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Only the report paints text, which needs QtGui's application object. It
+    // runs on the offscreen platform, so that no display is needed; every
+    // other command starts no part of QtGui.
+    std::unique_ptr<QCoreApplication> app;
+    if (q731::cli::CommandWords(arguments).value(1) == QLatin1String("report")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        g_qtMessages = qInstallMessageHandler(QuietPlatformStart);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(g_qtMessages);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("q731-cli"));
     QCoreApplication::setApplicationVersion(q731::ProgramVersion());
     return q731::cli::Run(QCoreApplication::arguments());

@@ -110,21 +110,39 @@ std::string Trim(std::string_view s)
     return std::string(s);
 }
 
-// "145.12500" -> 14512500 (10 Hz units); nothing for a text that is not
-// three digits, a point and five digits.
-std::optional<long> Units(std::string_view text)
+// A frequency in 10 Hz units ("145.12500" -> 14512500), as export writes it.
+long UnitsOf(const std::string &text)
 {
-    if (text.size() != 9 || text[3] != '.')
-        return std::nullopt;
-    long value = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i == 3)
-            continue;
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
+    return std::lround(ParseNumber(text).value_or(0.0) * 100000.0);
+}
+
+// The text as a decimal number without the digits that do not change its
+// value ("0145.500" and "145.5" -> "145.5"), to tell whether a stored value
+// is the one written.
+std::string DecimalKey(std::string_view text)
+{
+    std::string key = Trim(text);
+    if (!key.empty() && key.front() == '+')
+        key.erase(0, 1);
+    if (key.find('.') != std::string::npos) {
+        while (key.back() == '0')
+            key.pop_back();
+        if (key.back() == '.')
+            key.pop_back();
     }
-    return value;
+    key.erase(0, std::min(key.find_first_not_of('0'), key.size()));
+    return key;
+}
+
+// A computed frequency as a decimal text, without trailing zeros.
+std::string ComputedText(double megahertz)
+{
+    std::string text = FormatFixed(megahertz, 9);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
 }
 
 // 10 Hz units -> MHz with six decimals, the precision the exchange files use.
@@ -309,7 +327,8 @@ ToneColumns ExportTones(int rxTone, int txTone)
     return out;
 }
 
-// One row being read: the fields by column name, and the first problem.
+// One row being read: the fields by column name, the first problem and the
+// values taken changed.
 class RowReader
 {
 public:
@@ -319,6 +338,7 @@ public:
     {
     }
 
+    int line() const { return m_record.line; }
     bool has(std::string_view column) const { return m_columns.count(Lower(column)) > 0; }
 
     std::string field(std::string_view column) const
@@ -340,16 +360,35 @@ public:
     {
         return fail(problem, column, field(column));
     }
-
     const std::optional<CsvRowProblem> &problem() const { return m_problem; }
+
+    void note(CsvChange change)
+    {
+        change.line = m_record.line;
+        m_changes.push_back(std::move(change));
+    }
+    // A frequency stored at another value than the one written.
+    void noteMoved(CsvChange::Kind kind, std::string_view written, const std::string &stored)
+    {
+        if (DecimalKey(written) != DecimalKey(stored))
+            note({.kind = kind, .from = std::string(written), .to = stored});
+    }
+    const std::vector<CsvChange> &changes() const { return m_changes; }
 
 private:
     const Record &m_record;
     const std::map<std::string, std::size_t> &m_columns;
     std::optional<CsvRowProblem> m_problem;
+    std::vector<CsvChange> m_changes;
 };
 
-bool ReadFrequencies(RowReader &row, BandLimits band, CsvChannel &channel)
+// Duplex and Offset as the exchange layout means them: "" the receive
+// frequency, + and - a distance (none written: 0), split the transmit
+// frequency itself (none written: no transmit frequency). off inhibits
+// transmitting; its Offset is the transmit frequency as with split, or, below
+// 100 MHz, a distance kept for when transmitting is allowed again, and the
+// transmit frequency is the receive frequency.
+bool ReadFrequencies(RowReader &row, BandLimits band, CsvChannel &channel, bool &txStop)
 {
     const std::string rxText = row.field(Col::Frequency);
     const FrequencyCheck rx = CheckFrequency(rxText, band);
@@ -365,34 +404,44 @@ bool ReadFrequencies(RowReader &row, BandLimits band, CsvChannel &channel)
         break;
     }
     channel.rx = rx.text;
+    row.noteMoved(CsvChange::Kind::Frequency, rxText, channel.rx);
 
     const std::string duplex = Lower(row.field(Col::Duplex));
-    if (duplex == "off") {
-        channel.tx.clear();
-        return true;
-    }
-    if (duplex.empty()) {
+    if (duplex != "" && duplex != "+" && duplex != "-" && duplex != "split" && duplex != "off")
+        return row.fail(CsvProblem::BadDuplex, Col::Duplex);
+    txStop = duplex == "off";
+    const std::string offsetText = row.field(Col::Offset);
+    const bool distance = duplex == "+" || duplex == "-";
+    if (duplex.empty() || (distance && offsetText.empty())) {
         channel.tx = channel.rx;
         return true;
     }
-    if (duplex != "+" && duplex != "-" && duplex != "split")
-        return row.fail(CsvProblem::BadDuplex, Col::Duplex);
-    const NumberReading offset = ReadNumber(row.field(Col::Offset));
+    if (offsetText.empty()) {
+        channel.tx.clear();
+        return true;
+    }
+    const NumberReading offset = ReadNumber(offsetText);
     if (offset.status == NumberReading::NotANumber)
         return row.fail(CsvProblem::BadOffset, Col::Offset);
     // An offset of more digits than a number holds puts the transmit
     // frequency outside every band.
     if (offset.status == NumberReading::OutOfRange)
         return row.fail(CsvProblem::OutOfBand, Col::Offset);
+    if (txStop && offset.value <= kHighestOffsetMHz) {
+        channel.tx = channel.rx;
+        return true;
+    }
     // From the receive frequency as written, as typing both would give.
     const double rxValue = ParseNumber(rxText).value_or(0.0);
-    const double tx = duplex == "split" ? offset.value
-                      : duplex == "+"   ? rxValue + offset.value
-                                        : rxValue - offset.value;
+    const double tx = !distance       ? offset.value
+                      : duplex == "+" ? rxValue + offset.value
+                                      : rxValue - offset.value;
     const std::optional<std::string> txStored = StoredFrequency(tx, band);
     if (!txStored)
         return row.fail(CsvProblem::OutOfBand, Col::Offset, FormatFixed(tx, 5));
     channel.tx = *txStored;
+    row.noteMoved(CsvChange::Kind::TxFrequency, distance ? ComputedText(tx) : offsetText,
+                  channel.tx);
     return true;
 }
 
@@ -439,7 +488,10 @@ bool ReadTones(RowReader &row, CsvChannel &channel)
     if (mode == "tone")
         return ReadCtcss(row, Col::RToneFreq, txTone);
     if (mode == "tsql") {
-        if (!ReadCtcss(row, Col::CToneFreq, txTone))
+        // Lists written by hand often give the one tone as rToneFreq alone.
+        const bool rToneOnly =
+            row.field(Col::CToneFreq).empty() && !row.field(Col::RToneFreq).empty();
+        if (!ReadCtcss(row, rToneOnly ? Col::RToneFreq : Col::CToneFreq, txTone))
             return false;
         rxTone = txTone;
         return true;
@@ -473,6 +525,14 @@ bool ReadTones(RowReader &row, CsvChannel &channel)
     return true;
 }
 
+// The watts a Power word is written with ("2.5W" -> 2.5).
+std::optional<double> WattsOf(std::string_view written)
+{
+    if (!written.empty() && (written.back() == 'W' || written.back() == 'w'))
+        written.remove_suffix(1);
+    return ParseNumber(written);
+}
+
 // Power may be written as watts: the level whose written watts are nearest,
 // halfway between two going to the lower one.
 std::optional<int> NearestWattLevel(const ChannelField &field, double watts)
@@ -480,10 +540,7 @@ std::optional<int> NearestWattLevel(const ChannelField &field, double watts)
     std::optional<int> nearest;
     double nearestWatts = 0.0;
     for (std::size_t i = 0; i < field.csvWords.size(); ++i) {
-        std::string_view written = field.csvWords[i].write;
-        if (!written.empty() && written.back() == 'W')
-            written.remove_suffix(1);
-        const std::optional<double> level = ParseNumber(written);
+        const std::optional<double> level = WattsOf(field.csvWords[i].write);
         if (!level)
             continue;
         const double distance = std::fabs(watts - *level);
@@ -511,21 +568,40 @@ CsvProblem ProblemOf(const ChannelField &field)
     }
 }
 
+// The entry of an option list that `word` (lower case) names: one of the
+// field's CSV words, or a word `show` prints for it.
+std::optional<int> OptionEntryOf(const ChannelField &field, const std::string &word)
+{
+    const std::size_t entries = ChannelOptionItems(field.row + 3, Language::English).size();
+    for (std::size_t i = 0; i < entries && i < field.csvWords.size(); ++i) {
+        if (IsCsvWordOf(field.csvWords[i], word))
+            return static_cast<int>(i);
+    }
+    if (!field.csvReadsShowWords)
+        return std::nullopt;
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const std::vector<std::string> &items = ChannelOptionItems(field.row + 3, language);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (Lower(items[i]) == word)
+                return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 // An option field's column: one of the entry's words, or empty for what a
 // new channel gets.
 bool ReadOption(RowReader &row, const ChannelField &field, int &index)
 {
-    const std::string word = Lower(row.field(field.csvColumn));
+    const std::string written = row.field(field.csvColumn);
+    const std::string word = Lower(written);
     if (word.empty()) {
         index = NewChannelIndex(field.row);
         return true;
     }
-    const std::size_t entries = ChannelOptionItems(field.row + 3, Language::English).size();
-    for (std::size_t i = 0; i < entries && i < field.csvWords.size(); ++i) {
-        if (IsCsvWordOf(field.csvWords[i], word)) {
-            index = static_cast<int>(i);
-            return true;
-        }
+    if (const std::optional<int> entry = OptionEntryOf(field, word)) {
+        index = *entry;
+        return true;
     }
     if (field.row == ChannelTable::Power) {
         std::string_view number = word;
@@ -537,6 +613,12 @@ bool ReadOption(RowReader &row, const ChannelField &field, int &index)
         if (watts && watts.value >= 0) {
             if (const std::optional<int> level = NearestWattLevel(field, watts.value)) {
                 index = *level;
+                const std::string_view levelWord =
+                    field.csvWords[static_cast<std::size_t>(*level)].write;
+                if (WattsOf(levelWord) != watts.value)
+                    row.note({.kind = CsvChange::Kind::Power,
+                              .from = written,
+                              .to = std::string(levelWord)});
                 return true;
             }
         }
@@ -558,6 +640,20 @@ bool ReadOptions(RowReader &row, CsvChannel &channel)
     return true;
 }
 
+void ReadName(RowReader &row, CsvChannel &channel)
+{
+    const std::string written = row.field(Col::Name);
+    FilteredName filtered = FilterName(written, kStoredNameLength);
+    if (filtered.raised || filtered.dropped > 0 || filtered.cut)
+        row.note({.kind = CsvChange::Kind::Name,
+                  .from = written,
+                  .to = filtered.name,
+                  .raised = filtered.raised,
+                  .dropped = filtered.dropped,
+                  .cut = filtered.cut});
+    channel.name = std::move(filtered.name);
+}
+
 // What export writes for an option: the word of its entry; an index outside
 // the list is written as what a new channel gets.
 std::string_view WordOf(const ChannelField &field, int index)
@@ -567,6 +663,50 @@ std::string_view WordOf(const ChannelField &field, int index)
     if (index < 0 || index >= entries)
         index = NewChannelIndex(field.row);
     return field.csvWords[static_cast<std::size_t>(index)].write;
+}
+
+// A frequency of the table that import would refuse: not a number (hex
+// letters decoded from a damaged image) or outside the band.
+std::optional<CsvExportProblem> ExportCheck(const std::string &frequency, BandLimits band,
+                                            int channel, bool transmit)
+{
+    using Problem = CsvExportProblem;
+    switch (CheckFrequency(frequency, band).status) {
+    case FrequencyCheck::Empty:
+    case FrequencyCheck::InBand:
+        return std::nullopt;
+    case FrequencyCheck::NotANumber:
+        return Problem{channel, transmit, Problem::NotAFrequency, frequency};
+    case FrequencyCheck::OutOfBand:
+        break;
+    }
+    return Problem{channel, transmit, Problem::OutOfBand, frequency};
+}
+
+// Duplex and Offset of a channel (see ReadFrequencies).
+std::pair<std::string, std::string> ExportDuplex(const ChannelTable &table, int n)
+{
+    const std::string &rxText = table.rx(n);
+    const std::string &txText = table.tx(n);
+    const bool txStop =
+        table.index(ChannelTable::TxStop, n) == ChannelFieldNamed("tx_stop").onIndex;
+    if (txText.empty())
+        return {txStop ? "off" : "split", ""};
+    const long rx = UnitsOf(rxText);
+    const long tx = UnitsOf(txText);
+    if (txStop)
+        return {"off", tx == rx ? MegahertzText(0) : MegahertzText(tx)};
+    if (tx > rx)
+        return {"+", MegahertzText(tx - rx)};
+    if (tx < rx)
+        return {"-", MegahertzText(rx - tx)};
+    return {"", MegahertzText(0)};
+}
+
+// A frequency's channel raster: 5 kHz unless it sits only on the 6.25 kHz one.
+std::string_view StepOf(long units)
+{
+    return units % 500 == 0 ? "5.00" : "6.25";
 }
 
 } // namespace
@@ -584,9 +724,10 @@ const std::vector<std::string> &CsvChannelColumns()
     return columns;
 }
 
-std::string ExportChannelsCsv(const ChannelTable &table)
+CsvExport ExportChannelsCsv(const ChannelTable &table, BandLimits band)
 {
-    std::string out;
+    CsvExport result;
+    std::string &out = result.text;
     const std::vector<std::string> &columns = CsvChannelColumns();
     for (std::size_t i = 0; i < columns.size(); ++i)
         out += (i ? "," : "") + columns[i];
@@ -595,32 +736,21 @@ std::string ExportChannelsCsv(const ChannelTable &table)
     for (int n = 1; n <= kChannelCount; ++n) {
         if (table.rx(n).empty())
             continue;
-        const std::optional<long> rx = Units(table.rx(n));
-        const std::optional<long> tx = Units(table.tx(n));
-        std::string duplex;
-        std::string offset = "0.000000";
-        if (table.tx(n).empty()) {
-            duplex = "off";
-        } else if (rx && tx) {
-            if (*tx > *rx) {
-                duplex = "+";
-                offset = MegahertzText(*tx - *rx);
-            } else if (*tx < *rx) {
-                duplex = "-";
-                offset = MegahertzText(*rx - *tx);
-            }
-        } else {
-            duplex = "split";
-            offset = table.tx(n) + "0";
+        std::optional<CsvExportProblem> problem = ExportCheck(table.rx(n), band, n, false);
+        if (!problem)
+            problem = ExportCheck(table.tx(n), band, n, true);
+        if (problem) {
+            result.leftOut.push_back(std::move(*problem));
+            continue;
         }
+        const long rx = UnitsOf(table.rx(n));
+        const auto [duplex, offset] = ExportDuplex(table, n);
         const ToneColumns tones =
             ExportTones(table.index(ChannelTable::RxTone, n), table.index(ChannelTable::TxTone, n));
-        // The 5 kHz raster unless the frequency sits only on the 6.25 kHz one.
-        const bool on5k = rx && *rx % 500 == 0;
         std::map<std::string_view, std::string> cells = {
             {Col::Location, std::to_string(n)},
             {Col::Name, table.name(n)},
-            {Col::Frequency, rx ? MegahertzText(*rx) : table.rx(n)},
+            {Col::Frequency, MegahertzText(rx)},
             {Col::Duplex, duplex},
             {Col::Offset, offset},
             {Col::Tone, tones.mode},
@@ -630,7 +760,7 @@ std::string ExportChannelsCsv(const ChannelTable &table)
             {Col::DtcsPolarity, tones.polarity},
             {Col::RxDtcsCode, tones.rxDtcs},
             {Col::CrossMode, tones.crossMode},
-            {Col::TStep, on5k ? "5.00" : "6.25"},
+            {Col::TStep, std::string(StepOf(rx))},
         };
         for (const ChannelField &field : ChannelFields()) {
             if (field.kind == ChannelField::Kind::Option) {
@@ -642,12 +772,34 @@ std::string ExportChannelsCsv(const ChannelTable &table)
             out += (i ? "," : "") + QuotedField(cells[columns[i]]);
         out += '\n';
     }
-    return out;
+    return result;
 }
 
-CsvImport ParseChannelsCsv(std::string_view text, BandLimits band)
+bool CsvImport::fileProblem() const
+{
+    return channels.empty() && problems.size() == 1 &&
+           (problems.front().problem == CsvProblem::MissingColumn ||
+            problems.front().problem == CsvProblem::NoHeader);
+}
+
+int CsvImport::rowsWithWarnings() const
+{
+    std::set<int> lines;
+    for (const CsvChange &change : changes) {
+        if (!change.refused)
+            lines.insert(change.line);
+    }
+    return static_cast<int>(lines.size());
+}
+
+CsvImport ImportChannelsCsv(std::string_view text, BandLimits band, const ChannelTable &table,
+                            const CsvImportOptions &options)
 {
     CsvImport result;
+    result.placement = options.placement;
+    result.placement.first = std::clamp(result.placement.first, 1, kChannelCount);
+    const bool renumber = result.placement.renumber;
+
     std::optional<int> unclosedQuoteLine;
     const std::vector<Record> records = ReadRecords(text, unclosedQuoteLine);
     if (records.empty()) {
@@ -663,6 +815,8 @@ CsvImport ParseChannelsCsv(std::string_view text, BandLimits band)
     for (std::size_t i = 0; i < header.fields.size(); ++i)
         columns.emplace(Lower(Trim(header.fields[i])), i);
     for (std::string_view required : {Col::Location, Col::Frequency}) {
+        if (renumber && required == Col::Location)
+            continue;
         if (!columns.count(Lower(required))) {
             result.problems.push_back(
                 {header.line, CsvProblem::MissingColumn, std::string(required), {}});
@@ -670,28 +824,76 @@ CsvImport ParseChannelsCsv(std::string_view text, BandLimits band)
         }
     }
 
+    // Channels a renumbered row may take: those not in use, from the first up.
+    std::array<bool, kChannelCount> taken{};
+    for (int n = 1; n <= kChannelCount; ++n)
+        taken[n - 1] = !result.placement.clear && !table.rx(n).empty();
+    int next = result.placement.first;
     std::set<int> seen;
+    std::map<std::string, int> names; // name -> line of the row taken with it
+
     for (std::size_t r = 1; r < records.size(); ++r) {
         RowReader row(records[r], columns);
         CsvChannel channel;
         channel.line = records[r].line;
-        channel.location = LocationOf(row.field(Col::Location));
-        if (channel.location < 1 || channel.location > kChannelCount) {
-            row.fail(CsvProblem::BadLocation, Col::Location);
-        } else if (!seen.insert(channel.location).second) {
-            row.fail(CsvProblem::DuplicateLocation, Col::Location);
-        } else if (ReadFrequencies(row, band, channel) &&
-                   (channel.clear || (ReadTones(row, channel) && ReadOptions(row, channel)))) {
-            channel.name = FilterNameText(row.field(Col::Name), kStoredNameLength);
+        if (!renumber) {
+            channel.location = LocationOf(row.field(Col::Location));
+            if (channel.location < 1 || channel.location > kChannelCount)
+                row.fail(CsvProblem::BadLocation, Col::Location);
+            else if (!seen.insert(channel.location).second)
+                row.fail(CsvProblem::DuplicateLocation, Col::Location);
         }
-        if (row.problem())
+        bool txStop = false;
+        if (!row.problem() && ReadFrequencies(row, band, channel, txStop) && !channel.clear &&
+            ReadTones(row, channel) && ReadOptions(row, channel)) {
+            if (txStop)
+                channel.indexes[ChannelTable::TxStop] = ChannelFieldNamed("tx_stop").onIndex;
+            ReadName(row, channel);
+        }
+        if (!row.problem() && renumber && channel.clear)
+            row.fail(CsvProblem::NoFrequency, Col::Frequency);
+        const auto named = names.find(channel.name);
+        if (!row.problem() && !channel.name.empty() && named != names.end())
+            row.note({.kind = CsvChange::Kind::DuplicateName,
+                      .from = channel.name,
+                      .to = channel.name,
+                      .otherLine = named->second});
+        if (!row.problem() && options.strict && !row.changes().empty())
+            row.fail(CsvProblem::ValueChanged, {}, {});
+        if (!row.problem() && renumber) {
+            while (next <= kChannelCount && taken[next - 1])
+                ++next;
+            if (next > kChannelCount) {
+                row.fail(CsvProblem::NoFreeChannel, {}, {});
+            } else {
+                channel.location = next;
+                taken[next - 1] = true;
+            }
+        }
+
+        if (row.problem()) {
             result.problems.push_back(*row.problem());
-        else
-            result.channels.push_back(std::move(channel));
+            if (row.problem()->problem == CsvProblem::ValueChanged) {
+                for (CsvChange change : row.changes()) {
+                    change.refused = true;
+                    result.changes.push_back(std::move(change));
+                }
+            }
+            continue;
+        }
+        if (!channel.name.empty())
+            names.emplace(channel.name, channel.line);
+        result.changes.insert(result.changes.end(), row.changes().begin(), row.changes().end());
+        result.channels.push_back(std::move(channel));
     }
     if (unclosedQuoteLine)
         result.problems.push_back({*unclosedQuoteLine, CsvProblem::UnclosedQuote, {}, {}});
     return result;
+}
+
+CsvImport ParseChannelsCsv(std::string_view text, BandLimits band)
+{
+    return ImportChannelsCsv(text, band, ChannelTable{}, {});
 }
 
 void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language language)
@@ -717,6 +919,16 @@ void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language la
         }
     }
     table.name(n) = channel.name;
+}
+
+ChannelTable ApplyCsvImport(const CsvImport &import, const ChannelTable &table, Language language)
+{
+    ChannelTable result = table;
+    if (import.placement.clear)
+        result.ClearAll();
+    for (const CsvChannel &channel : import.channels)
+        ApplyCsvChannel(channel, result, language);
+    return result;
 }
 
 } // namespace q731

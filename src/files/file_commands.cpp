@@ -3,6 +3,7 @@
 #include "files/dat_file.h"
 #include "files/data_file_store.h"
 #include "files/file_dialogs.h"
+#include "files/file_messages.h"
 #include "session/product.h"
 #include "session/session.h"
 #include "ui/message_box.h"
@@ -15,62 +16,12 @@ namespace q731 {
 
 namespace {
 
-QString Quoted(const QString &path, Language language)
-{
-    const QString native = QDir::toNativeSeparators(path);
-    return language == Language::English ? QStringLiteral("\"%1\"").arg(native)
-                                         : QStringLiteral("“%1”").arg(native);
-}
-
-QString SpecialFileReason(Language language)
-{
-    return language == Language::English
-               ? QStringLiteral("it is not a regular file but a device, pipe or socket")
-               : QStringLiteral("它不是普通文件，而是设备、管道或套接字");
-}
-
 QString TooLargeReason(Language language)
 {
     const QString limit = QString::number(kDatFileSizeLimit / 1024);
     return language == Language::English
                ? QStringLiteral("it is larger than %1 KiB, too large for a data file").arg(limit)
                : QStringLiteral("大小超过 %1 KiB，不可能是数据文件").arg(limit);
-}
-
-// Why a file could not be read, in the user's language where the cause is
-// plain; otherwise the system's own words.
-QString ReadReason(const QString &path, const QString &systemReason, Language language)
-{
-    const QFileInfo info(path);
-    const bool english = language == Language::English;
-    if (!info.exists())
-        return english ? QStringLiteral("the file does not exist") : QStringLiteral("文件不存在");
-    if (info.isDir())
-        return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
-    if (IsSpecialFile(path))
-        return SpecialFileReason(language);
-    if (!info.isReadable())
-        return english ? QStringLiteral("no permission to read it")
-                       : QStringLiteral("没有读取权限");
-    return systemReason;
-}
-
-QString WriteReason(const QString &path, const QString &systemReason, Language language)
-{
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    const bool english = language == Language::English;
-    if (IsSpecialFile(path))
-        return SpecialFileReason(language);
-    if (!folder.isDir())
-        return english ? QStringLiteral("the folder does not exist")
-                       : QStringLiteral("文件夹不存在");
-    if (info.isDir())
-        return english ? QStringLiteral("it is a folder") : QStringLiteral("这是一个文件夹");
-    if (!folder.isWritable())
-        return english ? QStringLiteral("no permission to write in the folder")
-                       : QStringLiteral("没有写入该文件夹的权限");
-    return systemReason;
 }
 
 } // namespace
@@ -84,6 +35,10 @@ FileCommands::FileCommands(Session &session, MessageBoxes &boxes, QWidget *dialo
     , m_dialogs(std::make_unique<SystemFileDialogs>())
     , m_programFolder(ProgramFolder())
 {
+    // New and a read from the radio put other data in the editors: Save must
+    // not offer to overwrite the file they came from. Open names its file
+    // once the records are in.
+    connect(&m_session, &Session::recordsReplaced, this, [this] { setCurrentFile({}); });
 }
 
 FileCommands::~FileCommands() = default;
@@ -100,8 +55,9 @@ QString FileCommands::startFolder() const
 
 void FileCommands::open()
 {
+    const QString folder = m_lastFolder.isEmpty() ? startFolder() : m_lastFolder;
     const QString path = m_dialogs->openFileName(m_dialogParent, m_session.tr2("打开", "Open"),
-                                                 startFolder(), DataFileFilter());
+                                                 folder, DataFileFilter());
     if (path.isEmpty())
         return;
     openPath(path);
@@ -109,11 +65,26 @@ void FileCommands::open()
 
 void FileCommands::save()
 {
+    // The current file's name and folder, so that saving again is Enter.
+    const QString start = !m_currentFile.isEmpty()  ? m_currentFile
+                          : !m_lastFolder.isEmpty() ? m_lastFolder
+                                                    : startFolder();
     const QString path = m_dialogs->saveFileName(m_dialogParent, m_session.tr2("保存", "Save"),
-                                                 startFolder(), DataFileFilter());
+                                                 start, DataFileFilter());
     if (path.isEmpty())
         return;
     savePath(path);
+}
+
+void FileCommands::setCurrentFile(const QString &path)
+{
+    const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    if (!absolute.isEmpty())
+        m_lastFolder = QFileInfo(absolute).absolutePath();
+    if (absolute == m_currentFile)
+        return;
+    m_currentFile = absolute;
+    emit currentFileChanged(m_currentFile);
 }
 
 bool FileCommands::openPath(const QString &path)
@@ -147,16 +118,15 @@ bool FileCommands::openPath(const QString &path)
     case DataFileError::NotRegularFile:
     case DataFileError::WriteFailed:
     case DataFileError::CommitFailed: {
-        const QString reason = result.error == DataFileError::TooLarge
-                                   ? TooLargeReason(language)
-                                   : ReadReason(path, result.reason, language);
-        showError(
-            QStringLiteral("无法打开文件%1：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("Cannot open the file %1: %2.").arg(Quoted(path, language), reason));
+        ShowCannotOpen(m_boxes, language, path,
+                       result.error == DataFileError::TooLarge
+                           ? TooLargeReason(language)
+                           : ReadReason(path, result.reason, language));
         return false;
     }
     }
     m_session.takeDecoded(image, std::move(data));
+    setCurrentFile(path);
     emit opened();
     return true;
 }
@@ -166,8 +136,10 @@ bool FileCommands::savePath(const QString &path)
     m_session.commitEdits();
     const DataFileWriteResult written =
         SaveDataFile({.path = path}, m_session.data(), m_session.image());
-    if (written.ok())
+    if (written.ok()) {
+        setCurrentFile(path);
         return true;
+    }
     const Language language = m_session.language();
     const QString reason = WriteReason(path, written.reason, language);
     showError(QStringLiteral("无法保存文件%1：%2。\r\n文件未被改动。")
@@ -179,9 +151,7 @@ bool FileCommands::savePath(const QString &path)
 
 void FileCommands::showError(const QString &chinese, const QString &english)
 {
-    const bool isEnglish = m_session.language() == Language::English;
-    m_boxes.show(isEnglish ? english : chinese, StyleOkStop,
-                 isEnglish ? QStringLiteral("Mistake") : QStringLiteral("错误"));
+    ShowFileError(m_boxes, m_session.language(), chinese, english);
 }
 
 } // namespace q731

@@ -25,11 +25,17 @@ public:
                  QObject *parent = nullptr);
     ~FileCommands() override;
 
-    // Tests put their own dialogs here.
+    // Tests put their own dialogs here. The channel list commands use them too.
     void setDialogs(std::unique_ptr<FileDialogs> dialogs);
-    // The folder the dialogs start in is derived from this one.
+    FileDialogs &dialogs() { return *m_dialogs; }
+    // The folder the dialogs start in before a file was opened or saved is
+    // derived from this one.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
     QString startFolder() const;
+
+    // The file last opened or saved, whose data the editors hold; empty
+    // after New or a read from the radio, and before any file.
+    QString currentFile() const { return m_currentFile; }
 
     void open();
     void save();
@@ -42,15 +48,19 @@ public:
 signals:
     // A file's data is in the editors: the channel window is to be shown.
     void opened();
+    void currentFileChanged(const QString &path);
 
 private:
     void showError(const QString &chinese, const QString &english);
+    void setCurrentFile(const QString &path);
 
     Session &m_session;
     MessageBoxes &m_boxes;
     QPointer<QWidget> m_dialogParent;
     std::unique_ptr<FileDialogs> m_dialogs;
     QString m_programFolder;
+    QString m_currentFile;
+    QString m_lastFolder; // of the file last opened or saved, kept after New and Read
 };
 
 } // namespace q731

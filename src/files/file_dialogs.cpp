@@ -3,22 +3,39 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace q731 {
 
 namespace {
 
-QString RunDialog(QWidget *parent, const QString &caption, const QString &folder,
+// The one extension a name filter's first pattern names: "dat" for
+// "DAT文件(*.dat)", nothing for "AllFiles(*.*)".
+QString ExtensionOf(const QString &nameFilter)
+{
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(nameFilter);
+    return match.captured(1);
+}
+
+QString RunDialog(QWidget *parent, const QString &caption, const QString &start,
                   const QString &filter, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, caption, folder, filter);
+    QFileDialog dialog(parent, caption, start, filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    // A typed name is taken as typed: no extension is appended.
-    dialog.setDefaultSuffix(QString());
-    dialog.selectNameFilter(filter.section(QStringLiteral(";;"), 0, 0));
+    const QString first = filter.section(QStringLiteral(";;"), 0, 0);
+    dialog.selectNameFilter(first);
+    if (mode == QFileDialog::AcceptSave) {
+        // The dialog adds it before it asks about overwriting, so the question
+        // names the file that will be written.
+        dialog.setDefaultSuffix(ExtensionOf(first));
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString &chosen) { dialog.setDefaultSuffix(ExtensionOf(chosen)); });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
@@ -44,15 +61,15 @@ bool IsSystemProgramFolder(const QString &folder)
 } // namespace
 
 QString SystemFileDialogs::openFileName(QWidget *parent, const QString &caption,
-                                        const QString &folder, const QString &filter)
+                                        const QString &start, const QString &filter)
 {
-    return RunDialog(parent, caption, folder, filter, QFileDialog::AcceptOpen);
+    return RunDialog(parent, caption, start, filter, QFileDialog::AcceptOpen);
 }
 
 QString SystemFileDialogs::saveFileName(QWidget *parent, const QString &caption,
-                                        const QString &folder, const QString &filter)
+                                        const QString &start, const QString &filter)
 {
-    return RunDialog(parent, caption, folder, filter, QFileDialog::AcceptSave);
+    return RunDialog(parent, caption, start, filter, QFileDialog::AcceptSave);
 }
 
 QString DataFileFilter()

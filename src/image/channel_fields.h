@@ -46,6 +46,10 @@ struct ChannelField
     // names.
     std::string_view csvColumn;
     std::array<CsvWords, 3> csvWords{};
+    // The column also reads the words that `show` prints for the entries, in
+    // both languages ("Carry", "载波"), unless it says the opposite of the
+    // field (Skip: not in scan).
+    bool csvReadsShowWords = true;
 };
 
 // Every field, in the order of the show table. The names that README.md
@@ -106,7 +110,8 @@ inline constexpr std::array kChannelFields = {
                  .json = "scanAdd",
                  .onIndex = 1,
                  .csvColumn = "Skip",
-                 .csvWords = {{{"S", "s"}, {"", "p"}}}},
+                 .csvWords = {{{"S", "s"}, {"", "p"}}},
+                 .csvReadsShowWords = false},
     ChannelField{.kind = ChannelField::Kind::Option,
                  .row = ChannelTable::Bandwidth,
                  .key = "bandwidth",

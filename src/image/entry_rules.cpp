@@ -7,7 +7,6 @@ namespace q731 {
 
 namespace {
 
-constexpr double kHighestOffsetMHz = 99.995;
 constexpr int kStoredDecimals = 5;
 
 // Five decimals, then down onto the nearer raster point.
@@ -79,14 +78,28 @@ std::optional<char> NameCharacter(char32_t c)
 
 std::string FilterNameText(std::string_view text, std::size_t maxLength)
 {
-    std::string name;
+    return FilterName(text, maxLength).name;
+}
+
+FilteredName FilterName(std::string_view text, std::size_t maxLength)
+{
+    FilteredName result;
     for (char c : text) {
-        if (name.size() >= maxLength)
-            break;
-        if (const std::optional<char> kept = NameCharacter(static_cast<unsigned char>(c)))
-            name.push_back(*kept);
+        const auto byte = static_cast<unsigned char>(c);
+        // The continuation bytes of a character were counted with its first.
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const std::optional<char> kept = NameCharacter(byte < 0x80 ? byte : 0);
+        if (!kept) {
+            ++result.dropped;
+        } else if (result.name.size() >= maxLength) {
+            result.cut = true;
+        } else {
+            result.raised = result.raised || *kept != c;
+            result.name.push_back(*kept);
+        }
     }
-    return name;
+    return result;
 }
 
 } // namespace q731

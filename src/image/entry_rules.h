@@ -26,6 +26,9 @@ inline constexpr std::size_t kTypedNameLength = 5;
 // A name slot holds 8 characters; names read from a radio or imported may
 // use all of them.
 inline constexpr std::size_t kStoredNameLength = 8;
+// The largest offset the VFO offset box keeps; no transmit offset of this
+// radio reaches 100 MHz.
+inline constexpr double kHighestOffsetMHz = 99.995;
 
 // The characters a frequency or offset box takes: digits and the point.
 bool IsFrequencyCharacter(char32_t c);
@@ -68,5 +71,15 @@ std::optional<char> NameCharacter(char32_t c);
 // What the name box keeps of a text: the characters NameCharacter keeps, at
 // most `maxLength` of them. Bytes of multi-byte characters are never kept.
 std::string FilterNameText(std::string_view text, std::size_t maxLength = kTypedNameLength);
+
+// FilterNameText, and in what the kept name differs from the text.
+struct FilteredName
+{
+    std::string name;
+    bool raised = false; // a..z became A..Z
+    int dropped = 0;     // characters refused; a multi-byte character counts once
+    bool cut = false;    // more than `maxLength` characters could have been kept
+};
+FilteredName FilterName(std::string_view text, std::size_t maxLength);
 
 } // namespace q731

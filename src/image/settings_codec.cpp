@@ -131,9 +131,6 @@ std::string DecodeFmWord(const RadioImage &image, int base)
     return FormatFmFrequency(text);
 }
 
-// Byte position of each slider's level: 2032 holds slider 1, 2033 slider 4 ...
-constexpr int kCalibrationSliderOfByte[9] = {1, 4, 7, 0, 2, 3, 5, 6, 8};
-
 void PutTone(int index, Language language, int base, RadioImage &image)
 {
     const auto [low, high] = EncodeTone(index, ToneListEntry(index, language));

@@ -13,6 +13,10 @@
 
 namespace q731 {
 
+// Byte position of each calibration slider's level: 2032 holds slider 1,
+// 2033 slider 4 ...
+inline constexpr int kCalibrationSliderOfByte[9] = {1, 4, 7, 0, 2, 3, 5, 6, 8};
+
 // Bytes 1792..1807 into the optional features.
 void DecodeGeneralSettings(const RadioImage &image, OptionalFeatures &options);
 

@@ -9,6 +9,9 @@ constexpr int kLastReadBlockStep = 194;
 constexpr int kLowerBlocksEnd = 126; // writes: steps 3..126 send 0x0000..0x07B0
 constexpr int kCalibrationStep = 127;
 constexpr int kUpperBlocksEnd = 194; // writes: steps 128..194 send 0x0800..0x0C20
+static_assert((kLowerBlocksEnd - 2) * LinkFrame::kBlockLength == LinkFrame::kLowerBlocksTop);
+static_assert((kCalibrationStep + 1) * LinkFrame::kBlockLength == LinkFrame::kUpperBlocksStart);
+static_assert((kUpperBlocksEnd + 1) * LinkFrame::kBlockLength == LinkFrame::kWriteTop);
 } // namespace
 
 bool LinkProtocol::Step::endsTransfer() const

@@ -45,9 +45,15 @@ inline constexpr std::size_t kIdentitySize = 8;
 inline constexpr std::size_t kIdentityBandByte = 6;
 inline constexpr std::string_view kIdentityModel = "ZQT-7V";
 
-// The calibration levels sit alone at the top of the settings block; the
-// 48 bytes below them are never written.
+// A write sends the blocks below kLowerBlocksTop, the calibration block in
+// calibration mode, then the blocks from kUpperBlocksStart up to
+// kWriteTop. The calibration levels sit alone at the top of the settings
+// block; the 48 bytes below them are never written. The last three blocks
+// lie past the radio's memory.
+inline constexpr int kLowerBlocksTop = 0x07C0;
 inline constexpr int kCalibrationAddress = 0x07F0;
+inline constexpr int kUpperBlocksStart = 0x0800;
+inline constexpr int kWriteTop = 0x0C30;
 } // namespace LinkFrame
 
 class LinkProtocol

@@ -5,6 +5,7 @@
 #include "ui/message_box.h"
 
 #include <QAbstractItemView>
+#include <QBrush>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -28,8 +29,36 @@ PortChooser::PortChooser(Session &session, MessageBoxes &boxes, QComboBox &list,
     connect(&m_list, &QComboBox::activated, this, &PortChooser::choose);
     m_list.installEventFilter(this);
     // The drop-down closing without a pick (a click elsewhere, Escape) ends
-    // the choice too.
+    // the choice too; its opening shows the devices as they are then, so a
+    // cable plugged in meanwhile appears.
     m_list.view()->window()->installEventFilter(this);
+    showDevices();
+}
+
+void PortChooser::showDevices()
+{
+    const PortTable table = PortTable::current();
+    const PortTable::Descriptions descriptions = PortTable::systemDescriptions();
+    const QBrush grey = m_list.palette().brush(QPalette::Disabled, QPalette::Text);
+    for (int i = 0; i < m_list.count(); ++i) {
+        const PortTable::PortDevice device =
+            table.describe(m_list.itemText(i).toInt(), descriptions);
+        m_list.setItemData(i, deviceTip(device, m_session.language()), Qt::ToolTipRole);
+        m_list.setItemData(i, device.present ? QVariant() : QVariant(grey), Qt::ForegroundRole);
+    }
+}
+
+QString PortChooser::deviceTip(const PortTable::PortDevice &device, Language language)
+{
+    const bool english = language == Language::English;
+    if (device.path.isEmpty())
+        return english ? QStringLiteral("No device") : QStringLiteral("没有设备");
+    if (!device.present)
+        return device.path +
+               (english ? QStringLiteral(": no such device") : QStringLiteral("：没有这个设备"));
+    if (device.description.isEmpty())
+        return device.path;
+    return QStringLiteral("%1 (%2)").arg(device.path, device.description);
 }
 
 int PortChooser::chosenPortNumber() const
@@ -120,6 +149,8 @@ bool PortChooser::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason &&
             m_list.isVisible())
             hideList();
+    } else if (watched != &m_list && event->type() == QEvent::Show) {
+        showDevices();
     } else if (watched != &m_list && event->type() == QEvent::Hide && m_list.isVisible()) {
         hideList();
     }

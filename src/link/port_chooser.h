@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/language.h"
+#include "link/port_table.h"
 #include "link/serial_link.h"
 
 #include <QObject>
@@ -16,7 +18,8 @@ class Session;
 
 // The port list ComboCom: every choice is tried at once (opened and closed
 // again), a port that does not open is reported and forgotten, and panel 1
-// shows the number in use. The list is shown only while the user picks.
+// shows the number in use. The list is shown only while the user picks;
+// each time it opens, every number shows its device again as it is now.
 class PortChooser : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,13 @@ public:
 
     // The port choice for list index `index`, as after a click on it.
     void choose(int index);
+
+    // Looks the port table up again and marks every item with its device:
+    // the tooltip names it (with the system's description), and an item
+    // without a device is greyed, though it can still be chosen.
+    void showDevices();
+    // "/dev/ttyUSB0 (USB-Serial Controller)", or why there is no device.
+    static QString deviceTip(const PortTable::PortDevice &device, Language language);
 
     // The device of the item PortIndex, looked up now.
     QString chosenDevice() const;

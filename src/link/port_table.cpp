@@ -85,6 +85,35 @@ QString PortTable::deviceOf(int port) const
     return port <= m_devices.size() ? m_devices.at(port - 1) : QString();
 }
 
+PortTable::Descriptions PortTable::systemDescriptions()
+{
+    Descriptions descriptions;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        descriptions.insert(info.systemLocation(), info.description());
+        descriptions.insert(info.portName(), info.description());
+    }
+    return descriptions;
+}
+
+PortTable::PortDevice PortTable::describe(int port, const Descriptions &descriptions) const
+{
+    PortDevice device;
+    device.path = deviceOf(port);
+    if (device.path.isEmpty())
+        return device;
+    const QString target = QFileInfo(device.path).canonicalFilePath();
+    if (m_windowsNames) {
+        // COMN exists only when the system lists it.
+        device.present = descriptions.contains(device.path);
+    } else {
+        device.present = !target.isEmpty();
+    }
+    device.description = descriptions.value(device.path);
+    if (device.description.isEmpty() && !target.isEmpty())
+        device.description = descriptions.value(target);
+    return device;
+}
+
 QStringList PortTable::orderSystemDevices(QStringList locations)
 {
     std::stable_sort(locations.begin(), locations.end(), [](const QString &a, const QString &b) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,22 @@ public:
     // The device of port number `port` (1-based); empty when there is none.
     QString deviceOf(int port) const;
     const QStringList &devices() const { return m_devices; }
+
+    // What the system calls the serial devices it knows ("USB-Serial
+    // Controller"), by path (and on Windows also by port name). Looked up now.
+    using Descriptions = QHash<QString, QString>;
+    static Descriptions systemDescriptions();
+
+    struct PortDevice
+    {
+        QString path;         // empty: the number reaches no device
+        QString description;  // empty when the system has none
+        bool present = false; // the device is there now
+    };
+    // The device of port number `port`, with its description among
+    // `descriptions` (found also through a symbolic link such as
+    // /dev/serial/by-id/...).
+    PortDevice describe(int port, const Descriptions &descriptions) const;
 
     // USB adapters (ttyUSB*, ttyACM*) first, then the rest, each group in
     // natural name order (ttyS2 before ttyS10).

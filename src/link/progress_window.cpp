@@ -23,6 +23,14 @@ ProgressWindow::ProgressWindow(QWidget *parent)
     layout->addWidget(m_label);
     layout->addWidget(m_bar);
     setFixedSize(TwipsToPixelsX(4800, this), TwipsToPixelsY(1400, this));
+
+    // The bar moves about a pixel and a half a step. Painted at every one of
+    // the 195 steps, it was painted just after each frame went out, while the
+    // system still had to carry that frame to the line, and it lengthened
+    // every turn with the radio; ten pictures a second show the same progress.
+    m_paintTimer.setSingleShot(true);
+    m_paintTimer.setInterval(kPaintIntervalMs);
+    connect(&m_paintTimer, &QTimer::timeout, this, &ProgressWindow::showStep);
 }
 
 void ProgressWindow::prepare(Kind kind, Language language)
@@ -32,18 +40,34 @@ void ProgressWindow::prepare(Kind kind, Language language)
         m_label->setText(english ? QStringLiteral("Reading frequently, please wait a moment.")
                                  : QStringLiteral("正在读频，请稍候。"));
         setWindowTitle(english ? QStringLiteral("Reading……") : QStringLiteral("正在读取……"));
-    } else {
+    } else if (kind == Kind::Write) {
         m_label->setText(english ? QStringLiteral("Writing frequently, please wait a moment.")
                                  : QStringLiteral("正在写频，请稍候。"));
         setWindowTitle(english ? QStringLiteral("Writing……") : QStringLiteral("正在写入……"));
+    } else {
+        m_label->setText(english ? QStringLiteral("Reading back to verify, please wait a moment.")
+                                 : QStringLiteral("正在读回校验，请稍候。"));
+        setWindowTitle(english ? QStringLiteral("Verifying……") : QStringLiteral("正在校验……"));
     }
+    m_paintTimer.stop();
+    m_step = LinkProtocol::kFirstStep;
     m_bar->setRange(LinkProtocol::kFirstStep, LinkProtocol::kLastStep);
-    m_bar->setValue(LinkProtocol::kFirstStep);
+    m_bar->setValue(m_step);
 }
 
 void ProgressWindow::setStep(int step)
 {
-    m_bar->setValue(step);
+    m_step = step;
+    if (!m_paintTimer.isActive())
+        showStep();
+}
+
+void ProgressWindow::showStep()
+{
+    if (m_bar->value() == m_step)
+        return;
+    m_bar->setValue(m_step);
+    m_paintTimer.start();
 }
 
 } // namespace q731

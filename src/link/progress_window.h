@@ -3,6 +3,7 @@
 #include "image/language.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QLabel;
 class QProgressBar;
@@ -14,14 +15,19 @@ class ProgressWindow : public QDialog
 {
     Q_OBJECT
 public:
-    enum class Kind { Read, Write };
+    // Verify: the read back after a write.
+    enum class Kind { Read, Write, Verify };
 
     explicit ProgressWindow(QWidget *parent = nullptr);
 
     // Texts of the transfer in the language, bar back at its start. The
     // caller shows the window (modal for a read, modeless for a write).
     void prepare(Kind kind, Language language);
+    // The bar shows the step at once, or when its last picture is
+    // kPaintIntervalMs old.
     void setStep(int step);
+
+    static constexpr int kPaintIntervalMs = 100;
 
     QLabel *label() const { return m_label; }
     QProgressBar *bar() const { return m_bar; }
@@ -30,8 +36,12 @@ public:
     void reject() override {}
 
 private:
+    void showStep();
+
     QLabel *m_label = nullptr;
     QProgressBar *m_bar = nullptr;
+    QTimer m_paintTimer;
+    int m_step = 0;
 };
 
 } // namespace q731

@@ -118,8 +118,9 @@ bool RadioSimulator::takeOne(std::vector<Chunk> &out)
             const int address = m_input[1] << 8 | m_input[2];
             m_writtenAddresses.push_back(address);
             for (int i = 0; i < LinkFrame::kBlockLength; ++i) {
-                if (address + i < static_cast<int>(kRadioMemorySize))
-                    m_memory[address + i] = m_input[4 + i];
+                const int at = address + i;
+                if (at < static_cast<int>(kRadioMemorySize))
+                    m_memory[at] = m_input[4 + i] ^ (at == m_faults.corruptByte ? 0x01 : 0x00);
             }
             ++m_blocks;
             reply(out, {LinkFrame::kAck});

@@ -43,6 +43,10 @@ public:
         // request, its ACK, then every read request, ACK, block frame and end
         // byte.
         int pullAtMessage = -1;
+        // A block frame written over this memory byte stores it with its
+        // lowest bit flipped, as a radio with a bad memory cell would
+        // (-1: never).
+        int corruptByte = -1;
     };
 
     // What an ACK flood puts on the line at a time.

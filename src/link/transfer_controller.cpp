@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "ui/message_box.h"
 
+#include <QStringList>
 #include <QTimer>
 
 namespace q731 {
@@ -74,6 +75,7 @@ void TransferController::read()
         m_session.ReadActive = false;
         return;
     }
+    m_phase = Phase::Reading;
     m_progress->prepare(ProgressWindow::Kind::Read, m_session.language());
     m_progress->setWindowModality(Qt::ApplicationModal);
     m_progress->show();
@@ -89,12 +91,18 @@ void TransferController::write()
     // Commits every editor (the frequency being typed included) and fills the
     // image before any reply can be handled: replies wait for the event loop.
     m_session.encodeImage();
+    const bool calibration = m_session.hiddenMode(HiddenMode::Calibration);
     if (!m_link.startWrite(m_session.image(), m_session.bandIndex(),
-                           m_session.hiddenMode(HiddenMode::BandOverride),
-                           m_session.hiddenMode(HiddenMode::Calibration))) {
+                           m_session.hiddenMode(HiddenMode::BandOverride), calibration)) {
         m_session.WriteActive = false;
         return;
     }
+    m_phase = Phase::Writing;
+    m_verifyThisWrite = m_verifyAfterWrite;
+    m_writtenDevice = m_link.device();
+    m_writtenCalibration = calibration;
+    m_verifyResult = VerifyResult::NotRun;
+    m_differences.clear();
     m_progress->prepare(ProgressWindow::Kind::Write, m_session.language());
     m_progress->setWindowModality(Qt::NonModal);
     m_progress->show();
@@ -115,15 +123,49 @@ void TransferController::linkFinished(Outcome outcome)
 {
     // The port is closed and the watchdog stopped already; the transfer stays
     // active until its end has been reported.
+    if (m_phase == Phase::Writing && outcome == Outcome::WriteCompleted && m_verifyThisWrite) {
+        // What went out, before the read back overwrites the link's copy.
+        m_written = m_link.protocol().image();
+        // The port is opened anew outside the receive handler that ended the write.
+        QTimer::singleShot(0, this, &TransferController::startVerify);
+        return;
+    }
+    // The read back is compared, never decoded: the editors keep what was written.
+    if (m_phase == Phase::Verifying && outcome == Outcome::ReadCompleted)
+        m_differences = CompareWritten(m_written, m_link.protocol().image(), m_writtenCalibration);
     // After a read the image is taken now: the next transfer cannot start
     // before the report, but the link's copy is its own.
-    if (outcome == Outcome::ReadCompleted)
+    if (m_phase == Phase::Reading && outcome == Outcome::ReadCompleted)
         m_session.image() = m_link.protocol().image();
     QTimer::singleShot(0, this, [this, outcome] { reportEnd(outcome); });
 }
 
+void TransferController::startVerify()
+{
+    m_phase = Phase::Verifying;
+    // The port of the write, whatever has been chosen meanwhile.
+    const SerialLink::OpenError error = m_link.open(m_writtenDevice);
+    if (error != SerialLink::OpenError::None || !m_link.startRead(m_written)) {
+        m_progress->hide();
+        m_verifyResult = VerifyResult::ReadFailed;
+        m_boxes.show(m_session.tr2("写频已完成，但读回校验失败：",
+                                   "Writing is done, but reading back to verify failed: ") +
+                         m_ports.invalidPortText(error, m_writtenDevice),
+                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        endCommand(Outcome::PortLost);
+        return;
+    }
+    m_progress->prepare(ProgressWindow::Kind::Verify, m_session.language());
+}
+
 void TransferController::reportEnd(Outcome outcome)
 {
+    if (m_phase == Phase::Verifying) {
+        reportVerify(outcome);
+        // The command was a write; its read back completing is its completion.
+        endCommand(outcome == Outcome::ReadCompleted ? Outcome::WriteCompleted : outcome);
+        return;
+    }
     switch (outcome) {
     case Outcome::ReadCompleted:
         m_progress->hide();
@@ -159,9 +201,60 @@ void TransferController::reportEnd(Outcome outcome)
                      StyleOkStop, m_session.tr2("错误", "Mistake"));
         break;
     }
+    endCommand(outcome);
+}
+
+void TransferController::endCommand(Outcome outcome)
+{
+    m_phase = Phase::Idle;
     m_session.ReadActive = false;
     m_session.WriteActive = false;
     emit transferEnded(outcome);
+}
+
+void TransferController::reportVerify(Outcome outcome)
+{
+    m_progress->hide();
+    if (outcome != Outcome::ReadCompleted) {
+        m_verifyResult = VerifyResult::ReadFailed;
+        const LinkMessage::Text &failure = outcome == Outcome::PortLost
+                                               ? LinkMessage::kConnectionLost
+                                               : LinkMessage::kCommunicationError;
+        m_boxes.show(m_session.tr2("写频已完成，但读回校验失败：",
+                                   "Writing is done, but reading back to verify failed: ") +
+                         m_session.tr2(failure.chinese, failure.english),
+                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        return;
+    }
+    if (m_differences.empty()) {
+        m_verifyResult = VerifyResult::Matched;
+        m_boxes.show(m_session.tr2("写频成功！已读回校验，数据一致。",
+                                   "Writing succeeds frequently! Read back and verified: the "
+                                   "radio holds everything written."),
+                     StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        return;
+    }
+    m_verifyResult = VerifyResult::Differed;
+    m_boxes.show(differencesText(), StyleOkStop, m_session.tr2("错误", "Mistake"));
+}
+
+QString TransferController::differencesText() const
+{
+    // A radio that keeps nothing would list every channel; the first ones
+    // tell the user enough.
+    constexpr std::size_t kListed = 10;
+    const std::vector<std::string> fields = DifferingFields(m_differences, m_session.language());
+    QStringList lines;
+    for (std::size_t i = 0; i < fields.size() && i < kListed; ++i)
+        lines << QString::fromUtf8(fields[i]);
+    if (fields.size() > kListed)
+        lines << m_session.tr2("……另有 %1 项", "... and %1 more").arg(fields.size() - kListed);
+    return m_session.tr2("写频已完成，但校验不符。对讲机中以下内容与写入的不同：",
+                         "Writing is done, but the verify failed. The radio holds other values "
+                         "than were written for:") +
+           QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")) +
+           QStringLiteral("\r\n\r\n") +
+           m_session.tr2("请检查对讲机后重新写频。", "Check the radio and write again.");
 }
 
 } // namespace q731

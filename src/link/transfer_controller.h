@@ -1,8 +1,12 @@
 #pragma once
 
 #include "link/link_protocol.h"
+#include "link/write_verify.h"
 
 #include <QObject>
+#include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -17,7 +21,9 @@ class Session;
 // The Read and Write commands: open the chosen port, take the editors'
 // values, run the transfer on the serial link with the progress window
 // FrmWriting, and end it with its message (and, after a read, the decoded
-// image in every editor). Everything runs from the event loop; nothing waits.
+// image in every editor). With "verify after write" a completed write reads
+// the radio back and compares it with what was sent before it reports.
+// Everything runs from the event loop; nothing waits.
 class TransferController : public QObject
 {
     Q_OBJECT
@@ -28,20 +34,42 @@ public:
     void read();
     void write();
 
+    // Verify after write: off at start, never stored. Taken when a write starts.
+    void setVerifyAfterWrite(bool on) { m_verifyAfterWrite = on; }
+    bool verifyAfterWrite() const { return m_verifyAfterWrite; }
+
+    enum class VerifyResult {
+        NotRun,     // no verify, or the write itself did not complete
+        Matched,    // the radio holds every byte written
+        Differed,   // verifyDifferences() lists what it holds otherwise
+        ReadFailed, // the read back did not complete
+    };
+    // How the last write's verify ended.
+    VerifyResult verifyResult() const { return m_verifyResult; }
+    const std::vector<ByteDifference> &verifyDifferences() const { return m_differences; }
+
     // A transfer runs (or its end is still being reported): the session's
     // ReadActive or WriteActive.
     bool isBusy() const;
     ProgressWindow *progressWindow() const { return m_progress; }
 
 signals:
-    // The transfer's end has been reported and handled.
+    // The transfer's end has been reported and handled. A write with verify
+    // ends as WriteCompleted once the read back completed (verifyResult()
+    // says what it found), or with the outcome of the failed read back.
     void transferEnded(q731::LinkProtocol::Outcome outcome);
 
 private:
+    enum class Phase { Idle, Reading, Writing, Verifying };
+
     bool refuseWhileBusy();
     bool openPort();
     void linkFinished(LinkProtocol::Outcome outcome);
+    void startVerify();
     void reportEnd(LinkProtocol::Outcome outcome);
+    void reportVerify(LinkProtocol::Outcome outcome);
+    void endCommand(LinkProtocol::Outcome outcome);
+    QString differencesText() const;
     void askBandOverride();
 
     Session &m_session;
@@ -49,6 +77,16 @@ private:
     SerialLink &m_link;
     PortChooser &m_ports;
     ProgressWindow *m_progress = nullptr;
+    Phase m_phase = Phase::Idle;
+    bool m_verifyAfterWrite = false;
+    // The write being verified: its device, whether it sent the calibration
+    // levels, and the image it sent.
+    bool m_verifyThisWrite = false;
+    QString m_writtenDevice;
+    bool m_writtenCalibration = false;
+    RadioImage m_written{};
+    VerifyResult m_verifyResult = VerifyResult::NotRun;
+    std::vector<ByteDifference> m_differences;
 };
 
 } // namespace q731

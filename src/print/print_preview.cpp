@@ -1,6 +1,8 @@
 #include "print_preview.h"
 
+#include "files/data_file_store.h"
 #include "files/file_dialogs.h"
+#include "print/print_report.h"
 #include "session/product.h"
 #include "session/session.h"
 #include "ui/message_box.h"
@@ -11,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -22,19 +23,6 @@
 namespace q731 {
 
 namespace {
-
-// The five settings handed to the writer; their meaning is in ReportSettings.
-ReportSettings PreviewSettings()
-{
-    return ReportSettings{1, 10, 5, 4, 2};
-}
-
-QPageSize DefaultPaper()
-{
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-               ? QPageSize(QPageSize::Letter)
-               : QPageSize(QPageSize::A4);
-}
 
 bool AskForPrinter(QPrinter &printer, QWidget *parent)
 {
@@ -62,19 +50,17 @@ QString PrintPreview::CaptionFor(Language language)
                                                     : QStringLiteral("打印预览"));
 }
 
-PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, ReportWindows windows,
-                           QWidget *parent)
+PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent)
     : QDialog(parent)
     , m_session(session)
     , m_boxes(boxes)
-    , m_windows(std::move(windows))
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("FrmPrint"));
     setWindowTitle(CaptionFor(session.language()));
     m_choosePrinter = AskForPrinter;
     m_choosePdfName = [this](QWidget *owner) { return AskForPdfName(owner, m_session.language()); };
-    m_printer->setPageSize(DefaultPaper());
+    m_printer->setPageSize(DefaultReportPaper());
 
     auto *buttons = new QHBoxLayout;
     auto addButton = [&](const char *name, const char *chinese, const char *english) {
@@ -129,8 +115,8 @@ PrintPreview::~PrintPreview() = default;
 
 bool PrintPreview::render(QPrinter *printer)
 {
-    ReportWriter writer(PreviewSettings());
-    return PrintContent(writer, printer, m_windows, m_session.language());
+    ReportWriter writer(PreviewReportSettings());
+    return PrintContent(writer, printer, m_session.data(), m_session.language());
 }
 
 void PrintPreview::print()
@@ -148,12 +134,13 @@ void PrintPreview::saveAsPdf()
     const QString name = m_choosePdfName(this);
     if (name.isEmpty())
         return;
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(name);
-    pdf.setPageLayout(m_printer->pageLayout());
-    pdf.setDocName(windowTitle());
-    if (!render(&pdf)) {
+    // Painted whole first, then put in place as Save does with a data file.
+    const QByteArray pdf = ReportPdf(m_session.data(), m_session.language(),
+                                     m_printer->pageLayout().pageSize(), windowTitle());
+    const bool saved =
+        !pdf.isEmpty() &&
+        WriteDataFile({.path = name}, std::vector<std::uint8_t>(pdf.begin(), pdf.end())).ok();
+    if (!saved) {
         const QString native = QDir::toNativeSeparators(name);
         showFailure(m_session.language() == Language::English
                         ? QStringLiteral("Cannot save the file \"%1\".").arg(native)
@@ -166,10 +153,9 @@ void PrintPreview::showFailure(const QString &text)
     m_boxes.show(text, StyleOkStop, m_session.tr2("错误", "Mistake"));
 }
 
-PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent,
-                               ReportWindows windows)
+PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent)
 {
-    auto *preview = new PrintPreview(session, boxes, std::move(windows), parent);
+    auto *preview = new PrintPreview(session, boxes, parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     preview->show();

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "print/print_report.h"
-#include "print/report_writer.h"
+#include "image/language.h"
 
 #include <QDialog>
 
@@ -19,15 +18,14 @@ class Session;
 
 // The preview window (FrmPrint): the report's pages as they will be printed,
 // with Print (the system's printer dialog), Save as PDF, the paper size and
-// Close. Preview, paper and PDF are painted by one routine from the windows
-// as they are at that moment. Made anew by every Print command and destroyed
-// when closed.
+// Close. Preview, paper and PDF are painted by one routine from the session's
+// records as they are at that moment. Made anew by every Print command and
+// destroyed when closed.
 class PrintPreview : public QDialog
 {
     Q_OBJECT
 public:
-    PrintPreview(Session &session, MessageBoxes &boxes, ReportWindows windows,
-                 QWidget *parent = nullptr);
+    PrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent = nullptr);
     ~PrintPreview() override;
 
     // Asks for the printer to print on; false when the user cancels. Tests
@@ -54,7 +52,6 @@ private:
 
     Session &m_session;
     MessageBoxes &m_boxes;
-    ReportWindows m_windows;
     std::unique_ptr<QPrinter> m_printer;
     QPrintPreviewWidget *m_preview = nullptr;
     QComboBox *m_paper = nullptr;
@@ -64,7 +61,6 @@ private:
 
 // The Print command: the preview, application-modal, over `parent`. Returns
 // at once; the preview deletes itself when it is closed.
-PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent,
-                               ReportWindows windows);
+PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent);
 
 } // namespace q731

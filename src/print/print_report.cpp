@@ -1,16 +1,13 @@
 #include "print_report.h"
 
-#include "print/report_writer.h"
+#include "editors/options_fields.h"
+#include "image/channel_grid.h"
 #include "session/product.h"
+#include "ui/captions.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
+#include <QBuffer>
+#include <QLocale>
+#include <QPdfWriter>
 
 namespace q731 {
 
@@ -22,24 +19,24 @@ constexpr int kCellWidth = 4500;
 constexpr int kCellCode = 2;
 const QString kCellBorders = QStringLiteral("1111");
 
-QWidget *Control(const QPointer<QWidget> &window, const QString &name)
+QString FromStd(const std::string &text)
 {
-    return window ? window->findChild<QWidget *>(name) : nullptr;
+    return QString::fromStdString(text);
 }
 
 class Report
 {
 public:
-    Report(ReportWriter &writer, const ReportWindows &windows, Language language)
+    Report(ReportWriter &writer, const RadioData &data, Language language)
         : m_writer(writer)
-        , m_windows(windows)
-        , m_english(language == Language::English)
+        , m_data(data)
+        , m_language(language)
     {
     }
 
     QString tr2(const char *chinese, const char *english) const
     {
-        return QString::fromUtf8(m_english ? english : chinese);
+        return QString::fromUtf8(m_language == Language::English ? english : chinese);
     }
 
     void row(const QString &first, const QString &second)
@@ -49,10 +46,24 @@ public:
         m_writer.EndRow();
     }
 
-    void optionRow(const QString &label, const QString &field)
+    // A field of the optional features window: its label's caption and what
+    // the field shows (a list shows the text of its chosen item).
+    void optionRow(const char *label, const char *control)
     {
-        row(ShownText(Control(m_windows.options, label)),
-            ShownText(Control(m_windows.options, field)));
+        row(OptionsLabelText(label, m_language), optionText(control));
+    }
+
+    QString optionText(const char *control) const
+    {
+        const OptionalFeatures &options = m_data.options;
+        for (const OptionsField &field : OptionsFields()) {
+            if (qstrcmp(field.control, control) != 0)
+                continue;
+            if (field.text)
+                return FromStd(options.*field.text);
+            return OptionsListItems(control, m_language).value(options.*field.list);
+        }
+        return {};
     }
 
     void section(const char *chinese, const char *english)
@@ -61,12 +72,40 @@ public:
         m_writer.LineFeed();
     }
 
+    // The channel grid as the channel window shows it: the number, and for a
+    // channel in use its frequencies and the list texts of its entries; every
+    // row shows its name.
+    std::vector<QStringList> channelRows() const
+    {
+        const ChannelTable &table = m_data.channels;
+        const GridLists lists = GridLists::Of(m_language);
+        std::vector<QStringList> rows;
+        for (int n = 1; n <= kChannelCount; ++n) {
+            QStringList cells(kGridColumns);
+            cells[GridColumn::Number] = QString::number(n);
+            if (!table.rx(n).empty()) {
+                cells[GridColumn::Rx] = FromStd(table.rx(n));
+                cells[GridColumn::Tx] = FromStd(table.tx(n));
+                for (int column = GridColumn::kFirstList; column <= GridColumn::kLastList;
+                     ++column) {
+                    const auto &items = lists.forColumn(column);
+                    const int index = table.index(
+                        static_cast<ChannelTable::Row>(column - GridColumn::kFirstList), n);
+                    if (index >= 0 && index < static_cast<int>(items.size()))
+                        cells[column] = FromStd(items[static_cast<std::size_t>(index)]);
+                }
+            }
+            cells[GridColumn::Name] = FromStd(table.name(n));
+            rows.push_back(cells);
+        }
+        return rows;
+    }
+
     void build()
     {
         m_writer.NewPage();
         m_writer.setBold(true);
-        m_writer.PrintLine(MakerName(m_english ? Language::English : Language::Chinese),
-                           m_english ? 12 : 20, 2);
+        m_writer.PrintLine(MakerName(m_language), m_language == Language::English ? 12 : 20, 2);
         m_writer.setBold(false);
         m_writer.setLineHeight(14);
         m_writer.PrintLine(tr2("ZR-614对讲机", "ZR-614 Interphone ") +
@@ -82,98 +121,95 @@ public:
             {"LabelMod", "ComboMod"},
         };
         for (const auto &pair : functions)
-            optionRow(QString::fromLatin1(pair[0]), QString::fromLatin1(pair[1]));
+            optionRow(pair[0], pair[1]);
 
         m_writer.NewPage();
         m_writer.LineFeed();
         section("全频频率", "The whole frequency frequently");
-        optionRow(QStringLiteral("Label20"), QStringLiteral("Text20"));
-        optionRow(QStringLiteral("Label21"), QStringLiteral("Text21"));
-        for (int i = 22; i <= 30; ++i)
-            optionRow(QStringLiteral("Label%1").arg(i), QStringLiteral("Combo%1").arg(i));
+        optionRow("Label20", "Text20");
+        optionRow("Label21", "Text21");
+        for (int i = 22; i <= 30; ++i) {
+            const QByteArray label = "Label" + QByteArray::number(i);
+            const QByteArray combo = "Combo" + QByteArray::number(i);
+            optionRow(label.constData(), combo.constData());
+        }
 
         m_writer.LineFeed();
         section("VOX(声控发射)", "VOX(Voice control launches)");
-        optionRow(QStringLiteral("Label14"), QStringLiteral("Combo14"));
-        optionRow(QStringLiteral("Label15"), QStringLiteral("Combo15"));
-        const auto *check =
-            qobject_cast<const QCheckBox *>(Control(m_windows.options, QStringLiteral("Check12")));
-        const bool ticked = check && check->checkState() != Qt::Unchecked;
-        row(tr2("是否", "Whether") + ShownText(check), ticked ? tr2("是", "Yes") : tr2("否", "No"));
+        optionRow("Label14", "Combo14");
+        optionRow("Label15", "Combo15");
+        row(tr2("是否", "Whether") + OptionsLabelText("Check12", m_language),
+            m_data.options.Check12 ? tr2("是", "Yes") : tr2("否", "No"));
 
         m_writer.LineFeed();
         section("调试信息", "Debug information");
         // Only the high-power levels: the others are a technician's business.
         for (int i = 0; i < 3; ++i) {
-            const auto *slider = qobject_cast<const QSlider *>(
-                Control(m_windows.calibration, QStringLiteral("Slider1(%1)").arg(i)));
-            m_writer.PrintCell(
-                ShownText(Control(m_windows.calibration, QStringLiteral("Frame1(%1)").arg(i))),
-                kCellWidth, kCellCode, kCellBorders);
-            m_writer.PrintCell(slider ? slider->value() : 0, kCellWidth, kCellCode, kCellBorders);
+            m_writer.PrintCell(CaptionTexts(QStringLiteral("Form4"),
+                                            QStringLiteral("Frame1(%1)").arg(i), m_language)
+                                   .value(0),
+                               kCellWidth, kCellCode, kCellBorders);
+            m_writer.PrintCell(m_data.calibration.values[static_cast<std::size_t>(i)], kCellWidth,
+                               kCellCode, kCellBorders);
             m_writer.EndRow();
         }
 
         m_writer.NewPage();
         const QString channelData = tr2("信道数据", "Channel data");
         m_writer.PrintLine(channelData);
-        auto *grid =
-            qobject_cast<QAbstractItemView *>(Control(m_windows.channels, QStringLiteral("Grid1")));
-        {
-            const RepaintPause pause(grid);
-            m_writer.PrintGrid(grid, channelData);
-        }
+        m_writer.PrintGrid(
+            CaptionTexts(QStringLiteral("Form1"), QStringLiteral("Grid1"), m_language),
+            channelRows(), channelData);
         m_writer.LineFeed();
     }
 
 private:
     ReportWriter &m_writer;
-    const ReportWindows &m_windows;
-    bool m_english = false;
+    const RadioData &m_data;
+    Language m_language;
 };
 
 } // namespace
 
-QString ShownText(const QWidget *control)
-{
-    if (const auto *edit = qobject_cast<const QLineEdit *>(control))
-        return edit->text();
-    if (const auto *list = qobject_cast<const QComboBox *>(control))
-        return list->currentText();
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (const auto *frame = qobject_cast<const QGroupBox *>(control))
-        return frame->title();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->text();
-    if (const auto *slider = qobject_cast<const QSlider *>(control))
-        return QString::number(slider->value());
-    return {};
-}
-
-bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const ReportWindows &windows,
+bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const RadioData &data,
                   Language language)
 {
     writer.setPageFooter(language == Language::English ? QStringLiteral("Page %1 of %2")
                                                        : QStringLiteral("第 %1 页，共 %2 页"));
     writer.BeginDocument(device);
-    Report(writer, windows, language).build();
+    Report(writer, data, language).build();
     return writer.EndDocument();
 }
 
-RepaintPause::RepaintPause(QWidget *widget)
-    : m_widget(widget)
+ReportSettings PreviewReportSettings()
 {
-    if (m_widget) {
-        m_wasEnabled = m_widget->updatesEnabled();
-        m_widget->setUpdatesEnabled(false);
-    }
+    return ReportSettings{1, 10, 5, 4, 2};
 }
 
-RepaintPause::~RepaintPause()
+QPageSize DefaultReportPaper()
 {
-    if (m_widget)
-        m_widget->setUpdatesEnabled(m_wasEnabled);
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+QByteArray ReportPdf(const RadioData &data, Language language, const QPageSize &paper,
+                     const QString &title)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The writer finishes the document when it goes.
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(paper);
+        pdf.setPageOrientation(QPageLayout::Portrait);
+        pdf.setTitle(title);
+        pdf.setCreator(ProductTitle(language));
+        ReportWriter writer(PreviewReportSettings());
+        if (!PrintContent(writer, &pdf, data, language))
+            return {};
+    }
+    return buffer.data();
 }
 
 } // namespace q731

@@ -1,49 +1,35 @@
 #pragma once
 
 #include "image/language.h"
+#include "image/records.h"
+#include "print/report_writer.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <QByteArray>
+#include <QPageSize>
+#include <QString>
 
 class QPagedPaintDevice;
 
 namespace q731 {
 
-class ReportWriter;
-
-// The windows the report is read from, at the moment it is built.
-struct ReportWindows
-{
-    QPointer<QWidget> channels;    // Form1, with the grid Grid1
-    QPointer<QWidget> options;     // Form3
-    QPointer<QWidget> calibration; // Form4
-};
-
 // Builds the whole report on `device`: the maker and title, the function
 // settings, the VFO channel, VOX, the three high-power calibration levels and
-// the channel grid. Every label and value is taken from the live controls, so
-// it is in the language the windows show. False when the device could not be
-// painted on.
-bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const ReportWindows &windows,
+// the channel table. Every value is read from the records and every label and
+// list text is the one the windows show in `language`, so the preview, a
+// printer and `q731-cli report` print the same pages. False when the device
+// could not be painted on.
+bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const RadioData &data,
                   Language language);
 
-// What a control shows: the text of a box, label, frame or button, the chosen
-// text of a list, the position of a slider. Empty for a missing control.
-QString ShownText(const QWidget *control);
+// The five settings the preview hands the writer when it is made.
+ReportSettings PreviewReportSettings();
 
-// Keeps a widget from repainting while it is read, and lets it repaint again
-// however the reading ends.
-class RepaintPause
-{
-public:
-    explicit RepaintPause(QWidget *widget);
-    ~RepaintPause();
-    RepaintPause(const RepaintPause &) = delete;
-    RepaintPause &operator=(const RepaintPause &) = delete;
+// Letter where the system measures in US units, A4 elsewhere.
+QPageSize DefaultReportPaper();
 
-private:
-    QPointer<QWidget> m_widget;
-    bool m_wasEnabled = true;
-};
+// The report as a PDF document on `paper`, named `title` in its properties.
+// Empty when it could not be painted.
+QByteArray ReportPdf(const RadioData &data, Language language, const QPageSize &paper,
+                     const QString &title);
 
 } // namespace q731

@@ -1,15 +1,11 @@
 #include "report_writer.h"
 
-#include <QAbstractItemView>
-#include <QBrush>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QHeaderView>
 #include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTableView>
 
 #include <algorithm>
 #include <numeric>
@@ -20,13 +16,14 @@ namespace {
 
 constexpr double kPointsPerMm = 72.0 / 25.4;
 constexpr double kTwipsPerPoint = 20.0;
-// Tried from the first to the last, the grid's text is set in the largest
-// size at which every cell fits its column.
+// A table's text is set in the largest of these sizes at which it fits the
+// page; 8 points stay readable on paper.
 constexpr double kGridLargestSize = 9.0;
-constexpr double kGridSmallestSize = 5.0;
+constexpr double kGridSmallestSize = 8.0;
 constexpr double kFooterSize = 8.0;
 constexpr double kBodySize = 10.0;
 const QColor kHeaderShade(225, 225, 225);
+const QColor kBandShade(192, 192, 255);
 
 Qt::Alignment AlignmentOf(int code, Qt::Alignment otherwise)
 {
@@ -77,7 +74,12 @@ QStringList ReportFontFamilies()
 {
     // Latin letters and digits from a Latin font: taken from the CJK fonts,
     // a PDF viewer cannot find or copy the digits. The Chinese characters
-    // come from the CJK font, which Qt falls back to for them.
+    // come from the CJK font, which Qt falls back to for them. A PDF names
+    // the character of each glyph as the lowest code point the font maps to
+    // it; Noto Sans CJK maps the Kangxi and CJK radicals (U+2E80..U+2FDF) to
+    // the glyphs of 高, 示, 音, 止, 无 and 页, so a reader would find and
+    // copy radicals. WenQuanYi Micro Hei maps every character the report
+    // prints from that one character alone.
     static const QStringList families = [] {
         QStringList found;
         auto firstOf = [&found](std::initializer_list<const char *> candidates) {
@@ -89,8 +91,8 @@ QStringList ReportFontFamilies()
             }
         };
         firstOf({"DejaVu Sans", "Liberation Sans", "Arial", "Segoe UI", "Helvetica"});
-        firstOf({"Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei", "SimSun",
-                 "WenQuanYi Micro Hei", "Noto Serif CJK SC"});
+        firstOf({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei",
+                 "SimSun", "Noto Serif CJK SC"});
         if (found.isEmpty())
             found << QFont().family();
         return found;
@@ -257,74 +259,114 @@ void ReportWriter::EndRow()
     m_rowWidth = 0;
 }
 
-void ReportWriter::PrintGrid(const QAbstractItemView *grid, const QString &title)
+QSizeF ReportWriter::wrappedSize(const QFont &font, const QString &text, double width) const
+{
+    const QImage &surface = MeasuringSurface();
+    const QFontMetricsF metrics(font, &surface);
+    const double inner = std::max(1.0, width) * surface.logicalDpiX() / 72.0;
+    const QRectF needed =
+        metrics.boundingRect(QRectF(0, 0, inner, 1e9), Qt::TextWordWrap | Qt::AlignLeft, text);
+    return {needed.width() * 72.0 / surface.logicalDpiX(), ToPoints(needed.height())};
+}
+
+double ReportWriter::wrappedWidth(const QFont &font, const QString &text, int lines) const
+{
+    const double room = lines * lineHeight(font) + 0.5;
+    auto fits = [&](double width) {
+        const QSizeF size = wrappedSize(font, text, width);
+        return size.height() <= room && size.width() <= width + 0.01;
+    };
+    // Between nothing and the whole text on one line.
+    double low = 0;
+    double high = textWidth(font, text);
+    while (high - low > 0.1) {
+        const double middle = (low + high) / 2;
+        if (fits(middle))
+            high = middle;
+        else
+            low = middle;
+    }
+    return high;
+}
+
+void ReportWriter::PrintGrid(const QStringList &header, const std::vector<QStringList> &rows,
+                             const QString &title)
 {
     EndRow();
-    const QAbstractItemModel *model = grid ? grid->model() : nullptr;
-    if (!model || model->columnCount() == 0)
+    const auto columns = static_cast<std::size_t>(header.size());
+    if (columns == 0)
         return;
-    const int columns = model->columnCount();
-    const int rows = model->rowCount();
-
-    // The grid's own column widths, shrunk or stretched to the page.
-    std::vector<double> widths(static_cast<std::size_t>(columns), 1.0);
-    if (auto *table = qobject_cast<const QTableView *>(grid)) {
-        for (int c = 0; c < columns; ++c)
-            widths[std::size_t(c)] = std::max(1, table->columnWidth(c));
-    }
-    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
-    for (double &width : widths)
-        width *= m_area.width() / total;
-
-    QStringList header;
-    for (int c = 0; c < columns; ++c)
-        header << model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-    std::vector<QStringList> cells(static_cast<std::size_t>(rows));
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c)
-            cells[std::size_t(r)] << model->data(model->index(r, c), Qt::DisplayRole).toString();
-    }
-
     const double padding = m_settings.cellPaddingPoints / 2.0;
-    double size = kGridLargestSize;
-    for (; size > kGridSmallestSize; size -= 0.5) {
-        QFont font = fontOf(0, false);
-        font.setPointSizeF(size);
-        QFont bold = font;
-        bold.setBold(true);
-        bool fits = true;
-        for (int c = 0; c < columns && fits; ++c) {
-            const double room = widths[std::size_t(c)] - 2 * padding;
-            fits = textWidth(bold, header.at(c)) <= room;
-            for (int r = 0; r < rows && fits; ++r)
-                fits = textWidth(font, cells[std::size_t(r)].at(c)) <= room;
-        }
-        if (fits)
-            break;
-    }
-    QFont font = fontOf(0, false);
-    font.setPointSizeF(size);
-    QFont bold = font;
-    bold.setBold(true);
-    const double rowHeight = lineHeight(font) + padding;
+    auto cell = [&rows](std::size_t r, std::size_t c) { return rows[r].value(qsizetype(c)); };
 
-    auto addRow = [&](const QStringList &texts, const QFont &rowFont, const QColor &shade,
-                      const std::vector<QColor> &backgrounds) {
+    // The largest size at which every column holds its widest cell on one
+    // line and its title on two.
+    double size = kGridLargestSize;
+    std::vector<double> widths(columns, 0.0);
+    for (;; size -= 0.5) {
+        const QFont font = fontOf(size, false);
+        const QFont bold = fontOf(size, true);
+        // A point to spare, so that rounding on the device never wraps a cell.
+        const double spare = 2 * padding + 1;
+        std::vector<double> oneLine(columns, 0.0);
+        for (std::size_t c = 0; c < columns; ++c) {
+            double widest = 0;
+            for (std::size_t r = 0; r < rows.size(); ++r)
+                widest = std::max(widest, textWidth(font, cell(r, c)));
+            const QString &heading = header.at(qsizetype(c));
+            widths[c] = std::max(widest, wrappedWidth(bold, heading, 2)) + spare;
+            oneLine[c] = std::max(widest, textWidth(bold, heading)) + spare;
+        }
+        double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+        if (total > m_area.width() && size > kGridSmallestSize)
+            continue;
+        // Titles kept on one line where the page has room, the cheapest first.
+        std::vector<std::size_t> order(columns);
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return oneLine[a] - widths[a] < oneLine[b] - widths[b];
+        });
+        for (std::size_t c : order) {
+            if (total + oneLine[c] - widths[c] > m_area.width())
+                break;
+            total += oneLine[c] - widths[c];
+            widths[c] = oneLine[c];
+        }
+        // What is left of the page goes to the columns as they are wide; a
+        // table too wide is cut down the same way and its cells wrap.
+        for (double &width : widths)
+            width *= m_area.width() / total;
+        break;
+    }
+    const QFont font = fontOf(size, false);
+    const QFont bold = fontOf(size, true);
+
+    auto heightOf = [&](const QStringList &texts, const QFont &rowFont) {
+        double height = lineHeight(rowFont);
+        for (std::size_t c = 0; c < columns; ++c)
+            height = std::max(
+                height,
+                wrappedSize(rowFont, texts.value(qsizetype(c)), widths[c] - 2 * padding).height());
+        return height + padding;
+    };
+    auto addRow = [&](const QStringList &texts, const QFont &rowFont, double height,
+                      const QColor &shade) {
         double x = 0;
-        for (int c = 0; c < columns; ++c) {
+        for (std::size_t c = 0; c < columns; ++c) {
             Item item;
-            item.rect = QRectF(x, m_y, widths[std::size_t(c)], rowHeight);
-            item.text = texts.value(c);
+            item.rect = QRectF(x, m_y, widths[c], height);
+            item.text = texts.value(qsizetype(c));
             item.font = rowFont;
             item.alignment = Qt::AlignCenter;
             item.borders = 0xF;
             item.inset = padding;
-            item.background = backgrounds.empty() ? shade : backgrounds[std::size_t(c)];
+            item.background = c == 0 ? kHeaderShade : shade;
             add(item);
-            x += widths[std::size_t(c)];
+            x += widths[c];
         }
-        m_y += rowHeight;
+        m_y += height;
     };
+    const double headerHeight = heightOf(header, bold);
     // The title heads every page of the table; on the first page the caller
     // has usually just printed it as a line.
     auto beginTablePage = [&](bool first) {
@@ -340,21 +382,17 @@ void ReportWriter::PrintGrid(const QAbstractItemView *grid, const QString &title
             add(item);
             m_y += height;
         }
-        addRow(header, bold, kHeaderShade, {});
+        addRow(header, bold, headerHeight, kHeaderShade);
     };
 
-    ensureRoom(rowHeight * 3);
+    ensureRoom(headerHeight + 2 * (lineHeight(font) + padding));
     beginTablePage(true);
-    for (int r = 0; r < rows; ++r) {
-        if (m_y + rowHeight > m_area.height())
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const double height = heightOf(rows[r], font);
+        if (m_y + height > m_area.height())
             beginTablePage(false);
-        std::vector<QColor> backgrounds;
-        for (int c = 0; c < columns; ++c) {
-            const QVariant brush = model->data(model->index(r, c), Qt::BackgroundRole);
-            backgrounds.push_back(brush.canConvert<QBrush>() ? brush.value<QBrush>().color()
-                                                             : QColor());
-        }
-        addRow(cells[std::size_t(r)], font, QColor(), backgrounds);
+        // Every second channel banded, as the grid shows them.
+        addRow(rows[r], font, height, r % 2 == 1 ? kBandShade : QColor());
     }
     m_lastLine.clear();
 }

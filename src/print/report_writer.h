@@ -8,7 +8,6 @@
 
 #include <vector>
 
-class QAbstractItemView;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -72,8 +71,14 @@ public:
     void PrintCell(const QString &text, int widthTwips, int code, const QString &codeText);
     void PrintCell(int number, int widthTwips, int code, const QString &codeText);
     void EndRow();
-    // Every cell of the grid's model, its column titles as the header row.
-    void PrintGrid(const QAbstractItemView *grid, const QString &title);
+    // A table under `title`: the header row (repeated on each page of the
+    // table) and the rows, the first column and every second row shaded as in
+    // the channel grid. Columns are as wide as their widest cell, titles
+    // wrapping onto two lines, in the largest size from 9 down to 8 points at
+    // which that fits the page; a table wider than that at 8 points is cut
+    // down to the page and its cells wrap.
+    void PrintGrid(const QStringList &header, const std::vector<QStringList> &rows,
+                   const QString &title);
     // Paints every page on the device. False when the device cannot be painted on.
     bool EndDocument();
 
@@ -85,6 +90,10 @@ private:
     double lineHeight(const QFont &font) const;
     double bodyLineHeight(const QFont &font) const;
     double textWidth(const QFont &font, const QString &text) const;
+    // The size in points of `text` wrapped at words into `width` points.
+    QSizeF wrappedSize(const QFont &font, const QString &text, double width) const;
+    // The least width in points at which `text` wraps onto at most `lines` lines.
+    double wrappedWidth(const QFont &font, const QString &text, int lines) const;
     void startPage();
     // Starts a new page unless `height` fits below the current position.
     void ensureRoom(double height);

@@ -2,18 +2,6 @@
 
 #include "image/texts.h"
 #include "session/product.h"
-#include "ui/twips.h"
-
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QTabWidget>
-#include <QWidget>
 
 namespace q731 {
 
@@ -81,10 +69,13 @@ std::vector<CaptionEntry> BuildTable()
     e("MDIForm1", "MNNew", Kind::Caption, 0, {"新建(&N)"}, {"New(&N)"});
     e("MDIForm1", "MNOpen", Kind::Caption, 0, {"打开(&O)"}, {"Open(&O)"});
     e("MDIForm1", "MNPrint", Kind::Caption, 0, {"打印(&P)"}, {"Print(&P)"});
+    e("MDIForm1", "MNImport", Kind::Caption, 0, {"导入信道(CSV)…"}, {"Import Channels (CSV)…"});
+    e("MDIForm1", "MNExport", Kind::Caption, 0, {"导出信道(CSV)…"}, {"Export Channels (CSV)…"});
     e("MDIForm1", "MNProgram", Kind::Caption, 0, {"编程(&G)"}, {"Programming(&G)"});
     e("MDIForm1", "MNQuit", Kind::Caption, 0, {"退出(&Q)"}, {"Quit(&Q)"});
     e("MDIForm1", "MNRead", Kind::Caption, 0, {"读频(&R)"}, {"Read Data from the Transceive(&R)"});
     e("MDIForm1", "MNWrite", Kind::Caption, 0, {"写频(&W)"}, {"Write Data in the Transceive(&W)"});
+    e("MDIForm1", "MNVerify", Kind::Caption, 0, {"写后校验"}, {"Verify after write"});
     e("MDIForm1", "Label1", Kind::Caption, 0, {"频段"}, {"Frequency"});
     move("MDIForm1", "Combo1", {585, 30, 1950}, {1085, 30, 1950});
     move("MDIForm1", "ComboCom", {2475, 0, 1185}, {3475, 0, 1185});
@@ -262,101 +253,18 @@ std::vector<CaptionEntry> BuildTable()
 
     // FrmWriting
     chineseOnly("FrmWriting", "Label1", {""});
+
+    // FrmImport
+    e("FrmImport", "", Kind::Caption, 0, {"导入信道(CSV)"}, {"Import Channels (CSV)"});
+    e("FrmImport", "Frame1", Kind::Caption, 0, {"放入哪些频道"}, {"Placement"});
+    e("FrmImport", "Option1", Kind::Caption, 0, {"各行放入其 Location 所指的频道"},
+      {"Each row to the channel of its Location"});
+    e("FrmImport", "Option2", Kind::Caption, 0, {"按文件顺序放入空闲频道，从频道"},
+      {"In file order into free channels, from channel"});
+    e("FrmImport", "Check1", Kind::Caption, 0, {"先清空信道表"}, {"Empty the channel table first"});
+    e("FrmImport", "Command1", Kind::Caption, 0, {"导入"}, {"Import"});
+    e("FrmImport", "Command2", Kind::Caption, 0, {"取消"}, {"Cancel"});
     return table;
-}
-
-void SetCaption(QObject *target, const QString &text)
-{
-    if (auto *menu = qobject_cast<QMenu *>(target))
-        menu->setTitle(text);
-    else if (auto *action = qobject_cast<QAction *>(target))
-        action->setText(text);
-    else if (auto *frame = qobject_cast<QGroupBox *>(target))
-        frame->setTitle(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(target))
-        button->setText(text);
-    else if (auto *label = qobject_cast<QLabel *>(target))
-        label->setText(text);
-    else if (auto *widget = qobject_cast<QWidget *>(target)) {
-        widget->setWindowTitle(text);
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(widget->parentWidget()))
-            sub->setWindowTitle(text);
-    }
-}
-
-// The control of that name that belongs to `window` itself: the editor
-// windows are children of the main window and reuse its control names
-// (Combo1, Label1, Frame1), so a plain search would find theirs.
-QObject *FindControl(QWidget *window, const QString &name)
-{
-    const QList<QObject *> candidates = window->findChildren<QObject *>(name);
-    for (QObject *candidate : candidates) {
-        QObject *owner = candidate->parent();
-        while (owner && owner != window && !CaptionWindowOrder().contains(owner->objectName()))
-            owner = owner->parent();
-        if (owner == window)
-            return candidate;
-    }
-    return nullptr;
-}
-
-void Apply(const CaptionEntry &entry, Language language, QWidget *window)
-{
-    QObject *target = window;
-    if (!entry.control.isEmpty())
-        target = FindControl(window, entry.control);
-    if (!target)
-        return;
-
-    if (entry.kind == Kind::Move) {
-        auto *widget = qobject_cast<QWidget *>(target);
-        if (!widget)
-            return;
-        const auto &twips = language == Language::English ? entry.englishMove : entry.chineseMove;
-        widget->setGeometry(TwipsToPixelsX(twips[0], widget), TwipsToPixelsY(twips[1], widget),
-                            TwipsToPixelsX(twips[2], widget), widget->height());
-        return;
-    }
-
-    const auto &texts = language == Language::English ? entry.english : entry.chinese;
-    if (!texts)
-        return;
-    switch (entry.kind) {
-    case Kind::Caption:
-    case Kind::PanelText:
-        if (!texts->isEmpty())
-            SetCaption(target, texts->front());
-        break;
-    case Kind::ToolTip:
-        // The button's text is its tip too: the toolbar's overflow menu and
-        // screen readers show the text, not the tip.
-        if (auto *action = qobject_cast<QAction *>(target); action && !texts->isEmpty()) {
-            action->setText(texts->front());
-            action->setToolTip(texts->front());
-        }
-        break;
-    case Kind::List:
-        if (auto *list = qobject_cast<QComboBox *>(target)) {
-            // Texts are replaced in place: the list keeps its length and selection.
-            for (int k = 0; k < texts->size() && entry.first + k < list->count(); ++k)
-                list->setItemText(entry.first + k, texts->at(k));
-        }
-        break;
-    case Kind::Tabs:
-        if (auto *tabs = qobject_cast<QTabWidget *>(target)) {
-            for (int k = 0; k < texts->size() && entry.first + k < tabs->count(); ++k)
-                tabs->setTabText(entry.first + k, texts->at(k));
-        }
-        break;
-    case Kind::Header:
-        if (auto *view = qobject_cast<QAbstractItemView *>(target); view && view->model()) {
-            for (int k = 0; k < texts->size(); ++k)
-                view->model()->setHeaderData(entry.first + k, Qt::Horizontal, texts->at(k));
-        }
-        break;
-    case Kind::Move:
-        break;
-    }
 }
 
 } // namespace
@@ -372,29 +280,9 @@ const QStringList &CaptionWindowOrder()
     static const QStringList order = {
         QStringLiteral("MDIForm1"), QStringLiteral("Form1"),      QStringLiteral("Form2"),
         QStringLiteral("Form3"),    QStringLiteral("Form4"),      QStringLiteral("Form5"),
-        QStringLiteral("FrmAbout"), QStringLiteral("FrmWriting"),
+        QStringLiteral("FrmAbout"), QStringLiteral("FrmWriting"), QStringLiteral("FrmImport"),
     };
     return order;
-}
-
-void ApplyCaptions(Language language, const QList<QWidget *> &windows)
-{
-    for (const QString &name : CaptionWindowOrder()) {
-        for (QWidget *window : windows) {
-            if (!window || window->objectName() != name)
-                continue;
-            for (const CaptionEntry &entry : CaptionTable()) {
-                if (entry.window == name)
-                    Apply(entry, language, window);
-            }
-            // Longer texts need more room. A hidden window's layouts keep the
-            // sizes they knew; they must ask their frames again when shown.
-            for (QWidget *child : window->findChildren<QWidget *>()) {
-                if (child->layout())
-                    child->updateGeometry();
-            }
-        }
-    }
 }
 
 QStringList CaptionTexts(const QString &window, const QString &control, Language language)

@@ -46,7 +46,8 @@ const std::vector<CaptionEntry> &CaptionTable();
 const QStringList &CaptionWindowOrder();
 
 // Sets every entry of the language on the given windows (found by object name;
-// entries of a window or control that does not exist are skipped).
+// entries of a window or control that does not exist are skipped). The window
+// program's part (apply_captions.cpp); the table itself needs no widgets.
 void ApplyCaptions(Language language, const QList<QWidget *> &windows);
 
 // The texts of one entry in a language (for windows that fill a list at creation).

@@ -274,7 +274,8 @@ struct Program
         problems << Misfits(&about);
 
         ProgressWindow *progress = window->transfers()->progressWindow();
-        for (auto kind : {ProgressWindow::Kind::Read, ProgressWindow::Kind::Write}) {
+        for (auto kind : {ProgressWindow::Kind::Read, ProgressWindow::Kind::Write,
+                          ProgressWindow::Kind::Verify}) {
             progress->prepare(kind, session.language());
             progress->show();
             QCoreApplication::sendPostedEvents();
@@ -282,9 +283,7 @@ struct Program
             progress->hide();
         }
 
-        PrintPreview *preview = ShowPrintPreview(
-            session, messageBoxes, window.get(),
-            {window->channelWindow(), window->optionsWindow(), window->calibrationWindow()});
+        PrintPreview *preview = ShowPrintPreview(session, messageBoxes, window.get());
         QCoreApplication::sendPostedEvents();
         problems << Misfits(preview);
         preview->close();

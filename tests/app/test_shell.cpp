@@ -225,7 +225,7 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
             QCOMPARE(program.menuText(entry.control.toLatin1().constData()), expected);
             ++checked;
         }
-        QCOMPARE(checked, 24);
+        QCOMPARE(checked, 27);
         QCOMPARE(program.window->action("TRead")->toolTip(),
                  language == Language::English ? QStringLiteral("Read Data from the Transceive")
                                                : QStringLiteral("读频"));

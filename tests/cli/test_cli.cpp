@@ -5,6 +5,7 @@
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "files/file_commands.h"
+#include "image/band_list.h"
 #include "image/codec.h"
 #include "image/tones.h"
 #include "session/language_store.h"
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <memory>
 #include <random>
+#include <tuple>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -182,6 +184,29 @@ QByteArray WindowOpenSave(const QByteArray &file, Language language)
     if (!commands.openPath(in.fileName()) || !commands.savePath(dir.filePath("out.dat")))
         return {};
     return ReadFile(dir.filePath("out.dat"));
+}
+
+// What the window program stores after New, choosing band `band` (both
+// questions answered OK) and Save.
+QByteArray WindowNewSave(int band)
+{
+    QTemporaryDir dir;
+    Session session;
+    MessageBoxes boxes(session);
+    int questions = 0;
+    boxes.setAnswerer([&questions](QMessageBox &) {
+        ++questions;
+        return int(IdOk);
+    });
+    session.setPrompts(&boxes);
+    FileCommands commands(session, boxes, nullptr);
+    if (!session.startNew() || !session.chooseBand(band) ||
+        !commands.savePath(dir.filePath("new.dat")))
+        return {};
+    // New asks; the band change asks unless the band is New's own.
+    if (questions != (band == kDefaultBandIndex ? 1 : 2))
+        return {};
+    return ReadFile(dir.filePath("new.dat"));
 }
 
 // The bytes `read` stores for a radio that holds what New gives in `band`.
@@ -486,7 +511,9 @@ private slots:
         QCOMPARE(byNumber[6]["txTone"].toString(), QString("D023I"));
         QCOMPARE(byNumber[6]["rxTone"].toString(), QString("D023N"));
         QCOMPARE(byNumber[6]["power"].toString(), QString("high"));
+        // off: transmitting inhibited; without an Offset, no transmit frequency.
         QVERIFY(byNumber[7]["tx"].isNull());
+        QCOMPARE(byNumber[7]["txStop"].toBool(), true);
         QCOMPARE(byNumber[7]["txTone"].toString(), QString("67.0"));
         QCOMPARE(byNumber[7]["rxTone"].toString(), QString("D754I"));
         QCOMPARE(byNumber[7]["power"].toString(), QString("middle"));
@@ -508,12 +535,22 @@ private slots:
         Run run = RunCli({"import", known(), path("bad.csv"), path("bad.dat"), "--lang", "en"});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(!QFile::exists(path("bad.dat")));
-        const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(errors.size(), 3);
-        QVERIFY(errors[0].contains("bad.csv line 4: Frequency 180: Beyond the scope of frequency "
-                                   "band (136-174MHz)"));
-        QVERIFY(errors[1].contains("bad.csv line 5: rToneFreq \"72.5\""));
-        QCOMPARE(errors[2], QString("Nothing was written"));
+        // The reasons by line, then the counts: nothing was written, so all on stderr.
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.split('\n', Qt::SkipEmptyParts),
+                 (QStringList{path("bad.csv") + " line 4: Frequency 180: Beyond the scope of "
+                                                "frequency band (136-174MHz)",
+                              path("bad.csv") + " line 5: rToneFreq \"72.5\" is not a CTCSS tone "
+                                                "of the radio",
+                              "Taken: 2 rows", "Left out: 2 rows",
+                              "  1 row: beyond the scope of frequency band (136-174MHz)",
+                              "  1 row: invalid rToneFreq", "Nothing was written"}));
+
+        // A % in the list's name is no place marker of the message.
+        WriteFile(path("a%2b%1.csv"), csv);
+        run = RunCli({"import", known(), path("a%2b%1.csv"), path("bad.dat"), "--lang", "en"});
+        QVERIFY2(run.err.startsWith(path("a%2b%1.csv") + " line 4: Frequency 180: "),
+                 qPrintable(run.err));
 
         run = RunCli({"import", known(), path("bad.csv"), path("bad.dat"), "--skip-invalid"});
         QCOMPARE(run.exitCode, 0);
@@ -548,6 +585,10 @@ private slots:
             "limit.csv line 4: Offset " + shown +
                 ": Beyond the scope of frequency band (136-174MHz)",
             "limit.csv line 5: Power \"" + shown + "\" is a number too large to read",
+            "Taken: 1 row",
+            "Left out: 4 rows",
+            "  3 rows: beyond the scope of frequency band (136-174MHz)",
+            "  1 row: invalid Power",
             "Nothing was written",
         };
         const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
@@ -572,6 +613,327 @@ private slots:
         QVERIFY(channels[2]["tx"].isNull());
         QCOMPARE(channels[3]["number"].toInt(), 5);
         QCOMPARE(channels[3]["rx"].toString(), QString("146.00000"));
+    }
+
+    void newWritesWhatNewGivesInTheBand_data()
+    {
+        QTest::addColumn<int>("band");
+        for (int band = 0; band < int(kBandItems.size()); ++band)
+            QTest::newRow(kBandItems[std::size_t(band)].data()) << band;
+    }
+    void newWritesWhatNewGivesInTheBand()
+    {
+        QFETCH(int, band);
+        const QString out = path("blank.dat");
+        QFile::remove(out);
+        const Run run = RunCli({"new", "--band", QString::number(band), out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        const QByteArray expected = WindowNewSave(band);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(ReadFile(out), expected);
+        // The image a new radio of the band holds, then the DTMF block.
+        QCOMPARE(ReadFile(out).left(3120), NewRadioFile(band));
+        const QJsonObject root =
+            QJsonDocument::fromJson(RunCli({"show", out, "--json"}).out.toUtf8()).object();
+        QCOMPARE(root["bandIndex"].toInt(), band);
+        const BandLimits limits = BandLimitsOf(band);
+        QCOMPARE(root["settings"]["vfo_frequency"].toString(),
+                 QString::number((limits.lowMHz + limits.highMHz) / 2.0, 'f', 5));
+        QCOMPARE(root["channels"].toArray().size(), 0);
+    }
+
+    void newWithoutABandTakesTheBandOfNew()
+    {
+        QCOMPARE(RunCli({"new", path("default.dat")}).exitCode, 0);
+        QCOMPARE(ReadFile(path("default.dat")), WindowNewSave(kDefaultBandIndex));
+        for (const char *band : {"8", "-1", "x"}) {
+            const Run run = RunCli({"new", "--band", band, path("never.dat"), "--lang", "en"});
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.startsWith("q731-cli new: the band is 0..7\n"), qPrintable(run.err));
+        }
+        QCOMPARE(RunCli({"new", m_dir.path()}).exitCode, 2);
+        QVERIFY(!QFile::exists(path("never.dat")));
+    }
+
+    // Every value taken changed is told by line, the rows counted by reason,
+    // in both languages; --strict refuses such rows instead.
+    void importTellsWhatItChanged()
+    {
+        const QByteArray csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                               "Mode,Power,BusyLock\n"
+                               "1,AAR 07,160.2225,,,,,,NFM,5W,\n"
+                               "2,Yard Channel,160.2150,-,,TSQL,100.0,,NFM,4W,Carry\n"
+                               "3,AAR07,160.8000,off,0,,,,FM,,\n"
+                               "4,ROAD,161.5500,,,,,,FM,,\n"
+                               "5,Bad,180,,,,,,FM,,\n";
+        WriteFile(path("rail.csv"), csv);
+        QFile::remove(path("rail.dat"));
+        Run run = RunCli({"import", known(), path("rail.csv"), path("rail.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(path("rail.dat")));
+
+        run = RunCli({"import", known(), path("rail.csv"), path("rail.dat"), "--skip-invalid",
+                      "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        const QString file = path("rail.csv");
+        QCOMPARE(run.err.split('\n', Qt::SkipEmptyParts),
+                 (QStringList{
+                     file + " line 2: warning: Frequency 160.2225 -> 160.22000 (onto the "
+                            "5/6.25 kHz raster)",
+                     file + " line 2: warning: Name \"AAR 07\" -> \"AAR07\" (1 character dropped)",
+                     file + " line 3: warning: Power \"4W\" -> 5.0W (the nearest level)",
+                     file + " line 3: warning: Name \"Yard Channel\" -> \"YARDCHAN\" (upper-cased, "
+                            "1 character dropped, cut to 8 characters)",
+                     file + " line 4: warning: Name \"AAR07\" is also the name of line 2",
+                     file + " line 6: Frequency 180: Beyond the scope of frequency band "
+                            "(136-174MHz)",
+                 }));
+        QCOMPARE(run.out, QString("Taken: 4 rows (3 with warnings)\n"
+                                  "Left out: 1 row\n"
+                                  "  1 row: beyond the scope of frequency band (136-174MHz)\n"));
+
+        run = RunCli({"import", known(), path("rail.csv"), path("rail.dat"), "--skip-invalid",
+                      "--lang", "zh"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(
+            run.err.split('\n', Qt::SkipEmptyParts),
+            (QStringList{
+                file + QString::fromUtf8(" 第 2 行：警告：Frequency 160.2225 -> 160.22000"
+                                         "（移到 5/6.25 kHz 步进上）"),
+                file + QString::fromUtf8(" 第 2 行：警告：Name \"AAR 07\" -> \"AAR07\""
+                                         "（去掉 1 个字符）"),
+                file + QString::fromUtf8(" 第 3 行：警告：Power \"4W\" -> 5.0W"
+                                         "（最接近的功率档）"),
+                file + QString::fromUtf8(" 第 3 行：警告：Name \"Yard Channel\" -> "
+                                         "\"YARDCHAN\"（转为大写，去掉 1 个字符，截为 8 个字符）"),
+                file + QString::fromUtf8(" 第 4 行：警告：Name \"AAR07\" 与第 2 行的名称相同"),
+                file + QString::fromUtf8(" 第 6 行：Frequency 180：超出频段范围 (136-174MHz)"),
+            }));
+        QCOMPARE(run.out, QString::fromUtf8("已导入：4 行（3 行有警告）\n"
+                                            "已跳过：1 行\n"
+                                            "  1 行：超出频段范围 (136-174MHz)\n"));
+
+        // Taken as typing takes them.
+        const QJsonArray channels =
+            QJsonDocument::fromJson(
+                RunCli({"show", path("rail.dat"), "--json"}).out.toUtf8())["channels"]
+                .toArray();
+        QCOMPARE(channels.size(), 4);
+        QCOMPARE(channels[0]["rx"].toString(), QString("160.22000"));
+        QCOMPARE(channels[0]["name"].toString(), QString("AAR07"));
+        QCOMPARE(channels[1]["name"].toString(), QString("YARDCHAN"));
+        QCOMPARE(channels[1]["tx"].toString(), QString("160.21500"));
+        QCOMPARE(channels[1]["busyLock"].toBool(), true);
+        QCOMPARE(channels[2]["name"].toString(), QString("AAR07"));
+        QCOMPARE(channels[2]["txStop"].toBool(), true);
+
+        // One row, one warning: no plural.
+        WriteFile(path("one.csv"), "Location,Frequency,Name\n1,146,one\n");
+        run = RunCli({"import", known(), path("one.csv"), path("one.dat"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString("Taken: 1 row (1 with a warning)\nLeft out: 0 rows\n"));
+        run = RunCli({"import", known(), path("one.csv"), path("one.dat"), "--lang", "zh"});
+        QCOMPARE(run.out, QString::fromUtf8("已导入：1 行（1 行有警告）\n已跳过：0 行\n"));
+
+        // Strict: the rows with changes are left out, the rest taken.
+        QFile::remove(path("strict.dat"));
+        run = RunCli(
+            {"import", known(), path("rail.csv"), path("strict.dat"), "--strict", "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(path("strict.dat")));
+        run = RunCli({"import", known(), path("rail.csv"), path("strict.dat"), "--strict",
+                      "--skip-invalid", "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains(file + " line 3: Power \"4W\" -> 5.0W (the nearest level); row "
+                                        "left out (--strict)\n"));
+        QCOMPARE(run.out, QString("Taken: 2 rows\n"
+                                  "Left out: 3 rows\n"
+                                  "  2 rows: values would change (--strict)\n"
+                                  "  1 row: beyond the scope of frequency band (136-174MHz)\n"));
+        const QJsonArray strict =
+            QJsonDocument::fromJson(
+                RunCli({"show", path("strict.dat"), "--json"}).out.toUtf8())["channels"]
+                .toArray();
+        QCOMPARE(strict.size(), 4); // 1 and 2 kept from the file
+        QCOMPARE(strict[0]["name"].toString(), QString("RPT1"));
+        QCOMPARE(strict[2]["name"].toString(), QString("AAR07"));
+        QCOMPARE(strict[3]["name"].toString(), QString("ROAD"));
+    }
+
+    // An import that takes no row writes nothing, whatever the options say.
+    void importOfNoRowWritesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("header only") << QByteArray("Location,Frequency\n");
+        QTest::newRow("every row invalid") << QByteArray("Location,Frequency\n1,999\n2,x\n");
+        QTest::newRow("no Frequency column") << QByteArray("Location,Name\n1,A\n");
+    }
+    void importOfNoRowWritesNothing()
+    {
+        QFETCH(QByteArray, csv);
+        WriteFile(path("none.csv"), csv);
+        QFile::remove(path("none.dat"));
+        const Run run = RunCli({"import", known(), path("none.csv"), path("none.dat"),
+                                "--skip-invalid", "--lang", "en"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(path("none.dat")));
+        QCOMPARE(run.out, QString());
+        QVERIFY(run.err.endsWith("Nothing was written\n"));
+    }
+
+    void importPlacesRowsByLocationOrRenumbered()
+    {
+        // Counted from 0, and a Location above 128. Channels 1..3 of the file
+        // are in use; channel 9 holds only a name.
+        WriteFile(path("zero.csv"), "Location,Frequency,Name\n"
+                                    "0,146.000,ZERO\n"
+                                    "1,146.100,ONE\n"
+                                    "200,146.200,BIG\n");
+        const auto import = [this](const QStringList &options) {
+            QFile::remove(path("placed.dat"));
+            const Run run = RunCli(QStringList{"import", known(), path("zero.csv"),
+                                               path("placed.dat"), "--lang", "en"} +
+                                   options);
+            QList<int> numbers;
+            QStringList names;
+            const QJsonDocument shown = QJsonDocument::fromJson(
+                RunCli({"show", path("placed.dat"), "--json"}).out.toUtf8());
+            for (const QJsonValue &c : shown["channels"].toArray()) {
+                numbers << c["number"].toInt();
+                names << c["name"].toString();
+            }
+            return std::make_tuple(run, numbers, names);
+        };
+
+        auto [run, numbers, names] = import({});
+        QCOMPARE(run.exitCode, 2);
+        std::tie(run, numbers, names) = import({"--skip-invalid"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(numbers, (QList<int>{1, 2, 3}));
+        QCOMPARE(names, (QStringList{"ONE", "CALL", ""}));
+
+        std::tie(run, numbers, names) = import({"--renumber"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString("Taken: 3 rows into channels 4..6\nLeft out: 0 rows\n"));
+        QCOMPARE(numbers, (QList<int>{1, 2, 3, 4, 5, 6}));
+        QCOMPARE(names.mid(3), (QStringList{"ZERO", "ONE", "BIG"}));
+
+        std::tie(run, numbers, names) = import({"--renumber", "--first", "9"});
+        QCOMPARE(numbers, (QList<int>{1, 2, 3, 9, 10, 11}));
+        QCOMPARE(names.mid(3), (QStringList{"ZERO", "ONE", "BIG"}));
+
+        std::tie(run, numbers, names) = import({"--renumber", "--clear"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(numbers, (QList<int>{1, 2, 3}));
+        QCOMPARE(names, (QStringList{"ZERO", "ONE", "BIG"}));
+
+        std::tie(run, numbers, names) = import({"--clear", "--skip-invalid"});
+        QCOMPARE(numbers, (QList<int>{1}));
+        QCOMPARE(names, (QStringList{"ONE"}));
+
+        // Channels run out: the rows left are left out and counted.
+        std::tie(run, numbers, names) = import({"--renumber", "--first", "127"});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains(path("zero.csv") +
+                                 " line 4: no free channel is left from channel 127 to 128\n"));
+        std::tie(run, numbers, names) = import({"--renumber", "--first", "127", "--skip-invalid"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QString("Taken: 2 rows into channels 127..128\n"
+                                  "Left out: 1 row\n"
+                                  "  1 row: no free channel left\n"));
+        QCOMPARE(numbers, (QList<int>{1, 2, 3, 127, 128}));
+
+        for (const QStringList &wrong :
+             {QStringList{"--first", "2"}, QStringList{"--renumber", "--first", "0"},
+              QStringList{"--renumber", "--first", "129"}}) {
+            std::tie(run, numbers, names) = import(wrong);
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY(!QFile::exists(path("placed.dat")));
+        }
+    }
+
+    // Transmit stop goes out as Duplex off and comes back; a frequency
+    // decoded from a damaged image is told and its channel left out.
+    void exportAndImportAreFaithful()
+    {
+        RadioData data = KnownData();
+        PutChannel(data.channels, 4, "146.00000", "146.00000", 0, 0, "STOP1");
+        PutChannel(data.channels, 5, "146.00000", "146.60000", 0, 0, "STOP2");
+        PutChannel(data.channels, 6, "146.00000", "", 0, 0, "STOP3");
+        for (int n = 4; n <= 6; ++n)
+            data.channels.index(ChannelTable::TxStop, n) = 0;
+        WriteFile(path("stops.dat"), DatOf(data));
+        QCOMPARE(RunCli({"export", path("stops.dat"), path("stops.csv")}).exitCode, 0);
+        const QList<QByteArray> rows = ReadFile(path("stops.csv")).split('\n');
+        QVERIFY(rows[4].startsWith("4,STOP1,146.000000,off,0.000000,"));
+        QVERIFY(rows[5].startsWith("5,STOP2,146.000000,off,146.600000,"));
+        QVERIFY(rows[6].startsWith("6,STOP3,146.000000,off,,"));
+        QVERIFY(rows[3].startsWith("3,,150.006250,split,,"));
+        // Into a copy without them: every channel in use comes from the list.
+        RadioData empty = data;
+        for (int n = 1; n <= 6; ++n)
+            empty.channels.ClearNO(n);
+        WriteFile(path("empty.dat"), DatOf(empty));
+        Run run = RunCli({"import", path("empty.dat"), path("stops.csv"), path("back.dat")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(ReadFile(path("back.dat")),
+                 WindowOpenSave(ReadFile(path("stops.dat")), Language::Chinese));
+
+        // Channel 7's transmit frequency holds hex letters, channel 8's lies
+        // beyond the band.
+        QByteArray damaged = ReadFile(path("stops.dat"));
+        const char ch7[8] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x4A};
+        const char ch8[8] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x00, 0x00, 0x18};
+        damaged.replace(48 + 13 * 6, 8, QByteArray(ch7, 8));
+        damaged.replace(48 + 13 * 7, 8, QByteArray(ch8, 8));
+        damaged[48 + 13 * 6 + 12] = char(0xFF);
+        damaged[48 + 13 * 7 + 12] = char(0xFF);
+        WriteFile(path("damaged.dat"), damaged);
+        run = RunCli({"export", path("damaged.dat"), path("damaged.csv"), "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err,
+                 path("damaged.dat") +
+                     ": channel 7 left out: transmit frequency \"4A5.12500\" is not a frequency "
+                     "(damaged data)\n" +
+                     path("damaged.dat") +
+                     ": channel 8 left out: transmit frequency 180.00000: Beyond the scope of "
+                     "frequency band (136-174MHz)\n");
+        QCOMPARE(ReadFile(path("damaged.csv")), ReadFile(path("stops.csv")));
+        run = RunCli({"export", path("damaged.dat"), "-", "--lang", "zh"});
+        QVERIFY(run.err.contains(
+            QString::fromUtf8(": 频道 7 未导出：发射频率 \"4A5.12500\" 不是频率（数据已损坏）\n")));
+        // What export writes, import takes whole.
+        run = RunCli({"import", path("empty.dat"), path("damaged.csv"), path("back.dat")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+    }
+
+    void importReadsListsAsTheirAuthorsWriteThem()
+    {
+        WriteFile(path("authors.csv"), "Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                                       "BusyLock\n"
+                                       "1,146.94,-,,TSQL,100.0,,Carry\n"
+                                       "2,146.94,+,,,,,Carrier\n"
+                                       "3,146.94,off,0.6,,,,On\n"
+                                       "4,146.94,,,,,,\xe8\xbd\xbd\xe6\xb3\xa2\n"
+                                       "5,146.94,,,,,,Off\n");
+        const Run run = RunCli({"import", known(), path("authors.csv"), path("authors.dat")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        const QJsonArray channels =
+            QJsonDocument::fromJson(
+                RunCli({"show", path("authors.dat"), "--json"}).out.toUtf8())["channels"]
+                .toArray();
+        QCOMPARE(channels.size(), 5);
+        for (const QJsonValue &c : channels) {
+            QCOMPARE(c["rx"].toString(), QString("146.94000"));
+            QCOMPARE(c["tx"].toString(), QString("146.94000"));
+            QCOMPARE(c["busyLock"].toBool(), c["number"].toInt() != 5);
+            QCOMPARE(c["txStop"].toBool(), c["number"].toInt() == 3);
+        }
+        QCOMPARE(channels[0]["rxTone"].toString(), QString("100.0"));
+        QCOMPARE(channels[0]["txTone"].toString(), QString("100.0"));
     }
 
     void exitCodes_data()
@@ -769,7 +1131,10 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(HasNoControls(run.err));
         const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(errors.size(), 4);
+        QCOMPARE(errors.size(), 8);
+        QCOMPARE(errors.mid(3),
+                 (QStringList{"Taken: 0 rows", "Left out: 3 rows", "  3 rows: invalid Frequency",
+                              "No row can be taken", "Nothing was written"}));
         QCOMPARE(errors[0], path("evil.csv") + " line 2: Frequency \"\\x1b[2J\" is not a number");
         const QString cut = errors[1].section('"', 1, 1);
         QCOMPARE(cut, QString(39, '7') + QString::fromUtf8("…"));
@@ -906,6 +1271,49 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         radio.stop();
         QCOMPARE(ReadFile(path("forced.dat")).mid(48, 13), ReadFile(known()).mid(48, 13));
+    }
+
+    void verifyNamesWhatTheRadioStoredWrongly()
+    {
+        const QByteArray file = ReadFile(known());
+        const auto byteOfFile = [&file](int address) { return quint8(file[48 + address]); };
+        struct Case
+        {
+            int corrupt;
+            const char *language;
+            QString expected; // empty: verified
+        };
+        const Case cases[] = {
+            {1796, "en",
+             QString("verify failed: byte 1796 (0x0704) written 0x%1, read back 0x%2 "
+                     "(optional features: squelch level)")
+                 .arg(byteOfFile(1796), 2, 16, QChar('0'))
+                 .arg(byteOfFile(1796) ^ 1, 2, 16, QChar('0'))},
+            {13 * 11 + 2, "zh",
+             QString::fromUtf8("校验不符：字节 145 (0x0091) 写入 0x%1，读回 0x%2"
+                               "（信道 12 的接收频率）")
+                 .arg(byteOfFile(145), 2, 16, QChar('0'))
+                 .arg(byteOfFile(145) ^ 1, 2, 16, QChar('0'))},
+            // The write never sends byte 2000, so the radio cannot keep it wrongly.
+            {2000, "en", QString()},
+        };
+        for (const Case &c : cases) {
+            Simulator radio({"--corrupt-byte", QString::number(c.corrupt)});
+            const Run run =
+                RunCli({"write", radio.device(), known(), "--verify", "--lang", c.language});
+            if (c.expected.isEmpty()) {
+                QCOMPARE(run.exitCode, 0);
+                QCOMPARE(run.out, radio.device() + ": Writing succeeds frequently! verified\n");
+            } else {
+                QCOMPARE(run.exitCode, 3);
+                QCOMPARE(run.out, QString());
+                QCOMPARE(run.err, radio.device() + ": " + c.expected + "\n");
+            }
+        }
+        const Run refused = RunCli({"simulate", "--corrupt-byte", "3072", "--lang", "en"});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains("--corrupt-byte takes a byte address 0..3071"),
+                 qPrintable(refused.err));
     }
 
     void writeFailuresAreCommunicationErrors()

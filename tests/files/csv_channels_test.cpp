@@ -1,14 +1,19 @@
 #include "files/csv_channels.h"
 
 #include "image/band_list.h"
+#include "image/channel_fields.h"
 #include "image/codec.h"
+#include "image/entry_rules.h"
 #include "image/text_helpers.h"
 #include "image/tones.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
+#include <set>
+#include <tuple>
 
 namespace q731 {
 namespace {
@@ -64,9 +69,12 @@ TEST(CsvChannels, ExportThenImportKeepsEveryToneCombinationAndOption)
             ++n;
         }
     }
-    const std::string csv = ExportChannelsCsv(table);
+    const std::string csv = ExportChannelsCsv(table, kVhf).text;
     const CsvImport import = ParseChannelsCsv(csv, kVhf);
     ASSERT_TRUE(import.problems.empty()) << import.problems.front().line;
+    // Only the repeated names are told; no value changed.
+    for (const CsvChange &change : import.changes)
+        EXPECT_EQ(change.kind, CsvChange::Kind::DuplicateName) << change.line;
     ASSERT_EQ(import.channels.size(), tones.size() * tones.size());
 
     ChannelTable back;
@@ -86,13 +94,19 @@ TEST(CsvChannels, ExportThenImportKeepsEveryToneCombinationAndOption)
 TEST(CsvChannels, ExportUsesTheExchangeForms)
 {
     ChannelTable table;
-    PutChannel(table, 3, "145.12500", "145.72500", 9, 9, {2, 0, 0, 0, 0, 0});
+    PutChannel(table, 3, "145.12500", "145.72500", 9, 9, {2, 0, 0, 0, 1, 0});
     table.name(3) = "RPT";
-    const std::string csv = ExportChannelsCsv(table);
+    // Transmit stop on: Duplex off, the transmit frequency kept in Offset.
+    PutChannel(table, 4, "145.10625", "145.72500", 0, 0, {0, 1, 1, 1, 0, 1});
+    const CsvExport exported = ExportChannelsCsv(table, kVhf);
+    const std::string &csv = exported.text;
+    EXPECT_TRUE(exported.leftOut.empty());
     EXPECT_EQ(csv.substr(0, csv.find('\n')), Header());
     EXPECT_EQ(csv.substr(csv.find('\n') + 1),
               "3,RPT,145.125000,+,0.600000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,"
-              "2.5W,,,,,,Carrier,On,On\n");
+              "2.5W,,,,,,Carrier,Off,On\n"
+              "4,,145.106250,off,145.725000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,"
+              "1.0W,,,,,,Off,On,Off\n");
 }
 
 TEST(CsvChannels, HandWrittenListWithEveryToneModeAndDuplexKind)
@@ -106,7 +120,7 @@ TEST(CsvChannels, HandWrittenListWithEveryToneModeAndDuplexKind)
         "# a comment between rows\r\n"
         "145.5,3,rpt-,-,0.6,TSQL,,127.3,,,,,FM,,Low\r\n"
         "150.0,4,split,split,160.0,DTCS,,,23,NR,,,FM,P,Mid\r\n"
-        "150.0,5,rxonly,off,0,Cross,,,25,RN,754,DTCS->DTCS,FM,,0.5W\r\n"
+        "150.0,5,txstop,off,0,Cross,,,25,RN,754,DTCS->DTCS,FM,,0.5W\r\n"
         "150.0,6,tone2dcs,,,Cross,67,,,NR,17,Tone->DTCS,FM,,3W\r\n"
         "150.0,7,dcs2tone,,,Cross,,254.1,754,RN,,DTCS->Tone,FM,,1W\r\n"
         "150.0,8,rxtone,,,Cross,,88.5,,,,->Tone,FM,,\r\n"
@@ -131,7 +145,7 @@ TEST(CsvChannels, HandWrittenListWithEveryToneModeAndDuplexKind)
         {2, "145.50000", "146.10000", 0, tone("100.0"), 1, 0, 0, "RPT+", 4},
         {3, "145.50000", "144.90000", tone("127.3"), tone("127.3"), 0, 1, 1, "RPT-", 6},
         {4, "150.00000", "160.00000", tone("D023I"), tone("D023N"), 2, 1, 1, "SPLIT", 7},
-        {5, "150.00000", "", tone("D754N"), tone("D025I"), 0, 1, 1, "RXONLY", 8},
+        {5, "150.00000", "150.00000", tone("D754N"), tone("D025I"), 0, 1, 1, "TXSTOP", 8},
         {6, "150.00000", "150.00000", tone("D017I"), tone("67.0"), 2, 1, 1, "TONE2DCS", 9},
         {7, "150.00000", "150.00000", tone("254.1"), tone("D754I"), 0, 1, 1, "DCS2TONE", 10},
         {8, "150.00000", "150.00000", tone("88.5"), 0, 1, 1, 1, "RXTONE", 11},
@@ -154,7 +168,8 @@ TEST(CsvChannels, HandWrittenListWithEveryToneModeAndDuplexKind)
         EXPECT_EQ(c->line, e.line);
         // Columns the list lacks take what a new channel gets.
         EXPECT_EQ(c->index(Row::BusyLock), 1);
-        EXPECT_EQ(c->index(Row::TxStop), 1);
+        // Duplex off inhibits transmitting.
+        EXPECT_EQ(c->index(Row::TxStop), e.location == 5 ? 0 : 1);
         EXPECT_EQ(c->index(Row::Scramble), 1);
     }
 }
@@ -194,7 +209,7 @@ TEST(CsvChannels, InvalidRowsAreReportedWithTheirLines)
                             "1,174,,,,,,,,,,,\n" // 3 upper band limit
                             "# comment\n"
                             "2,14x,,,,,,,,,,,\n"                // 5 not a number
-                            "3,145,+,,,,,,,,,,\n"               // 6 offset missing
+                            "3,145,+,x,,,,,,,,,\n"              // 6 offset not a number
                             "4,145,+,30,,,,,,,,,\n"             // 7 tx beyond the band
                             "5,145,*,,,,,,,,,,\n"               // 8 duplex
                             "6,145,,,Tone,72.5,,,,,,,\n"        // 9 tone not in the list
@@ -402,6 +417,411 @@ TEST(CsvChannels, FileProblems)
     ASSERT_EQ(import.problems.size(), 1u);
     EXPECT_EQ(import.problems[0].problem, CsvProblem::UnclosedQuote);
     EXPECT_EQ(import.problems[0].line, 3);
+}
+
+// What typing would change is taken and told, by line: a frequency moved
+// onto the raster, a name raised, with characters dropped, cut or left
+// empty, a wattage of no level, a name that an earlier row already took.
+TEST(CsvChannels, ValuesTakenChangedAreToldByLine)
+{
+    const std::string csv = "Location,Frequency,Duplex,Offset,Name,Power\n"
+                            "1,160.2225,+,0.6,AAR 07a,\n"    // 2: both moved; raised, dropped
+                            "2,160.2150,,,Yard Channel,4W\n" // 3: on the raster; dropped, cut
+                            "3,161.100,split,160.5075,!!,\n" // 4: transmit moved; left empty
+                            "4,160.8000,,,AAR07A,5W\n"       // 5: the name of line 2
+                            "5,160.8,,,NORTH,\n";            // 6: nothing changed
+    const CsvImport import = ParseChannelsCsv(csv, kVhf);
+    ASSERT_TRUE(import.problems.empty());
+    ASSERT_EQ(import.channels.size(), 5u);
+    using Kind = CsvChange::Kind;
+    struct Expected
+    {
+        int line;
+        Kind kind;
+        std::string from, to;
+    };
+    const std::vector<Expected> expected = {
+        {2, Kind::Frequency, "160.2225", "160.22000"},
+        {2, Kind::TxFrequency, "160.8225", "160.82000"},
+        {2, Kind::Name, "AAR 07a", "AAR07A"},
+        {3, Kind::Power, "4W", "5.0W"},
+        {3, Kind::Name, "Yard Channel", "YARDCHAN"},
+        {4, Kind::TxFrequency, "160.5075", "160.50625"},
+        {4, Kind::Name, "!!", ""},
+        {5, Kind::DuplicateName, "AAR07A", "AAR07A"},
+    };
+    ASSERT_EQ(import.changes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(import.changes[i].line, expected[i].line);
+        EXPECT_EQ(import.changes[i].kind, expected[i].kind);
+        EXPECT_EQ(import.changes[i].from, expected[i].from);
+        EXPECT_EQ(import.changes[i].to, expected[i].to);
+        EXPECT_FALSE(import.changes[i].refused);
+    }
+    EXPECT_TRUE(import.changes[2].raised);
+    EXPECT_EQ(import.changes[2].dropped, 1);
+    EXPECT_FALSE(import.changes[2].cut);
+    EXPECT_TRUE(import.changes[4].raised);
+    EXPECT_EQ(import.changes[4].dropped, 1);
+    EXPECT_TRUE(import.changes[4].cut);
+    EXPECT_EQ(import.changes[6].dropped, 2);
+    EXPECT_EQ(import.changes[7].otherLine, 2);
+    EXPECT_EQ(import.rowsWithWarnings(), 4);
+    // Taken as typing takes them.
+    EXPECT_EQ(import.channels[0].rx, "160.22000");
+    EXPECT_EQ(import.channels[0].tx, "160.82000");
+    EXPECT_EQ(import.channels[1].index(Row::Power), 1);
+    EXPECT_EQ(import.channels[2].name, "");
+
+    // Strict: every row with a change is left out, its changes told as the reason.
+    const CsvImport strict = ImportChannelsCsv(csv, kVhf, {}, {.placement = {}, .strict = true});
+    ASSERT_EQ(strict.channels.size(), 2u);
+    EXPECT_EQ(strict.channels[0].line, 5); // its name no longer repeats a row taken
+    EXPECT_EQ(strict.channels[1].line, 6);
+    ASSERT_EQ(strict.problems.size(), 3u);
+    for (const CsvRowProblem &problem : strict.problems)
+        EXPECT_EQ(problem.problem, CsvProblem::ValueChanged) << problem.line;
+    ASSERT_EQ(strict.changes.size(), 7u);
+    for (const CsvChange &change : strict.changes)
+        EXPECT_TRUE(change.refused) << change.line;
+    EXPECT_EQ(strict.rowsWithWarnings(), 0);
+}
+
+TEST(CsvChannels, PlacementByLocationRenumberedOrIntoAnEmptiedTable)
+{
+    // A list that counts from 0, as some radios do.
+    std::string fromZero = "Location,Frequency,Name\n";
+    for (int i = 0; i < 5; ++i)
+        fromZero +=
+            std::to_string(i) + ",146." + std::to_string(i) + ",R" + std::to_string(i) + "\n";
+    ChannelTable table;
+    PutChannel(table, 3, "150.00000", "150.00000", 0, 0);
+    PutChannel(table, 10, "150.00000", "150.00000", 0, 0);
+
+    // By Location, the row of channel 0 has no channel.
+    CsvImport byLocation = ImportChannelsCsv(fromZero, kVhf, table, {});
+    ASSERT_EQ(byLocation.problems.size(), 1u);
+    EXPECT_EQ(byLocation.problems[0].problem, CsvProblem::BadLocation);
+    EXPECT_EQ(byLocation.channels.size(), 4u);
+
+    // Renumbered from 2: the free channels 2, 4, 5, 6, 7 in file order.
+    CsvImport renumbered =
+        ImportChannelsCsv(fromZero, kVhf, table, {.placement = {.renumber = true, .first = 2}});
+    ASSERT_TRUE(renumbered.problems.empty());
+    std::vector<int> locations;
+    for (const CsvChannel &c : renumbered.channels)
+        locations.push_back(c.location);
+    EXPECT_EQ(locations, (std::vector<int>{2, 4, 5, 6, 7}));
+    ChannelTable after = ApplyCsvImport(renumbered, table, Language::English);
+    EXPECT_EQ(after.rx(3), "150.00000"); // channels in use stay
+    EXPECT_EQ(after.name(4), "R1");
+    EXPECT_TRUE(after.rx(1).empty());
+
+    // Emptied first, channel 3 and 10 are free as well.
+    renumbered = ImportChannelsCsv(fromZero, kVhf, table,
+                                   {.placement = {.renumber = true, .first = 2, .clear = true}});
+    locations.clear();
+    for (const CsvChannel &c : renumbered.channels)
+        locations.push_back(c.location);
+    EXPECT_EQ(locations, (std::vector<int>{2, 3, 4, 5, 6}));
+    after = ApplyCsvImport(renumbered, table, Language::English);
+    EXPECT_TRUE(after.rx(10).empty());
+    EXPECT_EQ(after.name(3), "R1");
+
+    // 140 rows with Locations above 128, no Location column needed: 128 fit,
+    // the others are left out for want of a channel. Empty Frequencies have
+    // nothing to empty.
+    std::string large = "Frequency,Name\n,EMPTY\n";
+    for (int i = 0; i < 140; ++i)
+        large += "145." + std::to_string(100 + i * 5) + ",\n";
+    const CsvImport full =
+        ImportChannelsCsv(large, kVhf, table, {.placement = {.renumber = true, .clear = true}});
+    EXPECT_EQ(full.channels.size(), 128u);
+    EXPECT_EQ(full.channels.back().location, 128);
+    ASSERT_EQ(full.problems.size(), 13u);
+    EXPECT_EQ(full.problems[0].problem, CsvProblem::NoFrequency);
+    EXPECT_EQ(full.problems[0].line, 2);
+    for (std::size_t i = 1; i < full.problems.size(); ++i)
+        EXPECT_EQ(full.problems[i].problem, CsvProblem::NoFreeChannel);
+    EXPECT_EQ(full.problems[1].line, 131);
+    // Without renumbering the Location column stays required.
+    EXPECT_TRUE(ImportChannelsCsv(large, kVhf, table, {}).fileProblem());
+
+    // A first channel outside 1..128 is held to it.
+    const CsvImport last =
+        ImportChannelsCsv(fromZero, kVhf, {}, {.placement = {.renumber = true, .first = 500}});
+    ASSERT_EQ(last.channels.size(), 1u);
+    EXPECT_EQ(last.channels[0].location, 128);
+}
+
+// Duplex and Offset both ways: every kind of channel goes out and comes back
+// as it was, and lists written by hand read as their authors mean them.
+TEST(CsvChannels, DuplexMappingBothWays)
+{
+    struct Case
+    {
+        const char *tx;
+        int txStop; // option index: 0 on
+        const char *duplex;
+        const char *offset;
+    };
+    const Case cases[] = {
+        {"145.50000", 1, "", "0.000000"},
+        {"146.10000", 1, "+", "0.600000"},
+        {"144.90000", 1, "-", "0.600000"},
+        {"", 1, "split", ""},
+        {"145.50000", 0, "off", "0.000000"},
+        {"150.00625", 0, "off", "150.006250"},
+        {"", 0, "off", ""},
+    };
+    ChannelTable table;
+    int n = 1;
+    for (const Case &c : cases) {
+        PutChannel(table, n, "145.50000", c.tx, 0, 0, {1, 1, 1, 1, c.txStop, 1});
+        ++n;
+    }
+    const CsvExport exported = ExportChannelsCsv(table, kVhf);
+    const CsvImport back = ParseChannelsCsv(exported.text, kVhf);
+    ASSERT_EQ(back.channels.size(), std::size(cases));
+    EXPECT_TRUE(back.changes.empty());
+    std::size_t start = exported.text.find('\n') + 1;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const std::size_t end = exported.text.find('\n', start);
+        const std::string row = exported.text.substr(start, end - start);
+        start = end + 1;
+        EXPECT_NE(
+            row.find(std::string(",145.500000,") + cases[i].duplex + "," + cases[i].offset + ","),
+            std::string::npos)
+            << row;
+        EXPECT_EQ(back.channels[i].tx, cases[i].tx);
+        EXPECT_EQ(back.channels[i].index(Row::TxStop), cases[i].txStop);
+    }
+
+    // The way lists are written by hand and by other programs.
+    const CsvImport hand = ParseChannelsCsv("Location,Frequency,Duplex,Offset,Tone,rToneFreq\n"
+                                            "1,146.94,-,,TSQL,100.0\n" // no offset: 0
+                                            "2,146.94,+,,,\n"
+                                            "3,146.94,off,0.6,,\n" // a distance kept with off
+                                            "4,146.94,OFF,147.5,,\n"
+                                            "5,146.94,off,200,,\n"
+                                            "6,146.94,split,,,\n",
+                                            kVhf);
+    ASSERT_EQ(hand.channels.size(), 5u);
+    const auto tone = ToneIndexOf("100.0", Language::English);
+    EXPECT_EQ(hand.channels[0].tx, "146.94000");
+    EXPECT_EQ(hand.channels[0].index(Row::TxTone), tone); // rToneFreq alone, both ways
+    EXPECT_EQ(hand.channels[0].index(Row::RxTone), tone);
+    EXPECT_EQ(hand.channels[1].tx, "146.94000");
+    EXPECT_EQ(hand.channels[2].tx, "146.94000");
+    EXPECT_EQ(hand.channels[2].index(Row::TxStop), 0);
+    EXPECT_EQ(hand.channels[3].tx, "147.50000");
+    EXPECT_EQ(hand.channels[3].index(Row::TxStop), 0);
+    EXPECT_EQ(hand.channels[4].tx, "");
+    EXPECT_EQ(hand.channels[4].index(Row::TxStop), 1);
+    ASSERT_EQ(hand.problems.size(), 1u);
+    EXPECT_EQ(hand.problems[0].line, 6); // 200 MHz is no frequency of the band
+    EXPECT_EQ(hand.problems[0].problem, CsvProblem::OutOfBand);
+}
+
+// Option columns read the words `show` prints, in both languages, where the
+// column means what the field means.
+TEST(CsvChannels, OptionColumnsReadTheWordsShowPrints)
+{
+    const std::vector<std::tuple<std::string, std::string, Row, int>> cases = {
+        {"BusyLock", "Carry", Row::BusyLock, 0}, {"BusyLock", "carrier", Row::BusyLock, 0},
+        {"BusyLock", "ON", Row::BusyLock, 0},    {"BusyLock", "载波", Row::BusyLock, 0},
+        {"BusyLock", "关", Row::BusyLock, 1},    {"Power", "Middle", Row::Power, 2},
+        {"Power", "高", Row::Power, 1},          {"Mode", "Narror", Row::Bandwidth, 0},
+        {"Mode", "Wide", Row::Bandwidth, 1},     {"Mode", "窄带", Row::Bandwidth, 0},
+        {"TxStop", "开", Row::TxStop, 0},        {"Scramble", "关", Row::Scramble, 1},
+    };
+    for (const auto &[column, word, row, index] : cases) {
+        SCOPED_TRACE(column + " " + word);
+        const CsvImport import =
+            ParseChannelsCsv("Location,Frequency," + column + "\n1,145," + word + "\n", kVhf);
+        ASSERT_EQ(import.channels.size(), 1u);
+        EXPECT_EQ(import.channels[0].index(row), index);
+    }
+    // Every word of every option list that `show` prints is read as its entry.
+    for (const ChannelField &field : ChannelFields()) {
+        if (field.kind != ChannelField::Kind::Option || !field.csvReadsShowWords)
+            continue;
+        for (const Language language : {Language::English, Language::Chinese}) {
+            const std::vector<std::string> &items = ChannelOptionItems(field.row + 3, language);
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                SCOPED_TRACE(items[i]);
+                const CsvImport import =
+                    ParseChannelsCsv("Location,Frequency," + std::string(field.csvColumn) +
+                                         "\n1,145," + items[i] + "\n",
+                                     kVhf);
+                ASSERT_EQ(import.channels.size(), 1u);
+                EXPECT_EQ(import.channels[0].index(static_cast<Row>(field.row)), int(i));
+            }
+        }
+    }
+    // Skip says the opposite of "add to scan": On and Off would read backwards.
+    const CsvImport skip = ParseChannelsCsv("Location,Frequency,Skip\n1,145,On\n", kVhf);
+    ASSERT_EQ(skip.problems.size(), 1u);
+    EXPECT_EQ(skip.problems[0].problem, CsvProblem::BadSkip);
+}
+
+TEST(CsvChannels, ExportLeavesOutFrequenciesDecodedFromADamagedImage)
+{
+    RadioImage image{};
+    std::fill(image.begin(), image.end(), std::uint8_t{0xFF});
+    const auto put = [&image](int n, std::array<std::uint8_t, 8> frequencies) {
+        std::copy(frequencies.begin(), frequencies.end(), image.begin() + 13 * (n - 1));
+        image[13 * (n - 1) + 12] = 0xFF; // every option off or at its top entry
+    };
+    // BCD, the lowest digit pair first.
+    put(1, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x57, 0x14}); // fine: 145.12500 / 145.72500
+    put(2, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x4A}); // 4A5.12500
+    put(3, {0x00, 0x25, 0x51, 0x14, 0x00, 0x00, 0x00, 0x18}); // 180.00000, outside the band
+    put(4, {0x00, 0x25, 0x51, 0x14, 0x45, 0x23, 0x51, 0x14}); // 145.12345, off the raster
+    image[1814] = 0;                                          // band 136-174MHz
+    RadioData data;
+    DecodeImage(image, data, Language::English);
+    ASSERT_EQ(data.channels.tx(2), "4A5.12500");
+
+    const CsvExport exported = ExportChannelsCsv(data.channels, kVhf);
+    ASSERT_EQ(exported.leftOut.size(), 2u);
+    EXPECT_EQ(exported.leftOut[0].channel, 2);
+    EXPECT_TRUE(exported.leftOut[0].transmit);
+    EXPECT_EQ(exported.leftOut[0].reason, CsvExportProblem::NotAFrequency);
+    EXPECT_EQ(exported.leftOut[0].value, "4A5.12500");
+    EXPECT_EQ(exported.leftOut[1].channel, 3);
+    EXPECT_EQ(exported.leftOut[1].reason, CsvExportProblem::OutOfBand);
+    EXPECT_EQ(exported.leftOut[1].value, "180.00000");
+
+    // What is written, import takes; the value off the raster is told.
+    const CsvImport back = ParseChannelsCsv(exported.text, kVhf);
+    EXPECT_TRUE(back.problems.empty());
+    ASSERT_EQ(back.channels.size(), 2u);
+    ASSERT_EQ(back.changes.size(), 1u);
+    EXPECT_EQ(back.changes[0].kind, CsvChange::Kind::TxFrequency);
+    EXPECT_EQ(back.changes[0].from, "145.12345");
+    EXPECT_EQ(back.changes[0].to, "145.12000");
+}
+
+// Random channel tables, and tables decoded from random images of every
+// band, go out and come back: each channel exactly as it was, unless import
+// told the change by line; each channel export left out has a damaged
+// frequency; no row is refused.
+TEST(CsvChannels, ExportThenImportGivesTheSameChannelsOrTellsWhy)
+{
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> percent(0, 99);
+    const std::string nameCharacters = "#0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ[]^_`@-";
+    int channelsCompared = 0;
+    int changesSeen = 0;
+    int leftOutSeen = 0;
+    for (int round = 0; round < 300; ++round) {
+        const int bandIndex = round % 8;
+        const BandLimits band = BandLimitsOf(bandIndex);
+        RadioData data;
+        data.bandIndex = bandIndex;
+        if (round % 2 == 0) {
+            // An image as a damaged radio or another program may leave it.
+            RadioImage image{};
+            for (std::uint8_t &b : image)
+                b = static_cast<std::uint8_t>(byte(random));
+            // Mostly frequencies of the band (BCD, lowest pair first), so
+            // that channels survive Open, on the raster or off it.
+            const auto putFrequency = [&](int at) {
+                const long units = std::uniform_int_distribution<long>(
+                    band.lowMHz * 100000L, band.highMHz * 100000L - 1)(random);
+                const std::string text = FormatFixed(double(units) / 100000.0, 5);
+                const std::string digits = text.substr(0, 3) + text.substr(4);
+                for (int pair = 0; pair < 4; ++pair)
+                    image[std::size_t(at + 3 - pair)] = static_cast<std::uint8_t>(
+                        std::stoi(digits.substr(std::size_t(2 * pair), 2), nullptr, 16));
+            };
+            for (int n = 1; n <= kChannelCount; ++n) {
+                if (percent(random) < 70)
+                    putFrequency(13 * (n - 1));
+                if (percent(random) < 50)
+                    putFrequency(13 * (n - 1) + 4);
+            }
+            image[1814] = static_cast<std::uint8_t>(bandIndex);
+            DecodeImage(image, data, Language::Chinese);
+            ASSERT_EQ(data.bandIndex, bandIndex);
+        } else {
+            // A table as the grid makes it.
+            for (int n = 1; n <= kChannelCount; ++n) {
+                if (percent(random) < 30)
+                    continue;
+                const auto frequency = [&] {
+                    const double f =
+                        std::uniform_real_distribution<double>(band.lowMHz, band.highMHz)(random);
+                    return *StoredFrequency(f, band);
+                };
+                const int kind = percent(random);
+                const std::string rx = frequency();
+                const std::string tx = kind < 10 ? "" : kind < 50 ? rx : frequency();
+                std::array<int, 6> options{};
+                for (std::size_t i = 0; i < options.size(); ++i)
+                    options[i] = std::uniform_int_distribution<int>(0, i == 0 ? 2 : 1)(random);
+                PutChannel(data.channels, n, rx, tx, byte(random) % kToneCount,
+                           byte(random) % kToneCount, options);
+                std::string name;
+                for (int i = std::uniform_int_distribution<int>(0, 8)(random); i > 0; --i)
+                    name += nameCharacters[std::size_t(byte(random)) % nameCharacters.size()];
+                data.channels.name(n) = name;
+            }
+        }
+        const ChannelTable &table = data.channels;
+        const CsvExport exported = ExportChannelsCsv(table, band);
+        const CsvImport import = ParseChannelsCsv(exported.text, band);
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(import.problems.empty()) << import.problems.front().line;
+
+        std::set<int> leftOut;
+        for (const CsvExportProblem &problem : exported.leftOut) {
+            leftOut.insert(problem.channel);
+            const std::string &frequency =
+                problem.transmit ? table.tx(problem.channel) : table.rx(problem.channel);
+            EXPECT_EQ(problem.value, frequency);
+            EXPECT_NE(CheckFrequency(frequency, band).status, FrequencyCheck::InBand);
+        }
+        leftOutSeen += int(leftOut.size());
+        std::map<int, std::set<CsvChange::Kind>> told;
+        for (const CsvChange &change : import.changes)
+            told[change.line].insert(change.kind);
+        changesSeen += int(import.changes.size());
+
+        std::size_t next = 0;
+        for (int n = 1; n <= kChannelCount; ++n) {
+            if (table.rx(n).empty() || leftOut.count(n))
+                continue;
+            SCOPED_TRACE(n);
+            ASSERT_LT(next, import.channels.size());
+            const CsvChannel &c = import.channels[next++];
+            ASSERT_EQ(c.location, n);
+            // A name may hold a line break: the row then takes two lines.
+            const std::set<CsvChange::Kind> &kinds = told[c.line];
+            // A simplex channel's transmit frequency follows its receive frequency.
+            if (!kinds.count(CsvChange::Kind::Frequency)) {
+                EXPECT_EQ(c.rx, table.rx(n));
+                if (!kinds.count(CsvChange::Kind::TxFrequency)) {
+                    EXPECT_EQ(c.tx, table.tx(n));
+                }
+            }
+            if (!kinds.count(CsvChange::Kind::Name)) {
+                EXPECT_EQ(c.name, table.name(n));
+            }
+            for (int row = 0; row < ChannelTable::kRows; ++row)
+                EXPECT_EQ(c.index(Row(row)), table.index(Row(row), n)) << row;
+            ++channelsCompared;
+        }
+        EXPECT_EQ(next, import.channels.size());
+    }
+    // Both kinds of tables were there in numbers.
+    EXPECT_GT(channelsCompared, 10000);
+    EXPECT_GT(changesSeen, 1000);
+    EXPECT_GT(leftOutSeen, 1000);
 }
 
 } // namespace

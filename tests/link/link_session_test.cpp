@@ -5,6 +5,7 @@
 
 #include "link/link_protocol.h"
 #include "link/radio_simulator.h"
+#include "link/write_verify.h"
 
 #include <gtest/gtest.h>
 
@@ -263,3 +264,84 @@ TEST(RadioSimulator, CablePulledAtAMessage)
 }
 
 } // namespace
+
+// What a verify compares is what the write really stored: every byte the
+// radio took from the write, nothing it was never sent.
+TEST(WriteVerify, WrittenBytesAreThoseTheWriteStores)
+{
+    RadioImage image = encodedImage();
+    for (bool calibration : {false, true}) {
+        RadioSimulator radio(0);
+        // Different from the image in every byte.
+        for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+            radio.memory()[i] = static_cast<std::uint8_t>(image[i] ^ 0xFF);
+        LinkProtocol pc;
+        ASSERT_EQ(drive(pc, radio, pc.startWrite(image, 0, false, calibration)).outcome,
+                  Outcome::WriteCompleted);
+        for (int i = 0; i < static_cast<int>(kRadioMemorySize); ++i)
+            ASSERT_EQ(IsWrittenByte(i, calibration), radio.memory()[i] == image[i]) << i;
+    }
+    EXPECT_FALSE(IsWrittenByte(-1, true));
+    // The last frames reach past the memory: nothing reads them back.
+    EXPECT_FALSE(IsWrittenByte(3072, true));
+    EXPECT_FALSE(IsWrittenByte(3119, true));
+}
+
+TEST(WriteVerify, ReadBackShowsWhatTheRadioStoredWrongly)
+{
+    const RadioImage image = encodedImage();
+    struct Case
+    {
+        int corrupt;
+        bool calibration;
+        std::vector<int> differences;
+    };
+    const Case cases[] = {
+        {ImageMap::recordBase(12) + 1, false, {ImageMap::recordBase(12) + 1}},
+        {ImageMap::nameBase(128) + 7, false, {ImageMap::nameBase(128) + 7}},
+        // Never written without calibration mode, so never compared.
+        {ImageMap::kCalibration, false, {}},
+        {ImageMap::kCalibration, true, {ImageMap::kCalibration}},
+        {-1, true, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.corrupt << " " << c.calibration);
+        RadioSimulator radio(0);
+        radio.memory().fill(0xA5);
+        radio.faults().corruptByte = c.corrupt;
+        LinkProtocol pc;
+        ASSERT_EQ(drive(pc, radio, pc.startWrite(image, 0, false, c.calibration)).outcome,
+                  Outcome::WriteCompleted);
+        ASSERT_EQ(drive(pc, radio, pc.startRead()).outcome, Outcome::ReadCompleted);
+        // 1984..2031 (and without calibration mode 2032..2047) still hold 0xA5.
+        const std::vector<ByteDifference> found = CompareWritten(image, pc.image(), c.calibration);
+        std::vector<int> addresses;
+        for (const ByteDifference &d : found) {
+            addresses.push_back(d.address);
+            EXPECT_EQ(d.written, image[d.address]);
+            EXPECT_EQ(d.readBack, image[d.address] ^ 0x01);
+        }
+        EXPECT_EQ(addresses, c.differences);
+    }
+}
+
+TEST(WriteVerify, DifferencesAreNamedByTheirFieldsOnce)
+{
+    RadioImage written{};
+    RadioImage read = written;
+    // Three bytes of channel 12's receive frequency, the squelch, and two
+    // settings sharing byte 1798 (beep and key lock).
+    for (int i : {0, 1, 3})
+        read[static_cast<std::size_t>(ImageMap::recordBase(12) + i)] = 0x99;
+    read[1796] = 0x05;
+    read[1798] = 0x09;
+    const std::vector<ByteDifference> found = CompareWritten(written, read, false);
+    EXPECT_EQ(found.size(), 5u);
+    const std::vector<std::string> english = {
+        "channel 12 receive frequency", "optional features: squelch level",
+        "optional features: beep", "optional features: key lock"};
+    EXPECT_EQ(DifferingFields(found, Language::English), english);
+    EXPECT_EQ(DifferingFields(found, Language::Chinese),
+              (std::vector<std::string>{"信道 12 的接收频率", "可选功能：静噪等级",
+                                        "可选功能：提示音", "可选功能：按键锁"}));
+}

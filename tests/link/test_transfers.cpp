@@ -9,6 +9,7 @@
 #include "editors/channel_window.h"
 #include "image/codec.h"
 #include "link/port_chooser.h"
+#include "link/port_table.h"
 #include "link/progress_window.h"
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
@@ -21,11 +22,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 
 #include <functional>
 #include <memory>
@@ -109,6 +114,37 @@ struct Program
     }
 
     ProgressWindow *progress() const { return window->transfers()->progressWindow(); }
+
+    // Opens the Programming menu with the mouse and clicks `item` in it.
+    void clickProgramMenu(const char *item)
+    {
+        QMenuBar *bar = window->menuBar();
+        auto *menu = window->findChild<QMenu *>("MNProgram");
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(window->action(item)).center());
+        QTRY_VERIFY(!menu->isVisible());
+    }
+
+    void clickVerifyAfterWrite() { clickProgramMenu("MNVerify"); }
+
+    // The tooltip the open port list shows over item `port`, as the pointer
+    // resting on it asks for it.
+    QString portTip(int port)
+    {
+        QAbstractItemView *view = window->portList()->view();
+        const QPoint at = view->visualRect(view->model()->index(port - 1, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+
+    bool portGreyed(int port) const
+    {
+        return window->portList()->itemData(port - 1, Qt::ForegroundRole).isValid();
+    }
 };
 
 // A radio memory with something to decode: band 4 and channel 1 set.
@@ -123,6 +159,22 @@ RadioImage RadioMemory()
     EncodeImage(data, image);
     return image;
 }
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 std::unique_ptr<PtyRadio> StartRadio(int band)
 {
@@ -158,6 +210,13 @@ private slots:
     void readOfABlockForAnotherAddress();
     void oneTransferAtATime();
     void transferRunsUntilItsEndIsReported();
+    void progressBarPaintsAtMostTenTimesASecond();
+    void verifyAfterWrite_data();
+    void verifyAfterWrite();
+    void verifyWhoseReadBackFails();
+    void portListShowsDevices_data();
+    void portListShowsDevices();
+    void deviceTips();
 };
 
 void TransfersTest::loadTestsPortOne()
@@ -609,6 +668,264 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     QCOMPARE(program.boxes[0].text, QStringLiteral("读频成功！"));
     QVERIFY(program.boxes[0].reading && !program.boxes[0].writing);
     QVERIFY(!program.session.ReadActive);
+}
+
+void TransfersTest::progressBarPaintsAtMostTenTimesASecond()
+{
+    Program program("");
+    ProgressWindow *progress = program.progress();
+    progress->prepare(ProgressWindow::Kind::Read, Language::Chinese);
+    progress->show();
+    QVERIFY(QTest::qWaitForWindowExposed(progress));
+    QTRY_VERIFY(!progress->bar()->visibleRegion().isEmpty());
+    PaintCounter paints(progress->bar());
+    // Every receive event of a read reports its step, a few at a time.
+    for (int step = 2; step <= LinkProtocol::kLastStep; ++step)
+        progress->setStep(step);
+    // The first step is painted at once, the rest waits for the interval.
+    QCOMPARE(progress->bar()->value(), 2);
+    QVERIFY2(paints.count <= 1, qPrintable(QString::number(paints.count)));
+    QTRY_COMPARE(progress->bar()->value(), LinkProtocol::kLastStep);
+    QVERIFY2(paints.count <= 2, qPrintable(QString::number(paints.count)));
+    // A new transfer starts from the first step at once.
+    progress->prepare(ProgressWindow::Kind::Write, Language::Chinese);
+    QCOMPARE(progress->bar()->value(), 1);
+    progress->setStep(7);
+    QCOMPARE(progress->bar()->value(), 7);
+    progress->hide();
+}
+
+void TransfersTest::verifyAfterWrite_data()
+{
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<int>("corrupt"); // the byte the radio stores wrongly, -1: none
+    QTest::addColumn<bool>("calibration");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("text");
+    const QString clean = "写频成功！已读回校验，数据一致。";
+    const QString cleanEnglish =
+        "Writing succeeds frequently! Read back and verified: the radio holds everything written.";
+    const QString differs = "写频已完成，但校验不符。对讲机中以下内容与写入的不同：\r\n%1\r\n\r\n"
+                            "请检查对讲机后重新写频。";
+    const QString differsEnglish = "Writing is done, but the verify failed. The radio holds other "
+                                   "values than were written for:\r\n%1\r\n\r\nCheck the radio "
+                                   "and write again.";
+    const int channel12 = ImageMap::recordBase(12) + 2;
+    QTest::newRow("off") << false << channel12 << false << int(Language::Chinese)
+                         << QString("写频成功！");
+    QTest::newRow("clean") << true << -1 << false << int(Language::Chinese) << clean;
+    QTest::newRow("clean, English")
+        << true << -1 << false << int(Language::English) << cleanEnglish;
+    QTest::newRow("channel 12") << true << channel12 << false << int(Language::Chinese)
+                                << differs.arg("信道 12 的接收频率");
+    QTest::newRow("channel 12, English") << true << channel12 << false << int(Language::English)
+                                         << differsEnglish.arg("channel 12 receive frequency");
+    QTest::newRow("squelch") << true << 1796 << false << int(Language::Chinese)
+                             << differs.arg("可选功能：静噪等级");
+    QTest::newRow("name of channel 128")
+        << true << ImageMap::nameBase(128) + 3 << false << int(Language::English)
+        << differsEnglish.arg("channel 128 name");
+    // The levels go out only in calibration mode; otherwise the radio keeps its own.
+    QTest::newRow("calibration byte, not sent")
+        << true << ImageMap::kCalibration + 1 << false << int(Language::Chinese) << clean;
+    QTest::newRow("calibration byte, sent")
+        << true << ImageMap::kCalibration + 1 << true << int(Language::English)
+        << differsEnglish.arg("calibration: middle power, middle section");
+}
+
+void TransfersTest::verifyAfterWrite()
+{
+    QFETCH(bool, verify);
+    QFETCH(int, corrupt);
+    QFETCH(bool, calibration);
+    QFETCH(int, language);
+    QFETCH(QString, text);
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    radio->simulator().memory().fill(0xA5);
+    radio->faults().corruptByte = corrupt;
+    Program program(radio->devicePath().toLocal8Bit(), static_cast<Language>(language));
+    program.boxes.clear();
+    program.session.setHiddenMode(HiddenMode::Calibration, calibration);
+    program.session.data().channels.rx(12) = "150.50000";
+    program.session.data().channels.name(128) = "LAST";
+
+    QAction *item = program.window->action("MNVerify");
+    QVERIFY(item->isCheckable());
+    QVERIFY(!item->isChecked()); // off at every start
+    QCOMPARE(item->text(), language == int(Language::English) ? QString("Verify after write")
+                                                              : QString("写后校验"));
+    if (verify) {
+        program.clickVerifyAfterWrite();
+        QVERIFY(item->isChecked());
+        QVERIFY(program.window->transfers()->verifyAfterWrite());
+    }
+
+    // The window's titles in turn, as the progress reaches it.
+    QStringList titles;
+    connect(program.window->serialLink(), &SerialLink::progress, this, [&] {
+        if (titles.isEmpty() || titles.last() != program.progress()->windowTitle())
+            titles << program.progress()->windowTitle();
+    });
+    const RadioData before = program.session.data();
+    QCOMPARE(program.transfer("TWrite", 20000), Outcome::WriteCompleted);
+    QCOMPARE(program.boxes.size(), 1);
+    const Box &box = program.boxes.front();
+    QCOMPARE(box.text, text);
+    QVERIFY(box.writing && !box.reading);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.window->serialLink()->isOpen());
+    QCOMPARE(radio->simulator().endsReceived(), verify ? 2 : 1);
+    const TransferController *transfers = program.window->transfers();
+    if (!verify) {
+        QCOMPARE(transfers->verifyResult(), TransferController::VerifyResult::NotRun);
+        QCOMPARE(titles, QStringList{"正在写入……"});
+        return;
+    }
+    QCOMPARE(titles, language == int(Language::English)
+                         ? (QStringList{"Writing……", "Verifying……"})
+                         : (QStringList{"正在写入……", "正在校验……"}));
+    const bool differed = box.text.contains(QStringLiteral("\r\n"));
+    QCOMPARE(box.icon, differed ? QMessageBox::Critical : QMessageBox::Information);
+    QCOMPARE(box.caption, differed ? (language == int(Language::English) ? "Mistake" : "错误")
+                                   : (language == int(Language::English) ? "Suggestion" : "提示"));
+    QCOMPARE(transfers->verifyResult(), differed ? TransferController::VerifyResult::Differed
+                                                 : TransferController::VerifyResult::Matched);
+    if (differed) {
+        QCOMPARE(transfers->verifyDifferences().size(), std::size_t{1});
+        QCOMPARE(transfers->verifyDifferences().front().address, corrupt);
+    }
+    // The read back reaches no editor: they and the image hold what was written.
+    QCOMPARE(program.session.data().channels.rx(12), before.channels.rx(12));
+    QCOMPARE(program.session.data().channels.name(128), before.channels.name(128));
+    RadioImage written{};
+    EncodeImage(program.session.data(), written);
+    QVERIFY(std::equal(written.begin(), written.begin() + kRadioMemorySize,
+                       program.session.image().begin()));
+}
+
+void TransfersTest::verifyWhoseReadBackFails()
+{
+    // The write's messages: handshake, identification request, its ACK, 191
+    // blocks and the lone ACK in place of the calibration block, the end byte.
+    constexpr int kWriteMessages = 3 + 192 + 1;
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    radio.run([](PtyRadio &r) { r.faults().pullAtMessage = kWriteMessages + 40; });
+    Program program(radio.devicePath().toLocal8Bit(), Language::English);
+    program.boxes.clear();
+    program.clickVerifyAfterWrite();
+
+    QCOMPARE(program.transfer("TWrite", 20000), Outcome::PortLost);
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             QString("Writing is done, but reading back to verify failed: Connection lost: the "
+                     "cable or the serial port was disconnected. Check the cable and try again!"));
+    QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
+    QCOMPARE(program.window->transfers()->verifyResult(),
+             TransferController::VerifyResult::ReadFailed);
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.window->serialLink()->isOpen());
+}
+
+void TransfersTest::portListShowsDevices_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("Chinese") << int(Language::Chinese);
+    QTest::newRow("English") << int(Language::English);
+}
+
+void TransfersTest::portListShowsDevices()
+{
+    QFETCH(int, language);
+    const bool english = language == int(Language::English);
+    auto radio = StartRadio(0);
+    QVERIFY(radio);
+    auto cable = StartRadio(0);
+    QVERIFY(cable);
+    const QString cablePath = cable->devicePath();
+    // Port 1 names a device that is not there, port 2 the radio, 3.. nothing.
+    Program program("/dev/q731-none:" + radio->devicePath().toLocal8Bit(),
+                    static_cast<Language>(language));
+    program.boxes.clear();
+    QComboBox *list = program.window->portList();
+
+    program.clickProgramMenu("MNCommPort");
+    QTRY_VERIFY(list->view()->isVisible());
+    QCOMPARE(program.portTip(1), english ? QString("/dev/q731-none: no such device")
+                                         : QString("/dev/q731-none：没有这个设备"));
+    QCOMPARE(program.portTip(2), radio->devicePath());
+    QCOMPARE(program.portTip(3), english ? QString("No device") : QString("没有设备"));
+    QCOMPARE(program.portTip(16), program.portTip(3));
+    QVERIFY(program.portGreyed(1));
+    QVERIFY(!program.portGreyed(2));
+    QVERIFY(program.portGreyed(3));
+    // Greyed, not disabled: every number can still be chosen.
+    for (int i = 0; i < list->count(); ++i) {
+        const Qt::ItemFlags flags = list->model()->flags(list->model()->index(i, 0));
+        QVERIFY(flags.testFlag(Qt::ItemIsEnabled) && flags.testFlag(Qt::ItemIsSelectable));
+    }
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+
+    // A cable plugged in while the program runs is there at the next opening.
+    qputenv("Q731_PORTS",
+            "/dev/q731-none:" + radio->devicePath().toLocal8Bit() + ":" + cablePath.toLocal8Bit());
+    program.clickProgramMenu("MNCommPort");
+    QTRY_VERIFY(list->view()->isVisible());
+    QCOMPARE(program.portTip(3), cablePath);
+    QVERIFY(!program.portGreyed(3));
+    QVERIFY(program.portGreyed(4));
+    // And chosen with a click.
+    const QRect item = list->view()->visualRect(list->model()->index(2, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!list->isVisible());
+    QVERIFY(program.boxes.isEmpty());
+    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 3"));
+
+    // Unplugged again: marked at the next opening.
+    cable.reset();
+    program.clickProgramMenu("MNCommPort");
+    QTRY_VERIFY(list->view()->isVisible());
+    QVERIFY(program.portGreyed(3));
+    QCOMPARE(program.portTip(3),
+             cablePath + (english ? QString(": no such device") : QString("：没有这个设备")));
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+}
+
+void TransfersTest::deviceTips()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString device = folder.filePath("ttyUSB0");
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString link = folder.filePath("usb-Prolific-if00-port0");
+    QVERIFY(QFile::link(device, link));
+    const QString missing = folder.filePath("ttyUSB9");
+    const PortTable table({device, link, missing, ""});
+    const PortTable::Descriptions descriptions{{device, "USB-Serial Controller"}};
+    for (const Language language : {Language::Chinese, Language::English}) {
+        const bool english = language == Language::English;
+        const auto tip = [&](int port) {
+            return PortChooser::deviceTip(table.describe(port, descriptions), language);
+        };
+        QCOMPARE(tip(1), device + " (USB-Serial Controller)");
+        // What a link such as /dev/serial/by-id/... points to is described.
+        QCOMPARE(tip(2), link + " (USB-Serial Controller)");
+        QCOMPARE(tip(3),
+                 missing + (english ? QString(": no such device") : QString("：没有这个设备")));
+        QCOMPARE(tip(4), english ? QString("No device") : QString("没有设备"));
+        QCOMPARE(tip(17), tip(4));
+    }
+    QVERIFY(table.describe(1, descriptions).present);
+    QVERIFY(table.describe(2, descriptions).present);
+    QVERIFY(!table.describe(3, descriptions).present);
+    QVERIFY(table.describe(1, {}).description.isEmpty());
 }
 
 QTEST_MAIN(TransfersTest)

@@ -10,24 +10,40 @@
 
 namespace q731::testing {
 
-inline QString PdfText(const QString &path)
+// The text as pdftotext extracts it, with nothing folded: a character that
+// the PDF names wrongly (a CJK radical for an ideograph) stays wrong.
+// `-layout` keeps the page's columns, `-raw` the order the text was painted in.
+inline QString PdfText(const QString &path, const QString &mode = QStringLiteral("-layout"))
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"), {mode, path, QStringLiteral("-")});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
-    // The CJK font draws some ideographs with the glyph of their radical
-    // form, and the PDF's text then names the radical (示 as U+2F70, 页 as
-    // U+2EDA): fold them back.
-    return QString::fromUtf8(process.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC)
-        .replace(QChar(0x2EDA), QStringLiteral("页"));
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-inline QStringList PdfPages(const QString &path)
+// The CJK radicals (U+2E80..U+2FDF) in `text`: what a reader finds and copies
+// where the PDF's font maps an ideograph's glyph to its radical.
+inline QString Radicals(const QString &text)
 {
-    QStringList pages = PdfText(path).split(QLatin1Char('\f'));
+    QString found;
+    for (QChar c : text) {
+        if (c.unicode() >= 0x2E80 && c.unicode() <= 0x2FDF)
+            found += c;
+    }
+    return found;
+}
+
+// `text` without any white space: pdftotext places spaces and line ends by
+// the layout, the characters are what counts.
+inline QString Squeezed(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s+")));
+}
+
+inline QStringList PdfPages(const QString &path, const QString &mode = QStringLiteral("-layout"))
+{
+    QStringList pages = PdfText(path, mode).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;

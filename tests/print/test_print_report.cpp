@@ -1,14 +1,19 @@
-// The report writer on its own: rows flowing onto new pages inside the page,
-// and the grid kept from repainting while the report reads it.
+// The report writer and the report routine on their own: rows flowing onto
+// new pages inside the page, a channel table in type that can be read, and a
+// PDF whose text is exactly what was printed, in both languages.
 
 #include "pdf_text.h"
 
+#include "image/records.h"
+#include "image/tones.h"
 #include "print/print_report.h"
 #include "print/report_writer.h"
 
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QStandardItemModel>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,25 +22,87 @@ using namespace q731::testing;
 
 namespace {
 
-// Counts the cells read while the view could still repaint.
-class WatchedModel : public QStandardItemModel
+// Channel n's cells in the widest texts each column can hold.
+RadioData WidestChannels()
 {
-public:
-    using QStandardItemModel::QStandardItemModel;
-    QWidget *view = nullptr;
-    mutable int readsWhileRepainting = 0;
-    mutable int reads = 0;
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (role == Qt::DisplayRole) {
-            ++reads;
-            if (view && view->updatesEnabled())
-                ++readsWhileRepainting;
-        }
-        return QStandardItemModel::data(index, role);
+    RadioData data;
+    ChannelTable &table = data.channels;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        table.rx(n) = "469.99375";
+        table.tx(n) = "469.99375";
+        table.index(ChannelTable::RxTone, n) = 264; // D754I
+        table.index(ChannelTable::TxTone, n) = 263;
+        table.index(ChannelTable::Power, n) = 2; // Middle
+        table.index(ChannelTable::BusyLock, n) = 0;
+        table.index(ChannelTable::ScanAdd, n) = 0;
+        table.index(ChannelTable::Bandwidth, n) = 0; // Narror
+        table.name(n) = "WWWWWWWW";
     }
-};
+    return data;
+}
+
+// Round `round` of records that together print every text the report can
+// print: every item of each printed list (the longest has ten), every tone in
+// the channel table over three rounds, every character a name or a text box
+// can hold.
+RadioData EveryText(int round)
+{
+    RadioData data;
+    OptionalFeatures &o = data.options;
+    const std::pair<int *, int> lists[] = {
+        {&o.Combo1, OptionListLength::Combo1},   {&o.Combo3, OptionListLength::Combo3},
+        {&o.Combo5, OptionListLength::Combo5},   {&o.Combo7, OptionListLength::Combo7},
+        {&o.Combo8, OptionListLength::Combo8},   {&o.Combo9, OptionListLength::Combo9},
+        {&o.Combo10, OptionListLength::Combo10}, {&o.Combo11, OptionListLength::Combo11},
+        {&o.Combo19, OptionListLength::Combo19}, {&o.ComboMod, OptionListLength::ComboMod},
+        {&o.Combo22, OptionListLength::Combo22}, {&o.Combo23, OptionListLength::Combo23},
+        {&o.Combo24, OptionListLength::Combo24}, {&o.Combo25, OptionListLength::Combo25},
+        {&o.Combo26, OptionListLength::Combo26}, {&o.Combo27, OptionListLength::Combo27},
+        {&o.Combo28, OptionListLength::Combo28}, {&o.Combo29, OptionListLength::Combo29},
+        {&o.Combo30, OptionListLength::Combo30}, {&o.Combo14, OptionListLength::Combo14},
+        {&o.Combo15, OptionListLength::Combo15},
+    };
+    for (const auto &[field, length] : lists)
+        *field = round % length;
+    o.Check12 = round % 2 == 1;
+    o.Text2 = "0123456789";
+    o.Text31 = round % 2 ? "#*-ABCDEFGHIJKLM" : "NOPQRSTUVWXYZ";
+    o.Text20 = "435.12500";
+    data.calibration.values = {round, 100 + round, 255};
+    ChannelTable &table = data.channels;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (n % 11 == 0)
+            continue; // unused, with its name only
+        table.rx(n) = "145.12500";
+        table.tx(n) = "145.72500";
+        const int tone = (round % 3) * 2 * kChannelCount + n - 1;
+        table.index(ChannelTable::RxTone, n) = tone % kToneCount;
+        table.index(ChannelTable::TxTone, n) = (tone + kChannelCount) % kToneCount;
+        table.index(ChannelTable::Power, n) = (n + round) % 3;
+        for (int row = ChannelTable::BusyLock; row <= ChannelTable::Scramble; ++row)
+            table.index(static_cast<ChannelTable::Row>(row), n) = (n + round + row) % 2;
+    }
+    for (int n = 1; n <= kChannelCount; ++n) {
+        std::string name;
+        for (int k = 0; k < 8; ++k)
+            name += char('#' + (8 * n + k) % ('`' - '#' + 1));
+        table.name(n) = name;
+    }
+    return data;
+}
+
+double PointWidth(const QFont &font, const QString &text)
+{
+    QImage surface(1, 1, QImage::Format_Mono);
+    surface.setDotsPerMeterX(qRound(1200 / 0.0254));
+    surface.setDotsPerMeterY(qRound(1200 / 0.0254));
+    return QFontMetricsF(font, &surface).horizontalAdvance(text) * 72.0 / 1200;
+}
+
+QPageSize Paper(const QString &name)
+{
+    return QPageSize(name == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4);
+}
 
 } // namespace
 
@@ -43,40 +110,13 @@ class PrintReportTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void gridDoesNotRepaintWhileRead();
     void rowsFlowOntoNewPagesInsideThePage();
+    void channelTableIsReadable_data();
+    void channelTableIsReadable();
+    void tableTooWideForThePageWrapsInsideIt();
+    void everyPrintedTextIsExtractedAsPrinted_data();
+    void everyPrintedTextIsExtractedAsPrinted();
 };
-
-void PrintReportTest::gridDoesNotRepaintWhileRead()
-{
-    QTemporaryDir dir;
-    QWidget form1, form3, form4;
-    WatchedModel model(128, 12);
-    auto *grid = new QTableView(&form1);
-    grid->setObjectName("Grid1");
-    grid->setModel(&model);
-    model.view = grid;
-    form1.show();
-
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(dir.filePath("report.pdf"));
-    ReportWriter writer;
-    QVERIFY(PrintContent(writer, &pdf, {&form1, &form3, &form4}, Language::English));
-    QVERIFY(model.reads >= 128 * 12);
-    QCOMPARE(model.readsWhileRepainting, 0);
-    QVERIFY(grid->updatesEnabled());
-
-    // Also when the report cannot be painted anywhere.
-    pdf.setOutputFileName(QStringLiteral("/proc/q731-report.pdf"));
-    QVERIFY(!PrintContent(writer, &pdf, {&form1, &form3, &form4}, Language::English));
-    QVERIFY(grid->updatesEnabled());
-
-    // A grid that was already frozen stays so.
-    grid->setUpdatesEnabled(false);
-    QVERIFY(!PrintContent(writer, &pdf, {&form1, &form3, &form4}, Language::English));
-    QVERIFY(!grid->updatesEnabled());
-}
 
 void PrintReportTest::rowsFlowOntoNewPagesInsideThePage()
 {
@@ -111,6 +151,147 @@ void PrintReportTest::rowsFlowOntoNewPagesInsideThePage()
     QCOMPARE(cells, 160);
     const QString text = PdfText(dir.filePath("rows.pdf"));
     QCOMPARE(FirstOutOfOrder(text, {"row1 ", "row2 ", "row79 ", "row80 "}), -1);
+}
+
+void PrintReportTest::channelTableIsReadable_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("paper");
+    QTest::addColumn<int>("fewestRows"); // on a full page of the table
+    for (const char *paper : {"a4", "letter"}) {
+        const int rows = QByteArray(paper) == "a4" ? 57 : 53;
+        QTest::addRow("Chinese, %s", paper) << Language::Chinese << paper << rows;
+        QTest::addRow("English, %s", paper) << Language::English << paper << rows;
+    }
+}
+
+// The whole channel table at 9 points, every cell on one line inside its
+// column and inside the page, each title on at most two lines; 57 or more
+// rows on a full A4 page, 53 on Letter, so 128 channels take three pages.
+void PrintReportTest::channelTableIsReadable()
+{
+    QFETCH(Language, language);
+    QFETCH(QString, paper);
+    QFETCH(int, fewestRows);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("table.pdf");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ReportPdf(WidestChannels(), language, Paper(paper), QString()));
+    file.close();
+
+    QPdfWriter device(dir.filePath("again.pdf"));
+    device.setPageSize(Paper(paper));
+    ReportWriter writer(PreviewReportSettings());
+    QVERIFY(PrintContent(writer, &device, WidestChannels(), language));
+    const QSizeF area = writer.pageSizePoints();
+    QCOMPARE(int(writer.pages().size()), PdfPages(path).size());
+
+    int tablePages = 0;
+    int channels = 0;
+    for (const ReportWriter::Page &page : writer.pages()) {
+        // The table's cells: a channel number in the first of twelve columns.
+        int rows = 0;
+        for (std::size_t i = 0; i + 11 < page.items.size(); ++i) {
+            const auto &first = page.items[i];
+            bool isNumber = false;
+            first.text.toInt(&isNumber);
+            if (!isNumber || first.rect.left() > 0.01 || page.items[i + 11].text != "WWWWWWWW")
+                continue;
+            for (std::size_t c = i; c < i + 12; ++c) {
+                const auto &cell = page.items[c];
+                QCOMPARE(cell.font.pointSizeF(), 9.0);
+                QVERIFY2(PointWidth(cell.font, cell.text) <= cell.rect.width() - 2 * cell.inset,
+                         qPrintable(cell.text));
+                QVERIFY(cell.rect.right() <= area.width() + 0.01);
+                QVERIFY(cell.rect.bottom() <= area.height() + 0.01);
+                QCOMPARE(cell.rect.height(), first.rect.height());
+            }
+            // Each title on at most two lines: no row before is taller.
+            QVERIFY(i > 0 && page.items[i - 1].rect.height() < 3 * first.rect.height());
+            ++rows;
+            i += 11;
+        }
+        if (rows == 0)
+            continue;
+        ++tablePages;
+        channels += rows;
+        if (channels < kChannelCount)
+            QVERIFY2(rows >= fewestRows, qPrintable(QString::number(rows)));
+    }
+    QCOMPARE(channels, kChannelCount);
+    QCOMPARE(tablePages, 3);
+}
+
+void PrintReportTest::tableTooWideForThePageWrapsInsideIt()
+{
+    QTemporaryDir dir;
+    QPdfWriter device(dir.filePath("wide.pdf"));
+    device.setPageSize(QPageSize(QPageSize::A4));
+    ReportWriter writer;
+    writer.BeginDocument(&device);
+    const QString words = QStringLiteral("many words that make a long cell ").repeated(6);
+    writer.PrintGrid({"A", "B", "C"}, {{"1", words + "B", words + "C"}, {"2", "short", "x"}},
+                     "Wide");
+    QVERIFY(writer.EndDocument());
+    const QSizeF area = writer.pageSizePoints();
+    double shortRow = 0;
+    double longRow = 0;
+    for (const auto &item : writer.pages().front().items) {
+        if (item.text == "Wide")
+            continue;
+        QCOMPARE(item.font.pointSizeF(), 8.0);
+        QVERIFY(item.rect.right() <= area.width() + 0.01);
+        if (item.text == "1")
+            longRow = item.rect.height();
+        if (item.text == "2")
+            shortRow = item.rect.height();
+    }
+    QVERIFY(shortRow > 0);
+    QVERIFY2(longRow > 2 * shortRow, "the long cells wrap onto more lines");
+    const QString painted = PdfText(dir.filePath("wide.pdf"), QStringLiteral("-raw"));
+    QVERIFY(Squeezed(painted).contains(Squeezed(words + "B" + words + "C")));
+}
+
+void PrintReportTest::everyPrintedTextIsExtractedAsPrinted_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Chinese") << Language::Chinese;
+    QTest::newRow("English") << Language::English;
+}
+
+// What a reader finds and copies in the PDF is what was printed, character
+// for character (in the order it was painted), for every text the report can
+// print; no CJK radical stands for an ideograph.
+void PrintReportTest::everyPrintedTextIsExtractedAsPrinted()
+{
+    QFETCH(Language, language);
+    QTemporaryDir dir;
+    for (int round = 0; round < OptionListLength::Combo5; ++round) {
+        const RadioData data = EveryText(round);
+        const QString path = dir.filePath(QStringLiteral("round%1.pdf").arg(round));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ReportPdf(data, language, QPageSize(QPageSize::A4), QString()));
+        file.close();
+
+        QPdfWriter device(dir.filePath("again.pdf"));
+        device.setPageSize(QPageSize(QPageSize::A4));
+        ReportWriter writer(PreviewReportSettings());
+        QVERIFY(PrintContent(writer, &device, data, language));
+        const QStringList pages = PdfPages(path, QStringLiteral("-raw"));
+        QCOMPARE(pages.size(), int(writer.pages().size()));
+        for (int page = 0; page < pages.size(); ++page) {
+            QString printed;
+            for (const auto &item : writer.pages()[std::size_t(page)].items)
+                printed += item.text;
+            printed += language == Language::English
+                           ? QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages.size())
+                           : QStringLiteral("第 %1 页，共 %2 页").arg(page + 1).arg(pages.size());
+            QCOMPARE(Radicals(pages[page]), QString());
+            QCOMPARE(Squeezed(pages[page]), Squeezed(printed));
+        }
+    }
 }
 
 QTEST_MAIN(PrintReportTest)

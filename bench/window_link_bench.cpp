@@ -1,0 +1,269 @@
+// Read and Write of the window program as a user meets them: the real main
+// window on the offscreen platform, a real Ctrl+R / Ctrl+W key press, timed
+// until the success box is there (answered through the message boxes'
+// answerer). The simulated radio, paced at 9600 8N1, is served from a thread
+// of its own as a real radio is a device of its own. The ratio of the time
+// taken to the wire time of the bytes exchanged is what the program and the
+// simulated radio's own wake-ups add to the line. The same transfers on the
+// serial link alone, as q731-cli runs them, show how much of it is the window
+// program's.
+//
+// Every run is a program of its own (this tool started again with --run), so
+// each transfer is the first of its program, as after a start: nothing that
+// the first progress window or message box loads is there yet.
+
+#include "app/main_window.h"
+#include "image/codec.h"
+#include "link/pty_radio.h"
+#include "link/serial_link.h"
+#include "link/transfer_controller.h"
+#include "session/language_store.h"
+#include "session/session.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using namespace q731;
+
+namespace {
+
+constexpr std::size_t kRuns = 5;
+
+class MemoryLanguageStore : public LanguageStore
+{
+public:
+    std::optional<QByteArray> readValue() override { return std::nullopt; }
+    void writeValue(const QByteArray &) override {}
+};
+
+struct Result
+{
+    bool done = false;
+    double seconds = 0;
+    double wireSeconds = 0;
+};
+
+// The window program's Read or Write from the key press to the success box.
+double WindowTransfer(bool write, bool verify)
+{
+    MemoryLanguageStore store;
+    Session session;
+    MessageBoxes boxes(session);
+    QElapsedTimer clock;
+    qint64 boxAt = -1;
+    boxes.setAnswerer([&](QMessageBox &box) {
+        if (box.icon() == QMessageBox::Information && boxAt < 0)
+            boxAt = clock.nsecsElapsed();
+        return int(IdOk);
+    });
+    MainWindow window(session, boxes, store);
+    window.show();
+    window.applyCaptions();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        std::fprintf(stderr, "window_link_bench: the main window did not become active\n");
+    for (int n = 1; n <= kChannelCount; ++n) {
+        session.data().channels.rx(n) = "146.02500";
+        session.data().channels.name(n) = "WRITE";
+    }
+    if (verify)
+        window.action("MNVerify")->setChecked(true);
+
+    QEventLoop loop;
+    LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
+    QObject::connect(window.transfers(), &TransferController::transferEnded, &loop,
+                     [&](LinkProtocol::Outcome o) {
+                         outcome = o;
+                         loop.quit();
+                     });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    clock.start();
+    QTest::keyClick(&window, write ? Qt::Key_W : Qt::Key_R, Qt::ControlModifier);
+    loop.exec();
+    const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
+                                        : LinkProtocol::Outcome::ReadCompleted);
+    return done && boxAt >= 0 ? boxAt / 1e9 : -1;
+}
+
+// The same transfer on the serial link alone, as q731-cli runs it.
+double LinkTransfer(bool write, const QString &device)
+{
+    SerialLink link;
+    QEventLoop loop;
+    LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
+    QObject::connect(&link, &SerialLink::finished, &loop, [&](LinkProtocol::Outcome o) {
+        outcome = o;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 11);
+    QElapsedTimer clock;
+    clock.start();
+    if (link.open(device) != SerialLink::OpenError::None)
+        return -1;
+    if (write)
+        link.startWrite(image, 0, false, false);
+    else
+        link.startRead(image);
+    loop.exec();
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
+                                        : LinkProtocol::Outcome::ReadCompleted);
+    return done ? seconds : -1;
+}
+
+// One transfer in this program: `kind` is read, write or verify (a write with
+// verify after write) of the window program, or link-read, link-write.
+Result RunOnce(const QString &kind)
+{
+    QThread thread;
+    thread.start();
+    QObject inThread;
+    inThread.moveToThread(&thread);
+    PtyRadio *radio = nullptr;
+    QString device;
+    QMetaObject::invokeMethod(
+        &inThread,
+        [&] {
+            radio = new PtyRadio;
+            radio->open();
+            radio->setPaced(true);
+            // A memory the read decodes into something: band 0, every channel set.
+            RadioData data;
+            data.options.StartForm(136, 174);
+            for (int n = 1; n <= kChannelCount; ++n) {
+                data.channels.rx(n) = "145.12500";
+                data.channels.tx(n) = "145.72500";
+                data.channels.name(n) = "CH";
+            }
+            RadioImage image{};
+            EncodeImage(data, image);
+            std::copy_n(image.begin(), kRadioMemorySize, radio->simulator().memory().begin());
+            device = radio->devicePath();
+        },
+        Qt::BlockingQueuedConnection);
+    qputenv("Q731_PORTS", device.toLocal8Bit());
+
+    Result result;
+    const bool write = kind != QLatin1String("read") && kind != QLatin1String("link-read");
+    result.seconds = kind.startsWith(QLatin1String("link-"))
+                         ? LinkTransfer(write, device)
+                         : WindowTransfer(write, kind == QLatin1String("verify"));
+    result.done = result.seconds >= 0;
+
+    std::int64_t bytes = 0;
+    QMetaObject::invokeMethod(
+        &inThread,
+        [&] {
+            // Each end byte is sent as its transfer ends; nobody waits for it.
+            bytes = radio->bytesFromProgram() + radio->bytesToProgram() -
+                    radio->simulator().endsReceived();
+            delete radio;
+        },
+        Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+    result.wireSeconds = bytes * std::chrono::duration<double>(PtyRadio::kByteTime).count();
+    return result;
+}
+
+// Runs this tool again for one transfer and reads its figures.
+std::optional<Result> RunInOwnProgram(const QString &kind)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run"), kind});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        // Qt's own notes on the offscreen platform are no news; a failure's are.
+        std::fputs(process.readAllStandardError().constData(), stderr);
+        return std::nullopt;
+    }
+    const QStringList figures = QString::fromLatin1(process.readAllStandardOutput()).split(' ');
+    if (figures.size() != 2)
+        return std::nullopt;
+    return Result{true, figures[0].toDouble(), figures[1].toDouble()};
+}
+
+void Report(const char *name, std::vector<Result> runs)
+{
+    if (runs.size() < kRuns) {
+        std::printf("%-30s FAILED\n", name);
+        return;
+    }
+    std::sort(runs.begin(), runs.end(), [](const Result &a, const Result &b) {
+        return a.seconds / a.wireSeconds < b.seconds / b.wireSeconds;
+    });
+    const Result &median = runs[runs.size() / 2];
+    std::printf("%-30s %6.3f s   wire time %6.3f s   ratio %.4f   (%.4f .. %.4f)\n", name,
+                median.seconds, median.wireSeconds, median.seconds / median.wireSeconds,
+                runs.front().seconds / runs.front().wireSeconds,
+                runs.back().seconds / runs.back().wireSeconds);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--run") {
+        const QString kind = QString::fromLocal8Bit(argv[2]);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The command line has no widgets.
+        std::unique_ptr<QCoreApplication> app;
+        if (kind.startsWith(QLatin1String("link-")))
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        else
+            app = std::make_unique<QApplication>(argc, argv);
+        const Result r = RunOnce(kind);
+        if (!r.done)
+            return 1;
+        std::printf("%.6f %.6f", r.seconds, r.wireSeconds);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    // The machine's load changes by the minute: the four kinds take turns,
+    // so that each median comes from the same stretch of time.
+    struct Kind
+    {
+        const char *name;
+        QString kind;
+        std::vector<Result> runs;
+    };
+    Kind kinds[] = {
+        {"window read, paced", QStringLiteral("read"), {}},
+        {"serial link read, paced", QStringLiteral("link-read"), {}},
+        {"window write, paced", QStringLiteral("write"), {}},
+        {"serial link write, paced", QStringLiteral("link-write"), {}},
+    };
+    std::printf("window_link_bench: the window program from the key press to the success box, "
+                "and the serial link alone as q731-cli runs it; median of %zu programs each\n",
+                kRuns);
+    std::fflush(stdout);
+    bool ok = true;
+    for (std::size_t i = 0; i < kRuns; ++i) {
+        for (Kind &k : kinds) {
+            if (const std::optional<Result> r = RunInOwnProgram(k.kind))
+                k.runs.push_back(*r);
+            else
+                ok = false;
+        }
+    }
+    for (Kind &k : kinds)
+        Report(k.name, k.runs);
+    return ok ? 0 : 1;
+}

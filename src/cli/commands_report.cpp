@@ -1,0 +1,55 @@
+// report: the window program's print report of a data file, as a PDF.
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "cli/data_files.h"
+#include "print/print_report.h"
+
+#include <QFileInfo>
+
+namespace q731::cli {
+
+int RunReport(const Console &console, const QStringList &arguments)
+{
+    CommandLine line(console, QStringLiteral("report"),
+                     console.tr("把数据文件的打印报表存为 PDF，内容与窗口程序的打印预览相同。",
+                                "Writes the print report of a data file as a PDF, the same "
+                                "pages as the window program's print preview."));
+    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
+    line.addPositional(QStringLiteral("OUT.pdf"),
+                       console.tr("要写入的 PDF 文件（- 为标准输出）",
+                                  "PDF file to write (- for standard output)"));
+    line.addValue(QStringLiteral("paper"), QStringLiteral("a4|letter"),
+                  console.tr("纸张：a4 或 letter（默认按系统的度量制）",
+                             "Paper: a4 or letter (default: by the system's measurement units)"));
+    if (const auto done = line.parse(arguments, 2, 2))
+        return *done;
+
+    QPageSize paper = DefaultReportPaper();
+    if (line.isSet(QStringLiteral("paper"))) {
+        const QString name = line.value(QStringLiteral("paper")).toLower();
+        if (name == QLatin1String("a4"))
+            paper = QPageSize(QPageSize::A4);
+        else if (name == QLatin1String("letter"))
+            paper = QPageSize(QPageSize::Letter);
+        else
+            return UsageError(
+                console, QStringLiteral("report"),
+                console.tr("--paper 只能是 a4 或 letter", "--paper takes a4 or letter"));
+    }
+
+    const QStringList files = line.positional();
+    RadioData data = FreshRadioData();
+    if (const int code = OpenDataFile(console, files[0], data))
+        return code;
+    const QByteArray pdf =
+        ReportPdf(data, console.language(), paper, QFileInfo(files[0]).fileName());
+    if (pdf.isEmpty()) {
+        console.error(console.tr("无法生成报表：没有写入任何文件",
+                                 "Cannot paint the report: nothing was written"));
+        return ExitFileError;
+    }
+    return WriteWholeFile(console, files[1], std::vector<std::uint8_t>(pdf.begin(), pdf.end()));
+}
+
+} // namespace q731::cli
