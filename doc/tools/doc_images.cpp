@@ -15,7 +15,9 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "files/channel_list_commands.h"
 #include "files/csv_channels.h"
+#include "files/csv_import_dialog.h"
 #include "link/progress_window.h"
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
@@ -36,6 +38,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
@@ -218,6 +221,37 @@ bool ShootPrintPreview(Program &program, const QString &file)
     return saved;
 }
 
+// A list from another radio's program, with what the import changes on it.
+const char kImportedList[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                             "DtcsCode,DtcsPolarity,Mode,Power,Skip\n"
+                             "0,Depot,160.2225,,,,,,,,NFM,5.0W,\n"
+                             "1,Yard 2,160.2450,,,,,,,,NFM,5.0W,\n"
+                             "2,DEPOT,160.4250,,,TSQL,100.0,,,,NFM,5.0W,\n"
+                             "3,ROAD,161.1000,+,,,,,,,NFM,2.5W,\n";
+
+bool ShootImport(Program &program, const QString &file)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("railroad.csv"));
+    QFile out(list);
+    if (!out.open(QIODevice::WriteOnly) || out.write(kImportedList) < 0)
+        return false;
+    out.close();
+    // Opened by its bare name, so the picture shows no scratch folder.
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    CsvImportDialog *dialog =
+        program.window().channelListCommands()->importPath(QFileInfo(list).fileName());
+    QDir::setCurrent(home);
+    if (!dialog)
+        return false;
+    dialog->choosePlacement({.renumber = true, .first = 9});
+    Program::settle();
+    const bool saved = Program::Save(dialog->grab(), file);
+    dialog->reject();
+    return saved;
+}
+
 bool ShootAbout(Program &program, const QString &file)
 {
     AboutWindow about(&program.window());
@@ -257,6 +291,7 @@ int Manual(const QString &out)
             count(QFileInfo::exists(file("band-question.png")));
             count(ShootPrintPreview(program, file("print-preview.png")));
             count(ShootAbout(program, file("about.png")));
+            count(ShootImport(program, file("import.png")));
         }
         count(ShootRead(language, file("progress.png"), file("read-done.png")));
     }
