@@ -107,13 +107,7 @@ bool SerialLink::startRead(const RadioImage &current)
 {
     if (m_state != State::Open)
         return false;
-    const LinkProtocol::Step step = m_protocol.startRead(current);
-    if (step.outcome == LinkProtocol::Outcome::Busy)
-        return false;
-    setState(State::Running);
-    m_watchdog.start();
-    carryOut(step);
-    return true;
+    return begin(m_protocol.startRead(current));
 }
 
 bool SerialLink::startWrite(const RadioImage &encoded, int selectedBand, bool bandOverrideMode,
@@ -121,13 +115,16 @@ bool SerialLink::startWrite(const RadioImage &encoded, int selectedBand, bool ba
 {
     if (m_state != State::Open)
         return false;
-    const LinkProtocol::Step step =
-        m_protocol.startWrite(encoded, selectedBand, bandOverrideMode, calibrationMode);
-    if (step.outcome == LinkProtocol::Outcome::Busy)
+    return begin(m_protocol.startWrite(encoded, selectedBand, bandOverrideMode, calibrationMode));
+}
+
+bool SerialLink::begin(const LinkProtocol::Step &first)
+{
+    if (first.outcome == LinkProtocol::Outcome::Busy)
         return false;
     setState(State::Running);
     m_watchdog.start();
-    carryOut(step);
+    carryOut(first);
     return true;
 }
 

@@ -76,6 +76,8 @@ private:
     void received();
     void portFailed(QSerialPort::SerialPortError error);
     bool lineHungUp() const;
+    // Runs the first step of a transfer the protocol agreed to start.
+    bool begin(const LinkProtocol::Step &first);
     void carryOut(const LinkProtocol::Step &step);
     void closePort();
     void setState(State state);
