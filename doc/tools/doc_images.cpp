@@ -330,16 +330,20 @@ int Windows(const QString &out)
         }
         count(ShootAbout(program, file("FrmAbout.png")));
         ProgressWindow *progress = window.transfers()->progressWindow();
-        for (auto kind : {ProgressWindow::Kind::Read, ProgressWindow::Kind::Write}) {
+        const std::pair<ProgressWindow::Kind, const char *> phases[] = {
+            {ProgressWindow::Kind::Read, "FrmWriting-read.png"},
+            {ProgressWindow::Kind::Write, "FrmWriting-write.png"},
+            {ProgressWindow::Kind::Verify, "FrmWriting-verify.png"},
+        };
+        for (const auto &[kind, name] : phases) {
             progress->prepare(kind, language);
             progress->setStep(100);
             progress->show();
             Program::settle();
-            count(Program::Save(progress->grab(),
-                                file(kind == ProgressWindow::Kind::Read ? "FrmWriting-read.png"
-                                                                        : "FrmWriting-write.png")));
+            count(Program::Save(progress->grab(), file(name)));
             progress->hide();
         }
+        count(ShootImport(program, file("FrmImport.png")));
         count(ShootPrintPreview(program, file("FrmPrint.png")));
         // Message boxes: a question, an error, and one without a caption.
         AskBand(program, file("box-band.png"));

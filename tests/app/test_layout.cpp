@@ -15,7 +15,9 @@
 #include "editors/dtmf_window.h"
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
+#include "files/channel_list_commands.h"
 #include "files/csv_channels.h"
+#include "files/csv_import_dialog.h"
 #include "link/progress_window.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
@@ -26,6 +28,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,6 +39,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -281,6 +285,26 @@ struct Program
             QCoreApplication::sendPostedEvents();
             problems << Misfits(progress);
             progress->hide();
+        }
+
+        // The import dialog with a summary, placed both ways.
+        QTemporaryDir scratch;
+        QFile list(scratch.filePath(QStringLiteral("channels.csv")));
+        if (list.open(QIODevice::WriteOnly) && list.write(kChannels) > 0 && list.flush()) {
+            CsvImportDialog *dialog = window->channelListCommands()->importPath(list.fileName());
+            if (!dialog)
+                problems << QStringLiteral("the import dialog did not open");
+            for (bool renumber : {false, true}) {
+                if (!dialog)
+                    break;
+                dialog->choosePlacement({.renumber = renumber});
+                QCoreApplication::sendPostedEvents();
+                problems << Misfits(dialog);
+            }
+            if (dialog)
+                dialog->reject();
+        } else {
+            problems << QStringLiteral("cannot write %1").arg(list.fileName());
         }
 
         PrintPreview *preview = ShowPrintPreview(session, messageBoxes, window.get());
