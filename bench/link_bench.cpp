@@ -1,16 +1,11 @@
 // Whole reads and writes through a real serial port against the simulated
 // radio on a pseudo-terminal. Paced at 9600 8N1 the line itself sets the pace;
 // what the program adds shows as the ratio of the time taken to the wire time
-// of the bytes exchanged. The radio is served from a thread of its own, as a
-// real radio would be, so its pacing never waits for the program.
+// of the bytes exchanged, from opening the port to the transfer's end.
 
-#include "link/pty_radio.h"
-#include "link/serial_link.h"
+#include "bench_radio.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QThread>
 
 #include <cstdio>
 
@@ -27,60 +22,21 @@ struct Result
 
 Result Run(bool write, bool paced)
 {
-    QThread thread;
-    thread.start();
-    QObject inThread;
-    inThread.moveToThread(&thread);
-    PtyRadio *radio = nullptr;
-    QString device;
-    QMetaObject::invokeMethod(
-        &inThread,
-        [&] {
-            radio = new PtyRadio;
-            radio->open();
-            radio->setPaced(paced);
-            for (std::size_t i = 0; i < kRadioMemorySize; ++i)
-                radio->simulator().memory()[i] = static_cast<std::uint8_t>(i * 7);
-            device = radio->devicePath();
-        },
-        Qt::BlockingQueuedConnection);
-
+    bench::RadioThread radio(paced, [](RadioSimulator::Memory &memory) {
+        for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+            memory[i] = static_cast<std::uint8_t>(i * 7);
+    });
     RadioImage image{};
     for (std::size_t i = 0; i < kRadioMemorySize; ++i)
         image[i] = static_cast<std::uint8_t>(i * 11);
 
     Result result;
-    SerialLink link;
-    QEventLoop loop;
-    QObject::connect(&link, &SerialLink::finished, &loop, [&](LinkProtocol::Outcome outcome) {
-        result.outcome = outcome;
-        loop.quit();
-    });
-    if (link.open(device) != SerialLink::OpenError::None) {
-        std::fprintf(stderr, "link_bench: cannot open %s\n", qPrintable(device));
-    } else {
-        QElapsedTimer clock;
-        clock.start();
-        if (write)
-            link.startWrite(image, 0, false, false);
-        else
-            link.startRead(image);
-        loop.exec();
-        result.seconds = clock.nsecsElapsed() / 1e9;
-    }
-
-    std::int64_t bytes = 0;
-    QMetaObject::invokeMethod(
-        &inThread,
-        [&] {
-            // The end byte is sent as the transfer ends; nobody waits for it.
-            bytes = radio->bytesFromProgram() + radio->bytesToProgram() - 1;
-            delete radio;
-        },
-        Qt::BlockingQueuedConnection);
-    thread.quit();
-    thread.wait();
-    result.wireSeconds = bytes * std::chrono::duration<double>(PtyRadio::kByteTime).count();
+    const bench::LinkRun run = bench::RunLinkTransfer(radio.device(), image, write);
+    if (!run.opened)
+        std::fprintf(stderr, "link_bench: cannot open %s\n", qPrintable(radio.device()));
+    result.outcome = run.outcome;
+    result.seconds = run.seconds;
+    result.wireSeconds = radio.wireSeconds();
     return result;
 }
 

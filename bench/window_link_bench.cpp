@@ -12,10 +12,10 @@
 // each transfer is the first of its program, as after a start: nothing that
 // the first progress window or message box loads is there yet.
 
+#include "bench_radio.h"
+
 #include "app/main_window.h"
 #include "image/codec.h"
-#include "link/pty_radio.h"
-#include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "session/language_store.h"
 #include "session/session.h"
@@ -27,7 +27,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -98,87 +97,38 @@ double WindowTransfer(bool write, bool verify)
     return done && boxAt >= 0 ? boxAt / 1e9 : -1;
 }
 
-// The same transfer on the serial link alone, as q731-cli runs it.
-double LinkTransfer(bool write, const QString &device)
-{
-    SerialLink link;
-    QEventLoop loop;
-    LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
-    QObject::connect(&link, &SerialLink::finished, &loop, [&](LinkProtocol::Outcome o) {
-        outcome = o;
-        loop.quit();
-    });
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    RadioImage image{};
-    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
-        image[i] = static_cast<std::uint8_t>(i * 11);
-    QElapsedTimer clock;
-    clock.start();
-    if (link.open(device) != SerialLink::OpenError::None)
-        return -1;
-    if (write)
-        link.startWrite(image, 0, false, false);
-    else
-        link.startRead(image);
-    loop.exec();
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
-                                        : LinkProtocol::Outcome::ReadCompleted);
-    return done ? seconds : -1;
-}
-
 // One transfer in this program: `kind` is read, write or verify (a write with
 // verify after write) of the window program, or link-read, link-write.
 Result RunOnce(const QString &kind)
 {
-    QThread thread;
-    thread.start();
-    QObject inThread;
-    inThread.moveToThread(&thread);
-    PtyRadio *radio = nullptr;
-    QString device;
-    QMetaObject::invokeMethod(
-        &inThread,
-        [&] {
-            radio = new PtyRadio;
-            radio->open();
-            radio->setPaced(true);
-            // A memory the read decodes into something: band 0, every channel set.
-            RadioData data;
-            data.options.StartForm(136, 174);
-            for (int n = 1; n <= kChannelCount; ++n) {
-                data.channels.rx(n) = "145.12500";
-                data.channels.tx(n) = "145.72500";
-                data.channels.name(n) = "CH";
-            }
-            RadioImage image{};
-            EncodeImage(data, image);
-            std::copy_n(image.begin(), kRadioMemorySize, radio->simulator().memory().begin());
-            device = radio->devicePath();
-        },
-        Qt::BlockingQueuedConnection);
-    qputenv("Q731_PORTS", device.toLocal8Bit());
+    bench::RadioThread radio(true, [](RadioSimulator::Memory &memory) {
+        // A memory the read decodes into something: band 0, every channel set.
+        RadioData data;
+        data.options.StartForm(136, 174);
+        for (int n = 1; n <= kChannelCount; ++n) {
+            data.channels.rx(n) = "145.12500";
+            data.channels.tx(n) = "145.72500";
+            data.channels.name(n) = "CH";
+        }
+        RadioImage image{};
+        EncodeImage(data, image);
+        std::copy_n(image.begin(), kRadioMemorySize, memory.begin());
+    });
+    qputenv("Q731_PORTS", radio.device().toLocal8Bit());
 
     Result result;
     const bool write = kind != QLatin1String("read") && kind != QLatin1String("link-read");
-    result.seconds = kind.startsWith(QLatin1String("link-"))
-                         ? LinkTransfer(write, device)
-                         : WindowTransfer(write, kind == QLatin1String("verify"));
+    if (kind.startsWith(QLatin1String("link-"))) {
+        RadioImage image{};
+        for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+            image[i] = static_cast<std::uint8_t>(i * 11);
+        const bench::LinkRun run = bench::RunLinkTransfer(radio.device(), image, write);
+        result.seconds = run.done(write) ? run.seconds : -1;
+    } else {
+        result.seconds = WindowTransfer(write, kind == QLatin1String("verify"));
+    }
     result.done = result.seconds >= 0;
-
-    std::int64_t bytes = 0;
-    QMetaObject::invokeMethod(
-        &inThread,
-        [&] {
-            // Each end byte is sent as its transfer ends; nobody waits for it.
-            bytes = radio->bytesFromProgram() + radio->bytesToProgram() -
-                    radio->simulator().endsReceived();
-            delete radio;
-        },
-        Qt::BlockingQueuedConnection);
-    thread.quit();
-    thread.wait();
-    result.wireSeconds = bytes * std::chrono::duration<double>(PtyRadio::kByteTime).count();
+    result.wireSeconds = radio.wireSeconds();
     return result;
 }
 
