@@ -768,8 +768,11 @@ CsvExport ExportChannelsCsv(const ChannelTable &table, BandLimits band)
                 cells[field.csvColumn] = WordOf(field, table.index(row, n));
             }
         }
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            out += (i ? "," : "") + QuotedField(cells[columns[i]]);
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (i)
+                out += ',';
+            out += QuotedField(cells[columns[i]]);
+        }
         out += '\n';
     }
     return result;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 using namespace q731;
@@ -470,7 +472,7 @@ TEST(LinkReceive, BabblingLineStaysBounded)
     // Bytes past any reply length still let an ACK through.
     const RadioImage image = patternImage();
     Bytes first{0x57, 0, 0, 0x10};
-    first.insert(first.end(), image.begin(), image.begin() + 16);
+    std::copy_n(image.begin(), 16, std::back_inserter(first));
     EXPECT_EQ(feed(write, {0x55, 0x06}).send, first);
 }
 
