@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "image/band_list.h"
+
 #include <QCoreApplication>
 
 namespace q731::cli {
@@ -66,6 +68,17 @@ std::optional<int> NumberOption(const CommandLine &line, const QString &name, in
     if (!ok || number < lowest || number > highest)
         return std::nullopt;
     return number;
+}
+
+std::optional<int> BandOption(const CommandLine &line, int absent)
+{
+    return NumberOption(line, QStringLiteral("band"), absent,
+                        static_cast<int>(kBandItems.size()) - 1);
+}
+
+QString NoBandText(const Console &console)
+{
+    return console.tr("频段应为 0..7", "the band is 0..7");
 }
 
 int UsageError(const Console &console, const QString &command, const QString &message)

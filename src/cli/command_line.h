@@ -43,6 +43,12 @@ private:
 std::optional<int> NumberOption(const CommandLine &line, const QString &name, int absent,
                                 int highest = INT_MAX, int lowest = 0);
 
+// The band given with --band N, `absent` when the option is not given;
+// nothing when N is no band of the list.
+std::optional<int> BandOption(const CommandLine &line, int absent);
+// Why BandOption gave nothing.
+QString NoBandText(const Console &console);
+
 // Reports a usage error with a pointer to the command's help; returns ExitUsage.
 int UsageError(const Console &console, const QString &command, const QString &message);
 

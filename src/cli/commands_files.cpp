@@ -49,11 +49,9 @@ int RunNew(const Console &console, const QStringList &arguments)
                              "The band 0..7 (default 3, the band New selects)"));
     if (const auto done = line.parse(arguments, 1, 1))
         return *done;
-    const std::optional<int> band = NumberOption(line, QStringLiteral("band"), kDefaultBandIndex,
-                                                 static_cast<int>(kBandItems.size()) - 1);
+    const std::optional<int> band = BandOption(line, kDefaultBandIndex);
     if (!band)
-        return UsageError(console, QStringLiteral("new"),
-                          console.tr("频段应为 0..7", "the band is 0..7"));
+        return UsageError(console, QStringLiteral("new"), NoBandText(console));
     // The window program's New, then its band change.
     Session session;
     GoAheadPrompts prompts;

@@ -5,7 +5,6 @@
 #include "cli/commands.h"
 #include "cli/data_files.h"
 #include "cli/trace_log.h"
-#include "image/band_list.h"
 #include "image/codec.h"
 
 #ifndef Q_OS_WIN
@@ -159,10 +158,9 @@ int RunSimulate(const Console &console, const QStringList &arguments)
     if (const auto done = line.parse(arguments, 0, 0))
         return *done;
     const QString command = QStringLiteral("simulate");
-    const std::optional<int> bandOption =
-        NumberOption(line, QStringLiteral("band"), -1, static_cast<int>(kBandItems.size()) - 1);
+    const std::optional<int> bandOption = BandOption(line, -1);
     if (!bandOption)
-        return UsageError(console, command, console.tr("频段应为 0..7", "the band is 0..7"));
+        return UsageError(console, command, NoBandText(console));
     const std::optional<int> stopAfter = NumberOption(line, QStringLiteral("stop-after"), -1);
     if (!stopAfter)
         return UsageError(console, command,
