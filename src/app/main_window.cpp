@@ -19,7 +19,7 @@
 #include "session/product.h"
 #include "session/session.h"
 #include "ui/captions.h"
-#include "ui/channel_history.h"
+#include "ui/edit_history.h"
 #include "ui/message_box.h"
 #include "ui/product_logo.h"
 #include "ui/system_menu.h"
@@ -42,6 +42,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+
+#include <utility>
 
 namespace q731 {
 
@@ -72,7 +74,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     , m_session(session)
     , m_boxes(boxes)
     , m_languageStore(languageStore)
-    , m_history(new ChannelHistory(session, this))
+    , m_history(new EditHistory(session, this))
 {
     m_session.setPrompts(&m_boxes);
     setObjectName(QStringLiteral("MDIForm1"));
@@ -104,6 +106,8 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     action("MNVerify")->setCheckable(true);
     connect(action("MNVerify"), &QAction::toggled, m_transfers,
             &TransferController::setVerifyAfterWrite);
+    connect(m_transfers, &TransferController::transferEnded, this,
+            [this](LinkProtocol::Outcome outcome) { transferEnded(static_cast<int>(outcome)); });
     m_portList->setCurrentIndex(0);
     m_portChooser->choose(0);
     m_wheelGuard = new WheelGuard(this);
@@ -116,6 +120,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
     connect(m_channelLists, &ChannelListCommands::imported, this, [this] { showEditor(m_form1); });
 
+    connect(&m_session, &Session::unsavedChangesChanged, this, &QWidget::setWindowModified);
     connect(&m_session, &Session::hiddenModeChanged, this,
             [this](HiddenMode mode, bool on) { hiddenModeChanged(static_cast<int>(mode), on); });
 
@@ -360,7 +365,9 @@ void MainWindow::updateTitle()
 {
     const QString title = MainWindowCaption(m_session.language());
     const QString file = QFileInfo(m_fileCommands->currentFile()).fileName();
-    setWindowTitle(file.isEmpty() ? title : title + QStringLiteral(" - ") + file);
+    // [*]: the mark of unsaved changes (setWindowModified).
+    setWindowTitle((file.isEmpty() ? title : title + QStringLiteral(" - ") + file) +
+                   QStringLiteral("[*]"));
 }
 
 void MainWindow::switchLanguage(Language language)
@@ -428,12 +435,35 @@ void MainWindow::printReport()
 
 void MainWindow::readRadio()
 {
+    // A running transfer refuses the read with its own message; asking first
+    // would be a question for nothing.
+    if (!m_transfers->isBusy()) {
+        commitPendingEdits();
+        if (!m_session.confirmDiscardChanges())
+            return;
+    }
     m_transfers->read();
 }
 
 void MainWindow::writeRadio()
 {
+    const bool wasBusy = m_transfers->isBusy();
     m_transfers->write();
+    // The write took the records as they stand now (it committed every editor).
+    // Edits made while it runs are not in the radio.
+    m_writtenStep = !wasBusy && m_transfers->isBusy() ? m_history->index() : -1;
+}
+
+void MainWindow::transferEnded(int outcome)
+{
+    const int written = std::exchange(m_writtenStep, -1);
+    if (static_cast<LinkProtocol::Outcome>(outcome) != LinkProtocol::Outcome::WriteCompleted)
+        return;
+    const auto verify = m_transfers->verifyResult();
+    const bool radioHoldsThem = verify == TransferController::VerifyResult::NotRun ||
+                                verify == TransferController::VerifyResult::Matched;
+    if (radioHoldsThem && written >= 0 && written == m_history->index())
+        m_session.markSaved();
 }
 
 void MainWindow::showPortList()

@@ -16,7 +16,7 @@ namespace q731 {
 
 class BandBox;
 class CalibrationWindow;
-class ChannelHistory;
+class EditHistory;
 class ChannelListCommands;
 class ChannelWindow;
 class DtmfWindow;
@@ -47,7 +47,7 @@ public:
     Session &session() { return m_session; }
     MessageBoxes &messageBoxes() { return m_boxes; }
     // The undo history of the channel table (Undo, Redo).
-    ChannelHistory &history() { return *m_history; }
+    EditHistory &history() { return *m_history; }
     BandBox *bandBox() const { return m_bandBox; }
     QComboBox *portList() const { return m_portList; }
     QLabel *portPanel() const { return m_portPanel; }
@@ -104,11 +104,13 @@ private:
     void commitPendingEdits();
     void hiddenModeButtonClicked(int mode);
     void hiddenModeChanged(int mode, bool on);
+    // A completed write that the radio holds marks the records saved.
+    void transferEnded(int outcome);
 
     Session &m_session;
     MessageBoxes &m_boxes;
     LanguageStore &m_languageStore;
-    ChannelHistory *m_history = nullptr;
+    EditHistory *m_history = nullptr;
     QMdiArea *m_mdi = nullptr;
     QToolBar *m_toolbar = nullptr;
     QWidget *m_bandFrame = nullptr;
@@ -130,6 +132,8 @@ private:
     TransferController *m_transfers = nullptr;
     DoubleClickGate m_modeGates[3];
     bool m_closing = false;
+    // The history's step when the running write took the records; -1 when none.
+    int m_writtenStep = -1;
 };
 
 } // namespace q731

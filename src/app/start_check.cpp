@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTextStream>
 #include <QTimer>
+#include <QWindow>
 
 namespace q731 {
 
@@ -39,10 +40,12 @@ void PrepareStartCheck(MessageBoxes &boxes)
 void ScheduleStartCheck(Session &session, MainWindow &window)
 {
     QTimer::singleShot(0, &window, [&session, &window] {
+        // As the title bar shows it: without the mark of unsaved changes.
+        const QString title =
+            window.windowHandle() ? window.windowHandle()->title() : window.windowTitle();
         Say(QStringLiteral("started, window \"%1\", language %2")
-                .arg(window.windowTitle(), session.language() == Language::English
-                                               ? QStringLiteral("en")
-                                               : QStringLiteral("zh")));
+                .arg(title, session.language() == Language::English ? QStringLiteral("en")
+                                                                    : QStringLiteral("zh")));
         const QString manual = HelpFilePath(session.language(), ProgramFolder());
         Say(QStringLiteral("help opens %1")
                 .arg(manual.isEmpty() ? QStringLiteral("nothing") : QDir::cleanPath(manual)));

@@ -3,6 +3,7 @@
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/twips.h"
+#include "ui/wheel_guard.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -52,6 +53,7 @@ CalibrationWindow::CalibrationWindow(Session &session, QWidget *parent)
     connect(&m_session, &Session::hiddenModeChanged, this, &CalibrationWindow::hiddenModeChanged);
     refreshFromRecord();
     resize(TwipsToPixelsX(6600, this), TwipsToPixelsY(5400, this));
+    GuardValueWheels(this);
 }
 
 QWidget *CalibrationWindow::createTab(int tab)
@@ -111,8 +113,9 @@ void CalibrationWindow::refreshFromRecord()
 void CalibrationWindow::sliderMoved(int index, int value)
 {
     const auto k = static_cast<std::size_t>(index);
-    m_session.data().calibration.values[k] = value;
     m_values[k]->setText(QString::number(value));
+    m_session.editSettings(objectName() + QLatin1Char('.') + m_sliders[k]->objectName(),
+                           [&](RadioData &data) { data.calibration.values[k] = value; });
 }
 
 void CalibrationWindow::hiddenModeChanged(HiddenMode mode, bool on)

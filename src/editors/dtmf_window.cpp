@@ -4,6 +4,7 @@
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/twips.h"
+#include "ui/wheel_guard.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -101,6 +102,7 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
     refreshFromRecord();
     resize(TwipsToPixelsX(5750, this), TwipsToPixelsY(3600, this));
     showMemoriesPage();
+    GuardValueWheels(this);
 }
 
 QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int maxLength,
@@ -118,7 +120,8 @@ QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int max
     // announces its raw text last.
     connect(edit, &QLineEdit::textChanged, this, [this, field, edit] {
         if (!m_refreshing)
-            *field = edit->text().toStdString();
+            m_session.editSettings(fieldName(edit),
+                                   [&](RadioData &) { *field = edit->text().toStdString(); });
     });
     m_texts.emplace_back(edit, field);
     return edit;
@@ -134,12 +137,18 @@ QComboBox *DtmfWindow::addList(QWidget *frame, const QString &name, const QStrin
     // (its size hint is its least width).
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->setSizePolicy(QSizePolicy::Minimum, combo->sizePolicy().verticalPolicy());
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, field](int index) {
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, field](int index) {
         if (!m_refreshing && index >= 0)
-            m_session.data().dtmf.*field = index;
+            m_session.editSettings(fieldName(combo),
+                                   [&](RadioData &data) { data.dtmf.*field = index; });
     });
     m_lists.emplace_back(combo, field);
     return combo;
+}
+
+QString DtmfWindow::fieldName(const QWidget *control) const
+{
+    return objectName() + QLatin1Char('.') + control->objectName();
 }
 
 void DtmfWindow::refreshFromRecord()

@@ -28,6 +28,8 @@ public:
     void showOtherPage();
 
 private:
+    // The name under which an edit of `control` is one undo step.
+    QString fieldName(const QWidget *control) const;
     QLineEdit *addCodeField(QWidget *frame, const QString &name, int maxLength, std::string *text);
     QComboBox *addList(QWidget *frame, const QString &name, const QStringList &items,
                        int DtmfSettings::*field);

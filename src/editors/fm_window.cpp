@@ -5,6 +5,7 @@
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/twips.h"
+#include "ui/wheel_guard.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -55,6 +56,7 @@ FmWindow::FmWindow(Session &session, QWidget *parent)
 {
     setWindowTitle(Caption("", m_session.language()));
     createControls();
+    GuardValueWheels(this);
     connect(&m_session, &Session::fmChanged, this, &FmWindow::refreshFromRecord);
     refreshFromRecord();
 }
@@ -260,14 +262,20 @@ void FmWindow::ok()
     endChannelEdit();
     if (m_frequencyPending)
         leaveFrequencyBox();
-    FmSettings &fm = m_session.data().fm;
-    fm.FmCurrentChannel = std::clamp(
-        static_cast<int>(LeadingNumber(m_channel->currentText().toStdString())), 0, kLargestByte);
-    fm.FmDisplayMode = m_display->currentIndex();
-    fm.FmStep = m_step->currentIndex();
-    fm.FmFrequencyText = m_frequency->text().toStdString();
-    for (int n = 1; n <= FmSettings::kChannels; ++n)
-        fm.channel(n) = m_grid->item(n - 1, 1)->text().toStdString();
+    m_session.editSettings(
+        objectName(),
+        [this](RadioData &data) {
+            FmSettings &fm = data.fm;
+            fm.FmCurrentChannel =
+                std::clamp(static_cast<int>(LeadingNumber(m_channel->currentText().toStdString())),
+                           0, kLargestByte);
+            fm.FmDisplayMode = m_display->currentIndex();
+            fm.FmStep = m_step->currentIndex();
+            fm.FmFrequencyText = m_frequency->text().toStdString();
+            for (int n = 1; n <= FmSettings::kChannels; ++n)
+                fm.channel(n) = m_grid->item(n - 1, 1)->text().toStdString();
+        },
+        /*separate=*/true);
     hideWindow();
 }
 

@@ -7,6 +7,7 @@
 #include "image/text_helpers.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel_guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,7 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
     refreshFromRecord();
     resize(TwipsToPixelsX(12450, this), TwipsToPixelsY(6765, this));
     showFunctionsPage();
+    GuardValueWheels(this);
 }
 
 void OptionsWindow::createFields()
@@ -96,9 +98,9 @@ void OptionsWindow::createFields()
             combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             combo->setSizePolicy(QSizePolicy::Minimum, combo->sizePolicy().verticalPolicy());
             connect(combo, &QComboBox::currentIndexChanged, this,
-                    [this, member = field.list](int index) {
+                    [this, combo, member = field.list](int index) {
                         if (!m_refreshing && index >= 0)
-                            m_session.data().options.*member = index;
+                            edit(combo, [&](OptionalFeatures &o) { o.*member = index; });
                     });
             m_lists.emplace_back(combo, field.list);
             control = combo;
@@ -128,11 +130,11 @@ void OptionsWindow::createFields()
     m_check12->hide();
     connect(m_check13, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_refreshing)
-            m_session.data().options.Check13 = on;
+            edit(m_check13, [on](OptionalFeatures &o) { o.Check13 = on; });
     });
     connect(m_check12, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_refreshing)
-            m_session.data().options.Check12 = on;
+            edit(m_check12, [on](OptionalFeatures &o) { o.Check12 = on; });
     });
     static_cast<QGridLayout *>(m_frame1->layout())->setRowStretch(placed[1], 1);
 
@@ -186,7 +188,8 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
         // announces its raw text last.
         connect(edit, &QLineEdit::textChanged, this, [this, text, edit] {
             if (!m_refreshing)
-                m_session.data().options.*text = edit->text().toStdString();
+                this->edit(edit,
+                           [&](OptionalFeatures &o) { o.*text = edit->text().toStdString(); });
         });
         FieldFilter::install(edit, std::move(rules));
         return;
@@ -229,7 +232,15 @@ void OptionsWindow::leave(LeaveField &field)
 {
     (this->*field.check)(field.edit);
     field.pending = false;
-    m_session.data().options.*field.text = field.edit->text().toStdString();
+    edit(field.edit,
+         [&](OptionalFeatures &o) { o.*field.text = field.edit->text().toStdString(); });
+}
+
+void OptionsWindow::edit(const QWidget *control,
+                         const std::function<void(OptionalFeatures &)> &change)
+{
+    m_session.editSettings(objectName() + QLatin1Char('.') + control->objectName(),
+                           [&](RadioData &data) { change(data.options); });
 }
 
 void OptionsWindow::checkChannelNumber(QLineEdit *edit)

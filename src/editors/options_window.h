@@ -2,6 +2,7 @@
 
 #include "editors/editor_window.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ private:
     void hiddenModeChanged(HiddenMode mode, bool on);
 
     void leave(LeaveField &field);
+    // Every change of a field goes through here, as one undoable edit.
+    void edit(const QWidget *control, const std::function<void(OptionalFeatures &)> &change);
     // The leave checks, each leaving the text the field keeps.
     void checkChannelNumber(QLineEdit *edit);
     void checkVfoFrequency(QLineEdit *edit);

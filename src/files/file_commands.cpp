@@ -125,6 +125,9 @@ bool FileCommands::openPath(const QString &path)
         return false;
     }
     }
+    // Asked only now: a file that cannot be taken replaces nothing.
+    if (!m_session.confirmDiscardChanges())
+        return false;
     m_session.takeDecoded(image, std::move(data));
     setCurrentFile(path);
     emit opened();
@@ -138,6 +141,7 @@ bool FileCommands::savePath(const QString &path)
         SaveDataFile({.path = path}, m_session.data(), m_session.image());
     if (written.ok()) {
         setCurrentFile(path);
+        m_session.markSaved();
         return true;
     }
     const Language language = m_session.language();

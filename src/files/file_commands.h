@@ -40,8 +40,9 @@ public:
     void open();
     void save();
 
-    // Open without the dialog (the dialog's answer, a dropped file). True when
-    // the file was taken.
+    // Open without the dialog (the dialog's answer, a dropped file). With
+    // unsaved changes the user is asked before the file's data replace them.
+    // True when the file was taken.
     bool openPath(const QString &path);
     bool savePath(const QString &path);
 

@@ -115,6 +115,8 @@ struct OptionalFeatures
     // Every field back to its default, as New does. The VFO frequency becomes
     // the middle of the given band. Text1, Check12 and Check13 keep their values.
     void StartForm(int bandLowMHz, int bandHighMHz);
+
+    bool operator==(const OptionalFeatures &) const = default;
 };
 
 // Number of entries in each list field of OptionalFeatures, by field name. A
@@ -144,6 +146,8 @@ struct DtmfSettings
 
     // Defaults as New sets them; Text4 keeps its text.
     void StartForm();
+
+    bool operator==(const DtmfSettings &) const = default;
 };
 
 // The FM broadcast receiver, as committed by the FM window's OK.
@@ -160,6 +164,8 @@ struct FmSettings
 
     std::string &channel(int n) { return FmChannelTexts[n - 1]; }
     const std::string &channel(int n) const { return FmChannelTexts[n - 1]; }
+
+    bool operator==(const FmSettings &) const = default;
 };
 
 // Nine transmitter calibration levels by slider index 0..8: tab (high, mid,
@@ -167,6 +173,8 @@ struct FmSettings
 struct CalibrationLevels
 {
     std::array<int, 9> values = {218, 208, 218, 160, 160, 160, 124, 116, 124};
+
+    bool operator==(const CalibrationLevels &) const = default;
 };
 
 // Everything the codec reads and writes besides the image itself.

@@ -50,4 +50,17 @@ struct ChannelDifference
 };
 ChannelDifference CompareChannels(const ChannelTable &before, const ChannelTable &after);
 
+// The records of the settings windows: the optional features with the VFO,
+// DTMF, FM and calibration. A step of their undo keeps them whole; they are
+// small beside the channel table.
+struct SettingsState
+{
+    OptionalFeatures options;
+    DtmfSettings dtmf;
+    FmSettings fm;
+    CalibrationLevels calibration;
+
+    bool operator==(const SettingsState &) const = default;
+};
+
 } // namespace q731

@@ -144,6 +144,54 @@ void Session::restoreChannelState(const ChannelState &state)
     emit channelRowsRestored(rows);
 }
 
+SettingsState Session::settings() const
+{
+    return {m_data.options, m_data.dtmf, m_data.fm, m_data.calibration};
+}
+
+void Session::editSettings(const QString &field, const std::function<void(RadioData &)> &change,
+                           bool separate)
+{
+    const SettingsState before = settings();
+    change(m_data);
+    const SettingsState after = settings();
+    if (after != before)
+        emit settingsEdited(field, before, after, separate);
+}
+
+void Session::restoreSettings(const SettingsState &state)
+{
+    const SettingsState before = settings();
+    m_data.options = state.options;
+    m_data.dtmf = state.dtmf;
+    m_data.fm = state.fm;
+    m_data.calibration = state.calibration;
+    if (state.options != before.options)
+        emit optionsChanged();
+    if (state.dtmf != before.dtmf)
+        emit dtmfChanged();
+    if (state.fm != before.fm)
+        emit fmChanged();
+    if (state.calibration != before.calibration)
+        emit calibrationChanged();
+}
+
+void Session::setUnsavedChanges(bool unsaved)
+{
+    if (unsaved == m_unsavedChanges)
+        return;
+    m_unsavedChanges = unsaved;
+    emit unsavedChangesChanged(unsaved);
+}
+
+bool Session::confirmDiscardChanges()
+{
+    if (!m_unsavedChanges)
+        return true;
+    return confirm(SessionQuestion::Kind::UnsavedChanges, "注意", "Attention",
+                   "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?");
+}
+
 void Session::decodeImage()
 {
     emit recordsReplaced();

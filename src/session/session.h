@@ -88,6 +88,29 @@ public:
     // frequency, as the change kept them.
     void restoreChannelState(const ChannelState &state);
 
+    // The settings as they stand.
+    SettingsState settings() const;
+    // An edit in a settings window: `change` alters the records, and when they
+    // then differ it is reported as one change of `field` (settingsEdited), a
+    // name that tells the fields apart (the control's name). Edits of one
+    // field that follow each other make one step unless `separate`.
+    void editSettings(const QString &field, const std::function<void(RadioData &)> &change,
+                      bool separate = false);
+    // Undo and redo of such an edit: every window that shows a restored record
+    // shows it at once.
+    void restoreSettings(const SettingsState &state);
+
+    // Something was edited since the last Open, Save, Read, completed write or
+    // New. The undo history keeps it: it knows whether undo and redo brought
+    // the records back to the saved state.
+    bool hasUnsavedChanges() const { return m_unsavedChanges; }
+    void setUnsavedChanges(bool unsaved);
+    // The records as they stand are kept: saved to a file or written to a radio.
+    void markSaved() { emit recordsSaved(); }
+    // Before Open or Read replaces the records: with unsaved changes asks New's
+    // question; true when the records may go.
+    bool confirmDiscardChanges();
+
     // Announce that a record was replaced outside its window.
     void notifyChannelsChanged() { emit channelsChanged(); }
     void notifyOptionsChanged() { emit optionsChanged(); }
@@ -121,8 +144,15 @@ signals:
     // hold `after`.
     void channelsEdited(const QString &label, const q731::ChannelState &before,
                         const q731::ChannelState &after);
+    // An edit in a settings window worth an undo step; the records already
+    // hold `after`.
+    void settingsEdited(const QString &field, const q731::SettingsState &before,
+                        const q731::SettingsState &after, bool separate);
     // Read, Open or New replaced the records: no change before can be undone.
     void recordsReplaced();
+    // The records as they stand were saved or written (markSaved).
+    void recordsSaved();
+    void unsavedChangesChanged(bool unsaved);
 
 private:
     bool confirm(SessionQuestion::Kind kind, const char *chineseCaption, const char *englishCaption,
@@ -135,6 +165,7 @@ private:
     bool m_bandOverrideMode = false;
     bool m_calibrationMode = false;
     bool m_extraOptionsMode = false;
+    bool m_unsavedChanges = false;
     SessionPrompts *m_prompts = nullptr;
     std::function<double()> m_clock;
 };

@@ -8,8 +8,9 @@ namespace q731 {
 struct SessionQuestion
 {
     enum class Kind {
-        NewData,    // New: unsaved data will be lost
-        BandChange, // another band: the channel table will be emptied
+        NewData,        // New: unsaved data will be lost
+        BandChange,     // another band: the channel table will be emptied
+        UnsavedChanges, // Open or Read would replace changes not yet saved
     };
 
     Kind kind;

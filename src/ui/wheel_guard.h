@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 namespace q731 {
 
 // Swallows mouse-wheel events of the widget it is installed on, so that turning
@@ -18,5 +20,12 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// A wheel turned while scrolling past a window must not change what it holds.
+// Over every list, spin box and slider inside `window` that does not have the
+// keyboard focus the wheel scrolls the nearest scrolling area around it (or
+// does nothing); with the focus (clicked or tabbed into) it changes the value.
+// The wheel no longer gives these controls the focus.
+void GuardValueWheels(QWidget *window);
 
 } // namespace q731

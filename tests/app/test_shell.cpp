@@ -14,7 +14,7 @@
 #include "image/text_helpers.h"
 #include "session/session.h"
 #include "ui/captions.h"
-#include "ui/channel_history.h"
+#include "ui/edit_history.h"
 #include "ui/message_box.h"
 
 #include <QAbstractItemView>
@@ -33,6 +33,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
+#include <QWindow>
 
 #include <memory>
 
@@ -160,7 +161,7 @@ void ShellTest::startsInTheStoredLanguage()
     QFETCH(bool, english);
     Program program(present ? std::optional<QByteArray>(stored) : std::nullopt);
     QCOMPARE(program.session.language(), english ? Language::English : Language::Chinese);
-    QCOMPARE(program.window->windowTitle(),
+    QCOMPARE(program.window->windowHandle()->title(),
              english ? QStringLiteral("Q-731 Radio Programming Software V1.10")
                      : QStringLiteral("Q-731 对讲机编程软件V1.10"));
     QCOMPARE(program.menuText("MNRead"), english

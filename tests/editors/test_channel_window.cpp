@@ -2,7 +2,7 @@
 
 #include "files/file_commands.h"
 #include "image/codec.h"
-#include "ui/channel_history.h"
+#include "ui/edit_history.h"
 #include "ui/scroll_bars.h"
 #include "ui/twips.h"
 
@@ -1025,6 +1025,8 @@ void ChannelWindowTest::readOpenAndNewStartAFreshHistory()
     QVERIFY(Bytes(program) == read);
 
     program.type(3, 1, "147");
+    // Open asks before it replaces the unsaved edit.
+    program.answers = {IdOk};
     QVERIFY(program.window->fileCommands()->openPath(path));
     QVERIFY(!undo->isEnabled());
     QVERIFY(program.cell(2, 1).isEmpty());

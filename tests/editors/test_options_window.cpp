@@ -1,8 +1,11 @@
 #include "editor_program.h"
 
 #include "editors/calibration_window.h"
+#include "editors/dtmf_window.h"
+#include "editors/fm_window.h"
 #include "editors/hidden_mode_labels.h"
 #include "editors/options_window.h"
+#include "ui/edit_history.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,8 +13,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
+#include <QWheelEvent>
 
 using namespace q731;
 using q731::testing::Program;
@@ -33,6 +40,24 @@ void ClickLabel(OptionsWindow *form, const char *name)
     QLabel *label = Program::child<QLabel>(form, name);
     QVERIFY(label);
     QTest::mouseClick(label, Qt::LeftButton);
+}
+
+void Wheel(QWidget *widget, int delta)
+{
+    const QPointF local = QRectF(widget->rect()).center();
+    QWheelEvent wheel(local, widget->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+void Undo(Program &program)
+{
+    QTest::keyClick(program.window.get(), Qt::Key_Z, Qt::ControlModifier);
+}
+
+void Redo(Program &program)
+{
+    QTest::keyClick(program.window.get(), Qt::Key_Y, Qt::ControlModifier);
 }
 
 } // namespace
@@ -60,6 +85,8 @@ private slots:
     void gestureAcrossMidnight();
     void extraOptionsEnableAndDisableTheServiceFields();
     void calibrationGestureUnlocksTheSliders();
+    void everySettingsWindowIsUndoable();
+    void wheelChangesOnlyAFocusedControl();
 };
 
 void OptionsWindowTest::channelNumbersClampWhileTypingAndOnLeave_data()
@@ -547,4 +574,114 @@ void OptionsWindowTest::calibrationGestureUnlocksTheSliders()
 }
 
 QTEST_MAIN(OptionsWindowTest)
+void OptionsWindowTest::everySettingsWindowIsUndoable()
+{
+    Program program;
+    const OptionalFeatures &options = program.session.data().options;
+    OptionsWindow *form = program.open(program.window->optionsWindow());
+
+    // A word typed is one step, a list stepped through with the keys another.
+    Program::typeInto(Edit(form, "Text31"), "AB");
+    QComboBox *squelch = Combo(form, "Combo5");
+    squelch->setFocus();
+    QTest::keyClick(squelch, Qt::Key_Down);
+    QTest::keyClick(squelch, Qt::Key_Down);
+    QCOMPARE(options.Combo5, 6);
+    Undo(program);
+    QCOMPARE(options.Combo5, 4);
+    QCOMPARE(squelch->currentIndex(), 4);
+    QCOMPARE(options.Text31, std::string("AB"));
+    Undo(program);
+    QCOMPARE(options.Text31, std::string());
+    QCOMPARE(Edit(form, "Text31")->text(), QString());
+    Redo(program);
+    QCOMPARE(Edit(form, "Text31")->text(), QStringLiteral("AB"));
+
+    // The VFO frequency counts when it is left, as its check does.
+    form->showVfoPage();
+    Program::typeInto(Edit(form, "Text20"), "150");
+    QTest::keyClick(Edit(form, "Text20"), Qt::Key_Tab);
+    QCOMPARE(options.Text20, std::string("150.00000"));
+    Undo(program);
+    QCOMPARE(options.Text20, std::string("155.00000"));
+    QCOMPARE(Edit(form, "Text20")->text(), QStringLiteral("155.00000"));
+
+    DtmfWindow *dtmf = program.open(program.window->dtmfWindow());
+    dtmf->showOtherPage();
+    Program::typeInto(Program::child<QLineEdit>(dtmf, "Text2"), "12a");
+    QCOMPARE(program.session.data().dtmf.Text2, std::string("12A"));
+    Undo(program);
+    QCOMPARE(program.session.data().dtmf.Text2, std::string());
+    QCOMPARE(Program::child<QLineEdit>(dtmf, "Text2")->text(), QString());
+
+    // A slider dragged or stepped is one step; its value label follows undo.
+    program.session.setHiddenMode(HiddenMode::Calibration, true);
+    CalibrationWindow *calibration = program.open(program.window->calibrationWindow());
+    QSlider *level = calibration->slider(1);
+    level->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(level, Qt::Key_Left);
+    QCOMPARE(program.session.data().calibration.values[1], 205);
+    Undo(program);
+    QCOMPARE(program.session.data().calibration.values[1], 208);
+    QCOMPARE(level->value(), 208);
+    QCOMPARE(Program::child<QLabel>(calibration, "Label3(1)")->text(), QStringLiteral("208"));
+
+    // FM: what OK takes is one step; an open window shows the undone values.
+    FmWindow *fm = program.open(program.window->fmWindow());
+    QComboBox *display = Program::child<QComboBox>(fm, "Combo1(1)");
+    display->setFocus();
+    QTest::keyClick(display, Qt::Key_Down);
+    QTest::mouseClick(Program::child<QPushButton>(fm, "Command1"), Qt::LeftButton);
+    QCOMPARE(program.session.data().fm.FmDisplayMode, 1);
+    program.open(fm);
+    Undo(program);
+    QCOMPARE(program.session.data().fm.FmDisplayMode, 0);
+    QCOMPARE(display->currentIndex(), 0);
+
+    // Everything back: the four windows' steps, then the word typed.
+    Undo(program);
+    Undo(program);
+    Undo(program);
+    QVERIFY(!program.window->history().canUndo());
+    QVERIFY(!program.window->isWindowModified());
+}
+
+void OptionsWindowTest::wheelChangesOnlyAFocusedControl()
+{
+    Program program;
+    program.session.setHiddenMode(HiddenMode::Calibration, true);
+    // A frame smaller than the windows, so that the area around them scrolls.
+    program.window->resize(500, 300);
+    QMdiArea *area = program.window->mdiArea();
+    OptionsWindow *form = program.open(program.window->optionsWindow());
+    form->parentWidget()->resize(form->parentWidget()->sizeHint() * 2);
+    QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+    area->verticalScrollBar()->setValue(0);
+    QComboBox *squelch = Combo(form, "Combo5");
+    Edit(form, "Text2")->setFocus();
+
+    Wheel(squelch, -120);
+    Wheel(squelch, -120);
+    QCOMPARE(squelch->currentIndex(), 4);
+    QCOMPARE(program.session.data().options.Combo5, 4);
+    QVERIFY(!squelch->hasFocus());
+    QVERIFY(area->verticalScrollBar()->value() > 0);
+
+    squelch->setFocus(Qt::TabFocusReason);
+    Wheel(squelch, -120);
+    QCOMPARE(program.session.data().options.Combo5, 5);
+
+    CalibrationWindow *calibration = program.open(program.window->calibrationWindow());
+    QSlider *level = calibration->slider(1);
+    Wheel(level, -120);
+    QCOMPARE(program.session.data().calibration.values[1], 208);
+    QTest::mouseClick(level, Qt::LeftButton, {}, QPoint(level->width() - 2, level->height() / 2));
+    QVERIFY(level->hasFocus());
+    const int clicked = level->value();
+    Wheel(level, 120);
+    QVERIFY(level->value() != clicked);
+    QCOMPARE(program.session.data().calibration.values[1], level->value());
+}
+
 #include "test_options_window.moc"

@@ -7,7 +7,7 @@
 #include "files/csv_channels.h"
 #include "files/csv_import_dialog.h"
 #include "image/band_list.h"
-#include "ui/channel_history.h"
+#include "ui/edit_history.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

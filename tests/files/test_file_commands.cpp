@@ -3,7 +3,9 @@
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "files/file_drop.h"
-#include "ui/channel_history.h"
+#include "ui/edit_history.h"
+
+#include "link/transfer_controller.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -165,6 +167,7 @@ private slots:
     void oversizedFileIsRefusedUnread();
     void cancelledDialogsChangeNothing();
     void droppedDatFileOpens();
+    void openAndReadAskFirstOnlyWithUnsavedChanges();
     void dialogsStartInAFolderTheUserCanWrite();
 };
 
@@ -722,4 +725,60 @@ void FileCommandsTest::dialogsStartInAFolderTheUserCanWrite()
 }
 
 QTEST_MAIN(FileCommandsTest)
+void FileCommandsTest::openAndReadAskFirstOnlyWithUnsavedChanges()
+{
+    QTemporaryDir dir;
+    Program program(Language::English);
+    MainWindow &window = *program.window;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QString path = dir.filePath("radio.dat");
+    program.dialogs->answer = path;
+    ClickTool(program, "TSave");
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral(" - radio.dat[*]")));
+    const int saved = program.session.data().options.Combo5;
+
+    // An edit through the keys: the squelch list one step down.
+    window.showEditor(window.optionsWindow());
+    auto *squelch = window.optionsWindow()->findChild<QComboBox *>("Combo5");
+    squelch->setFocus();
+    QTest::keyClick(squelch, Qt::Key_Down);
+    QCOMPARE(program.session.data().options.Combo5, saved + 1);
+    QVERIFY(window.isWindowModified());
+
+    // Open and Read ask New's question first; Cancel changes nothing.
+    program.answers = {IdCancel};
+    ClickTool(program, "TOpen");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes[0].text, QStringLiteral("Unsaved data will be lost, sure?"));
+    QCOMPARE(program.boxes[0].caption, QStringLiteral("Attention"));
+    QCOMPARE(program.session.data().options.Combo5, saved + 1);
+    QCOMPARE(squelch->currentIndex(), saved + 1);
+    program.answers = {IdCancel};
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    // Nothing further: no port was opened, so no message about it.
+    QCOMPARE(program.boxes.size(), 2);
+    QCOMPARE(program.boxes[1].text, QStringLiteral("Unsaved data will be lost, sure?"));
+    QVERIFY(!window.transfers()->isBusy());
+    QVERIFY(window.isWindowModified());
+
+    // Undone back to what was saved: nothing is unsaved, Open asks nothing.
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!window.isWindowModified());
+    program.boxes.clear();
+    ClickTool(program, "TOpen");
+    QVERIFY(program.boxes.isEmpty());
+
+    // Edited again: OK lets the file in, and the file's data are saved data.
+    QTest::keyClick(squelch, Qt::Key_Down);
+    QVERIFY(window.isWindowModified());
+    program.answers = {IdOk};
+    ClickTool(program, "TOpen");
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.session.data().options.Combo5, saved);
+    QCOMPARE(squelch->currentIndex(), saved);
+    QVERIFY(!window.isWindowModified());
+}
+
 #include "test_file_commands.moc"

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <functional>
 
@@ -92,7 +93,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     QTemporaryDir other;
     Program program;
     program.window->fileCommands()->setProgramFolder(start.path());
-    QCOMPARE(program.window->windowTitle(), kChineseTitle);
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle);
 
     // Before any file: the start folder, the name field empty.
     program.dialogs->answer.clear();
@@ -103,7 +104,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     program.dialogs->answer = first;
     ClickTool(program, "TSave");
     QVERIFY(QFileInfo(first).isFile());
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - radio.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
     program.dialogs->answer.clear();
     ClickTool(program, "TSave");
     QCOMPARE(program.dialogs->lastFolder, first);
@@ -115,7 +116,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     QVERIFY(QFile::copy(first, second));
     program.dialogs->answer = second;
     ClickTool(program, "TOpen");
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - second.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - second.dat");
     program.dialogs->answer.clear();
     ClickTool(program, "TSave");
     QCOMPARE(program.dialogs->lastFolder, second);
@@ -126,12 +127,12 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     program.dialogs->answer = other.filePath("no/folder/x.dat");
     ClickTool(program, "TSave");
     QCOMPARE(program.boxes.size(), 2);
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - second.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - second.dat");
 
     // New empties the editors: no file is current, the folder stays.
     program.answers = {IdOk};
     ClickTool(program, "TNew");
-    QCOMPARE(program.window->windowTitle(), kChineseTitle);
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle);
     program.dialogs->answer.clear();
     ClickTool(program, "TSave");
     QCOMPARE(program.dialogs->lastFolder, start.path());
@@ -141,7 +142,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     ClickTool(program, "TOpen");
     program.answers = {IdCancel};
     ClickTool(program, "TNew");
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - second.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - second.dat");
 }
 
 void FileDialogsTest::titleStaysAcrossLanguageSwitches()
@@ -150,11 +151,11 @@ void FileDialogsTest::titleStaysAcrossLanguageSwitches()
     Program program;
     QVERIFY(program.window->fileCommands()->savePath(dir.filePath("radio.dat")));
     program.window->action("MNEnglish")->trigger();
-    QCOMPARE(program.window->windowTitle(), kEnglishTitle + " - radio.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kEnglishTitle + " - radio.dat");
     program.window->action("MNChinese")->trigger();
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - radio.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
     program.window->action("MNChinese")->trigger();
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - radio.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
 }
 
 void FileDialogsTest::readFromTheRadioClearsTheCurrentFile()
@@ -167,13 +168,13 @@ void FileDialogsTest::readFromTheRadioClearsTheCurrentFile()
     QTemporaryDir dir;
     Program program;
     QVERIFY(program.window->fileCommands()->savePath(dir.filePath("radio.dat")));
-    QCOMPARE(program.window->windowTitle(), kChineseTitle + " - radio.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
 
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
     ClickTool(program, "TRead");
     QVERIFY(ended.wait(10000));
     QCOMPARE(program.boxes.value(0).text, QStringLiteral("读频成功！"));
-    QCOMPARE(program.window->windowTitle(), kChineseTitle);
+    QCOMPARE(program.window->windowHandle()->title(), kChineseTitle);
     // The radio's data is saved under a new name, from the same folder.
     program.dialogs->answer.clear();
     ClickTool(program, "TSave");
@@ -284,7 +285,7 @@ void FileDialogsTest::saveDialogOffersTheCurrentFileThroughTheToolbar()
     ClickTool(program, "TSave");
     QVERIFY(FileBytes(dir.filePath("copy.dat")).contains("NINE"));
     QVERIFY(!QFileInfo::exists(dir.filePath("copy")));
-    QCOMPARE(program.window->windowTitle(), kEnglishTitle + " - copy.dat");
+    QCOMPARE(program.window->windowHandle()->title(), kEnglishTitle + " - copy.dat");
     QVERIFY(program.boxes.isEmpty());
 }
 
