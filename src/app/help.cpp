@@ -49,17 +49,29 @@ QString HelpFilePath(Language language, const QString &programFolder, HelpPlatfo
     return {};
 }
 
-void OpenHelp(Language language, const QString &programFolder,
-              const std::function<bool(const QUrl &)> &open, HelpPlatform platform)
+bool IsCompiledHelp(const QString &path)
 {
-    const QString path = HelpFilePath(language, programFolder, platform);
-    if (path.isEmpty())
-        return;
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (open)
-        open(url);
-    else
-        QDesktopServices::openUrl(url);
+    return path.endsWith(QStringLiteral(".CHM"), Qt::CaseInsensitive);
+}
+
+bool OpenHelp(Language language, const QString &programFolder,
+              const std::function<void(const QString &page)> &showManual,
+              const std::function<bool(const QUrl &)> &openSystem, HelpPlatform platform)
+{
+    for (const QString &candidate : HelpCandidates(language, programFolder, platform)) {
+        if (!QFileInfo(candidate).isFile())
+            continue;
+        if (!IsCompiledHelp(candidate)) {
+            showManual(candidate);
+            return true;
+        }
+        // A help file the system cannot show leaves the manual to the help
+        // window rather than leaving the user without help.
+        const QUrl url = QUrl::fromLocalFile(candidate);
+        if (openSystem ? openSystem(url) : QDesktopServices::openUrl(url))
+            return true;
+    }
+    return false;
 }
 
 } // namespace q731

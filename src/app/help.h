@@ -34,10 +34,18 @@ QStringList HelpCandidates(Language language, const QString &programFolder,
 QString HelpFilePath(Language language, const QString &programFolder,
                      HelpPlatform platform = kThisPlatform);
 
-// Opens the help of the language with the system's viewer. No help file opens
-// nothing and says nothing. `open` defaults to QDesktopServices.
-void OpenHelp(Language language, const QString &programFolder,
-              const std::function<bool(const QUrl &)> &open = {},
+// True for a compiled help file ("HV17.CHM", "HV17E.CHM"), which only the
+// system's viewer can show.
+bool IsCompiledHelp(const QString &path);
+
+// Opens the help of the language. On Windows the compiled help file of the
+// language goes to the system's viewer (`openSystem`, default
+// QDesktopServices) when it is there; when it is missing or the viewer fails,
+// and everywhere else, the first manual page found goes to `showManual` (the
+// program's own help window). Returns false when nothing could be shown.
+bool OpenHelp(Language language, const QString &programFolder,
+              const std::function<void(const QString &page)> &showManual,
+              const std::function<bool(const QUrl &)> &openSystem = {},
               HelpPlatform platform = kThisPlatform);
 
 } // namespace q731

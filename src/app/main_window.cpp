@@ -2,7 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/help.h"
+#include "app/help_window.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -484,7 +484,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showHelp()
 {
-    OpenHelp(m_session.language(), ProgramFolder());
+    HelpCommand::of(*this, m_session, m_boxes).run();
 }
 
 void MainWindow::hiddenModeButtonClicked(int mode)

@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "app/band_box.h"
 #include "app/help.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_grid_model.h"
@@ -12,6 +13,8 @@
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
 #include "image/text_helpers.h"
+#include "session/language_store.h"
+#include "session/product.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/edit_history.h"
@@ -23,13 +26,16 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -137,6 +143,7 @@ private slots:
     void newResetsTheEditorsAndSelectsDefaultBand();
     void aboutShowsTheCurrentLanguageAndClosesOnBackground();
     void helpOpensTheFileOfTheLanguage();
+    void helpWindowShowsTheManualOfTheLanguage();
     void closingAnEditorOnlyHidesIt();
 };
 
@@ -684,22 +691,136 @@ void ShellTest::helpOpensTheFileOfTheLanguage()
 {
     QTemporaryDir folder;
     QList<QUrl> opened;
-    auto open = [&opened](const QUrl &url) {
+    QStringList shown;
+    bool viewerWorks = true;
+    auto open = [&](const QUrl &url) {
         opened << url;
-        return true;
+        return viewerWorks;
     };
-    OpenHelp(Language::English, folder.path(), open, HelpPlatform::Windows);
-    QVERIFY(opened.isEmpty()); // missing file: nothing, silently
+    auto show = [&shown](const QString &page) { shown << page; };
+    QVERIFY(!OpenHelp(Language::English, folder.path(), show, open, HelpPlatform::Windows));
+    QVERIFY(opened.isEmpty());
 
-    for (const char *name : {"HV17.CHM", "HV17E.CHM"}) {
+    for (const char *name : {"HV17.CHM", "HV17E.CHM", "manual/en/index.html"}) {
+        QDir().mkpath(QFileInfo(folder.filePath(name)).absolutePath());
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    OpenHelp(Language::English, folder.path(), open, HelpPlatform::Windows);
-    OpenHelp(Language::Chinese, folder.path(), open, HelpPlatform::Windows);
+    QVERIFY(OpenHelp(Language::English, folder.path(), show, open, HelpPlatform::Windows));
+    QVERIFY(OpenHelp(Language::Chinese, folder.path(), show, open, HelpPlatform::Windows));
     QCOMPARE(opened.size(), 2);
     QCOMPARE(opened[0].toLocalFile(), folder.filePath("HV17E.CHM"));
     QCOMPARE(opened[1].toLocalFile(), folder.filePath("HV17.CHM"));
+    QVERIFY(shown.isEmpty());
+    // A help file the system cannot show leaves the manual to the help window.
+    viewerWorks = false;
+    QVERIFY(OpenHelp(Language::English, folder.path(), show, open, HelpPlatform::Windows));
+    QCOMPARE(shown, QStringList(QDir::cleanPath(folder.filePath("manual/en/index.html"))));
+}
+
+void ShellTest::helpWindowShowsTheManualOfTheLanguage()
+{
+    Program program(StoredValueForLanguage(Language::English));
+    QVERIFY(program.activate());
+    // Beside the test program there is no manual: the message says where it
+    // was looked for.
+    QTest::keyClick(program.window.get(), Qt::Key_F1);
+    QCOMPARE(program.boxTexts.size(), 1);
+    QVERIFY(program.boxTexts[0].startsWith("The help manual was not found."));
+    for (const QString &place : HelpCandidates(Language::English, ProgramFolder()))
+        QVERIFY2(program.boxTexts[0].contains(QDir::toNativeSeparators(place)), qPrintable(place));
+
+    QTemporaryDir folder;
+    const QDir source(QStringLiteral(Q731_MANUAL_SOURCE));
+    QVERIFY(QDir(folder.path()).mkpath("manual/en/images") &&
+            QDir(folder.path()).mkpath("manual/zh_CN"));
+    for (const char *name : {"manual.css", "en/index.html", "zh_CN/index.html"})
+        QVERIFY(QFile::copy(source.filePath(name), folder.filePath("manual/") + name));
+    // A link to the outside at the top of the English page.
+    QFile page(folder.filePath("manual/en/index.html"));
+    QVERIFY(page.open(QIODevice::ReadWrite));
+    const QByteArray text = page.readAll().replace(
+        "<body>", "<body><p><a href=\"https://example.org/q731\">web page</a></p>");
+    QVERIFY(page.resize(0) && page.write(text) == text.size());
+    page.close();
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(folder.filePath("manual/en/images/main.png")));
+    auto *help = program.window->findChild<HelpCommand *>();
+    QVERIFY(help);
+    help->setProgramFolder(folder.path());
+    QList<QUrl> outside;
+    help->setSystemOpener([&outside](const QUrl &url) {
+        outside << url;
+        return false;
+    });
+
+    QTest::keyClick(program.window.get(), Qt::Key_F1);
+    auto *helpWindow = program.window->findChild<HelpWindow *>();
+    QVERIFY(helpWindow);
+    QTRY_COMPARE(QApplication::activeWindow(), helpWindow);
+    QCOMPARE(helpWindow->windowTitle(), QStringLiteral("Help Theme"));
+    auto *view = helpWindow->findChild<QTextBrowser *>("helpView");
+    QCOMPARE(view->source(), QUrl::fromLocalFile(folder.filePath("manual/en/index.html")));
+    QVERIFY(!view->document()
+                 ->resource(QTextDocument::ImageResource, QUrl("images/main.png"))
+                 .isNull());
+    auto *contents = helpWindow->findChild<QListWidget *>("helpContents");
+    QCOMPARE(contents->count(), 17);
+    QCOMPARE(contents->item(1)->text(), QStringLiteral("2. The main window"));
+    QCOMPARE(contents->item(4)->text(), QStringLiteral("5. Reading and writing a radio"));
+
+    // The link to the outside goes to the system; a failure says so.
+    QTextCursor link = view->document()->find("web page");
+    link.setPosition(link.selectionStart() + 2);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(link).center());
+    QCOMPARE(outside, QList<QUrl>({QUrl("https://example.org/q731")}));
+    QVERIFY(program.boxTexts.last().contains("could not open the link"));
+    QCOMPARE(view->source(), QUrl::fromLocalFile(folder.filePath("manual/en/index.html")));
+
+    // A section of the contents, back (button) and forward (Alt+Right).
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualItemRect(contents->item(4)).center());
+    QCOMPARE(view->source().fragment(), QStringLiteral("read-write"));
+    const int sectionTop = view->verticalScrollBar()->value();
+    QVERIFY(sectionTop > 0);
+    QTest::mouseClick(helpWindow->findChild<QToolButton *>("helpBack"), Qt::LeftButton);
+    QCOMPARE(view->source().fragment(), QString());
+    QCOMPARE(view->verticalScrollBar()->value(), 0);
+    QTest::keyClick(view, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(view->verticalScrollBar()->value(), sectionTop);
+
+    // Find (Ctrl+F): Enter finds the next match, past the last one the first.
+    QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
+    auto *find = helpWindow->findChild<QLineEdit *>("helpFind");
+    QVERIFY(find->hasFocus());
+    QTest::keyClicks(find, "Verify after write");
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(view->textCursor().selectedText(), QStringLiteral("Verify after write"));
+    QList<int> found{view->textCursor().position()};
+    do {
+        QTest::keyClick(find, Qt::Key_Return);
+        found << view->textCursor().position();
+    } while (found.last() > found[found.size() - 2] && found.size() < 20);
+    QVERIFY(found.size() > 2);
+    QCOMPARE(found.last(), found.first());
+    QTest::keyClick(find, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(find, "no such words");
+    QTest::keyClick(find, Qt::Key_Return);
+    auto *status = helpWindow->findChild<QLabel *>("helpFindStatus");
+    QVERIFY(status->isVisible());
+    QCOMPARE(status->text(), QStringLiteral("\"no such words\" not found"));
+
+    // The window follows the language, and F1 raises the same window.
+    program.window->action("MNChinese")->trigger();
+    QCOMPARE(helpWindow->windowTitle(), QStringLiteral("帮助主题"));
+    QCOMPARE(view->source().adjusted(QUrl::RemoveFragment),
+             QUrl::fromLocalFile(folder.filePath("manual/zh_CN/index.html")));
+    QCOMPARE(contents->count(), 17);
+    QVERIFY(program.activate());
+    QTest::keyClick(program.window.get(), Qt::Key_F1);
+    QCOMPARE(program.window->findChildren<HelpWindow *>().size(), 1);
+    QTRY_COMPARE(QApplication::activeWindow(), helpWindow);
 }
 
 void ShellTest::closingAnEditorOnlyHidesIt()
