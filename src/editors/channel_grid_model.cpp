@@ -166,16 +166,38 @@ QString ChannelGridModel::copyRows(const std::vector<int> &rows) const
     return QString::fromStdString(m_grid.CopyRows(rows));
 }
 
-ChannelGrid::PasteStatus ChannelGridModel::pasteRows(int firstRow, const QString &text,
+QByteArray ChannelGridModel::copyRowsExact(const std::vector<int> &rows) const
+{
+    const std::string exact =
+        m_grid.CopyRowsExact(m_session.data().channels, rows, m_session.language());
+    return {exact.data(), static_cast<qsizetype>(exact.size())};
+}
+
+void ChannelGridModel::pastedRowsChanged(int firstRow, const ChannelGrid::PasteResult &result)
+{
+    if (result.status == ChannelGrid::PasteResult::Applied && result.count > 0)
+        rowsChanged(firstRow, firstRow + result.count - 1);
+}
+
+ChannelGrid::PasteResult ChannelGridModel::pasteRows(int firstRow, const QString &text,
                                                      const GridLists &lists)
 {
-    int pasted = 0;
-    const ChannelGrid::PasteStatus status =
+    const ChannelGrid::PasteResult result =
         m_grid.PasteRows(table(), firstRow, Utf8(text), m_session.bandLowMHz(),
-                         m_session.bandHighMHz(), lists, m_session.language(), &pasted);
-    if (pasted > 0)
-        rowsChanged(firstRow, firstRow + pasted - 1);
-    return status;
+                         m_session.bandHighMHz(), lists, m_session.language());
+    pastedRowsChanged(firstRow, result);
+    return result;
+}
+
+ChannelGrid::PasteResult ChannelGridModel::pasteRowsExact(int firstRow, const QByteArray &exact,
+                                                          const GridLists &lists)
+{
+    const ChannelGrid::PasteResult result = m_grid.PasteRowsExact(
+        table(), firstRow,
+        std::string_view(exact.constData(), static_cast<std::size_t>(exact.size())),
+        m_session.bandLowMHz(), m_session.bandHighMHz(), lists, m_session.language());
+    pastedRowsChanged(firstRow, result);
+    return result;
 }
 
 } // namespace q731

@@ -49,10 +49,16 @@ public:
     void showRows(const QList<int> &rows, const GridLists &lists);
 
     QString copyRows(const std::vector<int> &rows) const;
-    ChannelGrid::PasteStatus pasteRows(int firstRow, const QString &text, const GridLists &lists);
+    QByteArray copyRowsExact(const std::vector<int> &rows) const;
+    // Text from elsewhere, through the entry rules.
+    ChannelGrid::PasteResult pasteRows(int firstRow, const QString &text, const GridLists &lists);
+    // Rows that this program copied, as they were.
+    ChannelGrid::PasteResult pasteRowsExact(int firstRow, const QByteArray &exact,
+                                            const GridLists &lists);
 
 private:
     void rowsChanged(int firstRow, int lastRow);
+    void pastedRowsChanged(int firstRow, const ChannelGrid::PasteResult &result);
     void allChanged();
     ChannelTable &table();
 

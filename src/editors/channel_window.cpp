@@ -3,6 +3,7 @@
 #include "editors/channel_field_editors.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
+#include "editors/channel_window_texts.h"
 #include "image/tones.h"
 #include "session/session.h"
 #include "ui/captions.h"
@@ -18,6 +19,7 @@
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -38,6 +40,9 @@ constexpr std::array<int, kGridColumns> kColumnTwips = {600,  1100, 1100, 1200, 
 constexpr int kGridHeightTwips = 6800;
 constexpr int kFirstCombo5 = 5;
 constexpr int kLastCombo5 = 11;
+// Rows copied in this program travel in this form beside the text a
+// spreadsheet takes, so that they paste back exactly.
+const QString kChannelRowsMime = QStringLiteral("application/x-q731-channel-rows");
 
 QString Combo5Name(int column)
 {
@@ -430,8 +435,12 @@ void ChannelWindow::deleteSelectedRows()
 void ChannelWindow::copySelectedRows()
 {
     const std::vector<int> rows = selectedRows();
-    if (!rows.empty())
-        QGuiApplication::clipboard()->setText(m_model->copyRows(rows));
+    if (rows.empty())
+        return;
+    auto *copied = new QMimeData;
+    copied->setText(m_model->copyRows(rows));
+    copied->setData(kChannelRowsMime, m_model->copyRowsExact(rows));
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 void ChannelWindow::pasteRows()
@@ -440,16 +449,23 @@ void ChannelWindow::pasteRows()
     if (rows.empty())
         return;
     const ChannelTable before = table();
-    const ChannelGrid::PasteStatus status =
-        m_model->pasteRows(rows.front(), QGuiApplication::clipboard()->text(), shownLists());
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    // Our own rows keep what the name box would refuse; text from elsewhere
+    // is taken as if typed.
+    const ChannelGrid::PasteResult result =
+        clipboard && clipboard->hasFormat(kChannelRowsMime)
+            ? m_model->pasteRowsExact(rows.front(), clipboard->data(kChannelRowsMime), shownLists())
+            : m_model->pasteRows(rows.front(), clipboard ? clipboard->text() : QString(),
+                                 shownLists());
     m_session.recordChannelEdit(QStringLiteral("paste"), before);
-    if (status == ChannelGrid::PasteStatus::OutOfBand)
-        showBandMessage();
+    const QString message = PasteMessageText(result, m_session.bandIndex(), m_session.language());
+    if (!message.isEmpty())
+        m_boxes.show(message, StyleOkExclamation);
 }
 
 void ChannelWindow::showBandMessage()
 {
-    m_boxes.show(m_session.tr2("超出频段范围", "Beyond the scope of frequency band"), StyleOk);
+    m_boxes.show(BandMessageText(m_session.language()), StyleOk);
 }
 
 void ChannelWindow::updateScrollRanges()

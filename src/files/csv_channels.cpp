@@ -795,6 +795,22 @@ int CsvImport::rowsWithWarnings() const
     return static_cast<int>(lines.size());
 }
 
+namespace {
+
+bool SameValues(const CsvChannel &channel, const ChannelTable &table, int n)
+{
+    if (channel.rx != table.rx(n) || channel.tx != table.tx(n) || channel.name != table.name(n))
+        return false;
+    for (int row = 0; row < ChannelTable::kRows; ++row) {
+        if (channel.indexes[static_cast<std::size_t>(row)] !=
+            table.index(static_cast<ChannelTable::Row>(row), n))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 CsvImport ImportChannelsCsv(std::string_view text, BandLimits band, const ChannelTable &table,
                             const CsvImportOptions &options)
 {
@@ -891,6 +907,24 @@ CsvImport ImportChannelsCsv(std::string_view text, BandLimits band, const Channe
     }
     if (unclosedQuoteLine)
         result.problems.push_back({*unclosedQuoteLine, CsvProblem::UnclosedQuote, {}, {}});
+
+    // A channel in use that a row gives the values it has already loses nothing.
+    std::map<int, const CsvChannel *> placed;
+    for (const CsvChannel &channel : result.channels)
+        placed[channel.location] = &channel;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (table.rx(n).empty())
+            continue;
+        const auto row = placed.find(n);
+        if (row == placed.end()) {
+            if (result.placement.clear)
+                result.emptied.push_back(n);
+        } else if (row->second->clear) {
+            result.emptied.push_back(n);
+        } else if (!SameValues(*row->second, table, n)) {
+            result.replaced.push_back(n);
+        }
+    }
     return result;
 }
 

@@ -151,6 +151,11 @@ struct CsvImport
     std::vector<CsvRowProblem> problems; // the rows left out, in file order
     std::vector<CsvChange> changes;      // in file order
     CsvPlacement placement;
+    // Channels in use that the import overwrites with a row, and those it
+    // empties (a row without a frequency, or the table emptied first);
+    // ascending.
+    std::vector<int> replaced;
+    std::vector<int> emptied;
 
     // The file has no usable header: no row was read at all.
     bool fileProblem() const;

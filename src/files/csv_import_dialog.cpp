@@ -104,7 +104,8 @@ QString CsvImportDialog::summaryText() const
 void CsvImportDialog::update()
 {
     m_import = m_importFor(placement());
-    m_summary->setPlainText(CsvSummaryText(m_import, m_bandIndex, m_language));
+    m_summary->setPlainText(
+        CsvSummaryText(m_import, m_bandIndex, m_language, CsvSummaryTime::Planned));
     m_importButton->setEnabled(!m_import.channels.empty());
 }
 

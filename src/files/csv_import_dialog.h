@@ -16,10 +16,10 @@ class QSpinBox;
 
 namespace q731 {
 
-// What an import of a CSV channel list would do, before it does it (FrmImport):
-// the summary (rows taken, rows left out by reason, every value changed, by
-// line) for the placement chosen in it. Import is offered only when a row
-// can be taken.
+// What an import of a CSV channel list will do, before it does it (FrmImport):
+// the summary (rows to take, the channels in use they replace, rows left out
+// by reason, every value changed, by line) for the placement chosen in it.
+// Import is offered only when a row can be taken.
 class CsvImportDialog : public QDialog
 {
     Q_OBJECT

@@ -100,6 +100,21 @@ QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
     return tr("%1 无效", "invalid %1").arg(column);
 }
 
+// Ascending channel numbers as "1..3, 5".
+QString ChannelRanges(const std::vector<int> &channels, const Texts &tr)
+{
+    QStringList ranges;
+    for (std::size_t i = 0; i < channels.size();) {
+        std::size_t last = i;
+        while (last + 1 < channels.size() && channels[last + 1] == channels[last] + 1)
+            ++last;
+        ranges << (last > i ? QStringLiteral("%1..%2").arg(channels[i]).arg(channels[last])
+                            : QString::number(channels[i]));
+        i = last + 1;
+    }
+    return ranges.join(tr("、", ", "));
+}
+
 } // namespace
 
 QString CsvProblemText(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
@@ -249,7 +264,8 @@ QString CsvLineText(const CsvSummaryLine &line, Language language, const QString
     return tr("%1 第 %2 行：%3", "%1 line %2: %3").arg(file, QString::number(line.line), text);
 }
 
-QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language language)
+QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language language,
+                             CsvSummaryTime time)
 {
     const Texts tr(language);
     QStringList counts;
@@ -272,7 +288,16 @@ QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language la
                        ? QStringLiteral(" (1 with a warning)")
                        : tr("（%1 行有警告）", " (%1 with warnings)").arg(warned);
     }
-    counts << tr("已导入：%1%2%3", "Taken: %1%2%3").arg(tr.rows(taken), where, warnings);
+    const bool planned = time == CsvSummaryTime::Planned;
+    counts << (planned ? tr("将导入：%1%2%3", "Will import: %1%2%3")
+                       : tr("已导入：%1%2%3", "Taken: %1%2%3"))
+                  .arg(tr.rows(taken), where, warnings);
+    if (planned && !import.replaced.empty())
+        counts << tr("将替换正在使用的频道：%1", "Will replace channels in use: %1")
+                      .arg(ChannelRanges(import.replaced, tr));
+    if (planned && !import.emptied.empty())
+        counts << tr("将清空正在使用的频道：%1", "Will empty channels in use: %1")
+                      .arg(ChannelRanges(import.emptied, tr));
 
     // Reasons in the order they first come in the file.
     std::vector<std::pair<QString, qsizetype>> reasons;
@@ -285,14 +310,15 @@ QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language la
         else
             ++it->second;
     }
-    counts << tr("已跳过：%1", "Left out: %1")
+    counts << (planned ? tr("将跳过：%1", "Will leave out: %1") : tr("已跳过：%1", "Left out: %1"))
                   .arg(tr.rows(static_cast<qsizetype>(import.problems.size())));
     for (const auto &[reason, count] : reasons)
         counts << tr("  %1：%2", "  %1: %2").arg(tr.rows(count), reason);
     return counts;
 }
 
-QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language)
+QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language,
+                       CsvSummaryTime time)
 {
     // No row was read: there is nothing to count.
     if (import.fileProblem()) {
@@ -300,7 +326,7 @@ QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language
         return CsvLineText(
             {problem.line, false, CsvProblemText(problem, import, bandIndex, language)}, language);
     }
-    QStringList text = CsvSummaryCounts(import, bandIndex, language);
+    QStringList text = CsvSummaryCounts(import, bandIndex, language, time);
     const std::vector<CsvSummaryLine> lines = CsvSummaryLines(import, bandIndex, language);
     if (!lines.empty())
         text << QString();

@@ -39,12 +39,19 @@ std::vector<CsvSummaryLine> CsvSummaryLines(const CsvImport &import, int bandInd
 // "line 4: warning: ...", after `file` when one is given ("list.csv line 4: ...").
 QString CsvLineText(const CsvSummaryLine &line, Language language, const QString &file = {});
 
-// The counts: rows taken (how many with warnings), rows left out by reason.
-QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language language);
+// Whether the summary tells an import that was done or one still to be
+// confirmed.
+enum class CsvSummaryTime { Done, Planned };
 
-// The whole summary as the window program shows it: the counts, then the
-// lines; for a file without a usable header, what it lacks.
-QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language);
+// The counts: rows taken (how many with warnings), rows left out by reason.
+// Planned: also the channels in use that the rows replace or empty.
+QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language language,
+                             CsvSummaryTime time = CsvSummaryTime::Done);
+
+// The whole summary as the window program shows it before Import: the
+// counts, then the lines; for a file without a usable header, what it lacks.
+QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language,
+                       CsvSummaryTime time = CsvSummaryTime::Planned);
 
 // No row of the list can be taken.
 QString CsvNothingTakenText(Language language);

@@ -6,6 +6,7 @@
 #include "tones.h"
 
 #include <optional>
+#include <string>
 
 namespace q731 {
 
@@ -90,6 +91,111 @@ struct PastedRow
     std::array<std::optional<int>, ChannelTable::kRows> indexes;
     std::optional<std::string> name;
 };
+
+// The lines of a paste, CR LF or LF ended; blank lines at the end are no rows.
+std::vector<std::string_view> PastedLines(std::string_view text)
+{
+    std::vector<std::string_view> lines = Split(text, '\n');
+    for (std::string_view &line : lines) {
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+    }
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    return lines;
+}
+
+// The program's own clipboard form: a header line with the language the
+// rows were copied in, then per row its fields, tab-separated, each with
+// '%', tabs, line ends and other control bytes written as %HH.
+constexpr std::string_view kExactHeader = "Q731 channel rows 1";
+
+std::string Escaped(std::string_view value)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (char c : value) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F || c == '%') {
+            escaped += '%';
+            escaped += kHex[code >> 4];
+            escaped += kHex[code & 0x0F];
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::optional<std::string> Unescaped(std::string_view field)
+{
+    const auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    };
+    std::string value;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '%') {
+            value += field[i];
+            continue;
+        }
+        if (i + 2 >= field.size())
+            return std::nullopt;
+        const int high = digit(field[i + 1]);
+        const int low = digit(field[i + 2]);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        value += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return value;
+}
+
+// One row of the program's own form.
+struct ExactRow
+{
+    std::string rx;
+    std::string tx;
+    std::array<int, ChannelTable::kRows> indexes{};
+    std::array<std::string, ChannelTable::kRows> texts;
+    std::array<std::string, ChannelTable::kRows> cells; // grid columns 3..10
+    std::string name;
+};
+
+std::optional<ExactRow> ReadExactRow(std::string_view line)
+{
+    const std::vector<std::string_view> parts = Split(line, '\t');
+    constexpr std::size_t kFields = 2 + 3 * ChannelTable::kRows + 1;
+    if (parts.size() != kFields)
+        return std::nullopt;
+    std::vector<std::string> fields;
+    for (std::string_view part : parts) {
+        std::optional<std::string> field = Unescaped(part);
+        if (!field)
+            return std::nullopt;
+        fields.push_back(std::move(*field));
+    }
+    ExactRow row;
+    std::size_t at = 0;
+    row.rx = fields[at++];
+    row.tx = fields[at++];
+    for (int &index : row.indexes) {
+        const std::string &digits = fields[at++];
+        if (digits.empty() || digits.size() > 3 ||
+            digits.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        index = std::stoi(digits);
+    }
+    for (std::string &text : row.texts)
+        text = fields[at++];
+    for (std::string &cell : row.cells)
+        cell = fields[at++];
+    row.name = fields[at++];
+    return row;
+}
 
 } // namespace
 
@@ -287,29 +393,60 @@ std::string ChannelGrid::CopyRows(const std::vector<int> &rows) const
     return text;
 }
 
-ChannelGrid::PasteStatus ChannelGrid::PasteRows(ChannelTable &table, int firstRow,
+std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vector<int> &rows,
+                                       Language language) const
+{
+    std::string exact(kExactHeader);
+    exact += '\t';
+    exact += std::to_string(static_cast<int>(language));
+    exact += '\n';
+    for (int row : rows) {
+        if (!ValidRow(row))
+            continue;
+        std::vector<std::string> fields = {table.rx(row), table.tx(row)};
+        for (int r = 0; r < ChannelTable::kRows; ++r)
+            fields.push_back(std::to_string(table.index(static_cast<ChannelTable::Row>(r), row)));
+        for (int r = 0; r < ChannelTable::kRows; ++r)
+            fields.push_back(table.text(static_cast<ChannelTable::Row>(r), row));
+        for (int column = kFirstList; column <= kLastList; ++column)
+            fields.push_back(cell(row, column));
+        fields.push_back(table.name(row));
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                exact += '\t';
+            exact += Escaped(fields[i]);
+        }
+        exact += '\n';
+    }
+    return exact;
+}
+
+ChannelGrid::PasteResult ChannelGrid::PasteRows(ChannelTable &table, int firstRow,
                                                 std::string_view text, int bandLowMHz,
                                                 int bandHighMHz, const GridLists &lists,
-                                                Language language, int *rowsPasted)
+                                                Language language)
 {
-    if (rowsPasted)
-        *rowsPasted = 0;
-    if (!ValidRow(firstRow) || text.empty())
-        return PasteStatus::NotChannelRows;
-    std::vector<std::string_view> lines = Split(text, '\n');
-    if (lines.back().empty())
-        lines.pop_back();
+    PasteResult result;
+    const std::vector<std::string_view> lines = PastedLines(text);
+    result.lines = static_cast<int>(lines.size());
+    if (!ValidRow(firstRow) || lines.empty())
+        return result;
 
     std::vector<PastedRow> planned;
-    bool outOfBand = false;
-    for (std::size_t i = 0; i < lines.size() && firstRow + static_cast<int>(i) <= kChannelCount;
-         ++i) {
-        std::string_view line = lines[i];
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const std::vector<std::string_view> cells = Split(line, '\t');
+    std::optional<PasteResult> outOfRange;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto refused = [&](PasteResult::Status status, int column, std::string_view value) {
+            PasteResult refusal = result;
+            refusal.status = status;
+            refusal.line = static_cast<int>(i) + 1;
+            refusal.channel = firstRow + static_cast<int>(i);
+            refusal.column = column;
+            refusal.value = std::string(value);
+            return refusal;
+        };
+        const std::vector<std::string_view> cells = Split(lines[i], '\t');
         if (cells.size() > static_cast<std::size_t>(Name))
-            return PasteStatus::NotChannelRows;
+            return refused(PasteResult::NotAChannelRow, Number, lines[i]);
         auto cellOf = [&cells](int column) -> std::optional<std::string_view> {
             if (static_cast<std::size_t>(column) > cells.size())
                 return std::nullopt;
@@ -320,38 +457,44 @@ ChannelGrid::PasteStatus ChannelGrid::PasteRows(ChannelTable &table, int firstRo
         pasted.row = firstRow + static_cast<int>(i);
         if (auto name = cellOf(Name))
             pasted.name = FilterNameText(*name);
-        const FrequencyCheck rx = CheckFrequency(*cellOf(Rx), bandLowMHz, bandHighMHz);
-        if (rx.status == FrequencyCheck::Empty) {
-            pasted.clear = true;
-            planned.push_back(std::move(pasted));
-            continue;
-        }
-        if (rx.status == FrequencyCheck::NotANumber)
-            return PasteStatus::NotChannelRows;
-        outOfBand = outOfBand || rx.status == FrequencyCheck::OutOfBand;
-        pasted.rx = rx.text;
-        if (auto tx = cellOf(Tx)) {
-            const FrequencyCheck check = CheckFrequency(*tx, bandLowMHz, bandHighMHz);
+        for (int column : {Rx, Tx}) {
+            const auto frequency = cellOf(column);
+            if (!frequency)
+                continue;
+            const FrequencyCheck check = CheckFrequency(*frequency, bandLowMHz, bandHighMHz);
             if (check.status == FrequencyCheck::NotANumber)
-                return PasteStatus::NotChannelRows;
-            outOfBand = outOfBand || check.status == FrequencyCheck::OutOfBand;
-            pasted.tx = check.text;
+                return refused(PasteResult::NotAChannelRow, column, *frequency);
+            if (check.status == FrequencyCheck::OutOfBand && !outOfRange)
+                outOfRange = refused(PasteResult::OutOfBand, column, *frequency);
+            if (column == Rx) {
+                pasted.clear = check.status == FrequencyCheck::Empty;
+                pasted.rx = check.text;
+            } else if (check.status != FrequencyCheck::Empty) {
+                pasted.tx = check.text;
+            }
+            // An empty receive cell empties the channel: the rest of the line is not read.
+            if (pasted.clear)
+                break;
         }
-        for (int column = kFirstList; column <= kLastList; ++column) {
+        for (int column = kFirstList; column <= kLastList && !pasted.clear; ++column) {
             const auto cellText = cellOf(column);
             if (!cellText || cellText->empty())
                 continue;
             const int index = MatchListCell(column, *cellText, lists);
             if (index < 0)
-                return PasteStatus::NotChannelRows;
+                return refused(PasteResult::NotAChannelRow, column, *cellText);
             pasted.indexes[static_cast<std::size_t>(column - kFirstList)] = index;
         }
         planned.push_back(std::move(pasted));
     }
-    if (outOfBand)
-        return PasteStatus::OutOfBand;
-    if (planned.empty())
-        return PasteStatus::NotChannelRows;
+    if (const int beyond = firstRow + result.lines - 1 - kChannelCount; beyond > 0) {
+        result.status = PasteResult::DoesNotFit;
+        result.count = beyond;
+        result.channel = firstRow;
+        return result;
+    }
+    if (outOfRange)
+        return *outOfRange;
 
     for (const PastedRow &pasted : planned) {
         if (pasted.clear) {
@@ -376,9 +519,103 @@ ChannelGrid::PasteStatus ChannelGrid::PasteRows(ChannelTable &table, int firstRo
         if (pasted.name)
             CommitName(table, pasted.row, *pasted.name);
     }
-    if (rowsPasted)
-        *rowsPasted = static_cast<int>(planned.size());
-    return PasteStatus::Applied;
+    result.status = PasteResult::Applied;
+    result.count = static_cast<int>(planned.size());
+    return result;
+}
+
+ChannelGrid::PasteResult ChannelGrid::PasteRowsExact(ChannelTable &table, int firstRow,
+                                                     std::string_view exact, int bandLowMHz,
+                                                     int bandHighMHz, const GridLists &lists,
+                                                     Language language)
+{
+    PasteResult result;
+    std::vector<std::string_view> lines = PastedLines(exact);
+    std::optional<Language> copiedIn;
+    if (!lines.empty()) {
+        const std::vector<std::string_view> header = Split(lines.front(), '\t');
+        if (header.size() == 2 && header[0] == kExactHeader &&
+            (header[1] == "0" || header[1] == "1"))
+            copiedIn = header[1] == "1" ? Language::English : Language::Chinese;
+        lines.erase(lines.begin());
+    }
+    result.lines = static_cast<int>(lines.size());
+    if (!ValidRow(firstRow) || lines.empty())
+        return result;
+
+    std::vector<ExactRow> planned;
+    std::optional<PasteResult> outOfRange;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto refused = [&](PasteResult::Status status, int column, std::string value) {
+            PasteResult refusal = result;
+            refusal.status = status;
+            refusal.line = static_cast<int>(i) + 1;
+            refusal.channel = firstRow + static_cast<int>(i);
+            refusal.column = column;
+            refusal.value = std::move(value);
+            return refusal;
+        };
+        const std::optional<ExactRow> row = ReadExactRow(lines[i]);
+        if (!copiedIn || !row)
+            return refused(PasteResult::Damaged, Number, std::string(lines[i]));
+        if (!row->rx.empty()) {
+            for (int column : {Rx, Tx}) {
+                const std::string &frequency = column == Rx ? row->rx : row->tx;
+                const FrequencyCheck check = CheckFrequency(frequency, bandLowMHz, bandHighMHz);
+                if (check.status == FrequencyCheck::NotANumber)
+                    return refused(PasteResult::Damaged, column, frequency);
+                if (check.status == FrequencyCheck::OutOfBand && !outOfRange)
+                    outOfRange = refused(PasteResult::OutOfBand, column, frequency);
+            }
+        }
+        for (int column = kFirstList; column <= kLastList; ++column) {
+            const int index = row->indexes[static_cast<std::size_t>(column - kFirstList)];
+            if (ItemText(lists.forColumn(column), index).empty())
+                return refused(PasteResult::Damaged, column, std::to_string(index));
+        }
+        const std::string slot = Utf8ToLatin1(row->name);
+        if (slot.size() > kStoredNameLength || Latin1ToUtf8(slot) != row->name) {
+            if (!outOfRange)
+                outOfRange = refused(PasteResult::NameTooLong, Name, row->name);
+        }
+        planned.push_back(*row);
+    }
+    if (const int beyond = firstRow + result.lines - 1 - kChannelCount; beyond > 0) {
+        result.status = PasteResult::DoesNotFit;
+        result.count = beyond;
+        result.channel = firstRow;
+        return result;
+    }
+    if (outOfRange)
+        return *outOfRange;
+
+    for (std::size_t i = 0; i < planned.size(); ++i) {
+        const ExactRow &row = planned[i];
+        const int n = firstRow + static_cast<int>(i);
+        table.rx(n) = row.rx;
+        table.tx(n) = row.tx;
+        for (int r = 0; r < ChannelTable::kRows; ++r) {
+            const auto tableRow = static_cast<ChannelTable::Row>(r);
+            table.index(tableRow, n) = row.indexes[static_cast<std::size_t>(r)];
+            table.text(tableRow, n) = row.texts[static_cast<std::size_t>(r)];
+        }
+        table.name(n) = row.name;
+        ShowRow(table, n, lists);
+        // The cells as they were copied, where they still say the same in
+        // the language in force ("Wide" of a new channel against the list's "wide").
+        for (int column = kFirstList; column <= kLastList && !row.rx.empty(); ++column) {
+            const std::string &copied = row.cells[static_cast<std::size_t>(column - kFirstList)];
+            const int index = row.indexes[static_cast<std::size_t>(column - kFirstList)];
+            const bool same = copied == table.text(RowOf(column), n) ||
+                              (copied == NewChannelCellText(column, language) &&
+                               index == NewChannelIndex(column - kFirstList));
+            if (copiedIn == language && same)
+                setCell(n, column, copied);
+        }
+    }
+    result.status = PasteResult::Applied;
+    result.count = static_cast<int>(planned.size());
+    return result;
 }
 
 } // namespace q731

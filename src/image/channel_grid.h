@@ -90,18 +90,49 @@ public:
     // Item `index` with text `text` was chosen from the list of column 3..10.
     void ChooseListItem(ChannelTable &table, int row, int column, int index, std::string_view text);
 
-    // Columns 1..11 of the given rows, one line per row, tab-separated.
+    // Columns 1..11 of the given rows, one line per row, tab-separated: what
+    // a spreadsheet takes. A name cell is written as it is.
     std::string CopyRows(const std::vector<int> &rows) const;
+    // The same rows in the program's own clipboard form: every value of the
+    // table and every cell exactly, names of any byte and up to 8 characters
+    // included, so that a paste within the program gives them back unchanged.
+    std::string CopyRowsExact(const ChannelTable &table, const std::vector<int> &rows,
+                              Language language) const;
 
-    enum class PasteStatus { Applied, NotChannelRows, OutOfBand };
+    // What a paste did, or why it changed nothing and where.
+    struct PasteResult
+    {
+        enum Status {
+            Applied,
+            NoRows,         // nothing but blank lines (or nothing at all)
+            NotAChannelRow, // line `line` is no channel row (`column` 0: too many cells)
+            DoesNotFit,     // `count` of the `lines` rows would go beyond channel 128
+            OutOfBand,      // the frequency `value` of `column` lies outside the band
+            NameTooLong,    // the name `value` does not fit a name slot (8 characters)
+            Damaged,        // a row of the program's own form that it never writes
+        };
+        Status status = NoRows;
+        int count = 0;   // Applied: rows pasted; DoesNotFit: rows beyond channel 128
+        int lines = 0;   // rows on the clipboard
+        int line = 0;    // the refused row, from 1
+        int channel = 0; // the channel it was bound for
+        int column = 0;  // grid column of the refused value
+        std::string value;
+    };
     // Lines of tab-separated cells (as CopyRows writes or a spreadsheet copies)
-    // onto rows firstRow, firstRow + 1, ... (lines beyond row 128 are left
-    // out). Every value is checked the way a typed one is; if any line fails,
-    // nothing at all is changed. A missing or empty list cell keeps the
-    // channel's value (the defaults for a new channel).
-    PasteStatus PasteRows(ChannelTable &table, int firstRow, std::string_view text, int bandLowMHz,
-                          int bandHighMHz, const GridLists &lists, Language language,
-                          int *rowsPasted = nullptr);
+    // onto rows firstRow, firstRow + 1, ... Every value is checked the way a
+    // typed one is. Nothing at all is changed when a line is refused or when
+    // the lines would go beyond channel 128. A missing or empty list cell
+    // keeps the channel's value (the defaults for a new channel).
+    PasteResult PasteRows(ChannelTable &table, int firstRow, std::string_view text, int bandLowMHz,
+                          int bandHighMHz, const GridLists &lists, Language language);
+    // Rows in the form CopyRowsExact writes, byte for byte as they were copied.
+    // Only what the radio could not take is refused: a frequency outside the
+    // band in force now, a name longer than a name slot. Cells copied in
+    // another language show in the lists of `lists`.
+    PasteResult PasteRowsExact(ChannelTable &table, int firstRow, std::string_view exact,
+                               int bandLowMHz, int bandHighMHz, const GridLists &lists,
+                               Language language);
 
 private:
     void setCell(int row, int column, std::string text);

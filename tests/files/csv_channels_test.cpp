@@ -504,6 +504,15 @@ TEST(CsvChannels, PlacementByLocationRenumberedOrIntoAnEmptiedTable)
     ASSERT_EQ(byLocation.problems.size(), 1u);
     EXPECT_EQ(byLocation.problems[0].problem, CsvProblem::BadLocation);
     EXPECT_EQ(byLocation.channels.size(), 4u);
+    // Channel 3 in use is overwritten; channel 10 is left alone.
+    EXPECT_EQ(byLocation.replaced, std::vector<int>{3});
+    EXPECT_TRUE(byLocation.emptied.empty());
+    // A row with the values a channel has replaces nothing; one without a
+    // frequency empties it.
+    const CsvImport sameOrEmpty =
+        ImportChannelsCsv("Location,Frequency,Name\n3,150,\n10,,\n", kVhf, table, {});
+    EXPECT_TRUE(sameOrEmpty.replaced.empty());
+    EXPECT_EQ(sameOrEmpty.emptied, std::vector<int>{10});
 
     // Renumbered from 2: the free channels 2, 4, 5, 6, 7 in file order.
     CsvImport renumbered =
@@ -513,6 +522,7 @@ TEST(CsvChannels, PlacementByLocationRenumberedOrIntoAnEmptiedTable)
     for (const CsvChannel &c : renumbered.channels)
         locations.push_back(c.location);
     EXPECT_EQ(locations, (std::vector<int>{2, 4, 5, 6, 7}));
+    EXPECT_TRUE(renumbered.replaced.empty() && renumbered.emptied.empty());
     ChannelTable after = ApplyCsvImport(renumbered, table, Language::English);
     EXPECT_EQ(after.rx(3), "150.00000"); // channels in use stay
     EXPECT_EQ(after.name(4), "R1");
@@ -525,6 +535,8 @@ TEST(CsvChannels, PlacementByLocationRenumberedOrIntoAnEmptiedTable)
     for (const CsvChannel &c : renumbered.channels)
         locations.push_back(c.location);
     EXPECT_EQ(locations, (std::vector<int>{2, 3, 4, 5, 6}));
+    EXPECT_EQ(renumbered.replaced, std::vector<int>{3});
+    EXPECT_EQ(renumbered.emptied, std::vector<int>{10});
     after = ApplyCsvImport(renumbered, table, Language::English);
     EXPECT_TRUE(after.rx(10).empty());
     EXPECT_EQ(after.name(3), "R1");

@@ -177,8 +177,9 @@ void ChannelListsTest::importShowsTheSummaryThenIsOneUndoStep()
     // The summary the command line prints, in the user's language.
     QCOMPARE(
         dialog->summaryText(),
-        QStringLiteral("已导入：3 行（3 行有警告）\n"
-                       "已跳过：2 行\n"
+        QStringLiteral("将导入：3 行（3 行有警告）\n"
+                       "将替换正在使用的频道：1..2\n"
+                       "将跳过：2 行\n"
                        "  1 行：超出频段范围 (136-174MHz)\n"
                        "  1 行：Location 不是 1..128 的频道号\n"
                        "\n"
@@ -240,11 +241,15 @@ void ChannelListsTest::placementChoicesChangeTheSummaryAndTheChannels()
     QTest::keyClicks(first, "2");
     QCOMPARE(first->value(), 2);
     QVERIFY(dialog->summaryText().startsWith(
-        "Taken: 4 rows into channels 3..6 (4 with warnings)\nLeft out: 1 row\n"));
+        "Will import: 4 rows into channels 3..6 (4 with warnings)\nWill leave out: 1 row\n"));
 
-    // Emptied first, channel 2 is free too.
+    // Emptied first, channel 2 is free too; the summary says what goes.
     ClickIndicator(Control<QCheckBox>(dialog, "Check1"));
-    QVERIFY(dialog->summaryText().startsWith("Taken: 4 rows into channels 2..5"));
+    QVERIFY(dialog->summaryText().startsWith(
+        "Will import: 4 rows into channels 2..5 (4 with warnings)\n"
+        "Will replace channels in use: 2\n"
+        "Will empty channels in use: 1\n"
+        "Will leave out: 1 row\n"));
 
     QTest::keyClick(Control<QPushButton>(dialog, "Command1"), Qt::Key_Return);
     QTRY_VERIFY(!dialog);
@@ -303,8 +308,8 @@ void ChannelListsTest::listWithoutRowsToTakeCannotBeImported()
     ImportThroughTheMenu(program, dir.filePath("bad.csv"), "Location,Frequency\n1,999\n", dialog);
     QVERIFY(dialog);
     QCOMPARE(dialog->summaryText(),
-             QStringLiteral("Taken: 0 rows\n"
-                            "Left out: 1 row\n"
+             QStringLiteral("Will import: 0 rows\n"
+                            "Will leave out: 1 row\n"
                             "  1 row: beyond the scope of frequency band (136-174MHz)\n"
                             "\n"
                             "line 2: Frequency 999: Beyond the scope of frequency band "
@@ -327,7 +332,7 @@ void ChannelListsTest::listWithoutLocationsStartsRenumbered()
                          "Frequency,Name\n162.550,WX1\n162.400,WX2\n", dialog);
     QVERIFY(dialog);
     QVERIFY(Control<QRadioButton>(dialog, "Option2")->isChecked());
-    QVERIFY(dialog->summaryText().startsWith("Taken: 2 rows into channels 3..4\n"));
+    QVERIFY(dialog->summaryText().startsWith("Will import: 2 rows into channels 3..4\n"));
     // By Location there is nothing to take.
     ClickIndicator(Control<QRadioButton>(dialog, "Option1"));
     QCOMPARE(dialog->summaryText(), QStringLiteral("line 1: there is no Location column"));
@@ -403,7 +408,7 @@ void ChannelListsTest::exportWritesWhatTheCliWrites()
     QPointer<CsvImportDialog> dialog;
     ShownImportDialog(program, dialog);
     QVERIFY(dialog);
-    QCOMPARE(dialog->summaryText(), QStringLiteral("Taken: 2 rows\nLeft out: 0 rows"));
+    QCOMPARE(dialog->summaryText(), QStringLiteral("Will import: 2 rows\nWill leave out: 0 rows"));
     QTest::mouseClick(Control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
     QCOMPARE(program.window->history().count(), 0);

@@ -1,5 +1,6 @@
 #include "image/channel_grid.h"
 #include "image/codec.h"
+#include "image/tones.h"
 
 #include <gtest/gtest.h>
 
@@ -207,11 +208,10 @@ TEST(CopyPaste, RowsRoundTripBetweenPositions)
                       "\t\t\t\t\t\t\t\t\t\tNAME2\n");
 
     g.type(11, Rx, "150");
-    int pasted = 0;
-    EXPECT_EQ(g.grid.PasteRows(g.table, 10, copied, g.low, g.high, GridLists::Of(Language::English),
-                               g.language, &pasted),
-              ChannelGrid::PasteStatus::Applied);
-    EXPECT_EQ(pasted, 2);
+    const ChannelGrid::PasteResult pasted = g.grid.PasteRows(
+        g.table, 10, copied, g.low, g.high, GridLists::Of(Language::English), g.language);
+    EXPECT_EQ(pasted.status, ChannelGrid::PasteResult::Applied);
+    EXPECT_EQ(pasted.count, 2);
     EXPECT_EQ(g.row(10), (std::vector<std::string>{"145.10000", "145.10000", "71.9", "Off", "High",
                                                    "Off", "Off", "wide", "Off", "Off", "ONE"}));
     EXPECT_EQ(g.table.index(ChannelTable::RxTone, 10), 3);
@@ -234,19 +234,36 @@ TEST(CopyPaste, OutOfBandOrForeignTextChangesNothing)
     g.type(1, Rx, "145");
     const ChannelTable before = g.table;
     const GridLists lists = GridLists::Of(Language::English);
-    using S = ChannelGrid::PasteStatus;
-    EXPECT_EQ(g.grid.PasteRows(g.table, 1, "150\n200\n", g.low, g.high, lists, g.language),
-              S::OutOfBand);
-    EXPECT_EQ(g.grid.PasteRows(g.table, 1, "150\t180\n", g.low, g.high, lists, g.language),
-              S::OutOfBand);
-    EXPECT_EQ(g.grid.PasteRows(g.table, 1, "hello world", g.low, g.high, lists, g.language),
-              S::NotChannelRows);
-    EXPECT_EQ(g.grid.PasteRows(g.table, 1, "150\t150\tbogus", g.low, g.high, lists, g.language),
-              S::NotChannelRows);
-    EXPECT_EQ(g.grid.PasteRows(g.table, 1, "", g.low, g.high, lists, g.language),
-              S::NotChannelRows);
+    using R = ChannelGrid::PasteResult;
+    struct Refusal
+    {
+        std::string_view text;
+        R::Status status;
+        int line;
+        int column;
+        std::string value;
+    };
+    const Refusal refusals[] = {
+        {"150\n200\n", R::OutOfBand, 2, Rx, "200"},
+        {"150\t180\n", R::OutOfBand, 1, Tx, "180"},
+        {"hello world", R::NotAChannelRow, 1, Rx, "hello world"},
+        {"150\n150\t150\tbogus", R::NotAChannelRow, 2, RxTone, "bogus"},
+        {"1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12", R::NotAChannelRow, 1, Number,
+         "1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12"},
+        {"", R::NoRows, 0, 0, ""},
+        {"\r\n\n", R::NoRows, 0, 0, ""},
+    };
+    for (const Refusal &refusal : refusals) {
+        const R result =
+            g.grid.PasteRows(g.table, 20, refusal.text, g.low, g.high, lists, g.language);
+        EXPECT_EQ(result.status, refusal.status) << refusal.text;
+        EXPECT_EQ(result.line, refusal.line) << refusal.text;
+        EXPECT_EQ(result.channel, refusal.line == 0 ? 0 : 19 + refusal.line) << refusal.text;
+        EXPECT_EQ(result.column, refusal.column) << refusal.text;
+        EXPECT_EQ(result.value, refusal.value) << refusal.text;
+    }
     EXPECT_EQ(g.table.rx(1), before.rx(1));
-    EXPECT_EQ(g.table.rx(2), "");
+    EXPECT_EQ(g.table.rx(20), "");
     EXPECT_EQ(g.grid.cell(1, Rx), "145.00000");
 }
 
@@ -256,17 +273,26 @@ TEST(CopyPaste, FrequencyColumnAloneMakesNewChannelsAndKeepsExisting)
     g.type(2, Rx, "145");
     g.grid.ChooseListItem(g.table, 2, Power, 0, "Low");
     const GridLists lists = GridLists::Of(Language::English);
-    EXPECT_EQ(g.grid.PasteRows(g.table, 127, "146.107\r\n147\r\n148\r\n", g.low, g.high, lists,
-                               g.language),
-              ChannelGrid::PasteStatus::Applied);
-    EXPECT_EQ(g.grid.cell(127, Rx), "146.10625");
-    EXPECT_EQ(g.grid.cell(127, Tx), "146.10625");
+    // Lines that would go beyond the last channel refuse the whole paste.
+    const ChannelGrid::PasteResult beyond = g.grid.PasteRows(
+        g.table, 127, "146.107\r\n147\r\n148\r\n", g.low, g.high, lists, g.language);
+    EXPECT_EQ(beyond.status, ChannelGrid::PasteResult::DoesNotFit);
+    EXPECT_EQ(beyond.count, 1);
+    EXPECT_EQ(beyond.lines, 3);
+    EXPECT_EQ(beyond.channel, 127);
+    EXPECT_EQ(g.grid.cell(127, Rx), "");
+    EXPECT_EQ(
+        g.grid
+            .PasteRows(g.table, 126, "146.107\r\n147\r\n148\r\n", g.low, g.high, lists, g.language)
+            .status,
+        ChannelGrid::PasteResult::Applied);
+    EXPECT_EQ(g.grid.cell(126, Rx), "146.10625");
+    EXPECT_EQ(g.grid.cell(126, Tx), "146.10625");
     EXPECT_EQ(g.grid.cell(128, Power), "High");
-    // Lines beyond the last channel are left out.
-    EXPECT_EQ(g.grid.cell(128, Rx), "147.00000");
+    EXPECT_EQ(g.grid.cell(128, Rx), "148.00000");
 
-    EXPECT_EQ(g.grid.PasteRows(g.table, 2, "150", g.low, g.high, lists, g.language),
-              ChannelGrid::PasteStatus::Applied);
+    EXPECT_EQ(g.grid.PasteRows(g.table, 2, "150", g.low, g.high, lists, g.language).status,
+              ChannelGrid::PasteResult::Applied);
     EXPECT_EQ(g.grid.cell(2, Rx), "150.00000");
     EXPECT_EQ(g.grid.cell(2, Tx), "145.00000");
     EXPECT_EQ(g.grid.cell(2, Power), "Low");
@@ -279,9 +305,94 @@ TEST(CopyPaste, RowsCopiedInChinesePasteInEnglish)
     g.type(1, Rx, "145");
     const std::string copied = g.grid.CopyRows({1});
     g.language = Language::English;
-    EXPECT_EQ(g.grid.PasteRows(g.table, 5, copied, g.low, g.high, GridLists::Of(Language::English),
-                               g.language),
-              ChannelGrid::PasteStatus::Applied);
+    EXPECT_EQ(g.grid
+                  .PasteRows(g.table, 5, copied, g.low, g.high, GridLists::Of(Language::English),
+                             g.language)
+                  .status,
+              ChannelGrid::PasteResult::Applied);
     EXPECT_EQ(g.row(5), (std::vector<std::string>{"145.00000", "145.00000", "Off", "Off", "High",
                                                   "Off", "On", "wide", "Off", "Off", ""}));
+}
+
+TEST(CopyPaste, ExactRowsPasteByteForByte)
+{
+    Grid g;
+    g.table.rx(2) = "146.00000";
+    g.table.tx(2) = "";
+    g.table.index(ChannelTable::Power, 2) = 2;
+    g.table.text(ChannelTable::RxTone, 2) = "67.0";
+    g.table.index(ChannelTable::RxTone, 2) = 1;
+    // A decoded name may hold any byte: a tab, a line end, '%', Latin-1 letters.
+    g.table.name(2) = "a\tb\n%\xC3\xA9Z";
+    g.table.name(3) = "UNUSED78";
+    g.grid.SetGrid(g.table, GridLists::Of(g.language));
+    g.type(1, Rx, "145.1"); // shows the new channel's "Wide"
+    g.grid.ChooseListItem(g.table, 1, TxTone, 120, ToneListEntry(120, g.language));
+    g.grid.CommitName(g.table, 1, "VTAC11");
+    const std::string exact = g.grid.CopyRowsExact(g.table, {1, 2, 3}, g.language);
+    const GridLists lists = GridLists::Of(Language::English);
+
+    using R = ChannelGrid::PasteResult;
+    const R pasted = g.grid.PasteRowsExact(g.table, 10, exact, g.low, g.high, lists, g.language);
+    EXPECT_EQ(pasted.status, R::Applied);
+    EXPECT_EQ(pasted.count, 3);
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(g.table.rx(n + 9), g.table.rx(n)) << n;
+        EXPECT_EQ(g.table.tx(n + 9), g.table.tx(n)) << n;
+        EXPECT_EQ(g.table.name(n + 9), g.table.name(n)) << n;
+        for (int r = 0; r < ChannelTable::kRows; ++r) {
+            EXPECT_EQ(g.table.ColumnIndexes[r][n + 8], g.table.ColumnIndexes[r][n - 1]) << n;
+            EXPECT_EQ(g.table.ColumnTexts[r][n + 8], g.table.ColumnTexts[r][n - 1]) << n;
+        }
+        EXPECT_EQ(g.row(n + 9), g.row(n)) << n;
+    }
+    RadioData data;
+    data.channels = g.table;
+    RadioImage image{};
+    EncodeImage(data, image);
+    for (int n = 0; n < 3; ++n) {
+        for (int i = 0; i < 13; ++i)
+            EXPECT_EQ(image[13 * (n + 9) + i], image[13 * n + i]) << n << ' ' << i;
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(image[2048 + 8 * (n + 9) + i], image[2048 + 8 * n + i]) << n << ' ' << i;
+    }
+    // Text from elsewhere goes by the name box's rule.
+    EXPECT_EQ(g.grid.PasteRows(g.table, 20, g.grid.CopyRows({1}), g.low, g.high, lists, g.language)
+                  .status,
+              R::Applied);
+    EXPECT_EQ(g.table.name(20), "VTAC1");
+
+    // Copied in Chinese, the list cells show in the lists now in force.
+    const std::string chinese = g.grid.CopyRowsExact(g.table, {1}, Language::Chinese);
+    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 30, chinese, g.low, g.high, lists, g.language).status,
+              R::Applied);
+    EXPECT_EQ(g.grid.cell(30, Bandwidth), "wide");
+    EXPECT_EQ(g.grid.cell(1, Bandwidth), "Wide");
+
+    // Refused: a frequency of another band, a name no slot holds, rows beyond
+    // channel 128, a damaged row. Nothing changes.
+    const ChannelTable before = g.table;
+    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 127, exact, g.low, g.high, lists, g.language).status,
+              R::DoesNotFit);
+    const R band = g.grid.PasteRowsExact(g.table, 40, exact, 400, 470, lists, g.language);
+    EXPECT_EQ(band.status, R::OutOfBand);
+    EXPECT_EQ(band.line, 1);
+    EXPECT_EQ(band.channel, 40);
+    EXPECT_EQ(band.value, "145.10000");
+    g.table.name(3) = "NINECHARS";
+    const std::string long_name = g.grid.CopyRowsExact(g.table, {1, 3}, g.language);
+    g.table.name(3) = before.name(3);
+    const R name = g.grid.PasteRowsExact(g.table, 40, long_name, g.low, g.high, lists, g.language);
+    EXPECT_EQ(name.status, R::NameTooLong);
+    EXPECT_EQ(name.line, 2);
+    EXPECT_EQ(name.channel, 41);
+    EXPECT_EQ(name.value, "NINECHARS");
+    std::string damaged = exact;
+    damaged.replace(damaged.find("VTAC11"), 6, "%ZZ");
+    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 40, damaged, g.low, g.high, lists, g.language).status,
+              R::Damaged);
+    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 40, "", g.low, g.high, lists, g.language).status,
+              R::NoRows);
+    EXPECT_EQ(g.table.FrequencyTexts, before.FrequencyTexts);
+    EXPECT_EQ(g.table.ChannelNames, before.ChannelNames);
 }
