@@ -1,6 +1,7 @@
 // Read and Write of the window program as a user meets them: the real main
 // window, a real Ctrl+R / Ctrl+W key press, timed until the success box is
-// there (answered through the message boxes' answerer). The platform is
+// there (answered through the message boxes' answerer), and until the serial
+// link's own end of the transfer on its thread ("link's end"). The platform is
 // QT_QPA_PLATFORM (offscreen when unset); scripts/run-benchmarks runs this
 // tool on the offscreen platform and again on an X server (Xvfb) with a
 // window manager (openbox), where painting and moving windows cost what they
@@ -35,6 +36,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -58,11 +60,15 @@ struct Result
     bool done = false;
     double seconds = 0;
     double wireSeconds = 0;
+    // In the window program: from the key press to the serial link's own
+    // end of the transfer, on the link's thread, before the window hears of it.
+    double linkSeconds = 0;
 };
 
-// The window program's Read or Write from the key press to the success box;
-// `busy`: the main window is moved and resized all the while.
-double WindowTransfer(bool write, bool verify, bool busy)
+// The window program's Read or Write from the key press to the success box
+// (seconds) and to the link's end (linkSeconds); `busy`: the main window is
+// moved and resized all the while.
+Result WindowTransfer(bool write, bool verify, bool busy)
 {
     MemoryLanguageStore store;
     Session session;
@@ -95,6 +101,17 @@ double WindowTransfer(bool write, bool verify, bool busy)
                          loop.quit();
                      });
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    // The link closes its port as the transfer ends, on its own thread, just
+    // before it tells the window.
+    std::atomic<qint64> linkEndAt = -1;
+    const QMetaObject::Connection linkEnd = QObject::connect(
+        window.serialLink(), &SerialLink::stateChanged, window.serialLink(),
+        [&](SerialLink::State state) {
+            qint64 none = -1;
+            if (state == SerialLink::State::Closed)
+                linkEndAt.compare_exchange_strong(none, clock.nsecsElapsed());
+        },
+        Qt::DirectConnection);
     QTimer mover;
     mover.setInterval(20);
     const QRect home = window.geometry();
@@ -107,9 +124,14 @@ double WindowTransfer(bool write, bool verify, bool busy)
     clock.start();
     QTest::keyClick(&window, write ? Qt::Key_W : Qt::Key_R, Qt::ControlModifier);
     loop.exec();
+    QObject::disconnect(linkEnd);
     const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
                                         : LinkProtocol::Outcome::ReadCompleted);
-    return done && boxAt >= 0 ? boxAt / 1e9 : -1;
+    Result result;
+    result.done = done && boxAt >= 0 && linkEndAt >= 0;
+    result.seconds = boxAt / 1e9;
+    result.linkSeconds = linkEndAt / 1e9;
+    return result;
 }
 
 // One transfer in this program: `kind` is read, write, verify (a write with
@@ -140,12 +162,12 @@ Result RunOnce(const QString &kind)
         for (std::size_t i = 0; i < kRadioMemorySize; ++i)
             image[i] = static_cast<std::uint8_t>(i * 11);
         const bench::LinkRun run = bench::RunLinkTransfer(radio.device(), image, write);
-        result.seconds = run.done(write) ? run.seconds : -1;
+        result.done = run.done(write);
+        result.seconds = result.linkSeconds = run.seconds;
     } else {
-        result.seconds = WindowTransfer(write, kind == QLatin1String("verify"),
-                                        kind == QLatin1String("busy-read"));
+        result = WindowTransfer(write, kind == QLatin1String("verify"),
+                                kind == QLatin1String("busy-read"));
     }
-    result.done = result.seconds >= 0;
     result.wireSeconds = radio.wireSeconds();
     return result;
 }
@@ -162,9 +184,9 @@ std::optional<Result> RunInOwnProgram(const QString &kind)
         return std::nullopt;
     }
     const QStringList figures = QString::fromLatin1(process.readAllStandardOutput()).split(' ');
-    if (figures.size() != 2)
+    if (figures.size() != 3)
         return std::nullopt;
-    return Result{true, figures[0].toDouble(), figures[1].toDouble()};
+    return Result{true, figures[0].toDouble(), figures[1].toDouble(), figures[2].toDouble()};
 }
 
 // Prints the median run (by ratio) and returns its ratio, 0 when runs failed.
@@ -178,10 +200,18 @@ double Report(const char *name, std::vector<Result> runs)
         return a.seconds / a.wireSeconds < b.seconds / b.wireSeconds;
     });
     const Result &median = runs[runs.size() / 2];
-    std::printf("%-34s %6.3f s   wire time %6.3f s   ratio %.4f   (%.4f .. %.4f)\n", name,
+    std::printf("%-34s %6.3f s   wire time %6.3f s   ratio %.4f   (%.4f .. %.4f)", name,
                 median.seconds, median.wireSeconds, median.seconds / median.wireSeconds,
                 runs.front().seconds / runs.front().wireSeconds,
                 runs.back().seconds / runs.back().wireSeconds);
+    // In the window program: the same up to the link's own end.
+    std::vector<double> linkRatios;
+    for (const Result &r : runs)
+        linkRatios.push_back(r.linkSeconds / r.wireSeconds);
+    std::sort(linkRatios.begin(), linkRatios.end());
+    if (median.linkSeconds != median.seconds)
+        std::printf("   link's end: ratio %.4f", linkRatios[linkRatios.size() / 2]);
+    std::printf("\n");
     return median.seconds / median.wireSeconds;
 }
 
@@ -202,7 +232,7 @@ int main(int argc, char *argv[])
         const Result r = RunOnce(kind);
         if (!r.done)
             return 1;
-        std::printf("%.6f %.6f", r.seconds, r.wireSeconds);
+        std::printf("%.6f %.6f %.6f", r.seconds, r.wireSeconds, r.linkSeconds);
         return 0;
     }
     QCoreApplication app(argc, argv);
