@@ -1,12 +1,18 @@
 // Read and Write of the window program as a user meets them: the real main
-// window on the offscreen platform, a real Ctrl+R / Ctrl+W key press, timed
-// until the success box is there (answered through the message boxes'
-// answerer). The simulated radio, paced at 9600 8N1, is served from a thread
-// of its own as a real radio is a device of its own. The ratio of the time
-// taken to the wire time of the bytes exchanged is what the program and the
-// simulated radio's own wake-ups add to the line. The same transfers on the
-// serial link alone, as q731-cli runs them, show how much of it is the window
-// program's.
+// window, a real Ctrl+R / Ctrl+W key press, timed until the success box is
+// there (answered through the message boxes' answerer), and until the serial
+// link's own end of the transfer on its thread ("link's end"). The platform is
+// QT_QPA_PLATFORM (offscreen when unset); scripts/run-benchmarks runs this
+// tool on the offscreen platform and again on an X server (Xvfb) with a
+// window manager (openbox), where painting and moving windows cost what they
+// cost on a desktop. The simulated radio, paced at 9600 8N1, is served from a
+// thread of its own as a real radio is a device of its own. The ratio of the
+// time taken to the wire time of the bytes exchanged is what the program and
+// the simulated radio's own wake-ups add to the line. The same transfers on
+// the serial link alone, as q731-cli runs them, show how much of it is the
+// window program's. One more read is timed while the main window is moved
+// and resized every 20 ms, so that its thread is busy painting and laying
+// out throughout the transfer.
 //
 // Every run is a program of its own (this tool started again with --run), so
 // each transfer is the first of its program, as after a start: nothing that
@@ -30,6 +36,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -53,10 +60,15 @@ struct Result
     bool done = false;
     double seconds = 0;
     double wireSeconds = 0;
+    // In the window program: from the key press to the serial link's own
+    // end of the transfer, on the link's thread, before the window hears of it.
+    double linkSeconds = 0;
 };
 
-// The window program's Read or Write from the key press to the success box.
-double WindowTransfer(bool write, bool verify)
+// The window program's Read or Write from the key press to the success box
+// (seconds) and to the link's end (linkSeconds); `busy`: the main window is
+// moved and resized all the while.
+Result WindowTransfer(bool write, bool verify, bool busy)
 {
     MemoryLanguageStore store;
     Session session;
@@ -89,16 +101,42 @@ double WindowTransfer(bool write, bool verify)
                          loop.quit();
                      });
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    // The link closes its port as the transfer ends, on its own thread, just
+    // before it tells the window.
+    std::atomic<qint64> linkEndAt = -1;
+    const QMetaObject::Connection linkEnd = QObject::connect(
+        window.serialLink(), &SerialLink::stateChanged, window.serialLink(),
+        [&](SerialLink::State state) {
+            qint64 none = -1;
+            if (state == SerialLink::State::Closed)
+                linkEndAt.compare_exchange_strong(none, clock.nsecsElapsed());
+        },
+        Qt::DirectConnection);
+    QTimer mover;
+    mover.setInterval(20);
+    const QRect home = window.geometry();
+    QObject::connect(&mover, &QTimer::timeout, &window, [&window, &home] {
+        const bool away = window.geometry() == home;
+        window.setGeometry(away ? home.adjusted(40, 30, -120, -90) : home);
+    });
+    if (busy)
+        mover.start();
     clock.start();
     QTest::keyClick(&window, write ? Qt::Key_W : Qt::Key_R, Qt::ControlModifier);
     loop.exec();
+    QObject::disconnect(linkEnd);
     const bool done = outcome == (write ? LinkProtocol::Outcome::WriteCompleted
                                         : LinkProtocol::Outcome::ReadCompleted);
-    return done && boxAt >= 0 ? boxAt / 1e9 : -1;
+    Result result;
+    result.done = done && boxAt >= 0 && linkEndAt >= 0;
+    result.seconds = boxAt / 1e9;
+    result.linkSeconds = linkEndAt / 1e9;
+    return result;
 }
 
-// One transfer in this program: `kind` is read, write or verify (a write with
-// verify after write) of the window program, or link-read, link-write.
+// One transfer in this program: `kind` is read, write, verify (a write with
+// verify after write) or busy-read (a read while the window moves) of the
+// window program, or link-read, link-write.
 Result RunOnce(const QString &kind)
 {
     bench::RadioThread radio(true, [](RadioSimulator::Memory &memory) {
@@ -117,17 +155,19 @@ Result RunOnce(const QString &kind)
     qputenv("Q731_PORTS", radio.device().toLocal8Bit());
 
     Result result;
-    const bool write = kind != QLatin1String("read") && kind != QLatin1String("link-read");
+    const bool write = kind == QLatin1String("write") || kind == QLatin1String("verify") ||
+                       kind == QLatin1String("link-write");
     if (kind.startsWith(QLatin1String("link-"))) {
         RadioImage image{};
         for (std::size_t i = 0; i < kRadioMemorySize; ++i)
             image[i] = static_cast<std::uint8_t>(i * 11);
         const bench::LinkRun run = bench::RunLinkTransfer(radio.device(), image, write);
-        result.seconds = run.done(write) ? run.seconds : -1;
+        result.done = run.done(write);
+        result.seconds = result.linkSeconds = run.seconds;
     } else {
-        result.seconds = WindowTransfer(write, kind == QLatin1String("verify"));
+        result = WindowTransfer(write, kind == QLatin1String("verify"),
+                                kind == QLatin1String("busy-read"));
     }
-    result.done = result.seconds >= 0;
     result.wireSeconds = radio.wireSeconds();
     return result;
 }
@@ -144,25 +184,35 @@ std::optional<Result> RunInOwnProgram(const QString &kind)
         return std::nullopt;
     }
     const QStringList figures = QString::fromLatin1(process.readAllStandardOutput()).split(' ');
-    if (figures.size() != 2)
+    if (figures.size() != 3)
         return std::nullopt;
-    return Result{true, figures[0].toDouble(), figures[1].toDouble()};
+    return Result{true, figures[0].toDouble(), figures[1].toDouble(), figures[2].toDouble()};
 }
 
-void Report(const char *name, std::vector<Result> runs)
+// Prints the median run (by ratio) and returns its ratio, 0 when runs failed.
+double Report(const char *name, std::vector<Result> runs)
 {
     if (runs.size() < kRuns) {
-        std::printf("%-30s FAILED\n", name);
-        return;
+        std::printf("%-34s FAILED\n", name);
+        return 0;
     }
     std::sort(runs.begin(), runs.end(), [](const Result &a, const Result &b) {
         return a.seconds / a.wireSeconds < b.seconds / b.wireSeconds;
     });
     const Result &median = runs[runs.size() / 2];
-    std::printf("%-30s %6.3f s   wire time %6.3f s   ratio %.4f   (%.4f .. %.4f)\n", name,
+    std::printf("%-34s %6.3f s   wire time %6.3f s   ratio %.4f   (%.4f .. %.4f)", name,
                 median.seconds, median.wireSeconds, median.seconds / median.wireSeconds,
                 runs.front().seconds / runs.front().wireSeconds,
                 runs.back().seconds / runs.back().wireSeconds);
+    // In the window program: the same up to the link's own end.
+    std::vector<double> linkRatios;
+    for (const Result &r : runs)
+        linkRatios.push_back(r.linkSeconds / r.wireSeconds);
+    std::sort(linkRatios.begin(), linkRatios.end());
+    if (median.linkSeconds != median.seconds)
+        std::printf("   link's end: ratio %.4f", linkRatios[linkRatios.size() / 2]);
+    std::printf("\n");
+    return median.seconds / median.wireSeconds;
 }
 
 } // namespace
@@ -182,27 +232,33 @@ int main(int argc, char *argv[])
         const Result r = RunOnce(kind);
         if (!r.done)
             return 1;
-        std::printf("%.6f %.6f", r.seconds, r.wireSeconds);
+        std::printf("%.6f %.6f %.6f", r.seconds, r.wireSeconds, r.linkSeconds);
         return 0;
     }
     QCoreApplication app(argc, argv);
-    // The machine's load changes by the minute: the four kinds take turns,
-    // so that each median comes from the same stretch of time.
+    // The machine's load changes by the minute: the kinds take turns, so
+    // that each median comes from the same stretch of time.
     struct Kind
     {
         const char *name;
         QString kind;
         std::vector<Result> runs;
+        double ratio = 0;
     };
     Kind kinds[] = {
         {"window read, paced", QStringLiteral("read"), {}},
         {"serial link read, paced", QStringLiteral("link-read"), {}},
         {"window write, paced", QStringLiteral("write"), {}},
         {"serial link write, paced", QStringLiteral("link-write"), {}},
+        {"window read, window moving, paced", QStringLiteral("busy-read"), {}},
     };
-    std::printf("window_link_bench: the window program from the key press to the success box, "
-                "and the serial link alone as q731-cli runs it; median of %zu programs each\n",
-                kRuns);
+    const QString platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                                 ? QStringLiteral("offscreen")
+                                 : qEnvironmentVariable("QT_QPA_PLATFORM");
+    std::printf("window_link_bench: the window program (platform %s) from the key press to the "
+                "success box, and the serial link alone as q731-cli runs it; median of %zu "
+                "programs each\n",
+                qPrintable(platform), kRuns);
     std::fflush(stdout);
     bool ok = true;
     for (std::size_t i = 0; i < kRuns; ++i) {
@@ -214,6 +270,10 @@ int main(int argc, char *argv[])
         }
     }
     for (Kind &k : kinds)
-        Report(k.name, k.runs);
+        k.ratio = Report(k.name, k.runs);
+    // What the window program adds to the serial link alone.
+    if (kinds[0].ratio > 0 && kinds[1].ratio > 0 && kinds[2].ratio > 0 && kinds[3].ratio > 0)
+        std::printf("window / serial link alone: read %.4f, write %.4f\n",
+                    kinds[0].ratio / kinds[1].ratio, kinds[2].ratio / kinds[3].ratio);
     return ok ? 0 : 1;
 }

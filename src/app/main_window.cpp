@@ -11,6 +11,7 @@
 #include "files/channel_list_commands.h"
 #include "files/file_commands.h"
 #include "files/file_drop.h"
+#include "link/link_thread.h"
 #include "link/port_chooser.h"
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
@@ -98,7 +99,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_boxes.setOwner(m_form1);
     for (int port = 1; port <= 16; ++port)
         m_portList->addItem(QString::number(port));
-    m_link = new SerialLink(this);
+    m_link = new LinkThread(this);
     m_portChooser =
         new PortChooser(m_session, m_boxes, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
     m_transfers = new TransferController(m_session, m_boxes, *m_link, *m_portChooser, *this, this);
@@ -134,6 +135,11 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
 MainWindow::~MainWindow()
 {
     m_session.setPrompts(nullptr);
+}
+
+SerialLink *MainWindow::serialLink() const
+{
+    return m_link->link();
 }
 
 void MainWindow::createMenus()

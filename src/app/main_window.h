@@ -24,6 +24,7 @@ class EditorWindow;
 class FileCommands;
 class FmWindow;
 class LanguageStore;
+class LinkThread;
 class MessageBoxes;
 class OptionsWindow;
 class PortChooser;
@@ -60,7 +61,8 @@ public:
     FmWindow *fmWindow() const { return m_form5; }
     FileCommands *fileCommands() const { return m_fileCommands; }
     ChannelListCommands *channelListCommands() const { return m_channelLists; }
-    SerialLink *serialLink() const { return m_link; }
+    // Lives on a thread of its own; to be listened to.
+    SerialLink *serialLink() const;
     PortChooser *portChooser() const { return m_portChooser; }
     TransferController *transfers() const { return m_transfers; }
     QAction *action(const char *objectName) const;
@@ -127,7 +129,7 @@ private:
     FmWindow *m_form5 = nullptr;
     FileCommands *m_fileCommands = nullptr;
     ChannelListCommands *m_channelLists = nullptr;
-    SerialLink *m_link = nullptr;
+    LinkThread *m_link = nullptr;
     PortChooser *m_portChooser = nullptr;
     TransferController *m_transfers = nullptr;
     DoubleClickGate m_modeGates[3];

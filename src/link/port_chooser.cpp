@@ -17,7 +17,7 @@
 namespace q731 {
 
 PortChooser::PortChooser(Session &session, MessageBoxes &boxes, QComboBox &list, QLabel &panel,
-                         QMdiArea &mdi, const SerialLink &link, QObject *parent)
+                         QMdiArea &mdi, const LinkThread &link, QObject *parent)
     : QObject(parent)
     , m_session(session)
     , m_boxes(boxes)

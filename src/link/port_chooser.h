@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/language.h"
+#include "link/link_thread.h"
 #include "link/port_table.h"
 #include "link/serial_link.h"
 
@@ -25,7 +26,7 @@ class PortChooser : public QObject
     Q_OBJECT
 public:
     PortChooser(Session &session, MessageBoxes &boxes, QComboBox &list, QLabel &panel,
-                QMdiArea &mdi, const SerialLink &link, QObject *parent = nullptr);
+                QMdiArea &mdi, const LinkThread &link, QObject *parent = nullptr);
 
     // The port choice for list index `index`, as after a click on it.
     void choose(int index);
@@ -58,7 +59,7 @@ private:
     QComboBox &m_list;
     QLabel &m_panel;
     QMdiArea &m_mdi;
-    const SerialLink &m_link;
+    const LinkThread &m_link;
 };
 
 } // namespace q731

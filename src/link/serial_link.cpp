@@ -12,6 +12,8 @@ namespace q731 {
 
 SerialLink::SerialLink(QObject *parent)
     : QObject(parent)
+    , m_port(this)
+    , m_watchdog(this)
 {
     m_port.setObjectName(QStringLiteral("MSComm1"));
     m_watchdog.setObjectName(QStringLiteral("TimerW"));

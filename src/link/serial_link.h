@@ -82,6 +82,7 @@ private:
     void closePort();
     void setState(State state);
 
+    // Children, so that both move with their owner to the thread it runs on.
     QSerialPort m_port;
     QTimer m_watchdog;
     LinkProtocol m_protocol;

@@ -1,20 +1,19 @@
 #include "link/transfer_controller.h"
 
 #include "link/link_messages.h"
+#include "link/link_thread.h"
 #include "link/port_chooser.h"
 #include "link/progress_window.h"
-#include "link/serial_link.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
 #include <QStringList>
-#include <QTimer>
 
 namespace q731 {
 
 using Outcome = LinkProtocol::Outcome;
 
-TransferController::TransferController(Session &session, MessageBoxes &boxes, SerialLink &link,
+TransferController::TransferController(Session &session, MessageBoxes &boxes, LinkThread &link,
                                        PortChooser &ports, QWidget &window, QObject *parent)
     : QObject(parent)
     , m_session(session)
@@ -25,12 +24,9 @@ TransferController::TransferController(Session &session, MessageBoxes &boxes, Se
     // A child of the main window, so that the language switch finds it.
     m_progress = new ProgressWindow(&window);
     m_progress->hide();
-    connect(&m_link, &SerialLink::progress, m_progress, &ProgressWindow::setStep);
-    connect(&m_link, &SerialLink::finished, this, &TransferController::linkFinished);
-    // Message boxes run an event loop of their own; they wait until the
-    // receive handler that ended the step has returned.
-    connect(&m_link, &SerialLink::bandOverrideQuestion, this, &TransferController::askBandOverride,
-            Qt::QueuedConnection);
+    connect(&m_link, &LinkThread::progress, m_progress, &ProgressWindow::setStep);
+    connect(&m_link, &LinkThread::finished, this, &TransferController::linkFinished);
+    connect(&m_link, &LinkThread::bandOverrideQuestion, this, &TransferController::askBandOverride);
 }
 
 bool TransferController::isBusy() const
@@ -110,7 +106,7 @@ void TransferController::write()
 
 void TransferController::askBandOverride()
 {
-    if (m_link.state() != SerialLink::State::AskingBand)
+    if (!m_link.isAskingBand())
         return;
     const int answer = m_boxes.show(
         m_session.tr2("频段不符，是否强制写入？",
@@ -124,20 +120,17 @@ void TransferController::linkFinished(Outcome outcome)
     // The port is closed and the watchdog stopped already; the transfer stays
     // active until its end has been reported.
     if (m_phase == Phase::Writing && outcome == Outcome::WriteCompleted && m_verifyThisWrite) {
-        // What went out, before the read back overwrites the link's copy.
-        m_written = m_link.protocol().image();
-        // The port is opened anew outside the receive handler that ended the write.
-        QTimer::singleShot(0, this, &TransferController::startVerify);
+        // What went out, before the read back replaces the link's copy.
+        m_written = m_link.image();
+        startVerify();
         return;
     }
     // The read back is compared, never decoded: the editors keep what was written.
     if (m_phase == Phase::Verifying && outcome == Outcome::ReadCompleted)
-        m_differences = CompareWritten(m_written, m_link.protocol().image(), m_writtenCalibration);
-    // After a read the image is taken now: the next transfer cannot start
-    // before the report, but the link's copy is its own.
+        m_differences = CompareWritten(m_written, m_link.image(), m_writtenCalibration);
     if (m_phase == Phase::Reading && outcome == Outcome::ReadCompleted)
-        m_session.image() = m_link.protocol().image();
-    QTimer::singleShot(0, this, [this, outcome] { reportEnd(outcome); });
+        m_session.image() = m_link.image();
+    reportEnd(outcome);
 }
 
 void TransferController::startVerify()

@@ -12,10 +12,10 @@ class QWidget;
 
 namespace q731 {
 
+class LinkThread;
 class MessageBoxes;
 class PortChooser;
 class ProgressWindow;
-class SerialLink;
 class Session;
 
 // The Read and Write commands: open the chosen port, take the editors'
@@ -23,12 +23,14 @@ class Session;
 // FrmWriting, and end it with its message (and, after a read, the decoded
 // image in every editor). With "verify after write" a completed write reads
 // the radio back and compares it with what was sent before it reports.
-// Everything runs from the event loop; nothing waits.
+// The link runs on a thread of its own; this side hears its progress and
+// end through signals and decides everything the user sees. Nothing waits
+// for the radio.
 class TransferController : public QObject
 {
     Q_OBJECT
 public:
-    TransferController(Session &session, MessageBoxes &boxes, SerialLink &link, PortChooser &ports,
+    TransferController(Session &session, MessageBoxes &boxes, LinkThread &link, PortChooser &ports,
                        QWidget &window, QObject *parent = nullptr);
 
     void read();
@@ -74,7 +76,7 @@ private:
 
     Session &m_session;
     MessageBoxes &m_boxes;
-    SerialLink &m_link;
+    LinkThread &m_link;
     PortChooser &m_ports;
     ProgressWindow *m_progress = nullptr;
     Phase m_phase = Phase::Idle;

@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -209,6 +210,9 @@ private slots:
     void writeToAnAckFlood();
     void readOfABlockForAnotherAddress();
     void oneTransferAtATime();
+    void transferGoesOnWhileTheWindowIsHeld_data();
+    void transferGoesOnWhileTheWindowIsHeld();
+    void closingDuringATransfer();
     void transferRunsUntilItsEndIsReported();
     void progressBarPaintsAtMostTenTimesASecond();
     void verifyAfterWrite_data();
@@ -640,6 +644,75 @@ void TransfersTest::oneTransferAtATime()
     QCOMPARE(program.boxes.size(), 3);
     QCOMPARE(program.boxes.last().text, QStringLiteral("写频成功！"));
     QCOMPARE(radio->simulator().endsReceived(), 1);
+}
+
+void TransfersTest::transferGoesOnWhileTheWindowIsHeld_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("read") << QByteArray("TRead");
+    QTest::newRow("write") << QByteArray("TWrite");
+}
+
+void TransfersTest::transferGoesOnWhileTheWindowIsHeld()
+{
+    // The window's thread is held, as by a long paint, a slow window
+    // manager or a handler that blocks, until the radio has the transfer's
+    // end byte. No paint, timer or receive event of that thread runs
+    // meanwhile: the whole conversation with the radio has to run elsewhere.
+    QFETCH(QByteArray, command);
+    const bool write = command == "TWrite";
+    QSemaphore radioHasTheEnd;
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    const RadioImage memory = RadioMemory();
+    radio.run([&](PtyRadio &r) {
+        r.simulator().setBand(write ? 0 : 4);
+        std::copy_n(memory.begin(), kRadioMemorySize, r.simulator().memory().begin());
+        connect(&r, &PtyRadio::endReceived, &r, [&radioHasTheEnd] { radioHasTheEnd.release(); });
+    });
+    Program program(radio.devicePath().toLocal8Bit());
+    program.boxes.clear();
+    program.session.data().channels.rx(3) = "150.50000";
+    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+
+    program.click(command.constData());
+    QVERIFY(program.session.ReadActive || program.session.WriteActive);
+    QVERIFY(radioHasTheEnd.tryAcquire(1, 10000));
+
+    // Released, the window reports the end it was sent.
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.front().front().value<Outcome>(),
+             write ? Outcome::WriteCompleted : Outcome::ReadCompleted);
+    QCOMPARE(program.boxes.size(), 1);
+    QCOMPARE(program.boxes.front().text,
+             write ? QStringLiteral("写频成功！") : QStringLiteral("读频成功！"));
+    QVERIFY(!program.progress()->isVisible());
+    QVERIFY(!program.session.ReadActive && !program.session.WriteActive);
+    if (write) {
+        RadioImage expected{};
+        EncodeImage(program.session.data(), expected);
+        RadioSimulator::Memory stored{};
+        radio.run([&](PtyRadio &r) { stored = r.simulator().memory(); });
+        QVERIFY(std::equal(stored.begin(), stored.begin() + 1984, expected.begin()));
+    } else {
+        QCOMPARE(program.session.bandIndex(), 4);
+        QCOMPARE(program.session.data().channels.rx(1), std::string("410.12500"));
+    }
+}
+
+void TransfersTest::closingDuringATransfer()
+{
+    // A write waits for a radio that does not answer; the program ends.
+    RadioThread radio;
+    QVERIFY(radio.isOpen());
+    radio.run([](PtyRadio &r) { r.faults().silent = true; });
+    Program program(radio.devicePath().toLocal8Bit());
+    program.click("TWrite");
+    QVERIFY(program.session.WriteActive);
+    QVERIFY(program.window->serialLink()->isOpen());
+    program.window.reset();
+    // The port is free again for the next program.
+    QCOMPARE(SerialLink::probe(radio.devicePath()), SerialLink::OpenError::None);
 }
 
 void TransfersTest::transferRunsUntilItsEndIsReported()
