@@ -458,6 +458,7 @@ void MainWindow::writeRadio()
     // The write took the records as they stand now (it committed every editor).
     // Edits made while it runs are not in the radio.
     m_writtenStep = !wasBusy && m_transfers->isBusy() ? m_history->index() : -1;
+    m_writtenCalibration = m_session.hiddenMode(HiddenMode::Calibration);
 }
 
 void MainWindow::transferEnded(int outcome)
@@ -469,7 +470,7 @@ void MainWindow::transferEnded(int outcome)
     const bool radioHoldsThem = verify == TransferController::VerifyResult::NotRun ||
                                 verify == TransferController::VerifyResult::Matched;
     if (radioHoldsThem && written >= 0 && written == m_history->index())
-        m_session.markSaved();
+        m_session.markWritten(m_writtenCalibration);
 }
 
 void MainWindow::showPortList()

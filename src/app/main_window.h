@@ -136,6 +136,7 @@ private:
     bool m_closing = false;
     // The history's step when the running write took the records; -1 when none.
     int m_writtenStep = -1;
+    bool m_writtenCalibration = false;
 };
 
 } // namespace q731

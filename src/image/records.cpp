@@ -69,4 +69,12 @@ void ChangeBandClearing(RadioData &data, int bandIndex)
     data.options.Text20 = MiddleOfBand(bandIndex);
 }
 
+bool DiffersBeyondWrite(const RadioData &edited, const RadioData &kept, bool calibrationSent)
+{
+    const OptionalFeatures &a = edited.options;
+    const OptionalFeatures &b = kept.options;
+    return edited.dtmf != kept.dtmf || a.Combo4 != b.Combo4 || a.Combo11 != b.Combo11 ||
+           a.Check12 != b.Check12 || (!calibrationSent && edited.calibration != kept.calibration);
+}
+
 } // namespace q731

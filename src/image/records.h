@@ -194,6 +194,12 @@ struct RadioData
 // password, ANI end code, the hidden check boxes) are left as they are.
 void StartNew(RadioData &data, int bandIndex);
 
+// Whether `edited` differs from `kept` in something a write to the radio does
+// not carry: the DTMF settings, the optional features the image has no room
+// for (call tone, reverse frequency, cancel operating), and the calibration
+// levels unless the write sends them.
+bool DiffersBeyondWrite(const RadioData &edited, const RadioData &kept, bool calibrationSent);
+
 // The band change that the user confirmed: band `bandIndex`, every channel
 // empty, the VFO frequency in the middle of the new band; nothing else changes.
 void ChangeBandClearing(RadioData &data, int bandIndex);

@@ -13,6 +13,7 @@ Session::Session(QObject *parent)
     // The optional features window starts from the defaults of the band
     // selected at load (band 0).
     m_data.options.StartForm(bandLowMHz(), bandHighMHz());
+    m_kept = m_data;
 }
 
 void Session::setLanguage(Language language)
@@ -103,6 +104,7 @@ bool Session::startNew()
                  "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"))
         return false;
     StartNew(m_data, kDefaultBandIndex);
+    m_kept = m_data;
     emit bandChanged();
     emit channelsChanged();
     emit dtmfChanged();
@@ -184,6 +186,18 @@ void Session::setUnsavedChanges(bool unsaved)
     emit unsavedChangesChanged(unsaved);
 }
 
+void Session::markSaved()
+{
+    m_kept = m_data;
+    emit recordsSaved();
+}
+
+void Session::markWritten(bool calibrationSent)
+{
+    if (!DiffersBeyondWrite(m_data, m_kept, calibrationSent))
+        markSaved();
+}
+
 bool Session::confirmDiscardChanges()
 {
     if (!m_unsavedChanges)
@@ -211,6 +225,7 @@ void Session::takeDecoded(const RadioImage &image, RadioData data)
 
 void Session::announceDecoded(int bandBefore)
 {
+    m_kept = m_data;
     if (m_data.bandIndex != bandBefore)
         emit bandChanged();
     emit channelsChanged();

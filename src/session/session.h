@@ -105,8 +105,12 @@ public:
     // the records back to the saved state.
     bool hasUnsavedChanges() const { return m_unsavedChanges; }
     void setUnsavedChanges(bool unsaved);
-    // The records as they stand are kept: saved to a file or written to a radio.
-    void markSaved() { emit recordsSaved(); }
+    // The records as they stand are kept in a file.
+    void markSaved();
+    // A write that the radio holds: the records count as kept, unless they
+    // changed since they were last kept in something a write does not carry
+    // (DTMF, ...), which only a file keeps.
+    void markWritten(bool calibrationSent);
     // Before Open or Read replaces the records: with unsaved changes asks New's
     // question; true when the records may go.
     bool confirmDiscardChanges();
@@ -166,6 +170,8 @@ private:
     bool m_calibrationMode = false;
     bool m_extraOptionsMode = false;
     bool m_unsavedChanges = false;
+    // The records as last opened, read, started anew or saved.
+    RadioData m_kept;
     SessionPrompts *m_prompts = nullptr;
     std::function<double()> m_clock;
 };

@@ -822,6 +822,11 @@ void TransfersTest::verifyAfterWrite()
     program.session.setHiddenMode(HiddenMode::Calibration, calibration);
     program.session.data().channels.rx(12) = "150.50000";
     program.session.data().channels.name(128) = "LAST";
+    // An edit the write carries; without verify also one only a file keeps.
+    program.session.editSettings("beep", [](RadioData &data) { data.options.Combo7 ^= 1; });
+    if (!verify)
+        program.session.editSettings("dtmf", [](RadioData &data) { data.dtmf.Text3 = "12"; });
+    QVERIFY(program.window->isWindowModified());
 
     QAction *item = program.window->action("MNVerify");
     QVERIFY(item->isCheckable());
@@ -852,6 +857,7 @@ void TransfersTest::verifyAfterWrite()
     QCOMPARE(radio->simulator().endsReceived(), verify ? 2 : 1);
     const TransferController *transfers = program.window->transfers();
     if (!verify) {
+        QVERIFY(program.window->isWindowModified());
         QCOMPARE(transfers->verifyResult(), TransferController::VerifyResult::NotRun);
         QCOMPARE(titles, QStringList{"正在写入……"});
         return;
@@ -860,6 +866,8 @@ void TransfersTest::verifyAfterWrite()
                          ? (QStringList{"Writing……", "Verifying……"})
                          : (QStringList{"正在写入……", "正在校验……"}));
     const bool differed = box.text.contains(QStringLiteral("\r\n"));
+    // A write the radio holds is kept data; one it does not hold is not.
+    QCOMPARE(program.window->isWindowModified(), differed);
     QCOMPARE(box.icon, differed ? QMessageBox::Critical : QMessageBox::Information);
     QCOMPARE(box.caption, differed ? (language == int(Language::English) ? "Mistake" : "错误")
                                    : (language == int(Language::English) ? "Suggestion" : "提示"));
