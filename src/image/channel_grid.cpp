@@ -197,6 +197,19 @@ std::optional<ExactRow> ReadExactRow(std::string_view line)
     return row;
 }
 
+// The paste refused at line `index` (0-based) of what was pasted at `firstRow`.
+ChannelGrid::PasteResult Refusal(ChannelGrid::PasteResult result,
+                                 ChannelGrid::PasteResult::Status status, std::size_t index,
+                                 int firstRow, int column, std::string_view value)
+{
+    result.status = status;
+    result.line = static_cast<int>(index) + 1;
+    result.channel = firstRow + static_cast<int>(index);
+    result.column = column;
+    result.value = std::string(value);
+    return result;
+}
+
 } // namespace
 
 GridLists GridLists::Of(Language language)
@@ -436,13 +449,7 @@ ChannelGrid::PasteResult ChannelGrid::PasteRows(ChannelTable &table, int firstRo
     std::optional<PasteResult> outOfRange;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto refused = [&](PasteResult::Status status, int column, std::string_view value) {
-            PasteResult refusal = result;
-            refusal.status = status;
-            refusal.line = static_cast<int>(i) + 1;
-            refusal.channel = firstRow + static_cast<int>(i);
-            refusal.column = column;
-            refusal.value = std::string(value);
-            return refusal;
+            return Refusal(result, status, i, firstRow, column, value);
         };
         const std::vector<std::string_view> cells = Split(lines[i], '\t');
         if (cells.size() > static_cast<std::size_t>(Name))
@@ -546,18 +553,12 @@ ChannelGrid::PasteResult ChannelGrid::PasteRowsExact(ChannelTable &table, int fi
     std::vector<ExactRow> planned;
     std::optional<PasteResult> outOfRange;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto refused = [&](PasteResult::Status status, int column, std::string value) {
-            PasteResult refusal = result;
-            refusal.status = status;
-            refusal.line = static_cast<int>(i) + 1;
-            refusal.channel = firstRow + static_cast<int>(i);
-            refusal.column = column;
-            refusal.value = std::move(value);
-            return refusal;
+        const auto refused = [&](PasteResult::Status status, int column, std::string_view value) {
+            return Refusal(result, status, i, firstRow, column, value);
         };
         const std::optional<ExactRow> row = ReadExactRow(lines[i]);
         if (!copiedIn || !row)
-            return refused(PasteResult::Damaged, Number, std::string(lines[i]));
+            return refused(PasteResult::Damaged, Number, lines[i]);
         if (!row->rx.empty()) {
             for (int column : {Rx, Tx}) {
                 const std::string &frequency = column == Rx ? row->rx : row->tx;
