@@ -580,6 +580,12 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     const OptionalFeatures &options = program.session.data().options;
     OptionsWindow *form = program.open(program.window->optionsWindow());
 
+    // Typed and erased again: nothing to undo, nothing unsaved.
+    Program::typeInto(Edit(form, "Text31"), "A");
+    QTest::keyClick(Edit(form, "Text31"), Qt::Key_Backspace);
+    QVERIFY(!program.window->history().canUndo());
+    QVERIFY(!program.window->isWindowModified());
+
     // A word typed is one step, a list stepped through with the keys another.
     Program::typeInto(Edit(form, "Text31"), "AB");
     QComboBox *squelch = Combo(form, "Combo5");
