@@ -1,0 +1,45 @@
+# A Windows build made on Linux runs its programs under Wine: ctest starts
+# every test program through this launcher, in a Wine prefix of the build's
+# own (so that what a test writes to the registry stays in the build folder),
+# finding Qt's DLLs and the MinGW runtime through WINEPATH, without Wine's own
+# debug output and without its offers to install Mono and Gecko.
+find_program(Q731_WINE wine)
+if(NOT Q731_WINE)
+    set(Q731_WINE wine)
+endif()
+
+# The folders that hold the DLLs the programs load: Qt's bin/ and those of
+# the compiler's runtime (libstdc++, libgcc_s, libwinpthread).
+set(q731_dll_dirs ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${dll_path}" OR NOT EXISTS "${dll_path}")
+        message(FATAL_ERROR "The compiler's runtime ${dll} was not found.")
+    endif()
+    get_filename_component(dll_dir ${dll_path} DIRECTORY)
+    get_filename_component(dll_dir ${dll_dir} REALPATH)
+    list(APPEND q731_dll_dirs ${dll_dir})
+endforeach()
+list(REMOVE_DUPLICATES q731_dll_dirs)
+set(q731_winepath "")
+foreach(dir IN LISTS q731_dll_dirs)
+    string(REPLACE "/" "\\" dir "Z:${dir}")
+    string(APPEND q731_winepath "${q731_winepath_separator}${dir}")
+    set(q731_winepath_separator "\;")
+endforeach()
+
+set(Q731_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
+set(q731_launcher ${CMAKE_BINARY_DIR}/wine-run)
+file(CONFIGURE OUTPUT ${q731_launcher} @ONLY CONTENT [[
+#!/bin/sh
+# Runs a Windows program of this build under Wine (made by cmake/wine.cmake).
+export WINEPREFIX='@Q731_WINEPREFIX@'
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml='
+export WINEPATH='@q731_winepath@'
+exec '@Q731_WINE@' "$@"
+]])
+file(CHMOD ${q731_launcher} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${q731_launcher})
