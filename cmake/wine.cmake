@@ -26,8 +26,16 @@ set(q731_winepath "")
 foreach(dir IN LISTS q731_dll_dirs)
     string(REPLACE "/" "\\" dir "Z:${dir}")
     string(APPEND q731_winepath "${q731_winepath_separator}${dir}")
-    set(q731_winepath_separator "\;")
+    set(q731_winepath_separator ";")
 endforeach()
+
+# Wine keeps Linux variables named QT_* from Windows programs: the launcher
+# passes them on under other names, and this small Windows program sets them
+# back before it starts the test program.
+add_executable(q731-wine-env ${PROJECT_SOURCE_DIR}/tests/wine/env_launcher.cpp)
+set_target_properties(q731-wine-env PROPERTIES WIN32_EXECUTABLE OFF AUTOMOC OFF
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_link_options(q731-wine-env PRIVATE -municode)
 
 set(Q731_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
 set(q731_launcher ${CMAKE_BINARY_DIR}/wine-run)
@@ -38,7 +46,13 @@ export WINEPREFIX='@Q731_WINEPREFIX@'
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml='
 export WINEPATH='@q731_winepath@'
-exec '@Q731_WINE@' "$@"
+# Without a console window Qt Test writes its results to the debugger;
+# this sends them (and Qt's warnings) to the output, as on Linux.
+export Q731_WINE_QT_FORCE_STDERR_LOGGING=1
+for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export Q731_WINE_$name=\"\$$name\""
+done
+exec '@Q731_WINE@' '@CMAKE_BINARY_DIR@/q731-wine-env.exe' "$@"
 ]])
 file(CHMOD ${q731_launcher} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
      GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
