@@ -37,6 +37,24 @@ set_target_properties(q731-wine-env PROPERTIES WIN32_EXECUTABLE OFF AUTOMOC OFF
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_options(q731-wine-env PRIVATE -municode)
 
+# Qt's offscreen platform on Windows reads fonts from one folder only (Qt
+# ships none): the folder fonts/ of the build, linked to the same Debian fonts
+# the Linux tests use (Latin, the report's Chinese font, Noto CJK).
+set(q731_fonts_dir ${CMAKE_BINARY_DIR}/fonts)
+file(GLOB q731_fonts /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf
+     /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+     /usr/share/fonts/opentype/noto/NotoSansCJK-*.ttc)
+if(NOT q731_fonts)
+    message(WARNING "No fonts for the Windows tests: install fonts-dejavu-core, "
+                    "fonts-wqy-microhei and fonts-noto-cjk.")
+endif()
+file(MAKE_DIRECTORY ${q731_fonts_dir})
+foreach(font IN LISTS q731_fonts)
+    get_filename_component(font_name ${font} NAME)
+    file(CREATE_LINK ${font} ${q731_fonts_dir}/${font_name} SYMBOLIC)
+endforeach()
+string(REPLACE "/" "\\" q731_fonts_dir_windows "Z:${q731_fonts_dir}")
+
 set(Q731_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
 set(q731_launcher ${CMAKE_BINARY_DIR}/wine-run)
 file(CONFIGURE OUTPUT ${q731_launcher} @ONLY CONTENT [[
@@ -49,6 +67,8 @@ export WINEPATH='@q731_winepath@'
 # Without a console window Qt Test writes its results to the debugger;
 # this sends them (and Qt's warnings) to the output, as on Linux.
 export Q731_WINE_QT_FORCE_STDERR_LOGGING=1
+export Q731_WINE_QT_QPA_FONTDIR='@q731_fonts_dir_windows@'
+
 for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
     eval "export Q731_WINE_$name=\"\$$name\""
 done
