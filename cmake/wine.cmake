@@ -55,6 +55,16 @@ foreach(font IN LISTS q731_fonts)
 endforeach()
 string(REPLACE "/" "\\" q731_fonts_dir_windows "Z:${q731_fonts_dir}")
 
+# The Qt for MinGW holds no translations; Qt's Chinese texts are the same
+# catalogue as Debian's (qt6-translations-l10n), put in translations/ beside
+# the programs, where they look first.
+set(q731_qt_catalogue /usr/share/qt6/translations/qtbase_zh_CN.qm)
+if(EXISTS ${q731_qt_catalogue})
+    file(COPY ${q731_qt_catalogue} DESTINATION ${CMAKE_BINARY_DIR}/translations)
+else()
+    message(WARNING "${q731_qt_catalogue} is missing: install qt6-translations-l10n.")
+endif()
+
 set(Q731_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
 set(q731_launcher ${CMAKE_BINARY_DIR}/wine-run)
 file(CONFIGURE OUTPUT ${q731_launcher} @ONLY CONTENT [[
