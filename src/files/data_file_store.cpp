@@ -2,8 +2,10 @@
 
 #include "files/dat_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -51,6 +53,25 @@ DataFileWriteResult WriteStandardOutput(const std::vector<std::uint8_t> &bytes)
     return result;
 }
 
+// Windows reaches its devices through reserved names in any folder (NUL,
+// C:\data\com1.dat, "con .pdf") and through \\.\ paths; none of them is a
+// file, though QFileInfo may not see them at all.
+bool IsWindowsDevicePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    if (QDir::toNativeSeparators(path).startsWith(QLatin1String("\\\\.\\")))
+        return true;
+    const QString name = QFileInfo(path).fileName();
+    static const QRegularExpression reserved(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return reserved.match(name.left(name.indexOf(QLatin1Char('.'))).trimmed()).hasMatch();
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::uint8_t> &bytes)
 {
     DataFileWriteResult result;
@@ -58,7 +79,7 @@ DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::
     // through (QSaveFile replaces the link's target), a link to anything else
     // is refused like the thing itself.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
+    if (IsWindowsDevicePath(path) || (info.exists() && !info.isFile())) {
         result.error = DataFileError::NotRegularFile;
         return result;
     }
@@ -87,7 +108,7 @@ DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::
 bool IsSpecialFile(const QString &path)
 {
     const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
+    return IsWindowsDevicePath(path) || (info.exists() && !info.isFile() && !info.isDir());
 }
 
 DataFileReadResult ReadDataFile(const DataFileLocation &file, std::size_t limit)
