@@ -9,7 +9,9 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace q731 {
 
@@ -42,6 +44,36 @@ DataFileReadResult ReadOpenedFile(QFile &file, std::size_t limit)
     result.bytes.assign(data.begin(), data.end());
     return result;
 }
+
+#ifdef Q_OS_WIN
+// The standard input through the C library: Qt's Windows file engine reports
+// the end of a pipe (ERROR_BROKEN_PIPE) as a read error, the C library as the
+// end of the file. At most one byte beyond the limit is read, as above.
+DataFileReadResult ReadStandardInput(std::size_t limit)
+{
+    DataFileReadResult result;
+    std::vector<std::uint8_t> data;
+    std::vector<std::uint8_t> chunk(64 * 1024);
+    while (data.size() <= limit) {
+        const std::size_t wanted = std::min(chunk.size(), limit + 1 - data.size());
+        const std::size_t got = std::fread(chunk.data(), 1, wanted, stdin);
+        data.insert(data.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
+        if (got < wanted)
+            break;
+    }
+    if (std::ferror(stdin)) {
+        result.error = DataFileError::ReadFailed;
+        result.reason = QString::fromLocal8Bit(std::strerror(errno));
+        return result;
+    }
+    if (data.size() > limit) {
+        result.error = DataFileError::TooLarge;
+        return result;
+    }
+    result.bytes = std::move(data);
+    return result;
+}
+#endif
 
 DataFileWriteResult WriteStandardOutput(const std::vector<std::uint8_t> &bytes)
 {
@@ -116,6 +148,9 @@ DataFileReadResult ReadDataFile(const DataFileLocation &file, std::size_t limit)
     DataFileReadResult result;
     QFile in;
     if (file.standardStream) {
+#ifdef Q_OS_WIN
+        return ReadStandardInput(limit);
+#endif
         if (in.open(stdin, QIODevice::ReadOnly))
             return ReadOpenedFile(in, limit);
         result.error = DataFileError::OpenFailed;
