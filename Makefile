@@ -7,7 +7,8 @@ BENCHDIR   := $(BUILD)/bench
 GENERATOR  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build test test-core-sanitized run bench format clean package
+.PHONY: all deps configure build test test-core-sanitized run bench format clean package \
+	windows test-windows
 
 all: build
 
@@ -45,8 +46,20 @@ bench: deps
 	@cmake --build $(BENCHDIR) -j $(JOBS)
 	@scripts/run-benchmarks $(BENCHDIR)
 
+# The Windows programs and test programs, cross-built with MinGW-w64 into
+# build-windows/ against the Qt for MinGW named by QT_MINGW_PREFIX (else the
+# shared tarball, unpacked there); the tests run under Wine.
+WINBUILD ?= build-windows
+
+windows:
+	@scripts/install-deps windows
+	@JOBS=$(JOBS) scripts/build-windows $(WINBUILD)
+
+test-windows: windows
+	@scripts/test-windows $(WINBUILD)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(WINBUILD)

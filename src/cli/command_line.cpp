@@ -3,6 +3,7 @@
 #include "image/band_list.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace q731::cli {
 
@@ -43,10 +44,12 @@ std::optional<int> CommandLine::parse(const QStringList &arguments, int minPosit
         return UsageError(m_console, m_command, m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help"))) {
         QString help = m_parser.helpText();
-        // The parser names the program only; the command belongs after it.
-        help.replace(QCoreApplication::applicationName() + QLatin1Char(' '),
-                     QCoreApplication::applicationName() + QLatin1Char(' ') + m_command +
-                         QLatin1Char(' '));
+        // The parser names the program only, by the file it was started from
+        // ("q731-cli.exe" on Windows); the command belongs after its name.
+        const QString started = QFileInfo(QCoreApplication::arguments().value(0)).fileName();
+        help.replace(started + QLatin1Char(' '), QCoreApplication::applicationName() +
+                                                     QLatin1Char(' ') + m_command +
+                                                     QLatin1Char(' '));
         m_console.print(help);
         return ExitDone;
     }

@@ -6,6 +6,12 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 QtMessageHandler g_qtMessages = nullptr;
@@ -24,6 +30,13 @@ void QuietPlatformStart(QtMsgType type, const QMessageLogContext &context, const
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    // Data files and PDFs pass through the standard streams byte for byte:
+    // text mode would turn every line feed into CR LF and end input at ^Z.
+    // Texts keep their line feeds as on every other system.
+    for (FILE *stream : {stdin, stdout, stderr})
+        _setmode(_fileno(stream), _O_BINARY);
+#endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -2,12 +2,16 @@
 
 #include "files/dat_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace q731 {
 
@@ -41,6 +45,36 @@ DataFileReadResult ReadOpenedFile(QFile &file, std::size_t limit)
     return result;
 }
 
+#ifdef Q_OS_WIN
+// The standard input through the C library: Qt's Windows file engine reports
+// the end of a pipe (ERROR_BROKEN_PIPE) as a read error, the C library as the
+// end of the file. At most one byte beyond the limit is read, as above.
+DataFileReadResult ReadStandardInput(std::size_t limit)
+{
+    DataFileReadResult result;
+    std::vector<std::uint8_t> data;
+    std::vector<std::uint8_t> chunk(64 * 1024);
+    while (data.size() <= limit) {
+        const std::size_t wanted = std::min(chunk.size(), limit + 1 - data.size());
+        const std::size_t got = std::fread(chunk.data(), 1, wanted, stdin);
+        data.insert(data.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
+        if (got < wanted)
+            break;
+    }
+    if (std::ferror(stdin)) {
+        result.error = DataFileError::ReadFailed;
+        result.reason = QString::fromLocal8Bit(std::strerror(errno));
+        return result;
+    }
+    if (data.size() > limit) {
+        result.error = DataFileError::TooLarge;
+        return result;
+    }
+    result.bytes = std::move(data);
+    return result;
+}
+#endif
+
 DataFileWriteResult WriteStandardOutput(const std::vector<std::uint8_t> &bytes)
 {
     DataFileWriteResult result;
@@ -51,6 +85,25 @@ DataFileWriteResult WriteStandardOutput(const std::vector<std::uint8_t> &bytes)
     return result;
 }
 
+// Windows reaches its devices through reserved names in any folder (NUL,
+// C:\data\com1.dat, "con .pdf") and through \\.\ paths; none of them is a
+// file, though QFileInfo may not see them at all.
+bool IsWindowsDevicePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    if (QDir::toNativeSeparators(path).startsWith(QLatin1String("\\\\.\\")))
+        return true;
+    const QString name = QFileInfo(path).fileName();
+    static const QRegularExpression reserved(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return reserved.match(name.left(name.indexOf(QLatin1Char('.'))).trimmed()).hasMatch();
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::uint8_t> &bytes)
 {
     DataFileWriteResult result;
@@ -58,7 +111,7 @@ DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::
     // through (QSaveFile replaces the link's target), a link to anything else
     // is refused like the thing itself.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
+    if (IsWindowsDevicePath(path) || (info.exists() && !info.isFile())) {
         result.error = DataFileError::NotRegularFile;
         return result;
     }
@@ -87,7 +140,7 @@ DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::
 bool IsSpecialFile(const QString &path)
 {
     const QFileInfo info(path);
-    return info.exists() && !info.isFile() && !info.isDir();
+    return IsWindowsDevicePath(path) || (info.exists() && !info.isFile() && !info.isDir());
 }
 
 DataFileReadResult ReadDataFile(const DataFileLocation &file, std::size_t limit)
@@ -95,6 +148,9 @@ DataFileReadResult ReadDataFile(const DataFileLocation &file, std::size_t limit)
     DataFileReadResult result;
     QFile in;
     if (file.standardStream) {
+#ifdef Q_OS_WIN
+        return ReadStandardInput(limit);
+#endif
         if (in.open(stdin, QIODevice::ReadOnly))
             return ReadOpenedFile(in, limit);
         result.error = DataFileError::OpenFailed;

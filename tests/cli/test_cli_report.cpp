@@ -3,6 +3,7 @@
 // either paper; and what it refuses.
 
 #include "../print/pdf_text.h"
+#include "../special_file.h"
 
 #include "files/data_file_store.h"
 #include "image/tones.h"
@@ -14,8 +15,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using namespace q731;
 using namespace q731::testing;
@@ -285,17 +284,22 @@ private slots:
         QCOMPARE(ReadFile(old), QByteArray("old report"));
 
         QVERIFY(QDir(m_dir.path()).mkdir("folder.pdf"));
-        const QString fifo = path("fifo.pdf");
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        for (const QString &out : {path("folder.pdf"), fifo, QStringLiteral("/dev/null")}) {
+        const QString fifo = MakeSpecialFile(m_dir.path(), "fifo.pdf");
+        QVERIFY(!fifo.isEmpty());
+        QStringList refused{path("folder.pdf"), fifo};
+#ifdef Q_OS_UNIX
+        refused << QStringLiteral("/dev/null");
+#endif
+        for (const QString &out : std::as_const(refused)) {
             run = RunCli({"report", known(), out, "--lang", "en"});
             QCOMPARE(run.exitCode, 2);
             QVERIFY2(run.err.contains("it is not a regular file"), qPrintable(run.err));
         }
         QVERIFY(QFileInfo(path("folder.pdf")).isDir());
-        struct stat info;
-        QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
-        QVERIFY(::stat("/dev/null", &info) == 0 && S_ISCHR(info.st_mode));
+        QVERIFY(IsStillSpecial(fifo));
+#ifdef Q_OS_UNIX
+        QVERIFY(QFileInfo("/dev/null").exists() && !QFileInfo("/dev/null").isFile());
+#endif
 
         run = RunCli({"report", known(), path("no/such/folder.pdf"), "--lang", "zh"});
         QCOMPARE(run.exitCode, 2);

@@ -133,16 +133,13 @@ QByteArray RandomDataFile(std::mt19937 &random, int round)
     return ToBytes(StoreDatFile(image, extension));
 }
 
+#ifdef Q_OS_UNIX
 bool IsFifo(const QString &path)
 {
-#ifdef Q_OS_UNIX
     struct stat info;
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
-#else
-    Q_UNUSED(path);
-    return false;
-#endif
 }
+#endif
 
 } // namespace
 
@@ -162,7 +159,10 @@ private slots:
     void saveFailureKeepsTheOldFile();
     void specialPathsAreRefusedAndLeftAlone_data();
     void specialPathsAreRefusedAndLeftAlone();
+#ifdef Q_OS_UNIX
+    // Symbolic links as Unix has them (QFile::link makes a shortcut on Windows).
     void saveThroughALinkWritesItsTarget();
+#endif
     void oversizedFileIsRefusedUnread_data();
     void oversizedFileIsRefusedUnread();
     void cancelledDialogsChangeNothing();
@@ -584,6 +584,7 @@ void FileCommandsTest::specialPathsAreRefusedAndLeftAlone()
 #endif
 }
 
+#ifdef Q_OS_UNIX
 void FileCommandsTest::saveThroughALinkWritesItsTarget()
 {
     QTemporaryDir dir;
@@ -598,6 +599,7 @@ void FileCommandsTest::saveThroughALinkWritesItsTarget()
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(FileBytes(target).mid(48, 3072), ImageBytes(program.session.image()));
 }
+#endif
 
 void FileCommandsTest::oversizedFileIsRefusedUnread_data()
 {
@@ -714,9 +716,18 @@ void FileCommandsTest::dialogsStartInAFolderTheUserCanWrite()
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::homePath();
+        // Where the system keeps installed programs.
+#ifdef Q_OS_WIN
+    const QString programs = QDir::fromNativeSeparators(qEnvironmentVariable("ProgramFiles"));
+    QVERIFY(!programs.isEmpty());
+    const QString program = programs + QStringLiteral("/Q-731");
+#else
+    const QString programs = QStringLiteral("/usr");
+    const QString program = QStringLiteral("/usr/bin");
+#endif
     QCOMPARE(DataFileStartFolder(dir.path()), dir.path());
-    QCOMPARE(DataFileStartFolder(QStringLiteral("/usr/bin")), documents);
-    QCOMPARE(DataFileStartFolder(QStringLiteral("/usr")), documents);
+    QCOMPARE(DataFileStartFolder(program), documents);
+    QCOMPARE(DataFileStartFolder(programs), documents);
     QCOMPARE(DataFileStartFolder(dir.filePath("gone")), documents);
     QCOMPARE(DataFileStartFolder(QString()), documents);
     // Only /usr itself and below, not a name that merely begins alike.

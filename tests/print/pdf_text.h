@@ -1,8 +1,9 @@
 #pragma once
 
 // Reads a PDF back as text with pdftotext (Debian poppler-utils); pages are
-// separated by form feeds.
+// separated by form feeds. Page counts and sizes are read from the PDF itself.
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -49,17 +50,36 @@ inline QStringList PdfPages(const QString &path, const QString &mode = QStringLi
     return pages;
 }
 
-// The page size in points, as pdfinfo reports it ("595.28 x 841.89").
+// The PDF's own bytes; empty when it cannot be read.
+inline QByteArray PdfBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The number of pages, counted from the page objects the PDF holds ("/Type
+// /Page", not the page tree's "/Type /Pages"), so that it needs no PDF tool.
+inline int PdfPageCount(const QString &path)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
+    int count = 0;
+    for (auto it = page.globalMatch(QString::fromLatin1(PdfBytes(path))); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+// The first page's size in points from its /MediaBox, written as pdfinfo
+// writes it ("595 x 842", "595.28 x 841.89"); empty when there is none.
 inline QString PdfPageSize(const QString &path)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    if (!process.waitForFinished(60000))
+    static const QRegularExpression box(QStringLiteral(
+        "/MediaBox\\s*\\[\\s*([-0-9.]+)\\s+([-0-9.]+)\\s+([-0-9.]+)\\s+([-0-9.]+)\\s*\\]"));
+    const QRegularExpressionMatch match = box.match(QString::fromLatin1(PdfBytes(path)));
+    if (!match.hasMatch())
         return {};
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+ x [0-9.]+)")).match(info);
-    return match.captured(1);
+    const double width = match.captured(3).toDouble() - match.captured(1).toDouble();
+    const double height = match.captured(4).toDouble() - match.captured(2).toDouble();
+    return QStringLiteral("%1 x %2").arg(QString::number(width), QString::number(height));
 }
 
 // Where each text is found in `text`, each after the one before; -1 from the

@@ -9,6 +9,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 using namespace q731;
 
 namespace {
@@ -31,6 +38,51 @@ QString EarlierText(const QByteArray &bytes)
     return QStringLiteral("@ByteArray(") + QString::fromLatin1(bytes) + QLatin1Char(')');
 }
 
+#ifdef Q_OS_WIN
+// HKEY_CURRENT_USER\QV-44T, value BinaryValue, as the registry itself gives
+// it back: its type and bytes; nothing when it is missing.
+struct RawValue
+{
+    DWORD type = 0;
+    QByteArray data;
+};
+
+std::optional<RawValue> ReadRawValue()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"QV-44T", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    RawValue value;
+    DWORD size = 0;
+    LSTATUS status = RegQueryValueExW(key, L"BinaryValue", nullptr, &value.type, nullptr, &size);
+    if (status == ERROR_SUCCESS) {
+        value.data.resize(qsizetype(size));
+        status = RegQueryValueExW(key, L"BinaryValue", nullptr, &value.type,
+                                  reinterpret_cast<BYTE *>(value.data.data()), &size);
+    }
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+// Puts `value` back as it was, or removes it when there was none.
+void RestoreRawValue(const std::optional<RawValue> &value)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"QV-44T", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (value)
+        RegSetValueExW(key, L"BinaryValue", 0, value->type,
+                       reinterpret_cast<const BYTE *>(value->data.constData()),
+                       DWORD(value->data.size()));
+    else
+        RegDeleteValueW(key, L"BinaryValue");
+    RegCloseKey(key);
+}
+#endif
+
 } // namespace
 
 class LanguageStoreTest : public QObject
@@ -40,7 +92,11 @@ private slots:
     void writtenValueIsFourBinaryBytes();
     void registryValuesAsTheReaderTakesThem_data();
     void registryValuesAsTheReaderTakesThem();
+#ifdef Q_OS_WIN
+    void userStoreIsTheRegistryValue();
+#else
     void iniFileIsQv44tIniInTheConfigFolder();
+#endif
     void iniTextValueCountsByItsNumber();
 };
 
@@ -100,6 +156,36 @@ void LanguageStoreTest::registryValuesAsTheReaderTakesThem()
     QCOMPARE(LanguageFromStoredValue(stored), english ? Language::English : Language::Chinese);
 }
 
+#ifdef Q_OS_WIN
+void LanguageStoreTest::userStoreIsTheRegistryValue()
+{
+    // The user's own choice is put back afterwards.
+    const std::optional<RawValue> before = ReadRawValue();
+    RestoreRawValue(std::nullopt);
+
+    UserLanguageStore store;
+    QCOMPARE(ReadStoredLanguage(store), Language::Chinese); // nothing stored yet
+    WriteStoredLanguage(store, Language::English);
+    const std::optional<RawValue> written = ReadRawValue();
+    const bool isFourBinaryBytes = written && written->type == REG_BINARY &&
+                                   written->data == QByteArray("\x01\x00\x00\x00", 4);
+    // A text value of an earlier release is replaced by the binary one.
+    RawValue text{REG_SZ, Utf16(QStringLiteral("1"), true)};
+    RestoreRawValue(text);
+    WriteStoredLanguage(store, Language::Chinese);
+    const std::optional<RawValue> replaced = ReadRawValue();
+    UserLanguageStore again;
+    const Language readAgain = ReadStoredLanguage(again);
+    RestoreRawValue(before);
+
+    QVERIFY(isFourBinaryBytes);
+    QVERIFY(replaced && replaced->type == REG_BINARY);
+    QCOMPARE(replaced->data, QByteArray("\x00\x00\x00\x00", 4));
+    QCOMPARE(readAgain, Language::Chinese);
+    // No INI file on Windows.
+    QVERIFY(!QFile::exists(IniLanguageStore::DefaultPath()));
+}
+#else
 void LanguageStoreTest::iniFileIsQv44tIniInTheConfigFolder()
 {
     // CTest gives this program a configuration folder of its own.
@@ -117,6 +203,7 @@ void LanguageStoreTest::iniFileIsQv44tIniInTheConfigFolder()
     QCOMPARE(again.readValue().value(), QByteArray("\x01\x00\x00\x00", 4));
     QCOMPARE(ReadStoredLanguage(again), Language::English);
 }
+#endif
 
 void LanguageStoreTest::iniTextValueCountsByItsNumber()
 {
