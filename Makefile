@@ -55,7 +55,7 @@ windows:
 	@scripts/install-deps windows
 	@JOBS=$(JOBS) scripts/build-windows $(WINBUILD)
 
-test-windows: windows
+test-windows: windows build
 	@scripts/test-windows $(WINBUILD)
 
 format:

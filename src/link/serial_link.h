@@ -1,10 +1,10 @@
 #pragma once
 
 #include "image/radio_image.h"
+#include "link/line_port.h"
 #include "link/link_protocol.h"
 
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
 #include <QTimer>
 
@@ -28,13 +28,7 @@ public:
     };
     Q_ENUM(State)
 
-    enum class OpenError {
-        None,
-        Missing,          // no such device (or no device for that number)
-        Unusable,         // held by another program or refused by the driver
-        PermissionDenied, // the user may not open it (e.g. not in the dialout group)
-    };
-    Q_ENUM(OpenError)
+    using OpenError = LinePort::OpenError;
 
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
@@ -55,7 +49,7 @@ public:
 
     State state() const { return m_state; }
     bool isBusy() const { return m_protocol.isActive(); }
-    bool isOpen() const { return m_port.isOpen(); }
+    bool isOpen() const { return m_line->isOpen(); }
     QString device() const { return m_device; }
     const LinkProtocol &protocol() const { return m_protocol; }
     const QTimer &watchdog() const { return m_watchdog; }
@@ -71,11 +65,8 @@ signals:
     void traffic(bool sent, const QByteArray &bytes);
 
 private:
-    static void configure(QSerialPort &port, const QString &device);
-    static OpenError classify(QSerialPort::SerialPortError error, const QString &device);
-    void received();
-    void portFailed(QSerialPort::SerialPortError error);
-    bool lineHungUp() const;
+    void received(const QByteArray &bytes);
+    void lineLost();
     // Runs the first step of a transfer the protocol agreed to start.
     bool begin(const LinkProtocol::Step &first);
     void carryOut(const LinkProtocol::Step &step);
@@ -83,7 +74,7 @@ private:
     void setState(State state);
 
     // Children, so that both move with their owner to the thread it runs on.
-    QSerialPort m_port;
+    LinePort *m_line;
     QTimer m_watchdog;
     LinkProtocol m_protocol;
     QString m_device;
