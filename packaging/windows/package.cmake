@@ -64,3 +64,9 @@ add_custom_command(
     VERBATIM)
 add_custom_target(windows-package ALL DEPENDS ${q731_package_zip} ${q731_package_setup})
 
+# Installs the setup silently into the tests' Wine prefix, starts what it
+# installed and uninstalls it again.
+add_test(NAME packaging.installer
+         COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/installer.sh ${CMAKE_BINARY_DIR}
+                 ${q731_package_setup} ${PROJECT_VERSION})
+set_tests_properties(packaging.installer PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
