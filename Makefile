@@ -48,12 +48,13 @@ bench: deps
 
 # The Windows programs and test programs, cross-built with MinGW-w64 into
 # build-windows/ against the Qt for MinGW named by QT_MINGW_PREFIX (else the
-# shared tarball, unpacked there); the tests run under Wine.
+# shared tarball, unpacked there), with their zip and installer, which carry
+# the manual of the Linux build; the tests run under Wine.
 WINBUILD ?= build-windows
 
 windows:
 	@scripts/install-deps windows
-	@JOBS=$(JOBS) scripts/build-windows $(WINBUILD)
+	@JOBS=$(JOBS) LINUX_BUILD=$(BUILD) scripts/build-windows $(WINBUILD)
 
 test-windows: windows build
 	@scripts/test-windows $(WINBUILD)
