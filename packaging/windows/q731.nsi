@@ -1,7 +1,7 @@
 ; The installer of the Windows programs, made by scripts/windows-package from
 ; the portable folder. It installs into Program Files\Q-731 for every user of
 ; the machine, with Start-menu entries in Chinese and English and an entry in
-; Add/Remove Programs. The uninstaller removes what was installed and nothing
+; Add/Remove Programs, and .dat files opening in the program. The uninstaller removes what was installed and nothing
 ; else: files a user saved in the folder, and the language the program keeps
 ; in HKCU\QV-44T, stay.
 ; Defines from the caller: VERSION, OUTFILE, ICON, INSTALL_LIST and
@@ -19,6 +19,8 @@ RequestExecutionLevel admin
 !define MENU_FOLDER "$SMPROGRAMS\Q-731"
 !define NAME_ZH "Q-731 对讲机编程软件"
 !define NAME_EN "Q-731 Radio Programming Software"
+!define CLASSES "Software\Classes"
+!define PROGID "Q731.DataFile"
 
 Name "$(ProductName)"
 OutFile "${OUTFILE}"
@@ -58,6 +60,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Q-731 Software Team"
 
 LangString ProductName ${LANG_SIMPCHINESE} "${NAME_ZH}"
 LangString ProductName ${LANG_ENGLISH} "${NAME_EN}"
+LangString DataFileName ${LANG_SIMPCHINESE} "Q-731 数据文件"
+LangString DataFileName ${LANG_ENGLISH} "Q-731 data file"
 
 Function .onInit
     SetRegView 64
@@ -81,6 +85,18 @@ Section
     CreateShortcut "${MENU_FOLDER}\${NAME_ZH}.lnk" "$INSTDIR\q731.exe"
     CreateShortcut "${MENU_FOLDER}\${NAME_EN}.lnk" "$INSTDIR\q731.exe"
 
+    ; .dat files open in the program. The extension is a common one: it is
+    ; taken only when no other program has it, and the program is offered
+    ; under "Open with" in any case.
+    WriteRegStr HKLM "${CLASSES}\${PROGID}" "" "$(DataFileName)"
+    WriteRegStr HKLM "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\q731.exe,0"
+    WriteRegStr HKLM "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\q731.exe" "%1"'
+    WriteRegStr HKLM "${CLASSES}\.dat\OpenWithProgids" "${PROGID}" ""
+    ReadRegStr $0 HKLM "${CLASSES}\.dat" ""
+    StrCmp $0 "" 0 +2
+    WriteRegStr HKLM "${CLASSES}\.dat" "" "${PROGID}"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "$(ProductName)"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Q-731 Software Team"
@@ -103,6 +119,16 @@ Section "Uninstall"
     !include "${UNINSTALL_LIST}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+
+    ; The association, as far as it is still the program's.
+    DeleteRegKey HKLM "${CLASSES}\${PROGID}"
+    DeleteRegValue HKLM "${CLASSES}\.dat\OpenWithProgids" "${PROGID}"
+    DeleteRegKey /ifempty HKLM "${CLASSES}\.dat\OpenWithProgids"
+    ReadRegStr $0 HKLM "${CLASSES}\.dat" ""
+    StrCmp $0 "${PROGID}" 0 +2
+    DeleteRegValue HKLM "${CLASSES}\.dat" ""
+    DeleteRegKey /ifempty HKLM "${CLASSES}\.dat"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -5,8 +5,11 @@
 #include "ui/message_box.h"
 #include "ui/product_logo.h"
 
+#include "files/file_commands.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -26,6 +29,13 @@ int main(int argc, char *argv[])
     q731::MainWindow window(session, boxes, store);
     window.show();
     window.applyCaptions();
+    // A file named on the command line (a .dat opened from the file manager)
+    // opens as if chosen in the open dialog, once the window is up, so that
+    // a refusal shows over it.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &window, [&window, path] { window.fileCommands()->openPath(path); });
+    }
     if (check)
         q731::ScheduleStartCheck(session, window);
     return app.exec();

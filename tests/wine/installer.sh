@@ -29,7 +29,10 @@ fail() {
     echo "installer: $*" >&2
     exit 1
 }
-reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'; }
+# Empty when the key or the value is not there (a fresh prefix has no language yet).
+reg_value() {
+    { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' | awk -v v="$2" '$1 == v { print $3 }'
+}
 
 [ -f "$setup" ] || fail "$setup was not built"
 [ -d "$portable" ] || fail "$portable was not laid out"
@@ -69,6 +72,12 @@ echo "Start menu: ${shortcuts[*]}"
 wine reg query "$uninstall_key" /v QuietUninstallString | grep -q 'uninstall.exe" /S' ||
     fail "the Add/Remove Programs entry has no quiet uninstaller"
 echo "Add/Remove Programs: version $version"
+classes='HKLM\Software\Classes'
+wine reg query "$classes\.dat" /ve 2>/dev/null | grep -q 'Q731.DataFile' ||
+    fail ".dat files do not open in the program"
+wine reg query "$classes\Q731.DataFile\shell\open\command" /ve 2>/dev/null | tr -d '\r' |
+    grep -qF '"C:\Program Files\Q-731\q731.exe" "%1"' || fail "the .dat open command is not q731.exe"
+echo ".dat: opens in q731.exe"
 
 echo "\$ q731-cli.exe --version"
 wine "$installed_windows\\q731-cli.exe" --version 2>&1 | tr -d '\r' | tee "$scratch/cli.log"
@@ -83,12 +92,16 @@ grep -qxF "q731-cli $version" "$scratch/cli.log" ||
 # hang. (The desktop ends with status 0 whatever the program's, so its
 # report is the check.)
 command -v xvfb-run >/dev/null || fail "xvfb-run is missing: install xvfb (scripts/install-deps)"
-echo "\$ Q731_START_CHECK=1 q731.exe"
+# It opens a .dat file with a Chinese name and a space, as the association
+# starts it.
+[ -x "${Q731_LINUX_CLI:-}" ] || fail "Q731_LINUX_CLI must name the Linux q731-cli (scripts/test-windows sets it)"
+"$Q731_LINUX_CLI" new "$scratch/车队 1.dat" >/dev/null || fail "q731-cli new"
+echo "\$ Q731_START_CHECK=1 q731.exe \"车队 1.dat\""
 Q731_START_CHECK=1 timeout 120 xvfb-run -a wine explorer /desktop=q731-check,1024x768 \
-    "$installed_windows\\q731.exe" </dev/null >"$scratch/q731.log" 2>&1 ||
+    "$installed_windows\\q731.exe" "Z:${scratch//\//\\}\\车队 1.dat" </dev/null >"$scratch/q731.log" 2>&1 ||
     { cat "$scratch/q731.log" >&2; fail "q731.exe did not end by itself"; }
 tr -d '\r' <"$scratch/q731.log" | grep '^q731: ' | tee "$scratch/q731.out"
-grep -qxF 'q731: started, window "Q-731 Radio Programming Software V'"$version"'", language en' \
+grep -qxF 'q731: started, window "Q-731 Radio Programming Software V'"$version"' - 车队 1.dat", language en' \
     "$scratch/q731.out" || fail "the installed q731.exe did not start in English"
 grep -qxF "q731: help opens C:/Program Files/Q-731/manual/en/index.html" "$scratch/q731.out" ||
     fail "the installed q731.exe does not find its manual"
@@ -120,7 +133,10 @@ for shortcut in "${shortcuts[@]}"; do
 done
 [ ! -e "$menu" ] || fail "the uninstaller left the Start-menu folder"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller left the Add/Remove Programs entry"
-echo "uninstalled: program files, Start-menu entries and Add/Remove Programs entry gone"
+! wine reg query "$classes\Q731.DataFile" >/dev/null 2>&1 || fail "the uninstaller left the .dat file type"
+! { wine reg query "$classes\.dat" /ve 2>/dev/null || true; } | grep -q Q731 ||
+    fail "the uninstaller left .dat opening in the program"
+echo "uninstalled: program files, Start-menu entries, .dat association and Add/Remove Programs entry gone"
 [ "$(cat "$installed/车队.dat" 2>/dev/null)" = "a dealer's file" ] ||
     fail "the uninstaller removed the user's 车队.dat"
 [ "$(reg_value "$language_key" BinaryValue)" = 05000000 ] ||
