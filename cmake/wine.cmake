@@ -87,3 +87,22 @@ exec '@Q731_WINE@' '@CMAKE_BINARY_DIR@/q731-wine-env.exe' "$@"
 file(CHMOD ${q731_launcher} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
      GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${q731_launcher})
+
+# A Chinese Linux locale in UTF-8 for the runs in the code page of a Chinese
+# Windows: Wine takes the code page (936) from the locale's name and the
+# encoding of file names from its character set, which only an existing
+# locale gives (without one, Chinese file names cannot be made). Debian
+# systems often have none generated, so the build makes its own (LOCPATH).
+find_program(Q731_LOCALEDEF localedef)
+set(Q731_CHINESE_LOCPATH ${CMAKE_BINARY_DIR}/locale)
+if(Q731_LOCALEDEF AND NOT EXISTS ${Q731_CHINESE_LOCPATH}/zh_CN.UTF-8/LC_CTYPE)
+    file(MAKE_DIRECTORY ${Q731_CHINESE_LOCPATH})
+    execute_process(COMMAND ${Q731_LOCALEDEF} -i zh_CN -f UTF-8
+                            ${Q731_CHINESE_LOCPATH}/zh_CN.UTF-8
+                    OUTPUT_QUIET ERROR_QUIET)
+endif()
+if(NOT EXISTS ${Q731_CHINESE_LOCPATH}/zh_CN.UTF-8/LC_CTYPE)
+    message(WARNING "No Chinese locale for the Windows tests in code page 936: "
+                    "localedef -i zh_CN -f UTF-8 failed (install locales).")
+    unset(Q731_CHINESE_LOCPATH)
+endif()

@@ -39,10 +39,11 @@ QString HelpFilePath(Language language, const QString &programFolder,
 bool IsCompiledHelp(const QString &path);
 
 // Opens the help of the language. On Windows the compiled help file of the
-// language goes to the system's viewer (`openSystem`, default
-// QDesktopServices) when it is there; when it is missing or the viewer fails,
-// and everywhere else, the first manual page found goes to `showManual` (the
-// program's own help window). Returns false when nothing could be shown.
+// language goes to the system's viewer (`openSystem`; by default the
+// system's HTML Help, shown by this program) when it is there; when it is
+// missing or the viewer cannot show it, and everywhere else, the first
+// manual page found goes to `showManual` (the program's own help window).
+// Returns false when nothing could be shown.
 bool OpenHelp(Language language, const QString &programFolder,
               const std::function<void(const QString &page)> &showManual,
               const std::function<bool(const QUrl &)> &openSystem = {},

@@ -2,19 +2,62 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include <io.h>
-#define q731_isatty _isatty
-#define q731_fileno _fileno
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #else
 #include <unistd.h>
-#define q731_isatty isatty
-#define q731_fileno fileno
 #endif
 
 namespace q731::cli {
+
+namespace {
+
+#ifdef Q_OS_WIN
+// The console of `stream` (stdout or stderr), or null when the stream goes to
+// a file, a pipe or the null device.
+HANDLE ConsoleOf(FILE *stream)
+{
+    const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)
+               ? handle
+               : nullptr;
+}
+#endif
+
+// A console on Windows is given the text as UTF-16: bytes there are read in
+// the console's code page (936 on a Chinese system), in which UTF-8 is
+// garbage. A file or a pipe gets UTF-8 everywhere.
+void Write(FILE *stream, const QString &text)
+{
+#ifdef Q_OS_WIN
+    if (const HANDLE console = ConsoleOf(stream)) {
+        std::fflush(stream); // bytes written before stay before
+        const auto *chars = reinterpret_cast<const wchar_t *>(text.utf16());
+        qsizetype left = text.size();
+        while (left > 0) {
+            DWORD written = 0;
+            const auto chunk = static_cast<DWORD>(std::min<qsizetype>(left, 8192));
+            if (!WriteConsoleW(console, chars, chunk, &written, nullptr) || written == 0)
+                return;
+            chars += written;
+            left -= written;
+        }
+        return;
+    }
+#endif
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 QString Console::tr(const char *chinese, const char *english) const
 {
@@ -23,9 +66,7 @@ QString Console::tr(const char *chinese, const char *english) const
 
 void Console::print(const QString &text) const
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+    Write(stdout, text);
 }
 
 void Console::error(const QString &text) const
@@ -35,14 +76,17 @@ void Console::error(const QString &text) const
 
 void Console::status(const QString &text) const
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
+    Write(stderr, text);
 }
 
 bool Console::stderrIsTerminal() const
 {
-    return q731_isatty(q731_fileno(stderr)) != 0;
+#ifdef Q_OS_WIN
+    // _isatty() is also true for the null device, which shows no progress.
+    return ConsoleOf(stderr) != nullptr;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
 }
 
 QString FromUtf8(const std::string &text)

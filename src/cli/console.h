@@ -31,7 +31,8 @@ public:
     Language language() const { return m_language; }
     QString tr(const char *chinese, const char *english) const;
 
-    // UTF-8 to stdout, flushed, so that a reading script sees each line at once.
+    // To stdout, flushed, so that a reading script sees each line at once: UTF-8
+    // to a file or a pipe, the characters themselves to a Windows console.
     void print(const QString &text) const;
     void printLine(const QString &text) const { print(text + QLatin1Char('\n')); }
     // One line on stderr.

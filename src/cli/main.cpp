@@ -37,6 +37,10 @@ int main(int argc, char *argv[])
     for (FILE *stream : {stdin, stdout, stderr})
         _setmode(_fileno(stream), _O_BINARY);
 #endif
+    // Only to find the command word before the application object exists.
+    // The command reads QCoreApplication::arguments(), which on Windows come
+    // from the wide command line: argv holds them in the system's code page,
+    // which may have no Chinese characters (1252) for a Chinese file name.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -49,21 +49,47 @@ QString Combo5Name(int column)
     return QStringLiteral("Combo5(%1)").arg(column);
 }
 
-// A list column is at least as wide as the longest item of its list in
-// either language ("Middle" in the power column), whatever the font.
-int ListColumnWidth(const QTableView &grid, int column)
+// A column is at least as wide as what it can show, in the grid's own font,
+// whatever that font is: its title in either language, the longest item of
+// its list in either language ("Middle" in the power column), a frequency
+// written with the font's widest digit. The widths in twips fit the fonts
+// the layout was drawn with; other fonts (another system's, another DPI)
+// may be wider.
+int ContentColumnWidth(const QTableView &grid, int column)
 {
-    if (column < kFirstCombo5 || column > kLastCombo5)
-        return 0;
-    const int margin = 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
-                       grid.fontMetrics().averageCharWidth();
-    int widest = 0;
+    const QFontMetrics cells = grid.fontMetrics();
+    const int cellMargin = 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    int width = 0;
+    const auto fit = [&width](const QFontMetrics &metrics, const QString &text, int margin) {
+        width = std::max(width, metrics.horizontalAdvance(text) + margin);
+    };
     for (Language language : {Language::Chinese, Language::English}) {
-        for (const QString &text :
-             CaptionTexts(QStringLiteral("Form1"), Combo5Name(column), language))
-            widest = std::max(widest, grid.fontMetrics().horizontalAdvance(text));
+        // A list's cell leaves room for a character more, as its editor does.
+        if (column >= kFirstCombo5 && column <= kLastCombo5) {
+            for (const QString &text :
+                 CaptionTexts(QStringLiteral("Form1"), Combo5Name(column), language))
+                fit(cells, text, cellMargin + cells.averageCharWidth());
+        }
+        if (column >= kFirstList && column <= kLastList) {
+            const GridLists lists = GridLists::Of(language);
+            for (const std::string &text : lists.forColumn(column))
+                fit(cells, QString::fromStdString(text), cellMargin);
+        }
+        const QStringList titles =
+            CaptionTexts(QStringLiteral("Form1"), QStringLiteral("Grid1"), language);
+        if (column < titles.size())
+            fit(grid.horizontalHeader()->fontMetrics(), titles.at(column),
+                2 * grid.style()->pixelMetric(QStyle::PM_HeaderMargin));
     }
-    return widest + margin;
+    if (column == Rx || column == Tx) {
+        QChar digit = QLatin1Char('0');
+        for (char c = '1'; c <= '9'; ++c) {
+            if (cells.horizontalAdvance(QLatin1Char(c)) > cells.horizontalAdvance(digit))
+                digit = QLatin1Char(c);
+        }
+        fit(cells, QString(3, digit) + QLatin1Char('.') + QString(5, digit), cellMargin);
+    }
+    return width;
 }
 
 std::vector<std::string> ItemTexts(const QComboBox *list)
@@ -131,7 +157,7 @@ void ChannelWindow::createGrid()
     for (int column = 0; column < kGridColumns; ++column) {
         const int pixels =
             std::max(TwipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)], this),
-                     ListColumnWidth(*m_grid, column));
+                     ContentColumnWidth(*m_grid, column));
         m_grid->setColumnWidth(column, pixels);
         width += pixels;
     }

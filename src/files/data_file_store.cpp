@@ -86,16 +86,29 @@ DataFileWriteResult WriteStandardOutput(const std::vector<std::uint8_t> &bytes)
 }
 
 // Windows reaches its devices through reserved names in any folder (NUL,
-// C:\data\com1.dat, "con .pdf") and through \\.\ paths; none of them is a
-// file, though QFileInfo may not see them at all.
+// C:\data\com1.dat, "con .pdf"), and through the \\.\ and \\?\ forms of a
+// path (\\.\COM1, \\?\GLOBALROOT\...); none of them is a file, though
+// QFileInfo may not see them at all. A name with an extension ("CON.dat") is
+// the device too on every Windows before 11, so it is refused on all of them:
+// no other Windows program could open such a file either. Only the long-path
+// form of a drive or a share (\\?\C:\..., \\?\UNC\...) leads to files.
 bool IsWindowsDevicePath(const QString &path)
 {
 #ifdef Q_OS_WIN
-    if (QDir::toNativeSeparators(path).startsWith(QLatin1String("\\\\.\\")))
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.startsWith(QLatin1String("\\\\.\\")))
         return true;
+    // \??\ is the system's own spelling of \\?\.
+    static const QRegularExpression fileRoot(QStringLiteral("^([A-Z]:\\\\|UNC\\\\)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    for (const QLatin1String prefix : {QLatin1String("\\\\?\\"), QLatin1String("\\??\\")}) {
+        if (native.startsWith(prefix) && !fileRoot.match(native.mid(prefix.size())).hasMatch())
+            return true;
+    }
     const QString name = QFileInfo(path).fileName();
+    // COM0 and the superscript digits are reserved too.
     static const QRegularExpression reserved(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])$"),
+        QStringLiteral("^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)[0-9\u00B9\u00B2\u00B3])$"),
         QRegularExpression::CaseInsensitiveOption);
     return reserved.match(name.left(name.indexOf(QLatin1Char('.'))).trimmed()).hasMatch();
 #else
@@ -104,18 +117,38 @@ bool IsWindowsDevicePath(const QString &path)
 #endif
 }
 
+// The path as Qt's file engine takes it: the long-path form of a drive or a
+// share (\\?\C:\..., \\?\UNC\server\...) in its plain spelling, since Qt adds
+// that prefix itself where a path needs it and cannot make the save's
+// temporary file beside a path that already has it.
+QString FileSystemPath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(path);
+    for (const QLatin1String prefix : {QLatin1String("\\\\?\\"), QLatin1String("\\??\\")}) {
+        if (!native.startsWith(prefix))
+            continue;
+        const QString rest = native.mid(prefix.size());
+        if (rest.startsWith(QLatin1String("UNC\\"), Qt::CaseInsensitive))
+            return QStringLiteral("\\\\") + rest.mid(4);
+        return rest;
+    }
+#endif
+    return path;
+}
+
 DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::uint8_t> &bytes)
 {
     DataFileWriteResult result;
     // QFileInfo follows symbolic links: a link to a regular file is written
     // through (QSaveFile replaces the link's target), a link to anything else
     // is refused like the thing itself.
-    const QFileInfo info(path);
+    const QFileInfo info(FileSystemPath(path));
     if (IsWindowsDevicePath(path) || (info.exists() && !info.isFile())) {
         result.error = DataFileError::NotRegularFile;
         return result;
     }
-    QSaveFile file(path);
+    QSaveFile file(FileSystemPath(path));
     if (!file.open(QIODevice::WriteOnly)) {
         result.error = DataFileError::OpenFailed;
         result.reason = file.errorString();
@@ -139,7 +172,7 @@ DataFileWriteResult WriteAtomically(const QString &path, const std::vector<std::
 
 bool IsSpecialFile(const QString &path)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(FileSystemPath(path));
     return IsWindowsDevicePath(path) || (info.exists() && !info.isFile() && !info.isDir());
 }
 
@@ -161,7 +194,7 @@ DataFileReadResult ReadDataFile(const DataFileLocation &file, std::size_t limit)
         result.error = DataFileError::NotRegularFile;
         return result;
     }
-    in.setFileName(file.path);
+    in.setFileName(FileSystemPath(file.path));
     if (!in.open(QIODevice::ReadOnly)) {
         result.error = DataFileError::OpenFailed;
         result.reason = in.errorString();

@@ -716,6 +716,21 @@ void ShellTest::helpOpensTheFileOfTheLanguage()
     viewerWorks = false;
     QVERIFY(OpenHelp(Language::English, folder.path(), show, open, HelpPlatform::Windows));
     QCOMPARE(shown, QStringList(QDir::cleanPath(folder.filePath("manual/en/index.html"))));
+
+#ifdef Q_OS_WIN
+    // The system's own viewer, in a folder with a Chinese name and a space: a
+    // file it cannot show (these are empty) leaves the manual to the help
+    // window, also where the viewer cannot open a window at all.
+    shown.clear();
+    const QString chinese = folder.filePath(QStringLiteral("帮助 文件"));
+    for (const char *name : {"HV17.CHM", "manual/zh_CN/index.html"}) {
+        QDir().mkpath(QFileInfo(chinese + "/" + name).absolutePath());
+        QFile file(chinese + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(OpenHelp(Language::Chinese, chinese, show));
+    QCOMPARE(shown, QStringList(QDir::cleanPath(chinese + "/manual/zh_CN/index.html")));
+#endif
 }
 
 void ShellTest::helpWindowShowsTheManualOfTheLanguage()

@@ -118,7 +118,9 @@ void DataFileStoreTest::readOnlyFolderKeepsTheOldFile()
 void DataFileStoreTest::openAndSaveGoThroughTheFile()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("radio.dat");
+    // Chinese names and spaces, as dealers name their folders.
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("车队 资料")));
+    const QString path = dir.filePath(QStringLiteral("车队 资料/车队 一.dat"));
     QVERIFY(q731::WriteDataFile({.path = path}, Pattern(5000, 3)).ok());
     q731::RadioData data;
     data.channels.rx(3) = "145.50000";
@@ -183,7 +185,44 @@ void DataFileStoreTest::openFailuresChangeNothing()
 
 void DataFileStoreTest::specialFilesAreReadAsStreamsOrRefused()
 {
-#ifndef Q_OS_UNIX
+#ifdef Q_OS_WIN
+    // Windows devices by their reserved names in any folder, with any
+    // extension, and by the device forms of a path: refused for a read and a
+    // write alike. Names that only contain or resemble one are files.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    q731::RadioData data;
+    q731::RadioImage image{};
+    const QString folder = QDir::toNativeSeparators(dir.path());
+    for (const QString &device :
+         {QStringLiteral("NUL"), dir.filePath("CON.dat"), dir.filePath("com1.dat"),
+          dir.filePath("Com0"), dir.filePath("lpt9.pdf"), dir.filePath("aux .csv"),
+          dir.filePath(QStringLiteral("COM\u00B9.dat")), dir.filePath("CONOUT$"),
+          dir.filePath("conin$.dat"), QStringLiteral("\\\\.\\COM3"),
+          QStringLiteral("//./PhysicalDrive0"), QStringLiteral("\\\\?\\COM1"),
+          QStringLiteral("\\\\?\\GLOBALROOT\\Device\\Null"), QStringLiteral("\\??\\NUL"),
+          QStringLiteral("\\\\?\\") + folder + QStringLiteral("\\NUL.dat")}) {
+        QVERIFY2(q731::IsSpecialFile(device), qPrintable(device));
+        QCOMPARE(q731::OpenDataFile({.path = device, .refuseSpecialFiles = true}, image, data,
+                                    q731::Language::English)
+                     .error,
+                 DataFileError::NotRegularFile);
+        QCOMPARE(q731::SaveDataFile({.path = device}, data, image).error,
+                 DataFileError::NotRegularFile);
+    }
+    for (const QString &file :
+         {dir.filePath("CONSOLE.dat"), dir.filePath("com10.dat"), dir.filePath("NULL"),
+          dir.filePath(QStringLiteral("车队 NUL.dat")), dir.filePath("my.con.dat"),
+          QStringLiteral("\\\\?\\") + folder + QStringLiteral("\\长路径 形式.dat")}) {
+        QVERIFY2(!q731::IsSpecialFile(file), qPrintable(file));
+        const q731::DataFileWriteResult saved = q731::SaveDataFile({.path = file}, data, image);
+        QVERIFY2(saved.ok(), qPrintable(file + QStringLiteral(": ") + saved.reason));
+        QVERIFY2(q731::OpenDataFile({.path = file, .refuseSpecialFiles = true}, image, data,
+                                    q731::Language::English)
+                     .ok(),
+                 qPrintable(file));
+    }
+#elif !defined(Q_OS_UNIX)
     QSKIP("devices and named pipes are Unix ones here");
 #else
     // An endless device is read up to the limit, or not opened at all.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +170,12 @@ void LanguageStoreTest::userStoreIsTheRegistryValue()
     const std::optional<RawValue> written = ReadRawValue();
     const bool isFourBinaryBytes = written && written->type == REG_BINARY &&
                                    written->data == QByteArray("\x01\x00\x00\x00", 4);
+    // Another program, the system's own registry tool, reads the same bytes.
+    QProcess reg;
+    reg.start(QStringLiteral("reg"), {QStringLiteral("query"), QStringLiteral("HKCU\\QV-44T"),
+                                      QStringLiteral("/v"), QStringLiteral("BinaryValue")});
+    const bool regRan = reg.waitForFinished(60000) && reg.exitCode() == 0;
+    const QString regSays = QString::fromLocal8Bit(reg.readAllStandardOutput()).simplified();
     // A text value of an earlier release is replaced by the binary one.
     RawValue text{REG_SZ, Utf16(QStringLiteral("1"), true)};
     RestoreRawValue(text);
@@ -179,6 +186,9 @@ void LanguageStoreTest::userStoreIsTheRegistryValue()
     RestoreRawValue(before);
 
     QVERIFY(isFourBinaryBytes);
+    QVERIFY2(regRan, qPrintable(regSays));
+    QVERIFY2(regSays.contains(QStringLiteral("BinaryValue REG_BINARY 01000000")),
+             qPrintable(regSays));
     QVERIFY(replaced && replaced->type == REG_BINARY);
     QCOMPARE(replaced->data, QByteArray("\x00\x00\x00\x00", 4));
     QCOMPARE(readAgain, Language::Chinese);
