@@ -31,8 +31,8 @@ QString SettingText(const SettingValue &setting, Language language);
 // The aligned channel table and the settings list.
 QString ShowTable(const RadioData &data, Language language);
 
-// The same content for scripts (schema in README.md, section q731-cli), every
-// text exact.
+// The same content for scripts (schema in doc/formats.md and the man page),
+// every text exact.
 QJsonObject ShowJson(const RadioData &data);
 
 // One line per difference: "channel 5 rx: 145.12500 -> 146.00000",

@@ -52,7 +52,7 @@ struct ChannelField
     bool csvReadsShowWords = true;
 };
 
-// Every field, in the order of the show table. The names that README.md
+// Every field, in the order of the show table. The names that doc/formats.md
 // documents (show --json, CSV channel lists) are a contract with scripts and
 // other programs: they never change.
 inline constexpr std::array kChannelFields = {

@@ -44,7 +44,7 @@ TEST(ChannelFields, EveryOutputNamesEveryFieldOnce)
     }
     // Every list of a channel has its field.
     EXPECT_EQ(rows.size(), static_cast<std::size_t>(ChannelTable::kRows));
-    // The names scripts rely on (README.md, show --json).
+    // The names scripts rely on (doc/formats.md, show --json).
     std::vector<std::string_view> names;
     for (const ChannelField &field : ChannelFields())
         names.push_back(field.json);
