@@ -30,8 +30,8 @@ q731::RadioData FullData()
     }
     for (int n = 1; n <= q731::FmSettings::kChannels; ++n)
         data.fm.channel(n) = std::to_string(76 + n) + ".50";
-    data.options.Text31 = "HELLO";
-    data.options.Text1 = "1234";
+    data.options.powerOnText = "HELLO";
+    data.options.powerOnPassword = "1234";
     return data;
 }
 

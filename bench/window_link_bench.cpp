@@ -142,7 +142,7 @@ Result RunOnce(const QString &kind)
     bench::RadioThread radio(true, [](RadioSimulator::Memory &memory) {
         // A memory the read decodes into something: band 0, every channel set.
         RadioData data;
-        data.options.StartForm(136, 174);
+        data.options.resetToNew(136, 174);
         for (int n = 1; n <= kChannelCount; ++n) {
             data.channels.rx(n) = "145.12500";
             data.channels.tx(n) = "145.72500";

@@ -107,10 +107,10 @@ public:
             ApplyCsvChannel(channel, m_session.data().channels, m_session.language());
         m_session.notifyChannelsChanged();
         DtmfSettings &dtmf = m_session.data().dtmf;
-        dtmf.Text1[0] = "13912345678";
-        dtmf.Text1[1] = "*101#";
-        dtmf.Text2 = "8001";
-        dtmf.Text3 = "123";
+        dtmf.autoDialMemories[0] = "13912345678";
+        dtmf.autoDialMemories[1] = "*101#";
+        dtmf.aniStartCode = "8001";
+        dtmf.ownCode = "123";
         m_session.notifyDtmfChanged();
         FmSettings &fm = m_session.data().fm;
         fm.channel(1) = "88.50";

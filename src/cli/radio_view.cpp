@@ -21,48 +21,48 @@ std::vector<SettingValue> OptionSettings(const OptionalFeatures &o)
 {
     const auto text = [](const std::string &s) { return QVariant(FromUtf8(s)); };
     return {
-        {"display_mode", "Combo1", o.Combo1},
-        {"priority_scan_channel", "Text2", text(o.Text2)},
-        {"step", "Combo3", o.Combo3},
-        {"self_named_channel_name", "Combo17", o.Combo17},
-        {"squelch", "Combo5", o.Combo5},
-        {"present_channel", "Text6", text(o.Text6)},
-        {"beep", "Combo7", o.Combo7},
-        {"channel_group", "Combo33", o.Combo33},
-        {"battery_save", "Combo8", o.Combo8},
-        {"key_lock", "Combo9", o.Combo9},
-        {"radio_monitor_signal", "Combo6", o.Combo6},
-        {"frequency_shift", "Combo10", o.Combo10},
-        {"scan_mode", "ComboMod", o.ComboMod},
-        {"radio_search_mode", "Combo13", o.Combo13},
-        {"lock_key_mode", "Combo18", o.Combo18},
-        {"end_of_call_tone", "Combo16", o.Combo16},
-        {"power_on_password_setting", "Combo2", o.Combo2},
-        {"tail_elimination", "Combo20", o.Combo20},
-        {"backlight", "Combo21", o.Combo21},
-        {"vox", "Combo31", o.Combo31},
-        {"vox_delay", "Combo15", o.Combo15},
-        {"vox_gain", "Combo14", o.Combo14},
-        {"prohibit_vox_receiving", "Check13", o.Check13 ? 1 : 0},
-        {"power_on_display", "Combo32", o.Combo32},
-        {"memory_channel_display", "Combo34", o.Combo34},
-        {"auto_power_off", "Combo35", o.Combo35},
-        {"voice_mode", "Combo36", o.Combo36},
-        {"time_out_timer", "Combo19", o.Combo19},
-        {"power_on_text", "Text31", text(o.Text31)},
-        {"power_on_password", "Text1", text(o.Text1)},
-        {"vfo_frequency", "Text20", text(o.Text20)},
-        {"vfo_offset", "Text21", text(o.Text21)},
-        {"vfo_offset_direction", "Combo30", o.Combo30},
-        {"vfo_rx_tone", "Combo22", ToneSetting(o.Combo22)},
-        {"vfo_tx_tone", "Combo23", ToneSetting(o.Combo23)},
-        {"vfo_power", "Combo24", o.Combo24},
-        {"vfo_busy_lock", "Combo25", o.Combo25},
-        {"vfo_scan_add", "Combo26", o.Combo26},
-        {"vfo_bandwidth", "Combo27", o.Combo27},
-        {"vfo_tx_stop", "Combo28", o.Combo28},
-        {"vfo_scramble", "Combo12", o.Combo12},
-        {"vfo_companding", "Combo29", o.Combo29},
+        {"display_mode", "Combo1", o.displayMode},
+        {"priority_scan_channel", "Text2", text(o.priorityScanChannel)},
+        {"step", "Combo3", o.frequencyStep},
+        {"self_named_channel_name", "Combo17", o.channelNameDisplay},
+        {"squelch", "Combo5", o.squelchLevel},
+        {"present_channel", "Text6", text(o.presentChannel)},
+        {"beep", "Combo7", o.beep},
+        {"channel_group", "Combo33", o.channelGroup},
+        {"battery_save", "Combo8", o.batterySave},
+        {"key_lock", "Combo9", o.keyLock},
+        {"radio_monitor_signal", "Combo6", o.radioMonitorSignal},
+        {"frequency_shift", "Combo10", o.frequencyShift},
+        {"scan_mode", "ComboMod", o.scanMode},
+        {"radio_search_mode", "Combo13", o.radioSearchMode},
+        {"lock_key_mode", "Combo18", o.lockKeyMode},
+        {"end_of_call_tone", "Combo16", o.endOfCallTone},
+        {"power_on_password_setting", "Combo2", o.powerOnPasswordSetting},
+        {"tail_elimination", "Combo20", o.tailElimination},
+        {"backlight", "Combo21", o.backlight},
+        {"vox", "Combo31", o.voxSwitch},
+        {"vox_delay", "Combo15", o.voxDelay},
+        {"vox_gain", "Combo14", o.voxGain},
+        {"prohibit_vox_receiving", "Check13", o.voxOffWhileReceiving ? 1 : 0},
+        {"power_on_display", "Combo32", o.powerOnDisplay},
+        {"memory_channel_display", "Combo34", o.memoryChannelDisplay},
+        {"auto_power_off", "Combo35", o.autoPowerOff},
+        {"voice_mode", "Combo36", o.voiceMode},
+        {"time_out_timer", "Combo19", o.timeoutTimer},
+        {"power_on_text", "Text31", text(o.powerOnText)},
+        {"power_on_password", "Text1", text(o.powerOnPassword)},
+        {"vfo_frequency", "Text20", text(o.vfoFrequency)},
+        {"vfo_offset", "Text21", text(o.vfoOffset)},
+        {"vfo_offset_direction", "Combo30", o.vfoOffsetDirection},
+        {"vfo_rx_tone", "Combo22", ToneSetting(o.vfoRxTone)},
+        {"vfo_tx_tone", "Combo23", ToneSetting(o.vfoTxTone)},
+        {"vfo_power", "Combo24", o.vfoPower},
+        {"vfo_busy_lock", "Combo25", o.vfoBusyLock},
+        {"vfo_scan_add", "Combo26", o.vfoScanAdd},
+        {"vfo_bandwidth", "Combo27", o.vfoBandwidth},
+        {"vfo_tx_stop", "Combo28", o.vfoTxStop},
+        {"vfo_scramble", "Combo12", o.vfoScramble},
+        {"vfo_companding", "Combo29", o.vfoCompanding},
     };
 }
 
@@ -139,17 +139,17 @@ std::vector<SettingValue> Settings(const RadioData &data)
         out.push_back(std::move(s));
     }
     const DtmfSettings &d = data.dtmf;
-    for (std::size_t i = 0; i < d.Text1.size(); ++i) {
+    for (std::size_t i = 0; i < d.autoDialMemories.size(); ++i) {
         out.push_back({QStringLiteral("dtmf_auto_dial_%1").arg(i + 1),
-                       QStringLiteral("Form2.Text1(%1)").arg(i), FromUtf8(d.Text1[i])});
+                       QStringLiteral("Form2.Text1(%1)").arg(i), FromUtf8(d.autoDialMemories[i])});
     }
-    out.push_back({"dtmf_ani_start_code", "Form2.Text2", FromUtf8(d.Text2)});
-    out.push_back({"dtmf_ani_end_code", "Form2.Text4", FromUtf8(d.Text4)});
-    out.push_back({"dtmf_own_code", "Form2.Text3", FromUtf8(d.Text3)});
-    out.push_back({"dtmf_ani_mode", "Form2.Combo1", d.Combo1});
-    out.push_back({"dtmf_rate", "Form2.Combo16", d.Combo16});
-    out.push_back({"dtmf_first_digit_delay", "Form2.Combo17", d.Combo17});
-    out.push_back({"dtmf_group_call_code", "Form2.Combo18", d.Combo18});
+    out.push_back({"dtmf_ani_start_code", "Form2.Text2", FromUtf8(d.aniStartCode)});
+    out.push_back({"dtmf_ani_end_code", "Form2.Text4", FromUtf8(d.aniEndCode)});
+    out.push_back({"dtmf_own_code", "Form2.Text3", FromUtf8(d.ownCode)});
+    out.push_back({"dtmf_ani_mode", "Form2.Combo1", d.aniMode});
+    out.push_back({"dtmf_rate", "Form2.Combo16", d.rate});
+    out.push_back({"dtmf_first_digit_delay", "Form2.Combo17", d.firstDigitDelay});
+    out.push_back({"dtmf_group_call_code", "Form2.Combo18", d.groupCallCode});
     for (int n = 1; n <= FmSettings::kChannels; ++n) {
         out.push_back({QStringLiteral("fm_channel_%1").arg(n, 2, 10, QLatin1Char('0')),
                        QStringLiteral("Form5.MSFGrid(%1)").arg(n), FromUtf8(data.fm.channel(n))});

@@ -132,7 +132,7 @@ void ChannelGridModel::chooseListItem(int row, int column, int index, const QStr
 
 void ChannelGridModel::clearChannel(int row)
 {
-    m_grid.ClearNO(table(), row);
+    m_grid.clearChannel(table(), row);
     rowsChanged(row, row);
 }
 

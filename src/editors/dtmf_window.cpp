@@ -60,33 +60,34 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
         const QString label = QStringLiteral("Label1(%1)").arg(i);
         memories->addRow(AddLabel(m_frame1, label, Caption(label, language)),
                          addCodeField(m_frame1, QStringLiteral("Text1(%1)").arg(i), kCodeLength,
-                                      &dtmf.Text1[static_cast<std::size_t>(i)]));
+                                      &dtmf.autoDialMemories[static_cast<std::size_t>(i)]));
     }
 
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     auto *other = new QFormLayout(m_frame2);
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label2"), Caption("Label2", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text2"), kCodeLength, &dtmf.Text2));
+                  addCodeField(m_frame2, QStringLiteral("Text2"), kCodeLength, &dtmf.aniStartCode));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label4"), Caption("Label4", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text4"), kCodeLength, &dtmf.Text4));
+                  addCodeField(m_frame2, QStringLiteral("Text4"), kCodeLength, &dtmf.aniEndCode));
     // The ANI label reads the same in both languages.
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label32"), QStringLiteral("ANI：")),
                   addList(m_frame2, QStringLiteral("Combo1"),
-                          CaptionTexts(kWindow, "Combo1", language), &DtmfSettings::Combo1));
+                          CaptionTexts(kWindow, "Combo1", language), &DtmfSettings::aniMode));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label16"), Caption("Label16", language)),
                   addList(m_frame2, QStringLiteral("Combo16"),
-                          CaptionTexts(kWindow, "Combo16", language), &DtmfSettings::Combo16));
+                          CaptionTexts(kWindow, "Combo16", language), &DtmfSettings::rate));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label17"), Caption("Label17", language)),
                   addList(m_frame2, QStringLiteral("Combo17"),
-                          CaptionTexts(kWindow, "Combo17", language), &DtmfSettings::Combo17));
+                          CaptionTexts(kWindow, "Combo17", language),
+                          &DtmfSettings::firstDigitDelay));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label18"), Caption("Label18", language)),
                   addList(m_frame2, QStringLiteral("Combo18"),
                           CaptionTexts(kWindow, "Combo18", language) +
                               QStringList{"*", "#", "A", "B", "C", "D"},
-                          &DtmfSettings::Combo18));
+                          &DtmfSettings::groupCallCode));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label3"), Caption("Label3", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text3"), kOwnCodeLength, &dtmf.Text3));
+                  addCodeField(m_frame2, QStringLiteral("Text3"), kOwnCodeLength, &dtmf.ownCode));
 
     auto *pages = new QHBoxLayout;
     pages->addWidget(m_option1);

@@ -130,11 +130,11 @@ void OptionsWindow::createFields()
     m_check12->hide();
     connect(m_check13, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_refreshing)
-            edit(m_check13, [on](OptionalFeatures &o) { o.Check13 = on; });
+            edit(m_check13, [on](OptionalFeatures &o) { o.voxOffWhileReceiving = on; });
     });
     connect(m_check12, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_refreshing)
-            edit(m_check12, [on](OptionalFeatures &o) { o.Check12 = on; });
+            edit(m_check12, [on](OptionalFeatures &o) { o.allowCancelOperating = on; });
     });
     static_cast<QGridLayout *>(m_frame1->layout())->setRowStretch(placed[1], 1);
 
@@ -158,7 +158,7 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
     using F = OptionalFeatures;
     FieldFilter::Rules rules;
     void (OptionsWindow::*check)(QLineEdit *) = nullptr;
-    if (text == &F::Text2 || text == &F::Text6) {
+    if (text == &F::priorityScanChannel || text == &F::presentChannel) {
         rules.accept = IsDigit;
         check = &OptionsWindow::checkChannelNumber;
         // A channel number above the last channel becomes the last channel at once.
@@ -166,12 +166,12 @@ void OptionsWindow::createTextField(QLineEdit *edit, std::string OptionalFeature
             if (LeadingNumber(edit->text().toStdString()) > kChannelCount)
                 edit->setText(QString::number(kChannelCount));
         });
-    } else if (text == &F::Text20 || text == &F::Text21) {
+    } else if (text == &F::vfoFrequency || text == &F::vfoOffset) {
         rules.accept = [](QChar c) { return IsFrequencyCharacter(c.unicode()); };
-        const bool frequency = text == &F::Text20;
+        const bool frequency = text == &F::vfoFrequency;
         edit->setMaxLength(frequency ? kFrequencyBoxLength : kOffsetBoxLength);
         check = frequency ? &OptionsWindow::checkVfoFrequency : &OptionsWindow::checkVfoOffset;
-    } else if (text == &F::Text1) {
+    } else if (text == &F::powerOnPassword) {
         rules.accept = IsDigit;
         edit->setMaxLength(4);
         rules.onEnter = [] {};
@@ -215,8 +215,8 @@ void OptionsWindow::refreshFromRecord()
         edit->setText(FromStd(o.*member));
     for (LeaveField &field : m_leaveFields)
         field.pending = false;
-    m_check12->setChecked(o.Check12);
-    m_check13->setChecked(o.Check13);
+    m_check12->setChecked(o.allowCancelOperating);
+    m_check13->setChecked(o.voxOffWhileReceiving);
     m_refreshing = false;
 }
 

@@ -938,7 +938,7 @@ void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language la
     const int n = channel.location;
     if (n < 1 || n > kChannelCount)
         return;
-    table.ClearNO(n);
+    table.clearChannel(n);
     if (channel.clear)
         return;
     table.rx(n) = channel.rx;
@@ -962,7 +962,7 @@ ChannelTable ApplyCsvImport(const CsvImport &import, const ChannelTable &table, 
 {
     ChannelTable result = table;
     if (import.placement.clear)
-        result.ClearAll();
+        result.clearAll();
     for (const CsvChannel &channel : import.channels)
         ApplyCsvChannel(channel, result, language);
     return result;

@@ -62,16 +62,16 @@ std::vector<std::uint8_t> EncodeDtmfBlock(const DtmfSettings &dtmf)
     out.push_back(kVersion);
     out.push_back(static_cast<std::uint8_t>(kPayloadSize & 0xFF));
     out.push_back(static_cast<std::uint8_t>(kPayloadSize >> 8));
-    for (const std::string &memory : dtmf.Text1)
+    for (const std::string &memory : dtmf.autoDialMemories)
         PutText(memory, 16, out);
-    PutText(dtmf.Text2, 16, out);
-    PutText(dtmf.Text4, 16, out);
-    PutText(dtmf.Text3, 8, out);
+    PutText(dtmf.aniStartCode, 16, out);
+    PutText(dtmf.aniEndCode, 16, out);
+    PutText(dtmf.ownCode, 8, out);
     const DtmfSettings start;
-    out.push_back(ListByte(dtmf.Combo1, kListLengths[0], start.Combo1));
-    out.push_back(ListByte(dtmf.Combo16, kListLengths[1], start.Combo16));
-    out.push_back(ListByte(dtmf.Combo17, kListLengths[2], start.Combo17));
-    out.push_back(ListByte(dtmf.Combo18, kListLengths[3], start.Combo18));
+    out.push_back(ListByte(dtmf.aniMode, kListLengths[0], start.aniMode));
+    out.push_back(ListByte(dtmf.rate, kListLengths[1], start.rate));
+    out.push_back(ListByte(dtmf.firstDigitDelay, kListLengths[2], start.firstDigitDelay));
+    out.push_back(ListByte(dtmf.groupCallCode, kListLengths[3], start.groupCallCode));
     const unsigned sum = std::accumulate(out.begin() + kHeaderSize, out.end(), 0u);
     out.push_back(static_cast<std::uint8_t>(sum & 0xFF));
     return out;
@@ -94,14 +94,14 @@ bool DecodeDtmfBlock(const std::vector<std::uint8_t> &extension, DtmfSettings &d
 
     DtmfSettings read = dtmf;
     const std::uint8_t *at = extension.data() + kHeaderSize;
-    for (std::string &memory : read.Text1) {
+    for (std::string &memory : read.autoDialMemories) {
         if (!TakeText(at, 16, memory))
             return false;
     }
-    if (!TakeText(at, 16, read.Text2) || !TakeText(at, 16, read.Text4) ||
-        !TakeText(at, 8, read.Text3))
+    if (!TakeText(at, 16, read.aniStartCode) || !TakeText(at, 16, read.aniEndCode) ||
+        !TakeText(at, 8, read.ownCode))
         return false;
-    int *const lists[] = {&read.Combo1, &read.Combo16, &read.Combo17, &read.Combo18};
+    int *const lists[] = {&read.aniMode, &read.rate, &read.firstDigitDelay, &read.groupCallCode};
     for (std::size_t k = 0; k < kListLengths.size(); ++k, ++at) {
         if (*at >= kListLengths[k])
             return false;

@@ -127,7 +127,7 @@ void SetNumOf(const RadioImage &image, ChannelTable &table, Language language)
     for (int n = 1; n <= kChannelCount; ++n) {
         const int b = recordBase(n);
         if (image[b] == 0xFF) {
-            table.ClearNO(n);
+            table.clearChannel(n);
             continue;
         }
         table.rx(n) = DecodeFrequencyAt(image, b);
@@ -148,7 +148,7 @@ void DropChannelsOutsideBand(ChannelTable &table, int lowMHz, int highMHz)
 {
     for (int n = 1; n <= kChannelCount; ++n) {
         if (!FrequencyInBand(table.rx(n), lowMHz, highMHz))
-            table.ClearNO(n);
+            table.clearChannel(n);
     }
 }
 

@@ -270,19 +270,19 @@ void ChannelGrid::SetGrid(const ChannelTable &table, const GridLists &lists)
     }
 }
 
-void ChannelGrid::ClearNO(ChannelTable &table, int n)
+void ChannelGrid::clearChannel(ChannelTable &table, int n)
 {
     if (!ValidRow(n))
         return;
     for (int column = Rx; column <= Name; ++column)
         setCell(n, column, {});
-    table.ClearNO(n);
+    table.clearChannel(n);
 }
 
 void ChannelGrid::ClearGrid(ChannelTable &table)
 {
     for (int n = 1; n <= kChannelCount; ++n)
-        ClearNO(table, n);
+        clearChannel(table, n);
 }
 
 void ChannelGrid::ReadGridIntoTable(ChannelTable &table, const GridLists &shown) const
@@ -354,7 +354,7 @@ FrequencyCheck::Status ChannelGrid::CommitFrequency(ChannelTable &table, int row
     switch (check.status) {
     case FrequencyCheck::Empty:
         if (column == Rx)
-            ClearNO(table, row);
+            clearChannel(table, row);
         break;
     case FrequencyCheck::NotANumber:
     case FrequencyCheck::OutOfBand:
@@ -505,7 +505,7 @@ ChannelGrid::PasteResult ChannelGrid::PasteRows(ChannelTable &table, int firstRo
 
     for (const PastedRow &pasted : planned) {
         if (pasted.clear) {
-            ClearNO(table, pasted.row);
+            clearChannel(table, pasted.row);
         } else {
             const bool fresh = isEmptyRow(pasted.row);
             setCell(pasted.row, Rx, pasted.rx);

@@ -69,7 +69,7 @@ public:
     void SetGrid(const ChannelTable &table, const GridLists &lists);
 
     // Empties channel n in grid and table; the channel number stays.
-    void ClearNO(ChannelTable &table, int n);
+    void clearChannel(ChannelTable &table, int n);
     void ClearGrid(ChannelTable &table);
 
     // Grid texts -> table, matching list cells against the lists still shown.

@@ -5,7 +5,7 @@
 
 namespace q731 {
 
-void ChannelTable::ClearNO(int n)
+void ChannelTable::clearChannel(int n)
 {
     if (n < 1 || n > kChannelCount)
         return;
@@ -18,29 +18,29 @@ void ChannelTable::ClearNO(int n)
     name(n).clear();
 }
 
-void ChannelTable::ClearAll()
+void ChannelTable::clearAll()
 {
     for (int n = 1; n <= kChannelCount; ++n)
-        ClearNO(n);
+        clearChannel(n);
 }
 
-void OptionalFeatures::StartForm(int bandLowMHz, int bandHighMHz)
+void OptionalFeatures::resetToNew(int bandLowMHz, int bandHighMHz)
 {
-    const std::string password = Text1;
-    const bool check12 = Check12;
-    const bool check13 = Check13;
+    const std::string password = powerOnPassword;
+    const bool cancelOperating = allowCancelOperating;
+    const bool voxOff = voxOffWhileReceiving;
     *this = OptionalFeatures{};
-    Text1 = password;
-    Check12 = check12;
-    Check13 = check13;
-    Text20 = FormatFixed((bandLowMHz + bandHighMHz) / 2.0, 5);
+    powerOnPassword = password;
+    allowCancelOperating = cancelOperating;
+    voxOffWhileReceiving = voxOff;
+    vfoFrequency = FormatFixed((bandLowMHz + bandHighMHz) / 2.0, 5);
 }
 
-void DtmfSettings::StartForm()
+void DtmfSettings::resetToNew()
 {
-    const std::string aniEnd = Text4;
+    const std::string aniEnd = aniEndCode;
     *this = DtmfSettings{};
-    Text4 = aniEnd;
+    aniEndCode = aniEnd;
 }
 
 namespace {
@@ -56,25 +56,27 @@ std::string MiddleOfBand(int bandIndex)
 void StartNew(RadioData &data, int bandIndex)
 {
     data.bandIndex = bandIndex;
-    data.channels.ClearAll();
-    data.dtmf.StartForm();
+    data.channels.clearAll();
+    data.dtmf.resetToNew();
     const BandLimits band = BandLimitsOf(bandIndex);
-    data.options.StartForm(band.lowMHz, band.highMHz);
+    data.options.resetToNew(band.lowMHz, band.highMHz);
 }
 
 void ChangeBandClearing(RadioData &data, int bandIndex)
 {
     data.bandIndex = bandIndex;
-    data.channels.ClearAll();
-    data.options.Text20 = MiddleOfBand(bandIndex);
+    data.channels.clearAll();
+    data.options.vfoFrequency = MiddleOfBand(bandIndex);
 }
 
 bool DiffersBeyondWrite(const RadioData &edited, const RadioData &kept, bool calibrationSent)
 {
     const OptionalFeatures &a = edited.options;
     const OptionalFeatures &b = kept.options;
-    return edited.dtmf != kept.dtmf || a.Combo4 != b.Combo4 || a.Combo11 != b.Combo11 ||
-           a.Check12 != b.Check12 || (!calibrationSent && edited.calibration != kept.calibration);
+    return edited.dtmf != kept.dtmf || a.callTone != b.callTone ||
+           a.reverseFrequency != b.reverseFrequency ||
+           a.allowCancelOperating != b.allowCancelOperating ||
+           (!calibrationSent && edited.calibration != kept.calibration);
 }
 
 } // namespace q731

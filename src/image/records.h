@@ -51,70 +51,72 @@ struct ChannelTable
     const std::string &name(int n) const { return ChannelNames[n - 1]; }
 
     // Empties channel n (1..128): both frequencies, every index and text, the name.
-    void ClearNO(int n);
-    // ClearNO for every channel.
-    void ClearAll();
+    void clearChannel(int n);
+    // clearChannel for every channel.
+    void clearAll();
 };
 
-// The fields of the optional features window, named after its controls. List
-// fields hold the selected index (0-based), text fields the text shown.
-// Combo4, Combo11 and Check12 are in the window but not in the image.
+// The optional features and the VFO channel. List fields hold the selected
+// index (0-based), text fields the text shown. The call tone, the reverse
+// frequency and "allow to cancel operating" are in the window but not in the
+// image.
 struct OptionalFeatures
 {
     // General functions.
-    std::string Text2 = "1"; // priority scan channel, "" or 1..128
-    std::string Text6 = "1"; // present channel, "" or 1..128
-    int Combo1 = 0;          // display mode: frequency, channel
-    int Combo3 = 4;          // step: 5K 6.25K 10K 12.5K 25K 37.5K 50K 100K
-    int Combo7 = 1;          // beep
-    int Combo5 = 4;          // squelch 0..9
-    int Combo9 = 1;          // key lock: lock, normal
-    int Combo8 = 1;          // battery save
-    int ComboMod = 1;        // scan mode: carrier, time
-    int Combo19 = 2;         // time-out timer: off, 1..7 minutes
-    int Combo17 = 1;         // self-named channel name: on, off
-    int Combo18 = 0;         // lock-key mode: K+S PTT KEY ALL
-    int Combo2 = 1;          // power-on password setting: on, off
-    int Combo16 = 1;         // end-of-call tone: on, off
-    int Combo13 = 1;         // radio search mode: manual, auto
-    int Combo33 = 1;         // channel group: on, off
-    int Combo6 = 1;          // radio monitor signal: off, on
-    int Combo21 = 1;         // backlight: OFF KEY CONT
-    int Combo20 = 1;         // tail elimination: off, on
-    int Combo34 = 1;         // memory channel display: channel, frequency
-    int Combo35 = 0;         // automatic power-off: off, 1..15 hours
-    std::string Text31;      // power-on text, at most 6 characters
-    int Combo32 = 1;         // power-on display: OFF DC MSG
-    std::string Text1;       // power-on password, at most 4 digits (not reset by New)
-    int Combo10 = 1;         // frequency shift (hidden)
-    int Combo36 = 0;         // voice mode: OFF COMP SCRAMB (hidden)
-    int Combo11 = 1;         // reverse frequency (hidden, not in the image)
+    std::string priorityScanChannel = "1"; // priority scan channel, "" or 1..128
+    std::string presentChannel = "1";      // present channel, "" or 1..128
+    int displayMode = 0;                   // display mode: frequency, channel
+    int frequencyStep = 4;                 // step: 5K 6.25K 10K 12.5K 25K 37.5K 50K 100K
+    int beep = 1;                          // beep
+    int squelchLevel = 4;                  // squelch 0..9
+    int keyLock = 1;                       // key lock: lock, normal
+    int batterySave = 1;                   // battery save
+    int scanMode = 1;                      // scan mode: carrier, time
+    int timeoutTimer = 2;                  // time-out timer: off, 1..7 minutes
+    int channelNameDisplay = 1;            // self-named channel name: on, off
+    int lockKeyMode = 0;                   // lock-key mode: K+S PTT KEY ALL
+    int powerOnPasswordSetting = 1;        // power-on password setting: on, off
+    int endOfCallTone = 1;                 // end-of-call tone: on, off
+    int radioSearchMode = 1;               // radio search mode: manual, auto
+    int channelGroup = 1;                  // channel group: on, off
+    int radioMonitorSignal = 1;            // radio monitor signal: off, on
+    int backlight = 1;                     // backlight: OFF KEY CONT
+    int tailElimination = 1;               // tail elimination: off, on
+    int memoryChannelDisplay = 1;          // memory channel display: channel, frequency
+    int autoPowerOff = 0;                  // automatic power-off: off, 1..15 hours
+    std::string powerOnText;               // power-on text, at most 6 characters
+    int powerOnDisplay = 1;                // power-on display: OFF DC MSG
+    std::string powerOnPassword;           // power-on password, at most 4 digits (not reset by New)
+    int frequencyShift = 1;                // frequency shift (hidden)
+    int voiceMode = 0;                     // voice mode: OFF COMP SCRAMB (hidden)
+    int reverseFrequency = 1;              // reverse frequency (hidden, not in the image)
 
     // VOX group.
-    int Combo31 = 0;      // VOX switch: off, on
-    int Combo14 = 4;      // VOX gain 1..8
-    int Combo15 = 1;      // VOX delay 1 S .. 4 S
-    bool Check13 = false; // prohibit VOX while receiving (hidden, read only)
-    bool Check12 = false; // allow to cancel operating (hidden, not in the image)
+    int voxSwitch = 0;                 // VOX switch: off, on
+    int voxGain = 4;                   // VOX gain 1..8
+    int voxDelay = 1;                  // VOX delay 1 S .. 4 S
+    bool voxOffWhileReceiving = false; // prohibit VOX while receiving (hidden, read only)
+    bool allowCancelOperating = false; // allow to cancel operating (hidden, not in the image)
 
     // VFO channel.
-    std::string Text20 = "155.00000"; // VFO frequency DDD.DDDDD
-    std::string Text21 = "10.00000";  // VFO offset "0.00000"
-    int Combo22 = 0;                  // VFO receive tone (ToneList index)
-    int Combo23 = 0;                  // VFO transmit tone (ToneList index)
-    int Combo24 = 1;                  // power: low, high, middle
-    int Combo30 = 2;                  // offset direction: plus, minus, none
-    int Combo27 = 1;                  // bandwidth: narrow, wide
-    int Combo25 = 1;                  // busy-channel lock: carrier, off
-    int Combo26 = 1;                  // scan add: off, on (hidden)
-    int Combo28 = 1;                  // transmit stop: on, off
-    int Combo12 = 1;                  // scramble: on, off (hidden)
-    int Combo29 = 1;                  // companding: off, on (hidden)
-    int Combo4 = 4;                   // call tone: off, TONE1..TONE5 (hidden, not in the image)
+    std::string vfoFrequency = "155.00000"; // VFO frequency DDD.DDDDD
+    std::string vfoOffset = "10.00000";     // VFO offset "0.00000"
+    int vfoRxTone = 0;                      // VFO receive tone (ToneList index)
+    int vfoTxTone = 0;                      // VFO transmit tone (ToneList index)
+    int vfoPower = 1;                       // power: low, high, middle
+    int vfoOffsetDirection = 2;             // offset direction: plus, minus, none
+    int vfoBandwidth = 1;                   // bandwidth: narrow, wide
+    int vfoBusyLock = 1;                    // busy-channel lock: carrier, off
+    int vfoScanAdd = 1;                     // scan add: off, on (hidden)
+    int vfoTxStop = 1;                      // transmit stop: on, off
+    int vfoScramble = 1;                    // scramble: on, off (hidden)
+    int vfoCompanding = 1;                  // companding: off, on (hidden)
+    int callTone = 4; // call tone: off, TONE1..TONE5 (hidden, not in the image)
 
     // Every field back to its default, as New does. The VFO frequency becomes
-    // the middle of the given band. Text1, Check12 and Check13 keep their values.
-    void StartForm(int bandLowMHz, int bandHighMHz);
+    // the middle of the given band. powerOnPassword, allowCancelOperating and voxOffWhileReceiving
+    // keep their values.
+    void resetToNew(int bandLowMHz, int bandHighMHz);
 
     bool operator==(const OptionalFeatures &) const = default;
 };
@@ -122,30 +124,33 @@ struct OptionalFeatures
 // Number of entries in each list field of OptionalFeatures, by field name. A
 // decoded index that names no entry leaves the field as it was.
 namespace OptionListLength {
-inline constexpr int Combo1 = 2, Combo3 = 8, Combo7 = 2, Combo5 = 10, Combo9 = 2, Combo8 = 2,
-                     ComboMod = 2, Combo19 = 8, Combo17 = 2, Combo18 = 4, Combo2 = 2, Combo16 = 2,
-                     Combo13 = 2, Combo33 = 2, Combo6 = 2, Combo21 = 3, Combo20 = 2, Combo34 = 2,
-                     Combo35 = 16, Combo32 = 3, Combo10 = 2, Combo36 = 3, Combo11 = 2, Combo31 = 2,
-                     Combo14 = 8, Combo15 = 4, Combo22 = 265, Combo23 = 265, Combo24 = 3,
-                     Combo30 = 3, Combo27 = 2, Combo25 = 2, Combo26 = 2, Combo28 = 2, Combo12 = 2,
-                     Combo29 = 2, Combo4 = 6;
+inline constexpr int displayMode = 2, frequencyStep = 8, beep = 2, squelchLevel = 10, keyLock = 2,
+                     batterySave = 2, scanMode = 2, timeoutTimer = 8, channelNameDisplay = 2,
+                     lockKeyMode = 4, powerOnPasswordSetting = 2, endOfCallTone = 2,
+                     radioSearchMode = 2, channelGroup = 2, radioMonitorSignal = 2, backlight = 3,
+                     tailElimination = 2, memoryChannelDisplay = 2, autoPowerOff = 16,
+                     powerOnDisplay = 3, frequencyShift = 2, voiceMode = 3, reverseFrequency = 2,
+                     voxSwitch = 2, voxGain = 8, voxDelay = 4, vfoRxTone = 265, vfoTxTone = 265,
+                     vfoPower = 3, vfoOffsetDirection = 3, vfoBandwidth = 2, vfoBusyLock = 2,
+                     vfoScanAdd = 2, vfoTxStop = 2, vfoScramble = 2, vfoCompanding = 2,
+                     callTone = 6;
 } // namespace OptionListLength
 
-// The DTMF window's fields. Only Text4 (ANI end code) is ever decoded from the
+// The DTMF settings. Only the ANI end code is ever decoded from the
 // image; none is encoded into it.
 struct DtmfSettings
 {
-    std::array<std::string, 8> Text1; // auto-dial memories, 16 DTMF characters each
-    std::string Text2;                // ANI start code, 16
-    std::string Text4;                // ANI end code, 16 (not reset by New)
-    std::string Text3;                // own code, 8
-    int Combo1 = 0;                   // ANI: start send, end send, both
-    int Combo16 = 0;                  // rate: fast, slow
-    int Combo17 = 6;                  // first-digit delay: 200 ms * index
-    int Combo18 = 0;                  // group-call code: empty * # A B C D
+    std::array<std::string, 8> autoDialMemories; // auto-dial memories, 16 DTMF characters each
+    std::string aniStartCode;                    // ANI start code, 16
+    std::string aniEndCode;                      // ANI end code, 16 (not reset by New)
+    std::string ownCode;                         // own code, 8
+    int aniMode = 0;                             // ANI: start send, end send, both
+    int rate = 0;                                // rate: fast, slow
+    int firstDigitDelay = 6;                     // first-digit delay: 200 ms * index
+    int groupCallCode = 0;                       // group-call code: empty * # A B C D
 
-    // Defaults as New sets them; Text4 keeps its text.
-    void StartForm();
+    // Defaults as New sets them; aniEndCode keeps its text.
+    void resetToNew();
 
     bool operator==(const DtmfSettings &) const = default;
 };

@@ -144,41 +144,41 @@ void DecodeGeneralSettings(const RadioImage &image, OptionalFeatures &o)
 {
     namespace L = OptionListLength;
     const auto at = [&image](int i) { return image[static_cast<std::size_t>(i)]; };
-    DecodeListByte(at(1792), 4, L::Combo1, 1, o.Combo1);
-    o.Text2 = ChannelNumberText(at(1793));
-    DecodeListByte(at(1794), 8, L::Combo3, 1, o.Combo3);
-    DecodeListByte(at(1795), 2, L::Combo17, 0, o.Combo17);
-    DecodeListByte(at(1796), 10, L::Combo5, 5, o.Combo5);
-    o.Text6 = ChannelNumberText(at(1797));
+    DecodeListByte(at(1792), 4, L::displayMode, 1, o.displayMode);
+    o.priorityScanChannel = ChannelNumberText(at(1793));
+    DecodeListByte(at(1794), 8, L::frequencyStep, 1, o.frequencyStep);
+    DecodeListByte(at(1795), 2, L::channelNameDisplay, 0, o.channelNameDisplay);
+    DecodeListByte(at(1796), 10, L::squelchLevel, 5, o.squelchLevel);
+    o.presentChannel = ChannelNumberText(at(1797));
 
     const std::uint8_t b1798 = at(1798);
-    DecodeBits(b1798, 0, 1, L::Combo7, o.Combo7);
-    DecodeBits(b1798, 1, 1, L::Combo33, o.Combo33);
-    DecodeBits(b1798, 2, 1, L::Combo8, o.Combo8);
-    DecodeBits(b1798, 3, 1, L::Combo9, o.Combo9);
-    DecodeBits(b1798, 4, 1, L::Combo6, o.Combo6);
-    DecodeBits(b1798, 5, 1, L::Combo10, o.Combo10);
-    DecodeBits(b1798, 6, 1, L::ComboMod, o.ComboMod);
-    DecodeBits(b1798, 7, 1, L::Combo13, o.Combo13);
+    DecodeBits(b1798, 0, 1, L::beep, o.beep);
+    DecodeBits(b1798, 1, 1, L::channelGroup, o.channelGroup);
+    DecodeBits(b1798, 2, 1, L::batterySave, o.batterySave);
+    DecodeBits(b1798, 3, 1, L::keyLock, o.keyLock);
+    DecodeBits(b1798, 4, 1, L::radioMonitorSignal, o.radioMonitorSignal);
+    DecodeBits(b1798, 5, 1, L::frequencyShift, o.frequencyShift);
+    DecodeBits(b1798, 6, 1, L::scanMode, o.scanMode);
+    DecodeBits(b1798, 7, 1, L::radioSearchMode, o.radioSearchMode);
 
     const std::uint8_t b1799 = at(1799);
-    DecodeBits(b1799, 0, 2, L::Combo18, o.Combo18);
-    DecodeBits(b1799, 2, 1, L::Combo16, o.Combo16);
-    DecodeBits(b1799, 3, 1, L::Combo2, o.Combo2);
-    DecodeBits(b1799, 5, 1, L::Combo20, o.Combo20);
-    DecodeBits(b1799, 6, 2, L::Combo21, o.Combo21);
+    DecodeBits(b1799, 0, 2, L::lockKeyMode, o.lockKeyMode);
+    DecodeBits(b1799, 2, 1, L::endOfCallTone, o.endOfCallTone);
+    DecodeBits(b1799, 3, 1, L::powerOnPasswordSetting, o.powerOnPasswordSetting);
+    DecodeBits(b1799, 5, 1, L::tailElimination, o.tailElimination);
+    DecodeBits(b1799, 6, 2, L::backlight, o.backlight);
 
     const std::uint8_t b1800 = at(1800);
-    DecodeBits(b1800, 0, 1, L::Combo31, o.Combo31);
-    o.Check13 = (b1800 & 0x04) != 0;
-    DecodeBits(b1800, 3, 2, L::Combo15, o.Combo15);
-    DecodeBits(b1800, 5, 3, L::Combo14, o.Combo14);
+    DecodeBits(b1800, 0, 1, L::voxSwitch, o.voxSwitch);
+    o.voxOffWhileReceiving = (b1800 & 0x04) != 0;
+    DecodeBits(b1800, 3, 2, L::voxDelay, o.voxDelay);
+    DecodeBits(b1800, 5, 3, L::voxGain, o.voxGain);
 
-    DecodeListByte(at(1801), 3, L::Combo32, 1, o.Combo32);
-    DecodeListByte(at(1802), 2, L::Combo34, 1, o.Combo34);
-    DecodeListByte(at(1804), 16, L::Combo35, 0, o.Combo35);
-    DecodeListByte(at(1805), 3, L::Combo36, 0, o.Combo36);
-    DecodeListByte(at(1807), 8, L::Combo19, 2, o.Combo19);
+    DecodeListByte(at(1801), 3, L::powerOnDisplay, 1, o.powerOnDisplay);
+    DecodeListByte(at(1802), 2, L::memoryChannelDisplay, 1, o.memoryChannelDisplay);
+    DecodeListByte(at(1804), 16, L::autoPowerOff, 0, o.autoPowerOff);
+    DecodeListByte(at(1805), 3, L::voiceMode, 0, o.voiceMode);
+    DecodeListByte(at(1807), 8, L::timeoutTimer, 2, o.timeoutTimer);
 }
 
 void DecodeBandIndex(const RadioImage &image, int &bandIndex)
@@ -192,30 +192,30 @@ void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language 
 {
     namespace L = OptionListLength;
     OptionalFeatures &o = data.options;
-    o.Text31 = DecodeCharacters(image, kPowerOnText, 6);
+    o.powerOnText = DecodeCharacters(image, kPowerOnText, 6);
 
-    o.Text20 = DecodeFrequencyAt(image, kVfoFrequency);
-    o.Text21 = FormatFixed(LeadingNumber(DecodeFrequencyAt(image, kVfoOffset)), 5);
-    o.Combo22 = DecodeTone(image[kVfoRxTone], image[kVfoRxTone + 1], language).index;
-    o.Combo23 = DecodeTone(image[kVfoTxTone], image[kVfoTxTone + 1], language).index;
+    o.vfoFrequency = DecodeFrequencyAt(image, kVfoFrequency);
+    o.vfoOffset = FormatFixed(LeadingNumber(DecodeFrequencyAt(image, kVfoOffset)), 5);
+    o.vfoRxTone = DecodeTone(image[kVfoRxTone], image[kVfoRxTone + 1], language).index;
+    o.vfoTxTone = DecodeTone(image[kVfoTxTone], image[kVfoTxTone + 1], language).index;
 
     const std::uint8_t options = image[kVfoOptions];
-    DecodeBits(options, 0, 2, L::Combo24, o.Combo24);
-    DecodeBits(options, 2, 1, L::Combo25, o.Combo25);
-    DecodeBits(options, 3, 1, L::Combo26, o.Combo26);
-    DecodeBits(options, 4, 1, L::Combo27, o.Combo27);
-    DecodeBits(options, 5, 1, L::Combo28, o.Combo28);
-    DecodeBits(options, 6, 1, L::Combo12, o.Combo12);
-    DecodeBits(options, 7, 1, L::Combo29, o.Combo29);
-    if (image[kVfoOffsetDirection] < L::Combo30)
-        o.Combo30 = image[kVfoOffsetDirection];
+    DecodeBits(options, 0, 2, L::vfoPower, o.vfoPower);
+    DecodeBits(options, 2, 1, L::vfoBusyLock, o.vfoBusyLock);
+    DecodeBits(options, 3, 1, L::vfoScanAdd, o.vfoScanAdd);
+    DecodeBits(options, 4, 1, L::vfoBandwidth, o.vfoBandwidth);
+    DecodeBits(options, 5, 1, L::vfoTxStop, o.vfoTxStop);
+    DecodeBits(options, 6, 1, L::vfoScramble, o.vfoScramble);
+    DecodeBits(options, 7, 1, L::vfoCompanding, o.vfoCompanding);
+    if (image[kVfoOffsetDirection] < L::vfoOffsetDirection)
+        o.vfoOffsetDirection = image[kVfoOffsetDirection];
 
     // A radio may leave anything in the slot; the ANI end code takes only what
     // it can hold, so that a file saved from it opens again with every DTMF
     // setting.
     const auto *slot = reinterpret_cast<const char *>(image.data() + kDtmfText);
-    data.dtmf.Text4 = DtmfCode(std::string_view(slot, 16), 16);
-    o.Text1 = DecodeCharacters(image, kPassword, 4);
+    data.dtmf.aniEndCode = DtmfCode(std::string_view(slot, 16), 16);
+    o.powerOnPassword = DecodeCharacters(image, kPassword, 4);
 
     FmSettings &fm = data.fm;
     for (int n = 1; n <= FmSettings::kChannels; ++n)
@@ -236,47 +236,49 @@ void EncodeSettings(const RadioData &data, RadioImage &image)
     for (int i = kSettingsStart; i < kSettingsEnd; ++i)
         image[static_cast<std::size_t>(i)] = 0xFF;
 
-    image[1792] = Byte(o.Combo1);
-    image[1793] = ChannelNumberByte(o.Text2);
-    image[1794] = Byte(o.Combo3);
-    image[1795] = Byte(o.Combo17);
-    image[1796] = Byte(o.Combo5);
-    image[1797] = ChannelNumberByte(o.Text6);
-    image[1798] = Byte(Bits(o.Combo7, 0, 1) | Bits(o.Combo33, 1, 1) | Bits(o.Combo8, 2, 1) |
-                       Bits(o.Combo9, 3, 1) | Bits(o.Combo6, 4, 1) | Bits(o.Combo10, 5, 1) |
-                       Bits(o.ComboMod, 6, 1) | Bits(o.Combo13, 7, 1));
+    image[1792] = Byte(o.displayMode);
+    image[1793] = ChannelNumberByte(o.priorityScanChannel);
+    image[1794] = Byte(o.frequencyStep);
+    image[1795] = Byte(o.channelNameDisplay);
+    image[1796] = Byte(o.squelchLevel);
+    image[1797] = ChannelNumberByte(o.presentChannel);
+    image[1798] =
+        Byte(Bits(o.beep, 0, 1) | Bits(o.channelGroup, 1, 1) | Bits(o.batterySave, 2, 1) |
+             Bits(o.keyLock, 3, 1) | Bits(o.radioMonitorSignal, 4, 1) |
+             Bits(o.frequencyShift, 5, 1) | Bits(o.scanMode, 6, 1) | Bits(o.radioSearchMode, 7, 1));
     // Bit 4 must stay set.
-    image[1799] = Byte(Bits(o.Combo18, 0, 2) | Bits(o.Combo16, 2, 1) | Bits(o.Combo2, 3, 1) | 0x10 |
-                       Bits(o.Combo20, 5, 1) | Bits(o.Combo21, 6, 2));
+    image[1799] = Byte(Bits(o.lockKeyMode, 0, 2) | Bits(o.endOfCallTone, 2, 1) |
+                       Bits(o.powerOnPasswordSetting, 3, 1) | 0x10 | Bits(o.tailElimination, 5, 1) |
+                       Bits(o.backlight, 6, 2));
     // Bits 1 and 2 are always written set, whatever Check13 holds.
-    image[1800] =
-        Byte(Bits(o.Combo31, 0, 1) | 0x02 | 0x04 | Bits(o.Combo15, 3, 2) | Bits(o.Combo14, 5, 3));
-    image[1801] = Byte(o.Combo32);
-    image[1802] = Byte(o.Combo34);
-    image[1804] = Byte(o.Combo35);
-    image[1805] = Byte(o.Combo36);
-    image[1807] = Byte(o.Combo19);
+    image[1800] = Byte(Bits(o.voxSwitch, 0, 1) | 0x02 | 0x04 | Bits(o.voxDelay, 3, 2) |
+                       Bits(o.voxGain, 5, 3));
+    image[1801] = Byte(o.powerOnDisplay);
+    image[1802] = Byte(o.memoryChannelDisplay);
+    image[1804] = Byte(o.autoPowerOff);
+    image[1805] = Byte(o.voiceMode);
+    image[1807] = Byte(o.timeoutTimer);
 
     static constexpr std::uint8_t kIdent[6] = {0x5A, 0x51, 0x57, 0x2D, 0x37, 0x56};
     for (int i = 0; i < 6; ++i)
         image[kIdentText + i] = kIdent[i];
     image[kBandIndex] = Byte(data.bandIndex);
-    EncodeCharacters(o.Text31, kPowerOnText, 6, image);
+    EncodeCharacters(o.powerOnText, kPowerOnText, 6, image);
 
-    EncodeFrequencyAt(o.Text20, kVfoFrequency, image);
-    EncodeFrequencyAt(OffsetDigits(o.Text21), kVfoOffset, image);
+    EncodeFrequencyAt(o.vfoFrequency, kVfoFrequency, image);
+    EncodeFrequencyAt(OffsetDigits(o.vfoOffset), kVfoOffset, image);
     // The VFO tones are list indexes; the entry text does not depend on the
     // language except for the off entry, which writes 0xFF 0xFF anyway.
-    PutTone(o.Combo22, Language::English, kVfoRxTone, image);
-    PutTone(o.Combo23, Language::English, kVfoTxTone, image);
+    PutTone(o.vfoRxTone, Language::English, kVfoRxTone, image);
+    PutTone(o.vfoTxTone, Language::English, kVfoTxTone, image);
     image[kVfoOptions] =
-        Byte(Bits(o.Combo24, 0, 2) | Bits(o.Combo25, 2, 1) | Bits(o.Combo26, 3, 1) |
-             Bits(o.Combo27, 4, 1) | Bits(o.Combo28, 5, 1) | Bits(o.Combo12, 6, 1) |
-             Bits(o.Combo29, 7, 1));
-    image[kVfoOffsetDirection] = Byte(o.Combo30);
+        Byte(Bits(o.vfoPower, 0, 2) | Bits(o.vfoBusyLock, 2, 1) | Bits(o.vfoScanAdd, 3, 1) |
+             Bits(o.vfoBandwidth, 4, 1) | Bits(o.vfoTxStop, 5, 1) | Bits(o.vfoScramble, 6, 1) |
+             Bits(o.vfoCompanding, 7, 1));
+    image[kVfoOffsetDirection] = Byte(o.vfoOffsetDirection);
 
     // The DTMF slot (1840..1855) stays 0xFF: the DTMF fields are not carried.
-    EncodeCharacters(o.Text1, kPassword, 4, image);
+    EncodeCharacters(o.powerOnPassword, kPassword, 4, image);
 
     const FmSettings &fm = data.fm;
     for (int n = 1; n <= FmSettings::kChannels; ++n) {

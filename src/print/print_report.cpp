@@ -139,7 +139,7 @@ public:
         optionRow("Label14", "Combo14");
         optionRow("Label15", "Combo15");
         row(tr2("是否", "Whether") + OptionsLabelText("Check12", m_language),
-            m_data.options.Check12 ? tr2("是", "Yes") : tr2("否", "No"));
+            m_data.options.allowCancelOperating ? tr2("是", "Yes") : tr2("否", "No"));
 
         m_writer.LineFeed();
         section("调试信息", "Debug information");

@@ -12,7 +12,7 @@ Session::Session(QObject *parent)
 {
     // The optional features window starts from the defaults of the band
     // selected at load (band 0).
-    m_data.options.StartForm(bandLowMHz(), bandHighMHz());
+    m_data.options.resetToNew(bandLowMHz(), bandHighMHz());
     m_kept = m_data;
 }
 
@@ -81,13 +81,13 @@ bool Session::chooseBand(int index)
                  "Changing the frequency band will remove the channel tabulation, confirm?"))
         return false;
     const ChannelTable channelsBefore = m_data.channels;
-    const std::string vfoBefore = m_data.options.Text20;
+    const std::string vfoBefore = m_data.options.vfoFrequency;
     ChangeBandClearing(m_data, index);
     ChannelDifference difference = CompareChannels(channelsBefore, m_data.channels);
     difference.before.bandIndex = previous;
     difference.before.vfoFrequency = vfoBefore;
     difference.after.bandIndex = index;
-    difference.after.vfoFrequency = m_data.options.Text20;
+    difference.after.vfoFrequency = m_data.options.vfoFrequency;
     QList<int> rows;
     for (const auto &[n, row] : difference.after.rows)
         rows << n;
@@ -139,7 +139,7 @@ void Session::restoreChannelState(const ChannelState &state)
         rows << n;
     }
     if (state.bandIndex >= 0) {
-        m_data.options.Text20 = state.vfoFrequency;
+        m_data.options.vfoFrequency = state.vfoFrequency;
         setBandIndex(state.bandIndex);
         emit optionsChanged();
     }

@@ -303,7 +303,7 @@ void ShellTest::bandChangeOkClearsChannelsAndSetsVfoMiddle()
     QCOMPARE(program.session.bandHighMHz(), 470);
     QVERIFY(program.session.data().channels.rx(1).empty());
     QVERIFY(program.session.data().channels.name(1).empty());
-    QCOMPARE(program.session.data().options.Text20, std::string("435.00000"));
+    QCOMPARE(program.session.data().options.vfoFrequency, std::string("435.00000"));
 }
 
 void ShellTest::bandChangeCancelRestoresOldBand()
@@ -318,7 +318,7 @@ void ShellTest::bandChangeCancelRestoresOldBand()
     QCOMPARE(program.session.bandLowMHz(), 136);
     QCOMPARE(program.session.bandHighMHz(), 174);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
-    QCOMPARE(program.session.data().options.Text20, std::string("155.00000"));
+    QCOMPARE(program.session.data().options.vfoFrequency, std::string("155.00000"));
 }
 
 void ShellTest::sameBandAsksNothing()
@@ -397,7 +397,7 @@ void ShellTest::everyWayOfChangingTheBandAsks()
         data.channels.rx(1) = rx;
         data.channels.tx(1) = rx;
         data.channels.name(1) = "ONE";
-        data.options.Text20 = "123.45600";
+        data.options.vfoFrequency = "123.45600";
         program.session.notifyChannelsChanged();
         program.session.notifyOptionsChanged();
         const BandLimits limits = BandLimitsOf(start);
@@ -444,7 +444,7 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QCOMPARE(program.session.bandHighMHz(), limits.highMHz);
             QCOMPARE(data.channels.rx(1), rx);
             QCOMPARE(data.channels.name(1), std::string("ONE"));
-            QCOMPARE(data.options.Text20, std::string("123.45600"));
+            QCOMPARE(data.options.vfoFrequency, std::string("123.45600"));
             QCOMPARE(program.window->channelWindow()->model()->cellText(1, 1),
                      QString::fromStdString(rx));
             QVERIFY(!program.window->history().canUndo());
@@ -456,7 +456,7 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QVERIFY(data.channels.rx(1).empty());
             QVERIFY(data.channels.name(1).empty());
             QVERIFY(program.window->channelWindow()->model()->cellText(1, 1).isEmpty());
-            QCOMPARE(data.options.Text20, FormatFixed((now.lowMHz + now.highMHz) / 2.0, 5));
+            QCOMPARE(data.options.vfoFrequency, FormatFixed((now.lowMHz + now.highMHz) / 2.0, 5));
         }
     }
 }
@@ -482,7 +482,7 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
     program.answers = {IdOk};
     program.pickBand(3);
     QVERIFY(data.channels.rx(1).empty());
-    QCOMPARE(data.options.Text20, std::string("435.00000"));
+    QCOMPARE(data.options.vfoFrequency, std::string("435.00000"));
     QVERIFY(undo->isEnabled());
     program.session.encodeImage();
     const RadioImage cleared = program.session.image();
@@ -499,7 +499,7 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
     QCOMPARE(program.session.bandHighMHz(), 174);
     QCOMPARE(data.channels.rx(1), std::string("145.12500"));
     QCOMPARE(data.channels.name(9), std::string("SPARE"));
-    QCOMPARE(data.options.Text20, std::string("155.00000"));
+    QCOMPARE(data.options.vfoFrequency, std::string("155.00000"));
     ChannelGridModel *model = program.window->channelWindow()->model();
     QCOMPARE(model->cellText(1, 1), QStringLiteral("145.12500"));
     QCOMPARE(program.boxTexts.size(), 1); // undo asks nothing
@@ -636,10 +636,10 @@ void ShellTest::newResetsTheEditorsAndSelectsDefaultBand()
     Program program;
     RadioData &data = program.session.data();
     data.channels.rx(7) = "150.00000";
-    data.options.Combo5 = 9;
-    data.options.Text1 = "1234";
-    data.dtmf.Text2 = "123";
-    data.dtmf.Text4 = "99";
+    data.options.squelchLevel = 9;
+    data.options.powerOnPassword = "1234";
+    data.dtmf.aniStartCode = "123";
+    data.dtmf.aniEndCode = "99";
     data.fm.channel(1) = "88.50";
     data.calibration.values[0] = 1;
 
@@ -654,11 +654,11 @@ void ShellTest::newResetsTheEditorsAndSelectsDefaultBand()
     QCOMPARE(program.boxTexts.size(), 2); // no band question
     QCOMPARE(program.session.bandIndex(), 3);
     QVERIFY(data.channels.rx(7).empty());
-    QCOMPARE(data.options.Combo5, 4);
-    QCOMPARE(data.options.Text20, std::string("435.00000"));
-    QCOMPARE(data.options.Text1, std::string("1234"));
-    QVERIFY(data.dtmf.Text2.empty());
-    QCOMPARE(data.dtmf.Text4, std::string("99"));
+    QCOMPARE(data.options.squelchLevel, 4);
+    QCOMPARE(data.options.vfoFrequency, std::string("435.00000"));
+    QCOMPARE(data.options.powerOnPassword, std::string("1234"));
+    QVERIFY(data.dtmf.aniStartCode.empty());
+    QCOMPARE(data.dtmf.aniEndCode, std::string("99"));
     QCOMPARE(data.fm.channel(1), std::string("88.50"));
     QCOMPARE(data.calibration.values[0], 1);
 }

@@ -150,7 +150,7 @@ void PutChannel(ChannelTable &t, int n, const char *rx, const char *tx, int rxTo
 RadioData KnownData()
 {
     RadioData data;
-    data.options.StartForm(136, 174);
+    data.options.resetToNew(136, 174);
     data.bandIndex = 0;
     PutChannel(data.channels, 1, "145.12500", "145.72500", 0, 9, "RPT1");
     PutChannel(data.channels, 2, "146.52000", "146.52000", 52, 159, "CALL");
@@ -158,10 +158,10 @@ RadioData KnownData()
     data.channels.index(ChannelTable::Power, 3) = 2;
     data.channels.index(ChannelTable::ScanAdd, 3) = 0;
     data.channels.name(9) = "SPARE";
-    data.options.Combo5 = 3;
-    data.dtmf.Text1[0] = "123*#";
-    data.dtmf.Text3 = "A1";
-    data.dtmf.Combo16 = 1;
+    data.options.squelchLevel = 3;
+    data.dtmf.autoDialMemories[0] = "123*#";
+    data.dtmf.ownCode = "A1";
+    data.dtmf.rate = 1;
     data.calibration.values = {11, 22, 33, 44, 55, 66, 77, 88, 99};
     return data;
 }
@@ -245,12 +245,12 @@ QByteArray RandomDataFile(std::mt19937 &random, int round)
     std::vector<std::uint8_t> extension;
     if (round % 3 != 0) {
         DtmfSettings junk;
-        for (std::string &memory : junk.Text1)
+        for (std::string &memory : junk.autoDialMemories)
             memory = junkCode();
-        junk.Text2 = junkCode();
-        junk.Text4 = junkCode();
-        junk.Text3 = junkCode();
-        junk.Combo18 = byte(random);
+        junk.aniStartCode = junkCode();
+        junk.aniEndCode = junkCode();
+        junk.ownCode = junkCode();
+        junk.groupCallCode = byte(random);
         extension = EncodeDtmfBlock(junk);
         if (round % 3 == 2)
             extension[150] ^= 0x20;
@@ -443,11 +443,11 @@ private slots:
         RadioData other = KnownData();
         other.channels.rx(2) = "146.55000";
         other.channels.index(ChannelTable::Power, 1) = 0;
-        other.channels.ClearNO(3);
+        other.channels.clearChannel(3);
         PutChannel(other.channels, 7, "160.00000", "160.00000", 0, 0, "NEW");
-        other.options.Combo5 = 5;
+        other.options.squelchLevel = 5;
         other.calibration.values[0] = 12;
-        other.dtmf.Text3 = "B2";
+        other.dtmf.ownCode = "B2";
         WriteFile(path("other.dat"), DatOf(other));
 
         Run run = RunCli({"diff", known(), path("other.dat"), "--lang", "en"});
@@ -485,7 +485,7 @@ private slots:
         // Into an emptied copy of the file: every channel comes from the list.
         RadioData empty = KnownData();
         for (int n = 1; n <= 3; ++n)
-            empty.channels.ClearNO(n);
+            empty.channels.clearChannel(n);
         WriteFile(path("empty.dat"), DatOf(empty));
         const Run run = RunCli({"import", path("empty.dat"), path("list.csv"), path("back.dat")});
         QCOMPARE(run.exitCode, 0);
@@ -935,7 +935,7 @@ private slots:
         // Into a copy without them: every channel in use comes from the list.
         RadioData empty = data;
         for (int n = 1; n <= 6; ++n)
-            empty.channels.ClearNO(n);
+            empty.channels.clearChannel(n);
         WriteFile(path("empty.dat"), DatOf(empty));
         Run run = RunCli({"import", path("empty.dat"), path("stops.csv"), path("back.dat")});
         QCOMPARE(run.exitCode, 0);

@@ -82,9 +82,9 @@ RadioData KnownData()
     t.tx(128) = "469.98750";
     t.name(128) = "WWWWWWWW";
     t.name(64) = "SPARE";
-    data.options.Combo5 = 7;
-    data.options.Combo30 = 2; // no offset: 无异频
-    data.options.Text31 = "HELLO";
+    data.options.squelchLevel = 7;
+    data.options.vfoOffsetDirection = 2; // no offset: 无异频
+    data.options.powerOnText = "HELLO";
     data.calibration.values = {201, 202, 203, 44, 55, 66, 77, 88, 99};
     return data;
 }

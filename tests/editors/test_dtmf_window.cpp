@@ -75,10 +75,10 @@ void DtmfWindowTest::keyFilterTurnsLettersUpAndDropsTheRest()
     QTest::keyClick(edit, Qt::Key_Return); // dropped
     QCOMPARE(edit->text(), shown);
     const DtmfSettings &dtmf = program.session.data().dtmf;
-    const std::string stored = field == "Text1(0)"   ? dtmf.Text1[0]
-                               : field == "Text1(7)" ? dtmf.Text1[7]
-                               : field == "Text2"    ? dtmf.Text2
-                                                     : dtmf.Text3;
+    const std::string stored = field == "Text1(0)"   ? dtmf.autoDialMemories[0]
+                               : field == "Text1(7)" ? dtmf.autoDialMemories[7]
+                               : field == "Text2"    ? dtmf.aniStartCode
+                                                     : dtmf.ownCode;
     QCOMPARE(QString::fromStdString(stored), shown);
 }
 
@@ -93,7 +93,7 @@ void DtmfWindowTest::lengthLimits()
     QCOMPARE(Edit(form, "Text4")->text(), QStringLiteral("AAAAAAAAAAAAAAAA"));
     Program::typeInto(Edit(form, "Text3"), "123456789");
     QCOMPARE(Edit(form, "Text3")->text(), QStringLiteral("12345678"));
-    QCOMPARE(program.session.data().dtmf.Text3, std::string("12345678"));
+    QCOMPARE(program.session.data().dtmf.ownCode, std::string("12345678"));
 }
 
 void DtmfWindowTest::pastedTextIsFilteredToo()
@@ -107,7 +107,7 @@ void DtmfWindowTest::pastedTextIsFilteredToo()
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit->text(), QStringLiteral("12AB#"));
-    QCOMPARE(program.session.data().dtmf.Text1[1], std::string("12AB#"));
+    QCOMPARE(program.session.data().dtmf.autoDialMemories[1], std::string("12AB#"));
 }
 
 void DtmfWindowTest::pagesSwitchAndTakeTheFocus()
@@ -141,7 +141,7 @@ void DtmfWindowTest::newKeepsTheAniEndCode()
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_End);
     }
-    QCOMPARE(program.session.data().dtmf.Combo17, 9);
+    QCOMPARE(program.session.data().dtmf.firstDigitDelay, 9);
 
     program.answers = {IdOk};
     program.window->newFile();

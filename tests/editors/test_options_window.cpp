@@ -138,7 +138,8 @@ void OptionsWindowTest::channelNumbersClampWhileTypingAndOnLeave()
     QTRY_VERIFY(other->hasFocus());
     QCOMPARE(edit->text(), afterLeave);
     const OptionalFeatures &o = program.session.data().options;
-    QCOMPARE(QString::fromStdString(field == "Text2" ? o.Text2 : o.Text6), afterLeave);
+    QCOMPARE(QString::fromStdString(field == "Text2" ? o.priorityScanChannel : o.presentChannel),
+             afterLeave);
 }
 
 void OptionsWindowTest::channelNumberPastedWithMoreDigitsThanANumberHolds()
@@ -154,7 +155,7 @@ void OptionsWindowTest::channelNumberPastedWithMoreDigitsThanANumberHolds()
     QCOMPARE(edit->text(), QStringLiteral("128"));
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), QStringLiteral("128"));
-    QCOMPARE(program.session.data().options.Text2, std::string("128"));
+    QCOMPARE(program.session.data().options.priorityScanChannel, std::string("128"));
 }
 
 void OptionsWindowTest::vfoFrequencyIsSnappedOrReplacedByTheBandsLowerLimit_data()
@@ -193,7 +194,7 @@ void OptionsWindowTest::vfoFrequencyIsSnappedOrReplacedByTheBandsLowerLimit()
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), shown);
     QVERIFY(edit->hasFocus());
-    QCOMPARE(QString::fromStdString(program.session.data().options.Text20), shown);
+    QCOMPARE(QString::fromStdString(program.session.data().options.vfoFrequency), shown);
 }
 
 void OptionsWindowTest::vfoOffsetIsClampedThenSnapped_data()
@@ -224,7 +225,7 @@ void OptionsWindowTest::vfoOffsetIsClampedThenSnapped()
     QTest::keyClick(edit, Qt::Key_Tab);
     QTRY_VERIFY(!edit->hasFocus());
     QCOMPARE(edit->text(), shown);
-    QCOMPARE(QString::fromStdString(program.session.data().options.Text21), shown);
+    QCOMPARE(QString::fromStdString(program.session.data().options.vfoOffset), shown);
 }
 
 void OptionsWindowTest::powerOnTextAndPasswordFilters()
@@ -239,12 +240,12 @@ void OptionsWindowTest::powerOnTextAndPasswordFilters()
     QTest::keyClick(text31, Qt::Key_Backspace);
     QTest::keyClicks(text31, "q");
     QCOMPARE(text31->text(), QStringLiteral("AB-1*Q"));
-    QCOMPARE(program.session.data().options.Text31, std::string("AB-1*Q"));
+    QCOMPARE(program.session.data().options.powerOnText, std::string("AB-1*Q"));
 
     QLineEdit *text1 = Edit(form, "Text1");
     Program::typeInto(text1, "12a34.5");
     QCOMPARE(text1->text(), QStringLiteral("1234"));
-    QCOMPARE(program.session.data().options.Text1, std::string("1234"));
+    QCOMPARE(program.session.data().options.powerOnPassword, std::string("1234"));
 
     program.session.encodeImage();
     const RadioImage &image = program.session.image();
@@ -393,8 +394,8 @@ void OptionsWindowTest::newResetsButKeepsPasswordAndCheckBoxes()
     QComboBox *step = Combo(form, "Combo3");
     step->setFocus();
     QTest::keyClick(step, Qt::Key_Home);
-    QCOMPARE(program.session.data().options.Combo3, 0);
-    program.session.data().options.Check13 = true;
+    QCOMPARE(program.session.data().options.frequencyStep, 0);
+    program.session.data().options.voxOffWhileReceiving = true;
 
     program.answers = {IdOk};
     program.window->newFile();
@@ -592,13 +593,13 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     squelch->setFocus();
     QTest::keyClick(squelch, Qt::Key_Down);
     QTest::keyClick(squelch, Qt::Key_Down);
-    QCOMPARE(options.Combo5, 6);
+    QCOMPARE(options.squelchLevel, 6);
     Undo(program);
-    QCOMPARE(options.Combo5, 4);
+    QCOMPARE(options.squelchLevel, 4);
     QCOMPARE(squelch->currentIndex(), 4);
-    QCOMPARE(options.Text31, std::string("AB"));
+    QCOMPARE(options.powerOnText, std::string("AB"));
     Undo(program);
-    QCOMPARE(options.Text31, std::string());
+    QCOMPARE(options.powerOnText, std::string());
     QCOMPARE(Edit(form, "Text31")->text(), QString());
     Redo(program);
     QCOMPARE(Edit(form, "Text31")->text(), QStringLiteral("AB"));
@@ -607,17 +608,17 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     form->showVfoPage();
     Program::typeInto(Edit(form, "Text20"), "150");
     QTest::keyClick(Edit(form, "Text20"), Qt::Key_Tab);
-    QCOMPARE(options.Text20, std::string("150.00000"));
+    QCOMPARE(options.vfoFrequency, std::string("150.00000"));
     Undo(program);
-    QCOMPARE(options.Text20, std::string("155.00000"));
+    QCOMPARE(options.vfoFrequency, std::string("155.00000"));
     QCOMPARE(Edit(form, "Text20")->text(), QStringLiteral("155.00000"));
 
     DtmfWindow *dtmf = program.open(program.window->dtmfWindow());
     dtmf->showOtherPage();
     Program::typeInto(Program::child<QLineEdit>(dtmf, "Text2"), "12a");
-    QCOMPARE(program.session.data().dtmf.Text2, std::string("12A"));
+    QCOMPARE(program.session.data().dtmf.aniStartCode, std::string("12A"));
     Undo(program);
-    QCOMPARE(program.session.data().dtmf.Text2, std::string());
+    QCOMPARE(program.session.data().dtmf.aniStartCode, std::string());
     QCOMPARE(Program::child<QLineEdit>(dtmf, "Text2")->text(), QString());
 
     // A slider dragged or stepped is one step; its value label follows undo.
@@ -670,13 +671,13 @@ void OptionsWindowTest::wheelChangesOnlyAFocusedControl()
     Wheel(squelch, -120);
     Wheel(squelch, -120);
     QCOMPARE(squelch->currentIndex(), 4);
-    QCOMPARE(program.session.data().options.Combo5, 4);
+    QCOMPARE(program.session.data().options.squelchLevel, 4);
     QVERIFY(!squelch->hasFocus());
     QVERIFY(area->verticalScrollBar()->value() > 0);
 
     squelch->setFocus(Qt::TabFocusReason);
     Wheel(squelch, -120);
-    QCOMPARE(program.session.data().options.Combo5, 5);
+    QCOMPARE(program.session.data().options.squelchLevel, 5);
 
     CalibrationWindow *calibration = program.open(program.window->calibrationWindow());
     QSlider *level = calibration->slider(1);

@@ -76,13 +76,13 @@ TEST(DatFile, ModelCheckAndShortFiles)
 TEST(DatFile, SaveWritesTheImageAndTheDtmfBlockAndOpenTakesBothBack)
 {
     RadioData data;
-    data.options.StartForm(136, 174);
+    data.options.resetToNew(136, 174);
     data.channels.rx(1) = "145.12500";
     data.channels.tx(1) = "145.72500";
     data.channels.name(1) = "RPT";
-    data.options.Combo5 = 7;
-    data.dtmf.Text3 = "12AB";
-    data.dtmf.Combo17 = 2;
+    data.options.squelchLevel = 7;
+    data.dtmf.ownCode = "12AB";
+    data.dtmf.firstDigitDelay = 2;
     RadioImage image{};
     image.fill(0x33);
     const std::vector<std::uint8_t> file = EncodeDatFile(data, image);
@@ -101,10 +101,10 @@ TEST(DatFile, SaveWritesTheImageAndTheDtmfBlockAndOpenTakesBothBack)
     EXPECT_EQ(opened[3072], 0x55);
     EXPECT_EQ(into.channels.rx(1), "145.12500");
     EXPECT_EQ(into.channels.name(1), "RPT");
-    EXPECT_EQ(into.options.Combo5, 7);
+    EXPECT_EQ(into.options.squelchLevel, 7);
     // The image has no room for these: they came from the block.
-    EXPECT_EQ(into.dtmf.Text3, "12AB");
-    EXPECT_EQ(into.dtmf.Combo17, 2);
+    EXPECT_EQ(into.dtmf.ownCode, "12AB");
+    EXPECT_EQ(into.dtmf.firstDigitDelay, 2);
     EXPECT_EQ(EncodeDatFile(into, opened), file);
 }
 
@@ -112,7 +112,7 @@ TEST(DatFile, OpenOfABadFileChangesNothing)
 {
     RadioData data;
     data.channels.rx(4) = "150.00000";
-    data.dtmf.Text3 = "9";
+    data.dtmf.ownCode = "9";
     RadioImage image{};
     const std::vector<std::uint8_t> good = EncodeDatFile(data, image);
     std::vector<std::uint8_t> otherModel = good;
@@ -126,12 +126,12 @@ TEST(DatFile, OpenOfABadFileChangesNothing)
         target.fill(0x11);
         RadioData records;
         records.channels.rx(7) = "160.00000";
-        records.dtmf.Text3 = "1";
+        records.dtmf.ownCode = "1";
         EXPECT_EQ(DecodeDatFile(bytes, target, records, Language::Chinese), error);
         EXPECT_TRUE(std::all_of(target.begin(), target.end(), [](int b) { return b == 0x11; }));
         EXPECT_EQ(records.channels.rx(7), "160.00000");
         EXPECT_EQ(records.channels.rx(4), "");
-        EXPECT_EQ(records.dtmf.Text3, "1");
+        EXPECT_EQ(records.dtmf.ownCode, "1");
     }
 }
 

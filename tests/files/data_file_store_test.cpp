@@ -124,7 +124,7 @@ void DataFileStoreTest::openAndSaveGoThroughTheFile()
     QVERIFY(q731::WriteDataFile({.path = path}, Pattern(5000, 3)).ok());
     q731::RadioData data;
     data.channels.rx(3) = "145.50000";
-    data.dtmf.Text2 = "*#1";
+    data.dtmf.aniStartCode = "*#1";
     q731::RadioImage image{};
     QVERIFY(q731::SaveDataFile({.path = path}, data, image).ok());
     // The longer old file is replaced whole.
@@ -137,7 +137,7 @@ void DataFileStoreTest::openAndSaveGoThroughTheFile()
     QVERIFY(result.ok());
     QCOMPARE(result.size, q731::kDatFileSize + q731::kDtmfBlockSize);
     QCOMPARE(opened.channels.rx(3), std::string("145.50000"));
-    QCOMPARE(opened.dtmf.Text2, std::string("*#1"));
+    QCOMPARE(opened.dtmf.aniStartCode, std::string("*#1"));
     QVERIFY(openedImage == image);
 }
 

@@ -19,39 +19,40 @@ DtmfSettings Sample()
 {
     DtmfSettings dtmf;
     for (int i = 0; i < 8; ++i)
-        dtmf.Text1[static_cast<std::size_t>(i)] = std::string(static_cast<std::size_t>(i), '1');
-    dtmf.Text1[7] = "0123456789ABCD*#";
-    dtmf.Text2 = "12AB*#";
-    dtmf.Text4 = "D#";
-    dtmf.Text3 = "87654321";
-    dtmf.Combo1 = 2;
-    dtmf.Combo16 = 1;
-    dtmf.Combo17 = 9;
-    dtmf.Combo18 = 6;
+        dtmf.autoDialMemories[static_cast<std::size_t>(i)] =
+            std::string(static_cast<std::size_t>(i), '1');
+    dtmf.autoDialMemories[7] = "0123456789ABCD*#";
+    dtmf.aniStartCode = "12AB*#";
+    dtmf.aniEndCode = "D#";
+    dtmf.ownCode = "87654321";
+    dtmf.aniMode = 2;
+    dtmf.rate = 1;
+    dtmf.firstDigitDelay = 9;
+    dtmf.groupCallCode = 6;
     return dtmf;
 }
 
 void ExpectSame(const DtmfSettings &a, const DtmfSettings &b)
 {
-    EXPECT_EQ(a.Text1, b.Text1);
-    EXPECT_EQ(a.Text2, b.Text2);
-    EXPECT_EQ(a.Text4, b.Text4);
-    EXPECT_EQ(a.Text3, b.Text3);
-    EXPECT_EQ(a.Combo1, b.Combo1);
-    EXPECT_EQ(a.Combo16, b.Combo16);
-    EXPECT_EQ(a.Combo17, b.Combo17);
-    EXPECT_EQ(a.Combo18, b.Combo18);
+    EXPECT_EQ(a.autoDialMemories, b.autoDialMemories);
+    EXPECT_EQ(a.aniStartCode, b.aniStartCode);
+    EXPECT_EQ(a.aniEndCode, b.aniEndCode);
+    EXPECT_EQ(a.ownCode, b.ownCode);
+    EXPECT_EQ(a.aniMode, b.aniMode);
+    EXPECT_EQ(a.rate, b.rate);
+    EXPECT_EQ(a.firstDigitDelay, b.firstDigitDelay);
+    EXPECT_EQ(a.groupCallCode, b.groupCallCode);
 }
 
 // A record that differs from Sample() in every field.
 DtmfSettings Other()
 {
     DtmfSettings dtmf;
-    dtmf.Text1.fill("9");
-    dtmf.Text2 = "C";
-    dtmf.Text4 = "A";
-    dtmf.Text3 = "#";
-    dtmf.Combo17 = 3;
+    dtmf.autoDialMemories.fill("9");
+    dtmf.aniStartCode = "C";
+    dtmf.aniEndCode = "A";
+    dtmf.ownCode = "#";
+    dtmf.firstDigitDelay = 3;
     return dtmf;
 }
 
@@ -63,11 +64,11 @@ bool FitsTheWindow(const DtmfSettings &d)
                    return std::string_view("0123456789ABCD*#").find(c) != std::string_view::npos;
                });
     };
-    return std::all_of(d.Text1.begin(), d.Text1.end(),
+    return std::all_of(d.autoDialMemories.begin(), d.autoDialMemories.end(),
                        [&](const std::string &t) { return code(t, 16); }) &&
-           code(d.Text2, 16) && code(d.Text4, 16) && code(d.Text3, 8) && d.Combo1 >= 0 &&
-           d.Combo1 < 3 && d.Combo16 >= 0 && d.Combo16 < 2 && d.Combo17 >= 0 && d.Combo17 < 10 &&
-           d.Combo18 >= 0 && d.Combo18 < 7;
+           code(d.aniStartCode, 16) && code(d.aniEndCode, 16) && code(d.ownCode, 8) &&
+           d.aniMode >= 0 && d.aniMode < 3 && d.rate >= 0 && d.rate < 2 && d.firstDigitDelay >= 0 &&
+           d.firstDigitDelay < 10 && d.groupCallCode >= 0 && d.groupCallCode < 7;
 }
 
 // Bytes a radio or a foreign program may leave where a DTMF code belongs:
@@ -95,15 +96,15 @@ DtmfSettings HostileRecord(std::mt19937 &random)
 {
     std::uniform_int_distribution<int> index(-3, 300);
     DtmfSettings d;
-    for (std::string &memory : d.Text1)
+    for (std::string &memory : d.autoDialMemories)
         memory = HostileText(random);
-    d.Text2 = HostileText(random);
-    d.Text4 = HostileText(random);
-    d.Text3 = HostileText(random);
-    d.Combo1 = index(random);
-    d.Combo16 = index(random);
-    d.Combo17 = index(random);
-    d.Combo18 = index(random);
+    d.aniStartCode = HostileText(random);
+    d.aniEndCode = HostileText(random);
+    d.ownCode = HostileText(random);
+    d.aniMode = index(random);
+    d.rate = index(random);
+    d.firstDigitDelay = index(random);
+    d.groupCallCode = index(random);
     return d;
 }
 
@@ -230,7 +231,7 @@ TEST(DtmfBlock, DatFileKeepsItsFirst3120BytesAndCarriesTheBlock)
     RadioData start;
     start.dtmf = Other();
     ExpectSame(Open(file, start).dtmf, Sample());
-    EXPECT_EQ(Open(plain, start).dtmf.Text4, "");
+    EXPECT_EQ(Open(plain, start).dtmf.aniEndCode, "");
 }
 
 TEST(DtmfBlock, FileWithoutTheBlockOpensAsTheImageSays)
@@ -242,11 +243,11 @@ TEST(DtmfBlock, FileWithoutTheBlockOpensAsTheImageSays)
     RadioData start;
     start.dtmf = Other();
     const RadioData opened = Open(StoreDatFile(image), start);
-    EXPECT_EQ(opened.dtmf.Text4, "12");
+    EXPECT_EQ(opened.dtmf.aniEndCode, "12");
     // Every field the image does not carry keeps its value.
-    EXPECT_EQ(opened.dtmf.Text1, Other().Text1);
-    EXPECT_EQ(opened.dtmf.Text2, "C");
-    EXPECT_EQ(opened.dtmf.Combo17, 3);
+    EXPECT_EQ(opened.dtmf.autoDialMemories, Other().autoDialMemories);
+    EXPECT_EQ(opened.dtmf.aniStartCode, "C");
+    EXPECT_EQ(opened.dtmf.firstDigitDelay, 3);
 }
 
 TEST(DtmfBlock, WhateverTheRecordHoldsTheBlockOpensAgain)
@@ -267,27 +268,27 @@ TEST(DtmfBlock, WhateverTheRecordHoldsTheBlockOpensAgain)
 TEST(DtmfBlock, CodesKeepTheirDtmfCharactersAndListsTheirStartValues)
 {
     DtmfSettings d;
-    d.Text1[0] = "1a2e3\x00"
-                 "4\xC3\xA9#"s;          // lower case raised; e, 0x00 and é dropped
-    d.Text1[1] = "12345678901234567890"; // cut to 16
-    d.Text2 = "EEEE";
-    d.Text4 = "d*";
-    d.Text3 = "123456789";
-    d.Combo1 = 3;
-    d.Combo16 = -1;
-    d.Combo17 = 266; // would be 10 if only its low byte were written
-    d.Combo18 = 6;
+    d.autoDialMemories[0] = "1a2e3\x00"
+                            "4\xC3\xA9#"s;          // lower case raised; e, 0x00 and é dropped
+    d.autoDialMemories[1] = "12345678901234567890"; // cut to 16
+    d.aniStartCode = "EEEE";
+    d.aniEndCode = "d*";
+    d.ownCode = "123456789";
+    d.aniMode = 3;
+    d.rate = -1;
+    d.firstDigitDelay = 266; // would be 10 if only its low byte were written
+    d.groupCallCode = 6;
     DtmfSettings read = Other();
     ASSERT_TRUE(DecodeDtmfBlock(EncodeDtmfBlock(d), read));
-    EXPECT_EQ(read.Text1[0], "1A234#");
-    EXPECT_EQ(read.Text1[1], "1234567890123456");
-    EXPECT_EQ(read.Text2, "");
-    EXPECT_EQ(read.Text4, "D*");
-    EXPECT_EQ(read.Text3, "12345678");
-    EXPECT_EQ(read.Combo1, 0);
-    EXPECT_EQ(read.Combo16, 0);
-    EXPECT_EQ(read.Combo17, 6);
-    EXPECT_EQ(read.Combo18, 6);
+    EXPECT_EQ(read.autoDialMemories[0], "1A234#");
+    EXPECT_EQ(read.autoDialMemories[1], "1234567890123456");
+    EXPECT_EQ(read.aniStartCode, "");
+    EXPECT_EQ(read.aniEndCode, "D*");
+    EXPECT_EQ(read.ownCode, "12345678");
+    EXPECT_EQ(read.aniMode, 0);
+    EXPECT_EQ(read.rate, 0);
+    EXPECT_EQ(read.firstDigitDelay, 6);
+    EXPECT_EQ(read.groupCallCode, 6);
 }
 
 // Open, Save, Open over random files: the DTMF settings survive, the saved

@@ -73,8 +73,8 @@ void EditSomething(RadioData &data)
     data.channels.rx(5) = "435.12500";
     data.channels.tx(5) = "435.62500";
     data.channels.name(5) = "GATE";
-    data.options.Combo5 = 7;
-    data.options.Text31 = "AB-1";
+    data.options.squelchLevel = 7;
+    data.options.powerOnText = "AB-1";
     data.fm.channel(2) = "98.10";
     data.calibration.values[4] = 77;
 }
@@ -84,16 +84,18 @@ bool SameData(const RadioData &a, const RadioData &b)
     return a.channels.FrequencyTexts == b.channels.FrequencyTexts &&
            a.channels.ColumnIndexes == b.channels.ColumnIndexes &&
            a.channels.ChannelNames == b.channels.ChannelNames &&
-           a.options.Combo5 == b.options.Combo5 && a.options.Text31 == b.options.Text31 &&
+           a.options.squelchLevel == b.options.squelchLevel &&
+           a.options.powerOnText == b.options.powerOnText &&
            a.fm.FmChannelTexts == b.fm.FmChannelTexts &&
            a.calibration.values == b.calibration.values && a.bandIndex == b.bandIndex;
 }
 
 bool SameDtmf(const DtmfSettings &a, const DtmfSettings &b)
 {
-    return a.Text1 == b.Text1 && a.Text2 == b.Text2 && a.Text4 == b.Text4 && a.Text3 == b.Text3 &&
-           a.Combo1 == b.Combo1 && a.Combo16 == b.Combo16 && a.Combo17 == b.Combo17 &&
-           a.Combo18 == b.Combo18;
+    return a.autoDialMemories == b.autoDialMemories && a.aniStartCode == b.aniStartCode &&
+           a.aniEndCode == b.aniEndCode && a.ownCode == b.ownCode && a.aniMode == b.aniMode &&
+           a.rate == b.rate && a.firstDigitDelay == b.firstDigitDelay &&
+           a.groupCallCode == b.groupCallCode;
 }
 
 // Bytes a radio or another program may leave where a DTMF code belongs.
@@ -120,12 +122,12 @@ QByteArray RandomDataFile(std::mt19937 &random, int round)
     std::vector<std::uint8_t> extension;
     if (round % 3 != 0) {
         DtmfSettings junk;
-        for (std::string &memory : junk.Text1)
+        for (std::string &memory : junk.autoDialMemories)
             memory = JunkCode(random);
-        junk.Text2 = JunkCode(random);
-        junk.Text4 = JunkCode(random);
-        junk.Text3 = JunkCode(random);
-        junk.Combo17 = byte(random);
+        junk.aniStartCode = JunkCode(random);
+        junk.aniEndCode = JunkCode(random);
+        junk.ownCode = JunkCode(random);
+        junk.firstDigitDelay = byte(random);
         extension = EncodeDtmfBlock(junk);
         if (round % 3 == 2)
             extension[100] ^= 0x01;
@@ -179,8 +181,8 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     program.window->bandBox()->selectBand(3);
     EditSomething(program.session.data());
     program.session.notifyOptionsChanged();
-    program.session.data().dtmf.Text2 = "123A";
-    program.session.data().dtmf.Combo17 = 3;
+    program.session.data().dtmf.aniStartCode = "123A";
+    program.session.data().dtmf.firstDigitDelay = 3;
     program.session.notifyDtmfChanged();
     // Typed but not yet committed by leaving the field: Save takes it.
     auto *text31 = program.window->optionsWindow()->findChild<QLineEdit *>("Text31");
@@ -206,17 +208,17 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     const std::vector<std::uint8_t> block = EncodeDtmfBlock(program.session.data().dtmf);
     QCOMPARE(file.mid(3120),
              QByteArray(reinterpret_cast<const char *>(block.data()), int(block.size())));
-    QCOMPARE(program.session.data().options.Text31, std::string("XY-9"));
+    QCOMPARE(program.session.data().options.powerOnText, std::string("XY-9"));
     // The edited values are in the image, not only in the records.
     QCOMPARE(static_cast<unsigned char>(file.at(48 + 2033)), 77);
 
     // Everything else is changed, then the file is opened over it.
     program.window->fileCommands()->setProgramFolder(dir.path());
     program.window->bandBox()->selectBand(6);
-    program.session.data().channels.ClearAll();
+    program.session.data().channels.clearAll();
     program.session.data().calibration.values[4] = 1;
     program.session.data().fm.channel(2).clear();
-    program.session.data().dtmf.StartForm();
+    program.session.data().dtmf.resetToNew();
     program.session.image().fill(0);
     program.window->showEditor(program.window->fmWindow());
     ClickTool(program, "TOpen");
@@ -225,11 +227,11 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     const RadioData &opened = program.session.data();
     QCOMPARE(opened.channels.FrequencyTexts, saved.channels.FrequencyTexts);
     QCOMPARE(opened.channels.ChannelNames, saved.channels.ChannelNames);
-    QCOMPARE(opened.options.Combo5, 7);
-    QCOMPARE(opened.options.Text31, std::string("XY-9"));
+    QCOMPARE(opened.options.squelchLevel, 7);
+    QCOMPARE(opened.options.powerOnText, std::string("XY-9"));
     QCOMPARE(text31->text(), QStringLiteral("XY-9"));
-    QCOMPARE(opened.dtmf.Text2, std::string("123A"));
-    QCOMPARE(opened.dtmf.Combo17, 3);
+    QCOMPARE(opened.dtmf.aniStartCode, std::string("123A"));
+    QCOMPARE(opened.dtmf.firstDigitDelay, 3);
     QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text2")->text(),
              QStringLiteral("123A"));
     QCOMPARE(opened.fm.channel(2), std::string("98.10"));
@@ -250,7 +252,7 @@ void FileCommandsTest::fileWithoutExtensionKeepsTheDtmfSettings()
 {
     QTemporaryDir dir;
     Program program;
-    program.session.data().dtmf.Text3 = "777";
+    program.session.data().dtmf.ownCode = "777";
     program.session.notifyDtmfChanged();
     const QString path = dir.filePath("plain.dat");
     QVERIFY(program.window->fileCommands()->savePath(path));
@@ -260,11 +262,11 @@ void FileCommandsTest::fileWithoutExtensionKeepsTheDtmfSettings()
     QByteArray bytes = FileBytes(path) + QByteArray(int(kDtmfBlockSize), '\x01');
     WriteBytes(damaged, bytes);
 
-    program.session.data().dtmf.Text3 = "55";
+    program.session.data().dtmf.ownCode = "55";
     program.session.notifyDtmfChanged();
     for (const QString &name : {path, damaged}) {
         QVERIFY(program.window->fileCommands()->openPath(name));
-        QCOMPARE(program.session.data().dtmf.Text3, std::string("55"));
+        QCOMPARE(program.session.data().dtmf.ownCode, std::string("55"));
         QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text3")->text(),
                  QStringLiteral("55"));
     }
@@ -285,15 +287,15 @@ void FileCommandsTest::randomFilesOpenSaveOpenKeepTheDtmfSettings()
         QVERIFY(commands->openPath(in));
         const DtmfSettings first = program.session.data().dtmf;
         // The window shows exactly what the record holds.
-        QCOMPARE(text4->text(), QString::fromStdString(first.Text4));
-        QCOMPARE(memory1->text(), QString::fromStdString(first.Text1[0]));
+        QCOMPARE(text4->text(), QString::fromStdString(first.aniEndCode));
+        QCOMPARE(memory1->text(), QString::fromStdString(first.autoDialMemories[0]));
 
         QVERIFY(commands->savePath(dir.filePath("a.dat")));
         program.session.data().dtmf = DtmfSettings{};
         program.session.notifyDtmfChanged();
         QVERIFY(commands->openPath(dir.filePath("a.dat")));
         QVERIFY2(SameDtmf(program.session.data().dtmf, first), qPrintable(QString::number(round)));
-        QCOMPARE(text4->text(), QString::fromStdString(first.Text4));
+        QCOMPARE(text4->text(), QString::fromStdString(first.aniEndCode));
         QVERIFY(commands->savePath(dir.filePath("b.dat")));
         QCOMPARE(FileBytes(dir.filePath("b.dat")), FileBytes(dir.filePath("a.dat")));
     }
@@ -307,7 +309,7 @@ void FileCommandsTest::openRefreshesEveryWindowOnceWithTheWholeFile()
     RadioData saved;
     saved.bandIndex = 5;
     saved.channels.rx(2) = "460.12500";
-    saved.dtmf.Text4 = "D#";
+    saved.dtmf.aniEndCode = "D#";
     RadioImage image{};
     QByteArray file = ToBytes(EncodeDatFile(saved, image));
     file.replace(48 + ImageMap::kDtmfText, 2, "12");
@@ -319,7 +321,7 @@ void FileCommandsTest::openRefreshesEveryWindowOnceWithTheWholeFile()
     Session &session = program.session;
     QList<std::string> aniEndCodes;
     connect(&session, &Session::dtmfChanged, this,
-            [&] { aniEndCodes << session.data().dtmf.Text4; });
+            [&] { aniEndCodes << session.data().dtmf.aniEndCode; });
     QSignalSpy channels(&session, &Session::channelsChanged);
     QVERIFY(program.window->fileCommands()->openPath(path));
     // No window is shown the DTMF settings of the image alone.
@@ -338,7 +340,7 @@ void FileCommandsTest::newResetsThreeWindowsAndKeepsFmAndCalibration()
     Program program;
     RadioData &data = program.session.data();
     EditSomething(data);
-    data.dtmf.Text2 = "999";
+    data.dtmf.aniStartCode = "999";
     program.session.notifyOptionsChanged();
     program.session.notifyDtmfChanged();
     program.session.notifyChannelsChanged();
@@ -633,7 +635,7 @@ void FileCommandsTest::oversizedFileIsRefusedUnread()
     QCOMPARE(program.session.data().channels.rx(5), std::string("435.12500"));
     QVERIFY(program.boxes.isEmpty());
 
-    program.session.data().channels.ClearAll();
+    program.session.data().channels.clearAll();
     program.session.encodeImage();
     const QByteArray imageBefore = ImageBytes(program.session.image());
     QVERIFY(file.resize(qint64(kDatFileSizeLimit) + 1));
@@ -748,14 +750,14 @@ void FileCommandsTest::openAndReadAskFirstOnlyWithUnsavedChanges()
     ClickTool(program, "TSave");
     QVERIFY(!window.isWindowModified());
     QVERIFY(window.windowTitle().endsWith(QStringLiteral(" - radio.dat[*]")));
-    const int saved = program.session.data().options.Combo5;
+    const int saved = program.session.data().options.squelchLevel;
 
     // An edit through the keys: the squelch list one step down.
     window.showEditor(window.optionsWindow());
     auto *squelch = window.optionsWindow()->findChild<QComboBox *>("Combo5");
     squelch->setFocus();
     QTest::keyClick(squelch, Qt::Key_Down);
-    QCOMPARE(program.session.data().options.Combo5, saved + 1);
+    QCOMPARE(program.session.data().options.squelchLevel, saved + 1);
     QVERIFY(window.isWindowModified());
 
     // Open and Read ask New's question first; Cancel changes nothing.
@@ -764,7 +766,7 @@ void FileCommandsTest::openAndReadAskFirstOnlyWithUnsavedChanges()
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes[0].text, QStringLiteral("Unsaved data will be lost, sure?"));
     QCOMPARE(program.boxes[0].caption, QStringLiteral("Attention"));
-    QCOMPARE(program.session.data().options.Combo5, saved + 1);
+    QCOMPARE(program.session.data().options.squelchLevel, saved + 1);
     QCOMPARE(squelch->currentIndex(), saved + 1);
     program.answers = {IdCancel};
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
@@ -787,7 +789,7 @@ void FileCommandsTest::openAndReadAskFirstOnlyWithUnsavedChanges()
     program.answers = {IdOk};
     ClickTool(program, "TOpen");
     QCOMPARE(program.boxes.size(), 1);
-    QCOMPARE(program.session.data().options.Combo5, saved);
+    QCOMPARE(program.session.data().options.squelchLevel, saved);
     QCOMPARE(squelch->currentIndex(), saved);
     QVERIFY(!window.isWindowModified());
 }

@@ -28,56 +28,57 @@ std::vector<std::uint8_t> Bytes(const RadioImage &image, int from, int count)
 TEST(SettingsDecode, AllFillerSettingsArea)
 {
     RadioData data;
-    data.options.Combo21 = 2;
-    data.options.Combo24 = 0;
-    data.options.Combo30 = 1;
-    data.options.Combo4 = 2;
-    data.options.Combo11 = 0;
-    data.options.Check12 = true;
+    data.options.backlight = 2;
+    data.options.vfoPower = 0;
+    data.options.vfoOffsetDirection = 1;
+    data.options.callTone = 2;
+    data.options.reverseFrequency = 0;
+    data.options.allowCancelOperating = true;
     data.bandIndex = 5;
     data.fm.channel(3) = "90.00";
     DecodeImage(FilledImage(0xFF), data, Language::English);
     const OptionalFeatures &o = data.options;
 
-    EXPECT_EQ(o.Combo1, 1);
-    EXPECT_EQ(o.Text2, "");
-    EXPECT_EQ(o.Text6, "");
-    EXPECT_EQ(o.Combo3, 1);
-    EXPECT_EQ(o.Combo17, 0);
-    EXPECT_EQ(o.Combo5, 5);
-    for (int field : {o.Combo7, o.Combo33, o.Combo8, o.Combo9, o.Combo6, o.Combo10, o.ComboMod,
-                      o.Combo13, o.Combo16, o.Combo2, o.Combo20, o.Combo31, o.Combo25, o.Combo26,
-                      o.Combo27, o.Combo28, o.Combo12, o.Combo29})
+    EXPECT_EQ(o.displayMode, 1);
+    EXPECT_EQ(o.priorityScanChannel, "");
+    EXPECT_EQ(o.presentChannel, "");
+    EXPECT_EQ(o.frequencyStep, 1);
+    EXPECT_EQ(o.channelNameDisplay, 0);
+    EXPECT_EQ(o.squelchLevel, 5);
+    for (int field : {o.beep, o.channelGroup, o.batterySave, o.keyLock, o.radioMonitorSignal,
+                      o.frequencyShift, o.scanMode, o.radioSearchMode, o.endOfCallTone,
+                      o.powerOnPasswordSetting, o.tailElimination, o.voxSwitch, o.vfoBusyLock,
+                      o.vfoScanAdd, o.vfoBandwidth, o.vfoTxStop, o.vfoScramble, o.vfoCompanding})
         EXPECT_EQ(field, 1);
-    EXPECT_TRUE(o.Check13);
-    EXPECT_EQ(o.Combo18, 3);
-    EXPECT_EQ(o.Combo15, 3);
-    EXPECT_EQ(o.Combo14, 7);
-    EXPECT_EQ(o.Combo32, 1);
-    EXPECT_EQ(o.Combo34, 1);
-    EXPECT_EQ(o.Combo35, 0);
-    EXPECT_EQ(o.Combo36, 0);
-    EXPECT_EQ(o.Combo19, 2);
-    EXPECT_EQ(o.Text31, "");
-    EXPECT_EQ(o.Text1, "");
-    EXPECT_EQ(o.Text20, "FFF.FFFFF");
-    EXPECT_EQ(o.Text21, "0.00000");
-    EXPECT_EQ(o.Combo22, 0);
-    EXPECT_EQ(o.Combo23, 0);
-    EXPECT_EQ(data.dtmf.Text4, "");
+    EXPECT_TRUE(o.voxOffWhileReceiving);
+    EXPECT_EQ(o.lockKeyMode, 3);
+    EXPECT_EQ(o.voxDelay, 3);
+    EXPECT_EQ(o.voxGain, 7);
+    EXPECT_EQ(o.powerOnDisplay, 1);
+    EXPECT_EQ(o.memoryChannelDisplay, 1);
+    EXPECT_EQ(o.autoPowerOff, 0);
+    EXPECT_EQ(o.voiceMode, 0);
+    EXPECT_EQ(o.timeoutTimer, 2);
+    EXPECT_EQ(o.powerOnText, "");
+    EXPECT_EQ(o.powerOnPassword, "");
+    EXPECT_EQ(o.vfoFrequency, "FFF.FFFFF");
+    EXPECT_EQ(o.vfoOffset, "0.00000");
+    EXPECT_EQ(o.vfoRxTone, 0);
+    EXPECT_EQ(o.vfoTxTone, 0);
+    EXPECT_EQ(data.dtmf.aniEndCode, "");
     for (int n = 1; n <= FmSettings::kChannels; ++n)
         EXPECT_EQ(data.fm.channel(n), "");
     EXPECT_EQ(data.fm.FmFrequencyText, "");
 
     // Values that name no entry keep the old selection.
-    EXPECT_EQ(o.Combo21, 2);
-    EXPECT_EQ(o.Combo24, 0);
-    EXPECT_EQ(o.Combo30, 1);
+    EXPECT_EQ(o.backlight, 2);
+    EXPECT_EQ(o.vfoPower, 0);
+    EXPECT_EQ(o.vfoOffsetDirection, 1);
     EXPECT_EQ(data.bandIndex, 5);
     // Fields that are not in the image are not touched.
-    EXPECT_EQ(o.Combo4, 2);
-    EXPECT_EQ(o.Combo11, 0);
-    EXPECT_TRUE(o.Check12);
+    EXPECT_EQ(o.callTone, 2);
+    EXPECT_EQ(o.reverseFrequency, 0);
+    EXPECT_TRUE(o.allowCancelOperating);
 }
 
 TEST(SettingsDecode, RangeTestFallbackAndOutOfListKeep)
@@ -91,29 +92,29 @@ TEST(SettingsDecode, RangeTestFallbackAndOutOfListKeep)
         int expected;
     };
     const Case cases[] = {
-        {1792, 2, &OptionalFeatures::Combo1, 0, 0},  // passes the test, no entry 2
-        {1792, 3, &OptionalFeatures::Combo1, 0, 0},  //
-        {1792, 4, &OptionalFeatures::Combo1, 0, 1},  // fails the test: fallback
-        {1792, 0, &OptionalFeatures::Combo1, 1, 0},  //
-        {1794, 7, &OptionalFeatures::Combo3, 1, 7},  //
-        {1794, 8, &OptionalFeatures::Combo3, 4, 1},  //
-        {1795, 1, &OptionalFeatures::Combo17, 0, 1}, //
-        {1796, 9, &OptionalFeatures::Combo5, 0, 9},  //
-        {1796, 10, &OptionalFeatures::Combo5, 0, 5}, //
-        {1801, 2, &OptionalFeatures::Combo32, 0, 2}, //
-        {1801, 3, &OptionalFeatures::Combo32, 0, 1}, //
-        {1802, 2, &OptionalFeatures::Combo34, 0, 1}, //
-        {1804, 15, &OptionalFeatures::Combo35, 0, 15},
-        {1804, 16, &OptionalFeatures::Combo35, 3, 0}, //
-        {1805, 3, &OptionalFeatures::Combo36, 2, 0},  //
-        {1807, 7, &OptionalFeatures::Combo19, 0, 7},  //
-        {1807, 8, &OptionalFeatures::Combo19, 0, 2},  //
-        {1838, 2, &OptionalFeatures::Combo30, 0, 2},  //
-        {1838, 3, &OptionalFeatures::Combo30, 1, 1},  // no range test, no entry
-        {1836, 0x03, &OptionalFeatures::Combo24, 1, 1},
-        {1836, 0x02, &OptionalFeatures::Combo24, 1, 2},
-        {1799, 0xC0, &OptionalFeatures::Combo21, 1, 1},
-        {1799, 0x80, &OptionalFeatures::Combo21, 1, 2},
+        {1792, 2, &OptionalFeatures::displayMode, 0, 0},          // passes the test, no entry 2
+        {1792, 3, &OptionalFeatures::displayMode, 0, 0},          //
+        {1792, 4, &OptionalFeatures::displayMode, 0, 1},          // fails the test: fallback
+        {1792, 0, &OptionalFeatures::displayMode, 1, 0},          //
+        {1794, 7, &OptionalFeatures::frequencyStep, 1, 7},        //
+        {1794, 8, &OptionalFeatures::frequencyStep, 4, 1},        //
+        {1795, 1, &OptionalFeatures::channelNameDisplay, 0, 1},   //
+        {1796, 9, &OptionalFeatures::squelchLevel, 0, 9},         //
+        {1796, 10, &OptionalFeatures::squelchLevel, 0, 5},        //
+        {1801, 2, &OptionalFeatures::powerOnDisplay, 0, 2},       //
+        {1801, 3, &OptionalFeatures::powerOnDisplay, 0, 1},       //
+        {1802, 2, &OptionalFeatures::memoryChannelDisplay, 0, 1}, //
+        {1804, 15, &OptionalFeatures::autoPowerOff, 0, 15},
+        {1804, 16, &OptionalFeatures::autoPowerOff, 3, 0},      //
+        {1805, 3, &OptionalFeatures::voiceMode, 2, 0},          //
+        {1807, 7, &OptionalFeatures::timeoutTimer, 0, 7},       //
+        {1807, 8, &OptionalFeatures::timeoutTimer, 0, 2},       //
+        {1838, 2, &OptionalFeatures::vfoOffsetDirection, 0, 2}, //
+        {1838, 3, &OptionalFeatures::vfoOffsetDirection, 1, 1}, // no range test, no entry
+        {1836, 0x03, &OptionalFeatures::vfoPower, 1, 1},
+        {1836, 0x02, &OptionalFeatures::vfoPower, 1, 2},
+        {1799, 0xC0, &OptionalFeatures::backlight, 1, 1},
+        {1799, 0x80, &OptionalFeatures::backlight, 1, 2},
     };
     for (const Case &c : cases) {
         RadioImage image = Encoded(RadioData{});
@@ -133,16 +134,16 @@ TEST(SettingsDecode, ChannelNumberTextsAndBand)
     image[kBandIndex] = 7;
     RadioData data;
     DecodeImage(image, data, Language::English);
-    EXPECT_EQ(data.options.Text2, "128");
-    EXPECT_EQ(data.options.Text6, "");
+    EXPECT_EQ(data.options.priorityScanChannel, "128");
+    EXPECT_EQ(data.options.presentChannel, "");
     EXPECT_EQ(data.bandIndex, 7);
     image[kBandIndex] = 8;
     DecodeImage(image, data, Language::English);
     EXPECT_EQ(data.bandIndex, 7);
 
     RadioData out;
-    out.options.Text2 = "";
-    out.options.Text6 = "17";
+    out.options.priorityScanChannel = "";
+    out.options.presentChannel = "17";
     out.bandIndex = 6;
     const RadioImage encoded = Encoded(out);
     EXPECT_EQ(encoded[1793], 0xFF);
@@ -156,8 +157,8 @@ TEST(SettingsEncode, NumbersTooLargeForADoubleAreNoValue)
 {
     const std::string manyNines(400, '9');
     RadioData data;
-    data.options.Text2 = manyNines;
-    data.options.Text6 = "1" + std::string(30, '0');
+    data.options.priorityScanChannel = manyNines;
+    data.options.presentChannel = "1" + std::string(30, '0');
     data.fm.channel(1) = manyNines;
     data.fm.channel(2) = "1" + std::string(20, '0');
     data.fm.FmFrequencyText = "-1" + std::string(20, '0');
@@ -172,25 +173,26 @@ TEST(SettingsEncode, BitFieldsAndTheirConstantBits)
 {
     RadioData data;
     OptionalFeatures &o = data.options;
-    for (int *field : {&o.Combo7, &o.Combo33, &o.Combo8, &o.Combo9, &o.Combo6, &o.Combo10,
-                       &o.ComboMod, &o.Combo13, &o.Combo18, &o.Combo16, &o.Combo2, &o.Combo20,
-                       &o.Combo21, &o.Combo31, &o.Combo15, &o.Combo14})
+    for (int *field : {&o.beep, &o.channelGroup, &o.batterySave, &o.keyLock, &o.radioMonitorSignal,
+                       &o.frequencyShift, &o.scanMode, &o.radioSearchMode, &o.lockKeyMode,
+                       &o.endOfCallTone, &o.powerOnPasswordSetting, &o.tailElimination,
+                       &o.backlight, &o.voxSwitch, &o.voxDelay, &o.voxGain})
         *field = 0;
-    o.Check13 = false;
+    o.voxOffWhileReceiving = false;
     RadioImage image = Encoded(data);
     EXPECT_EQ(image[1798], 0x00);
     EXPECT_EQ(image[1799], 0x10);
     EXPECT_EQ(image[1800], 0x06);
 
-    o.Combo7 = 1;
-    o.Combo8 = 1;
-    o.ComboMod = 1;
-    o.Combo18 = 3;
-    o.Combo2 = 1;
-    o.Combo21 = 2;
-    o.Combo31 = 1;
-    o.Combo15 = 2;
-    o.Combo14 = 5;
+    o.beep = 1;
+    o.batterySave = 1;
+    o.scanMode = 1;
+    o.lockKeyMode = 3;
+    o.powerOnPasswordSetting = 1;
+    o.backlight = 2;
+    o.voxSwitch = 1;
+    o.voxDelay = 2;
+    o.voxGain = 5;
     image = Encoded(data);
     EXPECT_EQ(image[1798], 0x01 | 0x04 | 0x40);
     EXPECT_EQ(image[1799], 3 | 8 | 0x10 | 0x80);
@@ -198,25 +200,25 @@ TEST(SettingsEncode, BitFieldsAndTheirConstantBits)
 
     RadioData back;
     DecodeImage(image, back, Language::English);
-    EXPECT_EQ(back.options.Combo18, 3);
-    EXPECT_EQ(back.options.Combo21, 2);
-    EXPECT_EQ(back.options.Combo15, 2);
-    EXPECT_EQ(back.options.Combo14, 5);
-    EXPECT_EQ(back.options.Combo33, 0);
-    EXPECT_EQ(back.options.ComboMod, 1);
-    EXPECT_TRUE(back.options.Check13);
+    EXPECT_EQ(back.options.lockKeyMode, 3);
+    EXPECT_EQ(back.options.backlight, 2);
+    EXPECT_EQ(back.options.voxDelay, 2);
+    EXPECT_EQ(back.options.voxGain, 5);
+    EXPECT_EQ(back.options.channelGroup, 0);
+    EXPECT_EQ(back.options.scanMode, 1);
+    EXPECT_TRUE(back.options.voxOffWhileReceiving);
 
     // An index too big for its bits must not spill into the neighbouring field.
-    o.Combo18 = 4;
+    o.lockKeyMode = 4;
     EXPECT_EQ(Encoded(data)[1799] & 0x04, 0);
 }
 
 TEST(SettingsCharacters, PowerOnTextPasswordAndDtmfSlot)
 {
     RadioData data;
-    data.options.Text31 = "AB1";
-    data.options.Text1 = "12";
-    data.dtmf.Text4 = "123";
+    data.options.powerOnText = "AB1";
+    data.options.powerOnPassword = "12";
+    data.dtmf.aniEndCode = "123";
     RadioImage image = Encoded(data);
     EXPECT_EQ(Bytes(image, kPowerOnText, 6),
               (std::vector<std::uint8_t>{0x41, 0x42, 0x31, 0xFF, 0xFF, 0xFF}));
@@ -225,12 +227,12 @@ TEST(SettingsCharacters, PowerOnTextPasswordAndDtmfSlot)
 
     PutBytes(image, kPowerOnText, {0xFF, 0x41, 0xFF, 0x42, 0xFF, 0xFF});
     PutBytes(image, kDtmfText, {'1', '#', 0xFF, '*'});
-    data.dtmf.Text1[0] = "555";
+    data.dtmf.autoDialMemories[0] = "555";
     DecodeImage(image, data, Language::English);
-    EXPECT_EQ(data.options.Text31, "AB");
-    EXPECT_EQ(data.options.Text1, "12");
-    EXPECT_EQ(data.dtmf.Text4, "1#*");
-    EXPECT_EQ(data.dtmf.Text1[0], "555");
+    EXPECT_EQ(data.options.powerOnText, "AB");
+    EXPECT_EQ(data.options.powerOnPassword, "12");
+    EXPECT_EQ(data.dtmf.aniEndCode, "1#*");
+    EXPECT_EQ(data.dtmf.autoDialMemories[0], "555");
 }
 
 // Whatever a radio leaves in the DTMF slot, the ANI end code takes only what
@@ -243,12 +245,12 @@ TEST(SettingsCharacters, DtmfSlotKeepsOnlyDtmfCharacters)
         image, kDtmfText,
         {0x00, '1', 'a', 'E', '#', 0xFF, 'd', '*', 0x80, 0xE9, 'z', ' ', '9', 'B', 0x7F, 0x1B});
     DecodeImage(image, data, Language::English);
-    EXPECT_EQ(data.dtmf.Text4, "1A#D*9B");
+    EXPECT_EQ(data.dtmf.aniEndCode, "1A#D*9B");
 
     PutBytes(image, kDtmfText,
              {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', '*', '#'});
     DecodeImage(image, data, Language::English);
-    EXPECT_EQ(data.dtmf.Text4, "0123456789ABCD*#");
+    EXPECT_EQ(data.dtmf.aniEndCode, "0123456789ABCD*#");
 
     EXPECT_EQ(DtmfCode("12345678901", 8), "12345678");
     EXPECT_EQ(DtmfCode("e1e2e3", 2), "12");
@@ -257,12 +259,12 @@ TEST(SettingsCharacters, DtmfSlotKeepsOnlyDtmfCharacters)
 TEST(SettingsVfo, FrequencyOffsetTonesAndOptions)
 {
     RadioData data;
-    data.options.Text20 = "438.50000";
-    data.options.Text21 = "10.00000";
-    data.options.Combo22 = 52;
-    data.options.Combo23 = 0;
-    data.options.Combo24 = 2;
-    data.options.Combo29 = 1;
+    data.options.vfoFrequency = "438.50000";
+    data.options.vfoOffset = "10.00000";
+    data.options.vfoRxTone = 52;
+    data.options.vfoTxTone = 0;
+    data.options.vfoPower = 2;
+    data.options.vfoCompanding = 1;
     const RadioImage image = Encoded(data);
     EXPECT_EQ(Bytes(image, kVfoFrequency, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x85, 0x43}));
     EXPECT_EQ(Bytes(image, kVfoOffset, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x01}));
@@ -270,15 +272,15 @@ TEST(SettingsVfo, FrequencyOffsetTonesAndOptions)
     EXPECT_EQ(image[kVfoOptions], 2 | 4 | 8 | 16 | 32 | 64 | 128);
 
     RadioData back;
-    back.options.Combo23 = 7;
+    back.options.vfoTxTone = 7;
     DecodeImage(image, back, Language::Chinese);
-    EXPECT_EQ(back.options.Text20, "438.50000");
-    EXPECT_EQ(back.options.Text21, "10.00000");
-    EXPECT_EQ(back.options.Combo22, 52);
-    EXPECT_EQ(back.options.Combo23, 0);
-    EXPECT_EQ(back.options.Combo24, 2);
+    EXPECT_EQ(back.options.vfoFrequency, "438.50000");
+    EXPECT_EQ(back.options.vfoOffset, "10.00000");
+    EXPECT_EQ(back.options.vfoRxTone, 52);
+    EXPECT_EQ(back.options.vfoTxTone, 0);
+    EXPECT_EQ(back.options.vfoPower, 2);
 
-    data.options.Text21 = "0.6";
+    data.options.vfoOffset = "0.6";
     EXPECT_EQ(Bytes(Encoded(data), kVfoOffset, 4),
               (std::vector<std::uint8_t>{0x00, 0x00, 0x06, 0x00}));
 }
@@ -352,10 +354,10 @@ TEST(NewAndBandChange, ResetWhatTheyResetAndKeepTheRest)
     RadioData data;
     data.channels.rx(5) = "145.00000";
     data.channels.name(9) = "SPARE";
-    data.options.Combo3 = 0;
-    data.options.Text1 = "1234";
-    data.dtmf.Text2 = "123";
-    data.dtmf.Text4 = "9#";
+    data.options.frequencyStep = 0;
+    data.options.powerOnPassword = "1234";
+    data.dtmf.aniStartCode = "123";
+    data.dtmf.aniEndCode = "9#";
     data.fm.channel(1) = "88.50";
     data.calibration.values[0] = 7;
 
@@ -364,19 +366,19 @@ TEST(NewAndBandChange, ResetWhatTheyResetAndKeepTheRest)
     EXPECT_EQ(changed.bandIndex, 5);
     EXPECT_TRUE(changed.channels.rx(5).empty());
     EXPECT_TRUE(changed.channels.name(9).empty());
-    EXPECT_EQ(changed.options.Text20, "460.00000");
-    EXPECT_EQ(changed.options.Combo3, 0);
-    EXPECT_EQ(changed.dtmf.Text2, "123");
+    EXPECT_EQ(changed.options.vfoFrequency, "460.00000");
+    EXPECT_EQ(changed.options.frequencyStep, 0);
+    EXPECT_EQ(changed.dtmf.aniStartCode, "123");
 
     StartNew(data, 0);
     EXPECT_EQ(data.bandIndex, 0);
     EXPECT_TRUE(data.channels.rx(5).empty());
     EXPECT_TRUE(data.channels.name(9).empty());
-    EXPECT_EQ(data.options.Text20, "155.00000");
-    EXPECT_EQ(data.options.Combo3, 4);
-    EXPECT_EQ(data.options.Text1, "1234");
-    EXPECT_TRUE(data.dtmf.Text2.empty());
-    EXPECT_EQ(data.dtmf.Text4, "9#");
+    EXPECT_EQ(data.options.vfoFrequency, "155.00000");
+    EXPECT_EQ(data.options.frequencyStep, 4);
+    EXPECT_EQ(data.options.powerOnPassword, "1234");
+    EXPECT_TRUE(data.dtmf.aniStartCode.empty());
+    EXPECT_EQ(data.dtmf.aniEndCode, "9#");
     EXPECT_EQ(data.fm.channel(1), "88.50");
     EXPECT_EQ(data.calibration.values[0], 7);
 }

@@ -152,7 +152,7 @@ struct Program
 RadioImage RadioMemory()
 {
     RadioData data;
-    data.options.StartForm(400, 420);
+    data.options.resetToNew(400, 420);
     data.bandIndex = 4;
     data.channels.rx(1) = "410.12500";
     data.channels.tx(1) = "411.25000";
@@ -823,9 +823,9 @@ void TransfersTest::verifyAfterWrite()
     program.session.data().channels.rx(12) = "150.50000";
     program.session.data().channels.name(128) = "LAST";
     // An edit the write carries; without verify also one only a file keeps.
-    program.session.editSettings("beep", [](RadioData &data) { data.options.Combo7 ^= 1; });
+    program.session.editSettings("beep", [](RadioData &data) { data.options.beep ^= 1; });
     if (!verify)
-        program.session.editSettings("dtmf", [](RadioData &data) { data.dtmf.Text3 = "12"; });
+        program.session.editSettings("dtmf", [](RadioData &data) { data.dtmf.ownCode = "12"; });
     QVERIFY(program.window->isWindowModified());
 
     QAction *item = program.window->action("MNVerify");

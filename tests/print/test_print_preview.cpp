@@ -164,8 +164,8 @@ void PrintPreviewTest::reportShowsWhatTheWindowsHold()
     data.channels.tx(128) = "469.98750";
     data.channels.name(128) = "LAST";
     program.session.notifyChannelsChanged();
-    data.options.Check12 = ticked;
-    data.options.Text20 = "435.00000";
+    data.options.allowCancelOperating = ticked;
+    data.options.vfoFrequency = "435.00000";
     program.session.notifyOptionsChanged();
     data.calibration.values = {11, 12, 13, 14, 15, 16, 17, 18, 19};
     program.session.notifyCalibrationChanged();

@@ -50,24 +50,34 @@ RadioData EveryText(int round)
     RadioData data;
     OptionalFeatures &o = data.options;
     const std::pair<int *, int> lists[] = {
-        {&o.Combo1, OptionListLength::Combo1},   {&o.Combo3, OptionListLength::Combo3},
-        {&o.Combo5, OptionListLength::Combo5},   {&o.Combo7, OptionListLength::Combo7},
-        {&o.Combo8, OptionListLength::Combo8},   {&o.Combo9, OptionListLength::Combo9},
-        {&o.Combo10, OptionListLength::Combo10}, {&o.Combo11, OptionListLength::Combo11},
-        {&o.Combo19, OptionListLength::Combo19}, {&o.ComboMod, OptionListLength::ComboMod},
-        {&o.Combo22, OptionListLength::Combo22}, {&o.Combo23, OptionListLength::Combo23},
-        {&o.Combo24, OptionListLength::Combo24}, {&o.Combo25, OptionListLength::Combo25},
-        {&o.Combo26, OptionListLength::Combo26}, {&o.Combo27, OptionListLength::Combo27},
-        {&o.Combo28, OptionListLength::Combo28}, {&o.Combo29, OptionListLength::Combo29},
-        {&o.Combo30, OptionListLength::Combo30}, {&o.Combo14, OptionListLength::Combo14},
-        {&o.Combo15, OptionListLength::Combo15},
+        {&o.displayMode, OptionListLength::displayMode},
+        {&o.frequencyStep, OptionListLength::frequencyStep},
+        {&o.squelchLevel, OptionListLength::squelchLevel},
+        {&o.beep, OptionListLength::beep},
+        {&o.batterySave, OptionListLength::batterySave},
+        {&o.keyLock, OptionListLength::keyLock},
+        {&o.frequencyShift, OptionListLength::frequencyShift},
+        {&o.reverseFrequency, OptionListLength::reverseFrequency},
+        {&o.timeoutTimer, OptionListLength::timeoutTimer},
+        {&o.scanMode, OptionListLength::scanMode},
+        {&o.vfoRxTone, OptionListLength::vfoRxTone},
+        {&o.vfoTxTone, OptionListLength::vfoTxTone},
+        {&o.vfoPower, OptionListLength::vfoPower},
+        {&o.vfoBusyLock, OptionListLength::vfoBusyLock},
+        {&o.vfoScanAdd, OptionListLength::vfoScanAdd},
+        {&o.vfoBandwidth, OptionListLength::vfoBandwidth},
+        {&o.vfoTxStop, OptionListLength::vfoTxStop},
+        {&o.vfoCompanding, OptionListLength::vfoCompanding},
+        {&o.vfoOffsetDirection, OptionListLength::vfoOffsetDirection},
+        {&o.voxGain, OptionListLength::voxGain},
+        {&o.voxDelay, OptionListLength::voxDelay},
     };
     for (const auto &[field, length] : lists)
         *field = round % length;
-    o.Check12 = round % 2 == 1;
-    o.Text2 = "0123456789";
-    o.Text31 = round % 2 ? "#*-ABCDEFGHIJKLM" : "NOPQRSTUVWXYZ";
-    o.Text20 = "435.12500";
+    o.allowCancelOperating = round % 2 == 1;
+    o.priorityScanChannel = "0123456789";
+    o.powerOnText = round % 2 ? "#*-ABCDEFGHIJKLM" : "NOPQRSTUVWXYZ";
+    o.vfoFrequency = "435.12500";
     data.calibration.values = {round, 100 + round, 255};
     ChannelTable &table = data.channels;
     for (int n = 1; n <= kChannelCount; ++n) {
@@ -267,7 +277,7 @@ void PrintReportTest::everyPrintedTextIsExtractedAsPrinted()
 {
     QFETCH(Language, language);
     QTemporaryDir dir;
-    for (int round = 0; round < OptionListLength::Combo5; ++round) {
+    for (int round = 0; round < OptionListLength::squelchLevel; ++round) {
         const RadioData data = EveryText(round);
         const QString path = dir.filePath(QStringLiteral("round%1.pdf").arg(round));
         QFile file(path);

@@ -66,11 +66,11 @@ void Fill(Session &session)
     data.channels.tx(1) = "145.72500";
     data.channels.name(1) = "ONE";
     data.channels.rx(7) = "150.00000";
-    data.options.Text20 = "150.12500";
-    data.options.Combo5 = 7;
-    data.options.Text1 = "1234";
-    data.dtmf.Text2 = "999";
-    data.dtmf.Text4 = "88";
+    data.options.vfoFrequency = "150.12500";
+    data.options.squelchLevel = 7;
+    data.options.powerOnPassword = "1234";
+    data.dtmf.aniStartCode = "999";
+    data.dtmf.aniEndCode = "88";
     data.fm.channel(2) = "98.10";
     data.calibration.values[4] = 77;
 }
@@ -131,7 +131,7 @@ void SessionTest::newAsksAndCancelChangesNothing()
     QCOMPARE(spies.total(), 0);
     QCOMPARE(session.bandIndex(), 0);
     QVERIFY(Encoded(session.data()) == Encoded(before));
-    QCOMPARE(session.data().dtmf.Text2, std::string("999"));
+    QCOMPARE(session.data().dtmf.aniStartCode, std::string("999"));
 }
 
 void SessionTest::newOnOkStartsAfresh()
@@ -152,12 +152,12 @@ void SessionTest::newOnOkStartsAfresh()
     QVERIFY(data.channels.rx(1).empty());
     QVERIFY(data.channels.name(1).empty());
     QVERIFY(data.channels.rx(7).empty());
-    QCOMPARE(data.options.Text20, std::string("435.00000"));
-    QCOMPARE(data.options.Combo5, 4);
-    QVERIFY(data.dtmf.Text2.empty());
+    QCOMPARE(data.options.vfoFrequency, std::string("435.00000"));
+    QCOMPARE(data.options.squelchLevel, 4);
+    QVERIFY(data.dtmf.aniStartCode.empty());
     // What New keeps.
-    QCOMPARE(data.options.Text1, std::string("1234"));
-    QCOMPARE(data.dtmf.Text4, std::string("88"));
+    QCOMPARE(data.options.powerOnPassword, std::string("1234"));
+    QCOMPARE(data.dtmf.aniEndCode, std::string("88"));
     QCOMPARE(data.fm.channel(2), std::string("98.10"));
     QCOMPARE(data.calibration.values[4], 77);
 
@@ -191,7 +191,7 @@ void SessionTest::bandChangeAsksAndCancelChangesNothing()
     QCOMPARE(spies.total(), 0);
     QCOMPARE(session.bandIndex(), 0);
     QCOMPARE(session.bandHighMHz(), 174);
-    QCOMPARE(session.data().options.Text20, std::string("150.12500"));
+    QCOMPARE(session.data().options.vfoFrequency, std::string("150.12500"));
     QVERIFY(Encoded(session.data()) == Encoded(before));
 
     session.setLanguage(Language::Chinese);
@@ -216,10 +216,10 @@ void SessionTest::bandChangeOnOkClearsAndReportsOneUndoableChange()
     QVERIFY(session.data().channels.rx(1).empty());
     QVERIFY(session.data().channels.name(1).empty());
     QVERIFY(session.data().channels.rx(7).empty());
-    QCOMPARE(session.data().options.Text20, std::string("460.00000"));
+    QCOMPARE(session.data().options.vfoFrequency, std::string("460.00000"));
     // Nothing else of the optional features, DTMF, FM or calibration.
-    QCOMPARE(session.data().options.Combo5, 7);
-    QCOMPARE(session.data().dtmf.Text2, std::string("999"));
+    QCOMPARE(session.data().options.squelchLevel, 7);
+    QCOMPARE(session.data().dtmf.aniStartCode, std::string("999"));
     QCOMPARE(session.data().fm.channel(2), std::string("98.10"));
     QCOMPARE(session.data().calibration.values[4], 77);
 
