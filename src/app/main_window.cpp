@@ -102,7 +102,9 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_link = new LinkThread(this);
     m_portChooser =
         new PortChooser(m_session, m_boxes, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
+    m_portChooser->setObjectName(QStringLiteral("ports"));
     m_transfers = new TransferController(m_session, m_boxes, *m_link, *m_portChooser, *this, this);
+    m_transfers->setObjectName(QStringLiteral("transfers"));
     // A check item, off at every start.
     action("MNVerify")->setCheckable(true);
     connect(action("MNVerify"), &QAction::toggled, m_transfers,

@@ -63,7 +63,7 @@ QString PortChooser::deviceTip(const PortTable::PortDevice &device, Language lan
 
 int PortChooser::chosenPortNumber() const
 {
-    return m_list.itemText(m_session.PortIndex).toInt();
+    return m_list.itemText(m_chosenIndex).toInt();
 }
 
 QString PortChooser::chosenDevice() const
@@ -77,7 +77,7 @@ void PortChooser::choose(int index)
     if (index >= 0) {
         const int port = m_list.itemText(index).toInt();
         device = PortTable::current().deviceOf(port);
-        m_session.PortIndex = index;
+        m_chosenIndex = index;
         // A port that a transfer holds is in use by us, not by another
         // program; trying it would also disturb the transfer.
         const bool ours = m_link.isBusy() && !device.isEmpty() && device == m_link.device();
@@ -87,7 +87,7 @@ void PortChooser::choose(int index)
             m_boxes.show(unusablePortText(port, error, device), StyleOkExclamation,
                          m_session.tr2("错误", "Mistake"));
             m_list.setCurrentIndex(-1);
-            m_session.PortIndex = 0;
+            m_chosenIndex = 0;
             device.clear();
         }
     }

@@ -38,7 +38,10 @@ public:
     // "/dev/ttyUSB0 (USB-Serial Controller)", or why there is no device.
     static QString deviceTip(const PortTable::PortDevice &device, Language language);
 
-    // The device of the item PortIndex, looked up now.
+    // The list index of the port chosen last (0 until one was chosen, and
+    // after a refused choice).
+    int chosenIndex() const { return m_chosenIndex; }
+    // The device of that item, looked up now.
     QString chosenDevice() const;
     int chosenPortNumber() const;
 
@@ -60,6 +63,7 @@ private:
     QLabel &m_panel;
     QMdiArea &m_mdi;
     const LinkThread &m_link;
+    int m_chosenIndex = 0;
 };
 
 } // namespace q731

@@ -29,9 +29,13 @@ TransferController::TransferController(Session &session, MessageBoxes &boxes, Li
     connect(&m_link, &LinkThread::bandOverrideQuestion, this, &TransferController::askBandOverride);
 }
 
-bool TransferController::isBusy() const
+void TransferController::setRunning(bool reading, bool writing)
 {
-    return m_session.transferActive();
+    const bool wasBusy = isBusy();
+    m_reading = reading;
+    m_writing = writing;
+    if (isBusy() != wasBusy)
+        emit busyChanged(isBusy());
 }
 
 bool TransferController::refuseWhileBusy()
@@ -66,9 +70,9 @@ void TransferController::read()
     // Reads run no encoding: a field still being typed is committed here, as
     // it would be when left, before the read's values come in.
     m_session.commitEdits();
-    m_session.ReadActive = true;
+    setRunning(true, false);
     if (!m_link.startRead(m_session.image())) {
-        m_session.ReadActive = false;
+        setRunning(false, false);
         return;
     }
     m_phase = Phase::Reading;
@@ -83,14 +87,14 @@ void TransferController::write()
         return;
     if (!openPort())
         return;
-    m_session.WriteActive = true;
+    setRunning(false, true);
     // Commits every editor (the frequency being typed included) and fills the
     // image before any reply can be handled: replies wait for the event loop.
     m_session.encodeImage();
     const bool calibration = m_session.hiddenMode(HiddenMode::Calibration);
     if (!m_link.startWrite(m_session.image(), m_session.bandIndex(),
                            m_session.hiddenMode(HiddenMode::BandOverride), calibration)) {
-        m_session.WriteActive = false;
+        setRunning(false, false);
         return;
     }
     m_phase = Phase::Writing;
@@ -200,8 +204,7 @@ void TransferController::reportEnd(Outcome outcome)
 void TransferController::endCommand(Outcome outcome)
 {
     m_phase = Phase::Idle;
-    m_session.ReadActive = false;
-    m_session.WriteActive = false;
+    setRunning(false, false);
     emit transferEnded(outcome);
 }
 

@@ -50,9 +50,11 @@ public:
     VerifyResult verifyResult() const { return m_verifyResult; }
     const std::vector<ByteDifference> &verifyDifferences() const { return m_differences; }
 
-    // A transfer runs (or its end is still being reported): the session's
-    // ReadActive or WriteActive.
-    bool isBusy() const;
+    // A read / a write runs: from its start until its end has been reported.
+    // One conversation at a time, so no transfer starts meanwhile.
+    bool isReading() const { return m_reading; }
+    bool isWriting() const { return m_writing; }
+    bool isBusy() const { return m_reading || m_writing; }
     ProgressWindow *progressWindow() const { return m_progress; }
 
 signals:
@@ -60,10 +62,13 @@ signals:
     // ends as WriteCompleted once the read back completed (verifyResult()
     // says what it found), or with the outcome of the failed read back.
     void transferEnded(q731::LinkProtocol::Outcome outcome);
+    // isBusy() changed.
+    void busyChanged(bool busy);
 
 private:
     enum class Phase { Idle, Reading, Writing, Verifying };
 
+    void setRunning(bool reading, bool writing);
     bool refuseWhileBusy();
     bool openPort();
     void linkFinished(LinkProtocol::Outcome outcome);
@@ -80,6 +85,8 @@ private:
     PortChooser &m_ports;
     ProgressWindow *m_progress = nullptr;
     Phase m_phase = Phase::Idle;
+    bool m_reading = false;
+    bool m_writing = false;
     bool m_verifyAfterWrite = false;
     // The write being verified: its device, whether it sent the calibration
     // levels, and the image it sent.

@@ -58,13 +58,6 @@ public:
     // Where questions go. Without prompts every question is answered Cancel.
     void setPrompts(SessionPrompts *prompts) { m_prompts = prompts; }
 
-    int PortIndex = 0;
-    // A read / a write is running: from its start until its end has been
-    // reported. One conversation at a time, so no transfer starts meanwhile.
-    bool ReadActive = false;
-    bool WriteActive = false;
-    bool transferActive() const { return ReadActive || WriteActive; }
-
     bool hiddenMode(HiddenMode mode) const;
     void setHiddenMode(HiddenMode mode, bool on);
 

@@ -73,8 +73,10 @@ struct Program
     {
         qputenv("Q731_PORTS", ports);
         messageBoxes.setAnswerer([this](QMessageBox &box) {
-            boxes << Box{box.text(), box.windowTitle(), box.icon(), session.ReadActive,
-                         session.WriteActive};
+            // A box of the window's start comes before any transfer.
+            const bool started = window != nullptr;
+            boxes << Box{box.text(), box.windowTitle(), box.icon(),
+                         started && transfers().isReading(), started && transfers().isWriting()};
             if (auto action = std::exchange(whileBoxIsUp, {}))
                 action();
             return answers.isEmpty() ? int(IdOk) : answers.takeFirst();
@@ -85,6 +87,12 @@ struct Program
         window->show();
         window->applyCaptions();
     }
+
+    TransferController &transfers() const
+    {
+        return *window->findChild<TransferController *>("transfers");
+    }
+    int chosenPortIndex() const { return window->findChild<PortChooser *>("ports")->chosenIndex(); }
 
     void click(const char *key)
     {
@@ -263,7 +271,7 @@ void TransfersTest::choosingAPort()
     program.pickPort(2);
     QTRY_VERIFY(!program.window->portList()->isVisible());
     QVERIFY(program.boxes.isEmpty());
-    QCOMPARE(program.session.PortIndex, 1);
+    QCOMPARE(program.chosenPortIndex(), 1);
     QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 2"));
     QVERIFY(!program.window->serialLink()->isOpen());
     // Only a test: nothing holds the device now.
@@ -284,7 +292,7 @@ void TransfersTest::choosingAPort()
     }
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(program.window->portList()->currentIndex(), -1);
-    QCOMPARE(program.session.PortIndex, 0);
+    QCOMPARE(program.chosenPortIndex(), 0);
     QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
     QVERIFY(!program.window->portList()->isVisible());
 
@@ -309,7 +317,7 @@ void TransfersTest::listHidesWhenLeft()
     QTRY_VERIFY(list->view()->isVisible());
     QTest::keyClick(list->view(), Qt::Key_Escape);
     QTRY_VERIFY(!list->isVisible());
-    QCOMPARE(program.session.PortIndex, 0);
+    QCOMPARE(program.chosenPortIndex(), 0);
     QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
 
     // The list itself losing the focus to the channel window.
@@ -321,7 +329,7 @@ void TransfersTest::listHidesWhenLeft()
     QTest::keyClick(list, Qt::Key_Tab);
     QTRY_VERIFY(!list->isVisible());
     QVERIFY(program.boxes.isEmpty());
-    QCOMPARE(program.session.PortIndex, 0);
+    QCOMPARE(program.chosenPortIndex(), 0);
 }
 
 void TransfersTest::readFillsTheEditors()
@@ -342,13 +350,13 @@ void TransfersTest::readFillsTheEditors()
     QCOMPARE(progress->label()->text(), QStringLiteral("正在读频，请稍候。"));
     QCOMPARE(progress->bar()->minimum(), 1);
     QCOMPARE(progress->bar()->maximum(), 195);
-    QVERIFY(program.session.ReadActive);
+    QVERIFY(program.transfers().isReading());
     QVERIFY(program.window->serialLink()->isOpen());
 
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.front().front().value<Outcome>(), Outcome::ReadCompleted);
     QVERIFY(!progress->isVisible());
-    QVERIFY(!program.session.ReadActive);
+    QVERIFY(!program.transfers().isReading());
     QVERIFY(!program.window->serialLink()->isOpen());
     QCOMPARE(program.boxes.size(), 1); // no band question
     QCOMPARE(program.boxes.front().text, QStringLiteral("读频成功！"));
@@ -389,11 +397,11 @@ void TransfersTest::writeSendsTheEditorsValues()
     QCOMPARE(progress->windowTitle(), QStringLiteral("Writing……"));
     QCOMPARE(progress->label()->text(),
              QStringLiteral("Writing frequently, please wait a moment."));
-    QVERIFY(program.session.WriteActive);
+    QVERIFY(program.transfers().isWriting());
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.front().front().value<Outcome>(), Outcome::WriteCompleted);
     QVERIFY(!progress->isVisible());
-    QVERIFY(!program.session.WriteActive);
+    QVERIFY(!program.transfers().isWriting());
     QVERIFY(!program.window->serialLink()->isOpen());
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes.front().text, QStringLiteral("Writing succeeds frequently!"));
@@ -441,7 +449,7 @@ void TransfersTest::bandMismatch()
         QCOMPARE(program.boxes.front().icon, QMessageBox::Warning);
     QVERIFY(!program.progress()->isVisible());
     QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.session.WriteActive);
+    QVERIFY(!program.transfers().isWriting());
     QCOMPARE(radio->simulator().writtenAddresses().empty(), texts.size() == 1);
 }
 
@@ -456,7 +464,7 @@ void TransfersTest::portThatDoesNotOpen()
         QCOMPARE(program.boxes.front().text, QStringLiteral("串行端口无效"));
         QCOMPARE(program.boxes.front().icon, QMessageBox::NoIcon);
         QVERIFY(!program.progress()->isVisible());
-        QVERIFY(!program.session.ReadActive && !program.session.WriteActive);
+        QVERIFY(!program.transfers().isReading() && !program.transfers().isWriting());
         QVERIFY(!program.window->serialLink()->watchdog().isActive());
         program.boxes.clear();
     }
@@ -482,7 +490,7 @@ void TransfersTest::silentRadio()
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
     QVERIFY(!program.progress()->isVisible());
     QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.session.ReadActive);
+    QVERIFY(!program.transfers().isReading());
     QVERIFY(program.session.image() == before);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
 }
@@ -564,7 +572,7 @@ void TransfersTest::cablePulledInEveryPhase()
     QVERIFY(!link.isOpen());
     QVERIFY(!link.watchdog().isActive());
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.session.ReadActive && !program.session.WriteActive);
+    QVERIFY(!program.transfers().isReading() && !program.transfers().isWriting());
     // Even a read that had every block keeps the editors as they were.
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
@@ -586,7 +594,7 @@ void TransfersTest::writeToAnAckFlood()
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
     QVERIFY(!program.progress()->isVisible());
     QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.session.WriteActive);
+    QVERIFY(!program.transfers().isWriting());
     // At once, not after the watchdog's three seconds.
     QVERIFY(program.window->serialLink()->protocol().silenceCount() <
             LinkProtocol::kSilenceLimit / 2);
@@ -615,7 +623,7 @@ void TransfersTest::readOfABlockForAnotherAddress()
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
     QVERIFY(!program.progress()->isVisible());
     QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.session.ReadActive);
+    QVERIFY(!program.transfers().isReading());
     QVERIFY(program.session.image() == before);
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
@@ -628,13 +636,13 @@ void TransfersTest::oneTransferAtATime()
     Program program(radio->devicePath().toLocal8Bit());
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
     program.click("TWrite");
-    QVERIFY(program.session.WriteActive);
+    QVERIFY(program.transfers().isWriting());
     // The write's window is modeless: Read and Write can be clicked.
     program.click("TRead");
     program.click("TWrite");
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes.front().text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
-    QVERIFY(!program.session.ReadActive);
+    QVERIFY(!program.transfers().isReading());
     // A port choice meanwhile does not disturb the write.
     program.pickPort(1);
     QTRY_VERIFY(!program.window->portList()->isVisible());
@@ -676,7 +684,7 @@ void TransfersTest::transferGoesOnWhileTheWindowIsHeld()
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
 
     program.click(command.constData());
-    QVERIFY(program.session.ReadActive || program.session.WriteActive);
+    QVERIFY(program.transfers().isReading() || program.transfers().isWriting());
     QVERIFY(radioHasTheEnd.tryAcquire(1, 10000));
 
     // Released, the window reports the end it was sent.
@@ -687,7 +695,7 @@ void TransfersTest::transferGoesOnWhileTheWindowIsHeld()
     QCOMPARE(program.boxes.front().text,
              write ? QStringLiteral("写频成功！") : QStringLiteral("读频成功！"));
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.session.ReadActive && !program.session.WriteActive);
+    QVERIFY(!program.transfers().isReading() && !program.transfers().isWriting());
     if (write) {
         RadioImage expected{};
         EncodeImage(program.session.data(), expected);
@@ -708,7 +716,7 @@ void TransfersTest::closingDuringATransfer()
     radio.run([](PtyRadio &r) { r.faults().silent = true; });
     Program program(radio.devicePath().toLocal8Bit());
     program.click("TWrite");
-    QVERIFY(program.session.WriteActive);
+    QVERIFY(program.transfers().isWriting());
     QVERIFY(program.window->serialLink()->isOpen());
     program.window.reset();
     // The port is free again for the next program.
@@ -730,7 +738,7 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     QVERIFY(program.boxes[0].writing);
     QCOMPARE(program.boxes[1].text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
     QVERIFY(program.boxes[1].writing && !program.boxes[1].reading);
-    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.transfers().isWriting() && !program.transfers().isReading());
     QCOMPARE(radio->simulator().endsReceived(), 1);
 
     // Once reported, the next transfer runs; the read too is active through
@@ -740,7 +748,7 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes[0].text, QStringLiteral("读频成功！"));
     QVERIFY(program.boxes[0].reading && !program.boxes[0].writing);
-    QVERIFY(!program.session.ReadActive);
+    QVERIFY(!program.transfers().isReading());
 }
 
 void TransfersTest::progressBarPaintsAtMostTenTimesASecond()
@@ -852,7 +860,7 @@ void TransfersTest::verifyAfterWrite()
     QCOMPARE(box.text, text);
     QVERIFY(box.writing && !box.reading);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.transfers().isWriting() && !program.transfers().isReading());
     QVERIFY(!program.window->serialLink()->isOpen());
     QCOMPARE(radio->simulator().endsReceived(), verify ? 2 : 1);
     const TransferController *transfers = program.window->transfers();
@@ -907,7 +915,7 @@ void TransfersTest::verifyWhoseReadBackFails()
     QCOMPARE(program.window->transfers()->verifyResult(),
              TransferController::VerifyResult::ReadFailed);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.session.WriteActive && !program.session.ReadActive);
+    QVERIFY(!program.transfers().isWriting() && !program.transfers().isReading());
     QVERIFY(!program.window->serialLink()->isOpen());
 }
 
