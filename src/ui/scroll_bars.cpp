@@ -1,7 +1,6 @@
 #include "scroll_bars.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
@@ -11,9 +10,8 @@ namespace q731 {
 
 namespace {
 
-// Events of the window that the bars live on, and of each bar.
+// Events of the window that the bars live on.
 constexpr QEvent::Type kWindowEvents[] = {QEvent::Wheel, QEvent::Resize};
-constexpr QEvent::Type kBarEvents[] = {QEvent::MouseButtonPress};
 
 // The bars belong to the window: a wheel turned over one of them is handed
 // to the window, which scrolls by vertical turns only. A bar on its own would
@@ -52,11 +50,7 @@ cScrollBars::~cScrollBars()
 void cScrollBars::release()
 {
     for (int eBar : {Horizontal, Vertical}) {
-        if (QScrollBar *scrollBar = m_bars[eBar]) {
-            for (QEvent::Type type : kBarEvents)
-                GSubclass::DetachMessage(this, scrollBar, type);
-            delete scrollBar;
-        }
+        delete m_bars[eBar];
         m_bars[eBar] = nullptr;
     }
     if (m_window) {
@@ -84,8 +78,6 @@ void cScrollBars::Create(QWidget *window)
                 [this, eBar, scrollBar] { report(eBar, scrollBar->isSliderDown()); });
         connect(scrollBar, &QScrollBar::sliderReleased, this,
                 [this, eBar] { report(eBar, false); });
-        for (QEvent::Type type : kBarEvents)
-            (void)GSubclass::AttachMessage(this, scrollBar, type);
     }
     setOrientation(m_orientation);
     for (QEvent::Type type : kWindowEvents)
@@ -258,15 +250,6 @@ void cScrollBars::WindowProc(QObject *window, QEvent *event, int &result)
         if (window == m_window)
             placeBars();
         break;
-    case QEvent::MouseButtonPress: {
-        const auto button = static_cast<QMouseEvent *>(event)->button();
-        const int eBar = window == m_bars[Horizontal] ? Horizontal : Vertical;
-        if (button == Qt::LeftButton)
-            emit ScrollClick(eBar, LeftButton);
-        else if (button == Qt::RightButton)
-            emit ScrollClick(eBar, RightButton);
-        break;
-    }
     default:
         break;
     }

@@ -23,7 +23,6 @@ class cScrollBars
     Q_OBJECT
 public:
     enum EBar { Horizontal = 0, Vertical = 1 };
-    enum EButton { LeftButton = 1, RightButton = 2 };
 
     explicit cScrollBars(QObject *parent = nullptr);
     ~cScrollBars() override;
@@ -33,9 +32,6 @@ public:
     QScrollBar *bar(int eBar) const;
     // The part of the window that the visible bars leave free.
     QRect clientRect() const;
-
-    // Flat bars are a look the toolkit does not offer: the standard bars serve.
-    bool CanBeFlat() const { return false; }
 
     // 0 horizontal only, 1 vertical only, 2 both.
     int Orientation() const { return m_orientation; }
@@ -64,7 +60,6 @@ public:
     void WindowProc(QObject *window, QEvent *event, int &result) override;
 
 signals:
-    void ScrollClick(int eBar, int eButton);
     // The thumb is being dragged to a new value.
     void Scroll(int eBar);
     // Any other scrolling ended on a new value.

@@ -33,16 +33,13 @@ public:
 
 struct SubclassError
 {
-    static constexpr unsigned kObjectErrorBase = 0x80040000u;
     enum Code {
-        AlreadyHandled = 13082,
-        InvalidWindow = 13083,
-        ExternalWindow = 13084,
+        AlreadyHandled,
+        InvalidWindow,
+        ExternalWindow,
     };
 
     Code code = InvalidWindow;
-    // The object-error number, as a signed 32-bit value.
-    int number() const { return static_cast<int>(kObjectErrorBase + static_cast<unsigned>(code)); }
     QString source() const;
     QString description() const;
 };
