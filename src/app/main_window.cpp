@@ -96,7 +96,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     // editors loaded hidden, the port list filled, the band box's wheel guard.
     m_bandBox->selectBand(0);
     createEditors();
-    m_boxes.setOwner(m_form1);
+    m_boxes.setOwner(m_channelWindow);
     for (int port = 1; port <= 16; ++port)
         m_portList->addItem(QString::number(port));
     m_link = new LinkThread(this);
@@ -117,11 +117,12 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_wheelGuard->attach(m_bandBox);
 
     m_fileCommands = new FileCommands(m_session, m_boxes, this, this);
-    connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_form1); });
+    connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_channelWindow); });
     connect(m_fileCommands, &FileCommands::currentFileChanged, this, &MainWindow::updateTitle);
     new DatFileDrop(*m_fileCommands, this);
     m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
-    connect(m_channelLists, &ChannelListCommands::imported, this, [this] { showEditor(m_form1); });
+    connect(m_channelLists, &ChannelListCommands::imported, this,
+            [this] { showEditor(m_channelWindow); });
 
     connect(&m_session, &Session::unsavedChangesChanged, this, &QWidget::setWindowModified);
     connect(&m_session, &Session::hiddenModeChanged, this,
@@ -193,11 +194,12 @@ void MainWindow::createMenus()
             connect(action, &QAction::triggered, this, item.command);
     }
     connect(action("MNQuit"), &QAction::triggered, this, &QWidget::close);
-    connect(action("MNModel"), &QAction::triggered, this, [this] { showEditor(m_form1); });
-    connect(action("MNDTMF"), &QAction::triggered, this, [this] { showEditor(m_form2); });
-    connect(action("MNOption"), &QAction::triggered, this, [this] { showEditor(m_form3); });
-    connect(action("MNDebug"), &QAction::triggered, this, [this] { showEditor(m_form4); });
-    connect(action("MNFMset"), &QAction::triggered, this, [this] { showEditor(m_form5); });
+    connect(action("MNModel"), &QAction::triggered, this, [this] { showEditor(m_channelWindow); });
+    connect(action("MNDTMF"), &QAction::triggered, this, [this] { showEditor(m_dtmfWindow); });
+    connect(action("MNOption"), &QAction::triggered, this, [this] { showEditor(m_optionsWindow); });
+    connect(action("MNDebug"), &QAction::triggered, this,
+            [this] { showEditor(m_calibrationWindow); });
+    connect(action("MNFMset"), &QAction::triggered, this, [this] { showEditor(m_fmWindow); });
     connect(action("MNChinese"), &QAction::triggered, this,
             [this] { switchLanguage(Language::Chinese); });
     connect(action("MNEnglish"), &QAction::triggered, this,
@@ -304,15 +306,15 @@ void MainWindow::createStatusBar()
 
 void MainWindow::createEditors()
 {
-    m_form1 = new ChannelWindow(m_session, m_boxes);
-    m_form2 = new DtmfWindow(m_session);
-    m_form3 = new OptionsWindow(m_session);
-    m_form4 = new CalibrationWindow(m_session);
-    m_form5 = new FmWindow(m_session);
-    for (EditorWindow *editor :
-         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
+    m_channelWindow = new ChannelWindow(m_session, m_boxes);
+    m_dtmfWindow = new DtmfWindow(m_session);
+    m_optionsWindow = new OptionsWindow(m_session);
+    m_calibrationWindow = new CalibrationWindow(m_session);
+    m_fmWindow = new FmWindow(m_session);
+    for (EditorWindow *editor : std::initializer_list<EditorWindow *>{
+             m_channelWindow, m_dtmfWindow, m_optionsWindow, m_calibrationWindow, m_fmWindow})
         addEditor(editor)->hide();
-    showEditor(m_form1);
+    showEditor(m_channelWindow);
 }
 
 QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
@@ -353,8 +355,12 @@ QAction *MainWindow::action(const char *objectName) const
 
 QList<QWidget *> MainWindow::captionWindows() const
 {
-    QList<QWidget *> windows = {
-        const_cast<MainWindow *>(this), m_form1, m_form2, m_form3, m_form4, m_form5};
+    QList<QWidget *> windows = {const_cast<MainWindow *>(this),
+                                m_channelWindow,
+                                m_dtmfWindow,
+                                m_optionsWindow,
+                                m_calibrationWindow,
+                                m_fmWindow};
     for (const char *name : {"FrmAbout", "FrmWriting"}) {
         if (auto *window = findChild<QWidget *>(QString::fromLatin1(name)))
             windows << window;
@@ -383,10 +389,10 @@ void MainWindow::switchLanguage(Language language)
     // The grid's cells are matched against its lists while both still show
     // the old language; then every caption changes; then the grid is refilled
     // from the table in the new language.
-    m_form1->readGridIntoTable();
+    m_channelWindow->readGridIntoTable();
     m_session.setLanguage(language);
     applyCaptions();
-    m_form1->fillGridFromTable();
+    m_channelWindow->fillGridFromTable();
 }
 
 void MainWindow::newFile()
@@ -409,8 +415,8 @@ void MainWindow::redo()
 
 void MainWindow::commitPendingEdits()
 {
-    for (EditorWindow *editor :
-         std::initializer_list<EditorWindow *>{m_form1, m_form2, m_form3, m_form4, m_form5})
+    for (EditorWindow *editor : std::initializer_list<EditorWindow *>{
+             m_channelWindow, m_dtmfWindow, m_optionsWindow, m_calibrationWindow, m_fmWindow})
         editor->commitPendingEdits();
 }
 
@@ -486,7 +492,7 @@ void MainWindow::showAbout()
 {
     // Made anew each time, in the language in force.
     AboutWindow about(this);
-    about.setWindowIcon(m_form1->windowIcon());
+    about.setWindowIcon(m_channelWindow->windowIcon());
     ApplyCaptions(m_session.language(), {&about});
     about.exec();
 }
@@ -541,7 +547,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == m_toolbar || watched == m_bandFrame))
-        m_form1->hideTextEditors();
+        m_channelWindow->hideTextEditors();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -54,11 +54,11 @@ public:
     QLabel *portPanel() const { return m_portPanel; }
     QToolBar *toolbar() const { return m_toolbar; }
     QMdiArea *mdiArea() const { return m_mdi; }
-    ChannelWindow *channelWindow() const { return m_form1; }
-    DtmfWindow *dtmfWindow() const { return m_form2; }
-    OptionsWindow *optionsWindow() const { return m_form3; }
-    CalibrationWindow *calibrationWindow() const { return m_form4; }
-    FmWindow *fmWindow() const { return m_form5; }
+    ChannelWindow *channelWindow() const { return m_channelWindow; }
+    DtmfWindow *dtmfWindow() const { return m_dtmfWindow; }
+    OptionsWindow *optionsWindow() const { return m_optionsWindow; }
+    CalibrationWindow *calibrationWindow() const { return m_calibrationWindow; }
+    FmWindow *fmWindow() const { return m_fmWindow; }
     FileCommands *fileCommands() const { return m_fileCommands; }
     ChannelListCommands *channelListCommands() const { return m_channelLists; }
     // Lives on a thread of its own; to be listened to.
@@ -122,11 +122,11 @@ private:
     QLabel *m_makerPanel = nullptr;
     QLabel *m_clockPanel = nullptr;
     WheelGuard *m_wheelGuard = nullptr;
-    ChannelWindow *m_form1 = nullptr;
-    DtmfWindow *m_form2 = nullptr;
-    OptionsWindow *m_form3 = nullptr;
-    CalibrationWindow *m_form4 = nullptr;
-    FmWindow *m_form5 = nullptr;
+    ChannelWindow *m_channelWindow = nullptr;
+    DtmfWindow *m_dtmfWindow = nullptr;
+    OptionsWindow *m_optionsWindow = nullptr;
+    CalibrationWindow *m_calibrationWindow = nullptr;
+    FmWindow *m_fmWindow = nullptr;
     FileCommands *m_fileCommands = nullptr;
     ChannelListCommands *m_channelLists = nullptr;
     LinkThread *m_link = nullptr;

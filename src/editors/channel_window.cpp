@@ -38,13 +38,13 @@ using namespace GridColumn;
 constexpr std::array<int, kGridColumns> kColumnTwips = {600,  1100, 1100, 1200, 1200, 600,
                                                         1400, 900,  700,  1000, 900,  1400};
 constexpr int kGridHeightTwips = 6800;
-constexpr int kFirstCombo5 = 5;
-constexpr int kLastCombo5 = 11;
+constexpr int kFirstOptionColumn = 5;
+constexpr int kLastOptionColumn = 11;
 // Rows copied in this program travel in this form beside the text a
 // spreadsheet takes, so that they paste back exactly.
 const QString kChannelRowsMime = QStringLiteral("application/x-q731-channel-rows");
 
-QString Combo5Name(int column)
+QString OptionEditorName(int column)
 {
     return QStringLiteral("Combo5(%1)").arg(column);
 }
@@ -65,9 +65,9 @@ int ContentColumnWidth(const QTableView &grid, int column)
     };
     for (Language language : {Language::Chinese, Language::English}) {
         // A list's cell leaves room for a character more, as its editor does.
-        if (column >= kFirstCombo5 && column <= kLastCombo5) {
+        if (column >= kFirstOptionColumn && column <= kLastOptionColumn) {
             for (const QString &text :
-                 CaptionTexts(QStringLiteral("Form1"), Combo5Name(column), language))
+                 CaptionTexts(QStringLiteral("Form1"), OptionEditorName(column), language))
                 fit(cells, text, cellMargin + cells.averageCharWidth());
         }
         if (column >= kFirstList && column <= kLastList) {
@@ -167,7 +167,7 @@ void ChannelWindow::createGrid()
     // The panel reaches two pixels beyond the grid.
     m_panel->setGeometry(0, 0, m_grid->width() + 2, m_grid->height() + 2);
 
-    connect(m_grid, &ChannelGridView::cellClicked, this, &ChannelWindow::Grid1_Click);
+    connect(m_grid, &ChannelGridView::cellClicked, this, &ChannelWindow::onCellClicked);
     connect(m_grid, &ChannelGridView::deleteRequested, this, &ChannelWindow::deleteSelectedRows);
     connect(m_grid, &ChannelGridView::copyRequested, this, &ChannelWindow::copySelectedRows);
     connect(m_grid, &ChannelGridView::pasteRequested, this, &ChannelWindow::pasteRows);
@@ -178,33 +178,34 @@ void ChannelWindow::createGrid()
 
 void ChannelWindow::createEditors()
 {
-    m_text1 = new ChannelTextBox(ChannelTextBox::Frequency, m_panel);
-    m_text2 = new ChannelTextBox(ChannelTextBox::Name, m_panel);
-    for (ChannelTextBox *box : {m_text1, m_text2}) {
+    m_frequencyEditor = new ChannelTextBox(ChannelTextBox::Frequency, m_panel);
+    m_nameEditor = new ChannelTextBox(ChannelTextBox::Name, m_panel);
+    for (ChannelTextBox *box : {m_frequencyEditor, m_nameEditor}) {
         connect(box, &ChannelTextBox::enterPressed, this,
                 [this] { m_grid->setFocus(Qt::OtherFocusReason); });
         connect(box, &ChannelTextBox::escapePressed, this, [this, box] { cancelTextBox(box); });
     }
-    connect(m_text1, &ChannelTextBox::lostFocus, this, &ChannelWindow::Text1_LostFocus);
-    connect(m_text2, &ChannelTextBox::lostFocus, this, &ChannelWindow::Text2_LostFocus);
-    connect(m_text2, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(m_frequencyEditor, &ChannelTextBox::lostFocus, this,
+            &ChannelWindow::frequencyEditorLeft);
+    connect(m_nameEditor, &ChannelTextBox::lostFocus, this, &ChannelWindow::nameEditorLeft);
+    connect(m_nameEditor, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (m_text2Open)
             m_model->commitName(m_currentRow, text);
     });
 
     const Language language = m_session.language();
-    m_combo1 = new ChannelListBox(m_panel);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_toneEditor = new ChannelListBox(m_panel);
+    m_toneEditor->setObjectName(QStringLiteral("Combo1"));
     for (int i = 0; i < kToneCount; ++i)
-        m_combo1->addItem(QString::fromStdString(ToneListEntry(i, language)));
-    for (int column = kFirstCombo5; column <= kLastCombo5; ++column) {
+        m_toneEditor->addItem(QString::fromStdString(ToneListEntry(i, language)));
+    for (int column = kFirstOptionColumn; column <= kLastOptionColumn; ++column) {
         auto *list = new ChannelListBox(m_panel);
-        list->setObjectName(Combo5Name(column));
-        list->addItems(CaptionTexts(objectName(), Combo5Name(column), language));
-        m_combo5[static_cast<std::size_t>(column - kFirstCombo5)] = list;
+        list->setObjectName(OptionEditorName(column));
+        list->addItems(CaptionTexts(objectName(), OptionEditorName(column), language));
+        m_optionEditors[static_cast<std::size_t>(column - kFirstOptionColumn)] = list;
     }
-    std::vector<ChannelListBox *> lists(m_combo5.begin(), m_combo5.end());
-    lists.push_back(m_combo1);
+    std::vector<ChannelListBox *> lists(m_optionEditors.begin(), m_optionEditors.end());
+    lists.push_back(m_toneEditor);
     for (ChannelListBox *list : lists) {
         list->hide();
         list->installEventFilter(this);
@@ -224,27 +225,27 @@ void ChannelWindow::createEditors()
 
 void ChannelWindow::StartSelectors()
 {
-    m_combo1->setCurrentIndex(0);
-    for (QComboBox *list : m_combo5)
+    m_toneEditor->setCurrentIndex(0);
+    for (QComboBox *list : m_optionEditors)
         list->setCurrentIndex(1);
 }
 
 GridLists ChannelWindow::shownLists() const
 {
     GridLists lists;
-    lists.tones = ItemTexts(m_combo1);
+    lists.tones = ItemTexts(m_toneEditor);
     for (int column = kFirstOption; column <= kLastList; ++column)
         lists.options[static_cast<std::size_t>(column - kFirstOption)] =
-            ItemTexts(m_combo5[static_cast<std::size_t>(column - kFirstCombo5)]);
+            ItemTexts(m_optionEditors[static_cast<std::size_t>(column - kFirstOptionColumn)]);
     return lists;
 }
 
 QComboBox *ChannelWindow::listOf(int column) const
 {
     if (column == RxTone || column == TxTone)
-        return m_combo1;
+        return m_toneEditor;
     if (column >= kFirstOption && column <= kLastList)
-        return m_combo5[static_cast<std::size_t>(column - kFirstCombo5)];
+        return m_optionEditors[static_cast<std::size_t>(column - kFirstOptionColumn)];
     return nullptr;
 }
 
@@ -254,7 +255,7 @@ QRect ChannelWindow::cellRect(int row, int column) const
     return cell.translated(m_grid->viewport()->mapTo(m_panel, QPoint(0, 0)));
 }
 
-void ChannelWindow::Grid1_Click()
+void ChannelWindow::onCellClicked()
 {
     const QModelIndex current = m_grid->currentIndex();
     if (!current.isValid())
@@ -274,9 +275,9 @@ void ChannelWindow::Grid1_Click()
         m_grid->setCurrentIndex(m_model->cellIndex(row, Rx));
     }
     if (column == Rx || column == Tx)
-        openTextBox(m_text1, row, column);
+        openTextBox(m_frequencyEditor, row, column);
     else if (column == Name)
-        openTextBox(m_text2, row, column);
+        openTextBox(m_nameEditor, row, column);
     else if (QComboBox *list = listOf(column))
         openList(list, row, column);
 }
@@ -290,7 +291,7 @@ void ChannelWindow::openTextBox(ChannelTextBox *box, int row, int column)
 {
     box->setGeometry(cellRect(row, column));
     box->setText(m_model->cellText(row, column));
-    if (box == m_text1) {
+    if (box == m_frequencyEditor) {
         m_text1Open = true;
         m_text1Opened = box->text();
     } else {
@@ -316,47 +317,47 @@ void ChannelWindow::openList(QComboBox *list, int row, int column)
     list->showPopup();
 }
 
-void ChannelWindow::Text1_LostFocus()
+void ChannelWindow::frequencyEditorLeft()
 {
     if (!m_text1Open)
         return;
     m_text1Open = false;
-    if (m_text1->text() != m_text1Opened) {
+    if (m_frequencyEditor->text() != m_text1Opened) {
         const ChannelTable before = table();
         const FrequencyCheck::Status status =
-            m_model->commitFrequency(m_currentRow, m_currentColumn, m_text1->text());
+            m_model->commitFrequency(m_currentRow, m_currentColumn, m_frequencyEditor->text());
         m_session.recordChannelEdit(QStringLiteral("frequency"), before);
         if (status == FrequencyCheck::OutOfBand) {
             showBandMessage();
             m_grid->setFocus(Qt::OtherFocusReason);
         }
     }
-    if (m_text1->hasFocus())
+    if (m_frequencyEditor->hasFocus())
         m_grid->setFocus(Qt::OtherFocusReason);
-    m_text1->hide();
+    m_frequencyEditor->hide();
 }
 
-void ChannelWindow::Text2_LostFocus()
+void ChannelWindow::nameEditorLeft()
 {
     if (!m_text2Open)
         return;
     m_text2Open = false;
-    if (m_text2->text() != m_text2Opened)
-        m_model->commitName(m_currentRow, m_text2->text());
+    if (m_nameEditor->text() != m_text2Opened)
+        m_model->commitName(m_currentRow, m_nameEditor->text());
     m_session.recordChannelEdit(QStringLiteral("name"), m_nameBefore);
-    if (m_text2->hasFocus())
+    if (m_nameEditor->hasFocus())
         m_grid->setFocus(Qt::OtherFocusReason);
-    m_text2->hide();
+    m_nameEditor->hide();
 }
 
 void ChannelWindow::cancelTextBox(ChannelTextBox *box)
 {
     // Esc: the cell keeps the value it had when the box opened.
-    if (box == m_text1) {
+    if (box == m_frequencyEditor) {
         m_text1Open = false;
     } else if (m_text2Open) {
         m_text2Open = false;
-        if (m_text2->text() != m_text2Opened)
+        if (m_nameEditor->text() != m_text2Opened)
             m_model->commitName(m_currentRow, m_text2Opened);
     }
     m_grid->setFocus(Qt::OtherFocusReason);
@@ -404,17 +405,17 @@ void ChannelWindow::closeEditorsWithoutCommit()
     const bool hadFocus = m_panel->isAncestorOf(focusWidget()) && focusWidget() != m_grid;
     if (hadFocus)
         m_grid->setFocus(Qt::OtherFocusReason);
-    m_text1->hide();
-    m_text2->hide();
-    m_combo1->hide();
-    for (QComboBox *list : m_combo5)
+    m_frequencyEditor->hide();
+    m_nameEditor->hide();
+    m_toneEditor->hide();
+    for (QComboBox *list : m_optionEditors)
         list->hide();
 }
 
 void ChannelWindow::hideTextEditors()
 {
-    Text1_LostFocus();
-    Text2_LostFocus();
+    frequencyEditorLeft();
+    nameEditorLeft();
 }
 
 void ChannelWindow::commitPendingEdits()

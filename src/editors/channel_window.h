@@ -63,11 +63,11 @@ private:
     QComboBox *listOf(int column) const;
     QRect cellRect(int row, int column) const;
 
-    void Grid1_Click();
+    void onCellClicked();
     void openTextBox(ChannelTextBox *box, int row, int column);
     void openList(QComboBox *list, int row, int column);
-    void Text1_LostFocus();
-    void Text2_LostFocus();
+    void frequencyEditorLeft();
+    void nameEditorLeft();
     void cancelTextBox(ChannelTextBox *box);
     void listChosen(QComboBox *list, int index);
     void cancelList(QComboBox *list);
@@ -89,11 +89,11 @@ private:
     ChannelGridModel *m_model = nullptr;
     QWidget *m_panel = nullptr;
     ChannelGridView *m_grid = nullptr;
-    ChannelTextBox *m_text1 = nullptr;
-    ChannelTextBox *m_text2 = nullptr;
-    ChannelListBox *m_combo1 = nullptr;
-    // Combo5(5)..Combo5(11), by column - 5.
-    std::array<ChannelListBox *, 7> m_combo5{};
+    ChannelTextBox *m_frequencyEditor = nullptr;
+    ChannelTextBox *m_nameEditor = nullptr;
+    ChannelListBox *m_toneEditor = nullptr;
+    // The list editors of the option columns 5..11, by column - 5.
+    std::array<ChannelListBox *, 7> m_optionEditors{};
     SubClassGrid *m_gridHook = nullptr;
     cScrollBars *m_scrollBars = nullptr;
     int m_currentRow = 1;

@@ -122,19 +122,21 @@ void OptionsWindow::createFields()
         grid->addWidget(control, slot / columns, 2 * (slot % columns) + 1);
     }
 
-    m_check13 = new QCheckBox(OptionsLabelText("Check13", language), m_frame1);
-    m_check13->setObjectName(QStringLiteral("Check13"));
-    m_check12 = new QCheckBox(OptionsLabelText("Check12", language), m_frame1);
-    m_check12->setObjectName(QStringLiteral("Check12"));
-    m_check13->hide();
-    m_check12->hide();
-    connect(m_check13, &QCheckBox::toggled, this, [this](bool on) {
+    m_voxOffWhileReceiving = new QCheckBox(OptionsLabelText("Check13", language), m_frame1);
+    m_voxOffWhileReceiving->setObjectName(QStringLiteral("Check13"));
+    m_allowCancelOperating = new QCheckBox(OptionsLabelText("Check12", language), m_frame1);
+    m_allowCancelOperating->setObjectName(QStringLiteral("Check12"));
+    m_voxOffWhileReceiving->hide();
+    m_allowCancelOperating->hide();
+    connect(m_voxOffWhileReceiving, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_refreshing)
-            edit(m_check13, [on](OptionalFeatures &o) { o.voxOffWhileReceiving = on; });
+            edit(m_voxOffWhileReceiving,
+                 [on](OptionalFeatures &o) { o.voxOffWhileReceiving = on; });
     });
-    connect(m_check12, &QCheckBox::toggled, this, [this](bool on) {
+    connect(m_allowCancelOperating, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_refreshing)
-            edit(m_check12, [on](OptionalFeatures &o) { o.allowCancelOperating = on; });
+            edit(m_allowCancelOperating,
+                 [on](OptionalFeatures &o) { o.allowCancelOperating = on; });
     });
     static_cast<QGridLayout *>(m_frame1->layout())->setRowStretch(placed[1], 1);
 
@@ -215,8 +217,8 @@ void OptionsWindow::refreshFromRecord()
         edit->setText(FromStd(o.*member));
     for (LeaveField &field : m_leaveFields)
         field.pending = false;
-    m_check12->setChecked(o.allowCancelOperating);
-    m_check13->setChecked(o.voxOffWhileReceiving);
+    m_allowCancelOperating->setChecked(o.allowCancelOperating);
+    m_voxOffWhileReceiving->setChecked(o.voxOffWhileReceiving);
     m_refreshing = false;
 }
 

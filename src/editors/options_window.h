@@ -63,8 +63,8 @@ private:
     QGroupBox *m_frame3 = nullptr; // VFO
     QRadioButton *m_option1 = nullptr;
     QRadioButton *m_option2 = nullptr;
-    QCheckBox *m_check12 = nullptr;
-    QCheckBox *m_check13 = nullptr;
+    QCheckBox *m_allowCancelOperating = nullptr;
+    QCheckBox *m_voxOffWhileReceiving = nullptr;
     std::vector<std::pair<QComboBox *, int OptionalFeatures::*>> m_lists;
     std::vector<std::pair<QLineEdit *, std::string OptionalFeatures::*>> m_texts;
     std::vector<LeaveField> m_leaveFields;
