@@ -14,8 +14,8 @@ namespace q731 {
 enum class OptionsPage { Functions, Vox, Vfo };
 
 // One labelled field of the optional features window, in the window's order.
-// A list field has `list`, a text field `text`; the control's object name is
-// also the record field's name.
+// A list field has `list`, a text field `text`. The object names are those
+// the caption table places and names the controls by.
 struct OptionsField
 {
     const char *label;   // object name of the label in front of it
