@@ -1,17 +1,13 @@
 // The program on the desktop: Qt's own texts and the toolbar in the user's
 // language, and the help command finding the manual.
 
-#include "../session/fake_language_store.h"
+#include "../support/program_fixture.h"
 
 #include "app/help.h"
-#include "app/main_window.h"
 #include "editors/options_window.h"
 #include "session/qt_translations.h"
-#include "session/session.h"
 #include "ui/captions.h"
-#include "ui/message_box.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -20,34 +16,21 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
 
 using namespace q731;
-using q731::testing::FakeLanguageStore;
+using q731::testing::ProgramFixture;
 
 namespace {
 
-struct Program
+struct Program : ProgramFixture
 {
-    FakeLanguageStore store;
-    Session session;
-    MessageBoxes messageBoxes{session};
-    std::unique_ptr<MainWindow> window;
-
     explicit Program(Language stored)
+        : ProgramFixture(stored, IdOk)
     {
-        store.value = StoredValueForLanguage(stored);
-        messageBoxes.setAnswerer([](QMessageBox &) { return int(IdOk); });
-        session.setLanguage(ReadStoredLanguage(store));
-        window = std::make_unique<MainWindow>(session, messageBoxes, store);
-        window->show();
-        window->applyCaptions();
     }
 };
 
@@ -136,18 +119,18 @@ void DesktopTest::qtTextsFollowALiveSwitch()
 {
     Program program(Language::Chinese);
     QWidget *form3 = program.window->optionsWindow();
-    program.window->action("MNOption")->trigger();
+    program.action("MNOption")->trigger();
     QVERIFY2(SystemMenuTexts(form3).contains(QString::fromUtf8("关闭(&C)")),
              qPrintable(SystemMenuTexts(form3).join("|")));
 
-    program.window->action("MNEnglish")->trigger();
+    program.action("MNEnglish")->trigger();
     QVERIFY2(ContextMenuTexts().contains("&Copy"), qPrintable(ContextMenuTexts().join("|")));
     QCOMPARE(FileDialogLookInText(), QStringLiteral("Look in:"));
     // The system menus of the editor windows, made at start-up, follow too.
     QTRY_VERIFY2(SystemMenuTexts(form3).contains("&Close"),
                  qPrintable(SystemMenuTexts(form3).join("|")));
 
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QVERIFY(ContextMenuTexts().contains(QString::fromUtf8("复制(&C)")));
     QTRY_VERIFY(SystemMenuTexts(form3).contains(QString::fromUtf8("关闭(&C)")));
 }
@@ -165,19 +148,19 @@ void DesktopTest::toolbarTextsFollowTheLanguage()
     const char *chinese[] = {"新建", "打开", "保存", "读频", "写频"};
     for (int round = 0; round < 2; ++round) {
         for (std::size_t k = 0; k < std::size(english); ++k) {
-            QAction *action = program.window->action(english[k].first);
+            QAction *action = program.action(english[k].first);
             QCOMPARE(action->text(), QString::fromUtf8(chinese[k]));
             QCOMPARE(action->toolTip(), QString::fromUtf8(chinese[k]));
             // What a screen reader announces for the button.
-            QWidget *button = program.window->toolbar()->widgetForAction(action);
+            QWidget *button = program.toolbar()->widgetForAction(action);
             QCOMPARE(static_cast<QToolButton *>(button)->text(), QString::fromUtf8(chinese[k]));
         }
         program.window->switchLanguage(Language::English);
         for (const auto &[key, text] : english) {
-            QAction *action = program.window->action(key);
+            QAction *action = program.action(key);
             QCOMPARE(action->text(), QString::fromLatin1(text));
             QCOMPARE(action->toolTip(), QString::fromLatin1(text));
-            QWidget *button = program.window->toolbar()->widgetForAction(action);
+            QWidget *button = program.toolbar()->widgetForAction(action);
             QCOMPARE(static_cast<QToolButton *>(button)->text(), QString::fromLatin1(text));
         }
         program.window->switchLanguage(Language::Chinese);
@@ -193,7 +176,7 @@ void DesktopTest::hiddenModeButtonsShowNoKeyNames()
         program.session.setHiddenMode(mode, true);
     QStringList englishTips;
     for (const char *key : keys) {
-        QAction *action = program.window->action(key);
+        QAction *action = program.action(key);
         QVERIFY(action->isVisible());
         for (const QString &shown : {action->toolTip(), action->text()}) {
             QVERIFY2(!shown.isEmpty(), key);
@@ -206,8 +189,7 @@ void DesktopTest::hiddenModeButtonsShowNoKeyNames()
                                        "Calibration mode off (double-click)",
                                        "Extra options mode off (double-click)"}));
     program.window->switchLanguage(Language::Chinese);
-    QCOMPARE(program.window->action("TDebug")->toolTip(),
-             QString::fromUtf8("关闭校准模式（双击）"));
+    QCOMPARE(program.action("TDebug")->toolTip(), QString::fromUtf8("关闭校准模式（双击）"));
 }
 
 void DesktopTest::helpCandidatesByPlatform()

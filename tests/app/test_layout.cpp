@@ -5,11 +5,10 @@
 // grow against anything sized in pixels. scripts/layout-screenshots shows the
 // same windows as pictures.
 
-#include "../session/fake_language_store.h"
+#include "../support/program_fixture.h"
 
 #include "app/about_window.h"
 #include "app/band_box.h"
-#include "app/main_window.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -21,9 +20,7 @@
 #include "link/progress_window.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
-#include "session/session.h"
 #include "ui/captions.h"
-#include "ui/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,21 +29,18 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 #include <memory>
 
 using namespace q731;
-using q731::testing::FakeLanguageStore;
+using q731::testing::ProgramFixture;
 
 namespace {
 
@@ -206,38 +200,36 @@ QStringList Misfits(QWidget *window)
     return problems;
 }
 
-struct Program
+// Every box shown, start-up's too, must fit its title and texts.
+struct BoxChecks
 {
-    FakeLanguageStore store;
-    Session session;
-    MessageBoxes messageBoxes{session};
-    std::unique_ptr<MainWindow> window;
     QStringList boxProblems;
-    int boxes = 0;
 
-    explicit Program(Language language)
+    void check(QMessageBox &box)
     {
-        messageBoxes.setAnswerer([this](QMessageBox &box) {
-            box.show();
-            QCoreApplication::sendPostedEvents();
-            // The title bar holds the title, the window's icon and the close
-            // button (about 90 px at 96 DPI).
-            const int decoration = 90 * box.logicalDpiX() / 96;
-            const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
-            if (box.width() < title + decoration)
-                boxProblems << QStringLiteral("box \"%1\": %2 px wide, its title needs %3")
-                                   .arg(box.windowTitle())
-                                   .arg(box.width())
-                                   .arg(title + decoration);
-            boxProblems << Misfits(&box);
-            box.hide();
-            ++boxes;
-            return int(IdCancel);
-        });
-        session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, messageBoxes, store);
-        window->show();
-        window->applyCaptions();
+        box.show();
+        QCoreApplication::sendPostedEvents();
+        // The title bar holds the title, the window's icon and the close
+        // button (about 90 px at 96 DPI).
+        const int decoration = 90 * box.logicalDpiX() / 96;
+        const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        if (box.width() < title + decoration)
+            boxProblems << QStringLiteral("box \"%1\": %2 px wide, its title needs %3")
+                               .arg(box.windowTitle())
+                               .arg(box.width())
+                               .arg(title + decoration);
+        boxProblems << Misfits(&box);
+        box.hide();
+    }
+};
+
+struct Program
+    : BoxChecks
+    , ProgramFixture
+{
+    explicit Program(Language language)
+        : ProgramFixture(language, IdCancel, [this](QMessageBox &box) { check(box); })
+    {
         const CsvImport import = ParseChannelsCsv(kChannels, BandLimitsOf(0));
         for (const CsvChannel &channel : import.channels)
             ApplyCsvChannel(channel, session.data().channels, language);
@@ -313,11 +305,11 @@ struct Program
         preview->close();
 
         // Boxes: questions, and one whose caption is the product's title.
-        boxes = 0;
+        boxes.clear();
         window->newFile();
         window->close();
         messageBoxes.show(session.tr2("串行端口无效", "The serial port is invalid"), StyleOk);
-        window->action("MNCommPort")->trigger();
+        action("MNCommPort")->trigger();
         problems << boxProblems;
         boxProblems.clear();
         return problems;
@@ -355,7 +347,7 @@ void LayoutTest::everyWindowFitsInBothLanguages()
         program.window->switchLanguage(start == Language::Chinese ? Language::English
                                                                   : Language::Chinese);
     const QStringList problems = program.allMisfits();
-    QVERIFY(program.boxes >= 3);
+    QVERIFY(program.boxes.size() >= 3);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 

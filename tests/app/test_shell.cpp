@@ -1,10 +1,9 @@
-#include "../session/fake_language_store.h"
+#include "../support/program_fixture.h"
 
 #include "app/about_window.h"
 #include "app/band_box.h"
 #include "app/help.h"
 #include "app/help_window.h"
-#include "app/main_window.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
@@ -13,30 +12,22 @@
 #include "editors/fm_window.h"
 #include "editors/options_window.h"
 #include "image/text_helpers.h"
-#include "session/language_store.h"
 #include "session/product.h"
-#include "session/session.h"
 #include "ui/captions.h"
 #include "ui/edit_history.h"
-#include "ui/message_box.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QWindow>
@@ -44,53 +35,22 @@
 #include <memory>
 
 using namespace q731;
-using q731::testing::FakeLanguageStore;
+using q731::testing::ProgramFixture;
 
 namespace {
 
-// A started program: session, store and main window, with every message box
-// answered by `answers` (front first) and recorded.
-struct Program
+struct Program : ProgramFixture
 {
-    FakeLanguageStore store;
-    Session session;
-    MessageBoxes messageBoxes{session};
-    std::unique_ptr<MainWindow> window;
-    QList<int> answers;
-    QStringList boxTexts;
-    QStringList startupBoxTexts;
-    double now = 1000.0;
-
     explicit Program(std::optional<QByteArray> stored = std::nullopt)
+        : ProgramFixture(std::move(stored))
     {
-        store.value = std::move(stored);
-        messageBoxes.setAnswerer([this](QMessageBox &box) {
-            boxTexts << box.text();
-            return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
-        });
-        session.setClock([this] { return now; });
-        session.setLanguage(ReadStoredLanguage(store));
-        window = std::make_unique<MainWindow>(session, messageBoxes, store);
-        // The test environment has no serial ports (Q731_PORTS is empty), so
-        // the load's port test reports port 1; that box is not the test's.
-        startupBoxTexts = boxTexts;
-        boxTexts.clear();
-        window->show();
-        window->applyCaptions();
-    }
-
-    // Focus changes and shortcuts need the main window to be the active one.
-    bool activate()
-    {
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
     }
 
     QString menuText(const char *name) const
     {
         if (auto *menu = window->findChild<QMenu *>(name))
             return menu->title();
-        return window->action(name)->text();
+        return action(name)->text();
     }
 
     // Opens the band list with the mouse and picks an item with the keys.
@@ -105,13 +65,6 @@ struct Program
             QTest::keyClick(view, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_VERIFY(!view->isVisible());
-    }
-
-    void clickToolButton(const char *key)
-    {
-        QWidget *button = window->toolbar()->widgetForAction(window->action(key));
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
     }
 };
 
@@ -179,13 +132,14 @@ void ShellTest::startsInTheStoredLanguage()
 void ShellTest::languageIsStoredOnClose()
 {
     Program program;
-    program.window->action("MNEnglish")->trigger();
+    program.action("MNEnglish")->trigger();
     QCOMPARE(program.store.writes, 0); // switching alone stores nothing
     program.answers = {IdOk};
     QVERIFY(program.window->close());
     QCOMPARE(program.store.value.value(), QByteArray("\x01\x00\x00\x00", 4));
-    QCOMPARE(program.boxTexts.last(), QStringLiteral("Confirm that withdraws from a procedure?\r\n"
-                                                     "Lose all in change not kept!"));
+    QCOMPARE(program.boxTexts().last(),
+             QStringLiteral("Confirm that withdraws from a procedure?\r\n"
+                            "Lose all in change not kept!"));
 
     Program next(program.store.value);
     QCOMPARE(next.session.language(), Language::English);
@@ -202,7 +156,7 @@ void ShellTest::cancelledCloseKeepsEverything()
     QCOMPARE(program.store.writes, 0);
     QCOMPARE(program.session.data().channels.rx(5), std::string("145.12500"));
     QCOMPARE(program.session.image()[100], std::uint8_t(0x42));
-    QCOMPARE(program.boxTexts.last(),
+    QCOMPARE(program.boxTexts().last(),
              QStringLiteral("确定退出本程序？\r\n未保存的更改将全部丢失！"));
 }
 
@@ -210,11 +164,11 @@ void ShellTest::quitGoesThroughTheCloseQuestion()
 {
     Program program;
     program.answers = {IdCancel};
-    program.window->action("MNQuit")->trigger();
-    QCOMPARE(program.boxTexts.size(), 1);
+    program.action("MNQuit")->trigger();
+    QCOMPARE(program.boxTexts().size(), 1);
     QVERIFY(program.window->isVisible());
     program.answers = {IdOk};
-    program.window->action("MNQuit")->trigger();
+    program.action("MNQuit")->trigger();
     QVERIFY(!program.window->isVisible());
     QCOMPARE(program.store.writes, 1);
 }
@@ -234,7 +188,7 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
             ++checked;
         }
         QCOMPARE(checked, 27);
-        QCOMPARE(program.window->action("TRead")->toolTip(),
+        QCOMPARE(program.action("TRead")->toolTip(),
                  language == Language::English ? QStringLiteral("Read Data from the Transceive")
                                                : QStringLiteral("读频"));
     }
@@ -245,9 +199,9 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
         {"MNUndo", "Ctrl+Z"},
     };
     for (const auto &[name, keys] : shortcuts)
-        QCOMPARE(program.window->action(name)->shortcut(), QKeySequence(keys));
-    QVERIFY(program.window->action("MNPrint")->shortcut().isEmpty());
-    QCOMPARE(program.window->action("MNRedo")->shortcuts(),
+        QCOMPARE(program.action(name)->shortcut(), QKeySequence(keys));
+    QVERIFY(program.action("MNPrint")->shortcut().isEmpty());
+    QCOMPARE(program.action("MNRedo")->shortcuts(),
              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
     // Undo and Redo head the Edit menu, apart from the windows.
     const QList<QAction *> edit = program.window->findChild<QMenu *>("MNEdit")->actions();
@@ -283,7 +237,7 @@ void ShellTest::statusPanelsFollowTheLanguage()
     program.window->switchLanguage(Language::Chinese);
     QCOMPARE(maker->text(), chinese);
     // Port 1 failed its test at load (no ports here): the number is gone.
-    QCOMPARE(program.startupBoxTexts.size(), 1);
+    QCOMPARE(program.startupBoxes.size(), 1);
     QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
     auto *clock = program.window->findChild<QLabel *>("StatusBar1.Panel3");
     QVERIFY(clock->text().contains(QDate::currentDate().toString("yyyy-MM-dd")));
@@ -296,8 +250,8 @@ void ShellTest::bandChangeOkClearsChannelsAndSetsVfoMiddle()
     program.session.data().channels.name(1) = "ABC";
     program.answers = {IdOk};
     program.pickBand(3);
-    QCOMPARE(program.boxTexts.size(), 1);
-    QCOMPARE(program.boxTexts.front(), QStringLiteral("改变频段将清除频道列表，确定吗？"));
+    QCOMPARE(program.boxTexts().size(), 1);
+    QCOMPARE(program.boxTexts().front(), QStringLiteral("改变频段将清除频道列表，确定吗？"));
     QCOMPARE(program.session.bandIndex(), 3);
     QCOMPARE(program.session.bandLowMHz(), 400);
     QCOMPARE(program.session.bandHighMHz(), 470);
@@ -312,7 +266,7 @@ void ShellTest::bandChangeCancelRestoresOldBand()
     program.session.data().channels.rx(1) = "145.12500";
     program.answers = {IdCancel};
     program.pickBand(5);
-    QCOMPARE(program.boxTexts.size(), 1);
+    QCOMPARE(program.boxTexts().size(), 1);
     QCOMPARE(program.window->bandBox()->currentIndex(), 0);
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.bandLowMHz(), 136);
@@ -326,11 +280,11 @@ void ShellTest::sameBandAsksNothing()
     Program program;
     program.session.data().channels.rx(1) = "145.12500";
     program.pickBand(0);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
     // A later change by the program still asks nothing.
     program.window->bandBox()->selectBand(2);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.bandLowMHz(), 350);
 }
 
@@ -339,11 +293,11 @@ void ShellTest::programmaticBandChangeAsksNothing()
     Program program;
     program.session.data().channels.rx(1) = "145.12500";
     program.window->bandBox()->selectBand(kDefaultBandIndex);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.bandIndex(), 3);
     program.session.setBandIndex(6); // as a decode does
     QCOMPARE(program.window->bandBox()->currentIndex(), 6);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
 }
 
@@ -357,7 +311,7 @@ void ShellTest::bandBoxIgnoresTheWheel()
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(box, &wheel);
     QCOMPARE(box->currentIndex(), 0);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
 }
 
 void ShellTest::everyWayOfChangingTheBandAsks_data()
@@ -391,7 +345,7 @@ void ShellTest::everyWayOfChangingTheBandAsks()
         QVERIFY(program.activate());
         BandBox *box = program.window->bandBox();
         box->selectBand(start);
-        QVERIFY(program.boxTexts.isEmpty());
+        QVERIFY(program.boxTexts().isEmpty());
         RadioData &data = program.session.data();
         const std::string rx = FormatFixed(program.session.bandLowMHz() + 1, 5);
         data.channels.rx(1) = rx;
@@ -434,9 +388,9 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QTest::keyClick(box, keys.value(way));
         }
 
-        QVERIFY(!program.boxTexts.isEmpty());
-        QCOMPARE(program.boxTexts,
-                 QStringList(QVector<QString>(program.boxTexts.size(), question)));
+        QVERIFY(!program.boxTexts().isEmpty());
+        QCOMPARE(program.boxTexts(),
+                 QStringList(QVector<QString>(program.boxTexts().size(), question)));
         if (answer == IdCancel) {
             QCOMPARE(box->currentIndex(), start);
             QCOMPARE(program.session.bandIndex(), start);
@@ -471,8 +425,8 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
     data.channels.name(1) = "ABC";
     data.channels.name(9) = "SPARE";
     program.session.notifyChannelsChanged();
-    QAction *undo = program.window->action("MNUndo");
-    QAction *redo = program.window->action("MNRedo");
+    QAction *undo = program.action("MNUndo");
+    QAction *redo = program.action("MNRedo");
     QVERIFY(undo && redo);
     QVERIFY(!undo->isEnabled());
     QVERIFY(!redo->isEnabled());
@@ -502,7 +456,7 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
     QCOMPARE(data.options.vfoFrequency, std::string("155.00000"));
     ChannelGridModel *model = program.window->channelWindow()->model();
     QCOMPARE(model->cellText(1, 1), QStringLiteral("145.12500"));
-    QCOMPARE(program.boxTexts.size(), 1); // undo asks nothing
+    QCOMPARE(program.boxTexts().size(), 1); // undo asks nothing
     program.session.encodeImage();
     QVERIFY(program.session.image() == before);
     QVERIFY(!undo->isEnabled());
@@ -522,7 +476,7 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
         QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(program.session.bandIndex(), 0);
     }
-    QCOMPARE(program.boxTexts.size(), 1);
+    QCOMPARE(program.boxTexts().size(), 1);
 }
 
 void ShellTest::menuShortcutsWinInEveryEditor()
@@ -530,8 +484,8 @@ void ShellTest::menuShortcutsWinInEveryEditor()
     QTest::failOnWarning(QRegularExpression(QStringLiteral("Ambiguous shortcut")));
     Program program;
     QVERIFY(program.activate());
-    QSignalSpy writes(program.window->action("MNWrite"), &QAction::triggered);
-    QSignalSpy reads(program.window->action("MNRead"), &QAction::triggered);
+    QSignalSpy writes(program.action("MNWrite"), &QAction::triggered);
+    QSignalSpy reads(program.action("MNRead"), &QAction::triggered);
     const QList<EditorWindow *> editors = {
         program.window->channelWindow(), program.window->dtmfWindow(),
         program.window->optionsWindow(), program.window->calibrationWindow(),
@@ -563,13 +517,13 @@ void ShellTest::menuShortcutsWinInEveryEditor()
             const QString where = editor->objectName() + "/" + target->objectName();
             target->setFocus(Qt::OtherFocusReason);
             QTRY_VERIFY2(target->hasFocus(), qPrintable(where));
-            program.boxTexts.clear();
+            program.boxes.clear();
             const qsizetype written = writes.size();
             const qsizetype read = reads.size();
             QTest::keyClick(target, Qt::Key_W, Qt::ControlModifier);
             QVERIFY2(writes.size() == written + 1, qPrintable(where));
             // The write ran: there is no port to open here.
-            QCOMPARE(program.boxTexts, QStringList{QStringLiteral("串行端口无效")});
+            QCOMPARE(program.boxTexts(), QStringList{QStringLiteral("串行端口无效")});
             QTest::keyClick(target, Qt::Key_R, Qt::ControlModifier);
             QVERIFY2(reads.size() == read + 1, qPrintable(where));
             QVERIFY(editor->isVisible());
@@ -592,7 +546,7 @@ void ShellTest::menuShortcutsWinInEveryEditor()
 void ShellTest::hiddenModeButtonsNeedTwoQuickClicks()
 {
     Program program;
-    QAction *button = program.window->action("TAnMa");
+    QAction *button = program.action("TAnMa");
     QVERIFY(!button->isVisible());
     program.session.setHiddenMode(HiddenMode::BandOverride, true);
     QVERIFY(button->isVisible());
@@ -622,7 +576,7 @@ void ShellTest::hiddenModeButtonsNeedTwoQuickClicks()
 void ShellTest::fmCommandEnabledOnlyByExtraOptions()
 {
     Program program;
-    QAction *fm = program.window->action("MNFMset");
+    QAction *fm = program.action("MNFMset");
     QVERIFY(!fm->isEnabled());
     program.session.setHiddenMode(HiddenMode::BandOverride, true);
     program.session.setHiddenMode(HiddenMode::Calibration, true);
@@ -644,14 +598,14 @@ void ShellTest::newResetsTheEditorsAndSelectsDefaultBand()
     data.calibration.values[0] = 1;
 
     program.answers = {IdCancel};
-    program.window->action("MNNew")->trigger();
+    program.action("MNNew")->trigger();
     QCOMPARE(data.channels.rx(7), std::string("150.00000"));
     QCOMPARE(program.session.bandIndex(), 0);
 
     program.answers = {IdOk};
-    program.window->action("MNNew")->trigger();
-    QCOMPARE(program.boxTexts.last(), QStringLiteral("未保存的数据将会丢失，确定吗？"));
-    QCOMPARE(program.boxTexts.size(), 2); // no band question
+    program.action("MNNew")->trigger();
+    QCOMPARE(program.boxTexts().last(), QStringLiteral("未保存的数据将会丢失，确定吗？"));
+    QCOMPARE(program.boxTexts().size(), 2); // no band question
     QCOMPARE(program.session.bandIndex(), 3);
     QVERIFY(data.channels.rx(7).empty());
     QCOMPARE(data.options.squelchLevel, 4);
@@ -740,10 +694,11 @@ void ShellTest::helpWindowShowsTheManualOfTheLanguage()
     // Beside the test program there is no manual: the message says where it
     // was looked for.
     QTest::keyClick(program.window.get(), Qt::Key_F1);
-    QCOMPARE(program.boxTexts.size(), 1);
-    QVERIFY(program.boxTexts[0].startsWith("The help manual was not found."));
+    QCOMPARE(program.boxTexts().size(), 1);
+    QVERIFY(program.boxTexts()[0].startsWith("The help manual was not found."));
     for (const QString &place : HelpCandidates(Language::English, ProgramFolder()))
-        QVERIFY2(program.boxTexts[0].contains(QDir::toNativeSeparators(place)), qPrintable(place));
+        QVERIFY2(program.boxTexts()[0].contains(QDir::toNativeSeparators(place)),
+                 qPrintable(place));
 
     QTemporaryDir folder;
     const QDir source(QStringLiteral(Q731_MANUAL_SOURCE));
@@ -790,7 +745,7 @@ void ShellTest::helpWindowShowsTheManualOfTheLanguage()
     link.setPosition(link.selectionStart() + 2);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cursorRect(link).center());
     QCOMPARE(outside, QList<QUrl>({QUrl("https://example.org/q731")}));
-    QVERIFY(program.boxTexts.last().contains("could not open the link"));
+    QVERIFY(program.boxTexts().last().contains("could not open the link"));
     QCOMPARE(view->source(), QUrl::fromLocalFile(folder.filePath("manual/en/index.html")));
 
     // A section of the contents, back (button) and forward (Alt+Right).
@@ -827,7 +782,7 @@ void ShellTest::helpWindowShowsTheManualOfTheLanguage()
     QCOMPARE(status->text(), QStringLiteral("\"no such words\" not found"));
 
     // The window follows the language, and F1 raises the same window.
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QCOMPARE(helpWindow->windowTitle(), QStringLiteral("帮助主题"));
     QCOMPARE(view->source().adjusted(QUrl::RemoveFragment),
              QUrl::fromLocalFile(folder.filePath("manual/zh_CN/index.html")));
@@ -846,7 +801,7 @@ void ShellTest::closingAnEditorOnlyHidesIt()
     QWidget *sub = form1->parentWidget();
     QVERIFY(!sub->close());
     QVERIFY(!form1->isVisible());
-    program.window->action("MNModel")->trigger();
+    program.action("MNModel")->trigger();
     QVERIFY(form1->isVisible());
     QVERIFY(program.window->findChild<QWidget *>("Form3"));
     QVERIFY(!program.window->findChild<QWidget *>("Form3")->isVisible());

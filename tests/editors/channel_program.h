@@ -1,55 +1,28 @@
 #pragma once
 
-#include "../session/fake_language_store.h"
+#include "../support/program_fixture.h"
+
 #include "app/band_box.h"
-#include "app/main_window.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window.h"
-#include "session/session.h"
-#include "ui/message_box.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTest>
-
-#include <memory>
 
 namespace q731::testing {
 
-// A started program with the channel window in front; message boxes are
-// answered by `answers` (front first, Cancel when empty) and recorded.
-struct ChannelProgram
+// A started program with the channel window in front.
+struct ChannelProgram : ProgramFixture
 {
-    FakeLanguageStore store;
-    Session session;
-    MessageBoxes messageBoxes{session};
-    std::unique_ptr<MainWindow> window;
-    QList<int> answers;
-    QStringList boxTexts;
-
     explicit ChannelProgram(Language language = Language::Chinese)
+        : ProgramFixture(language)
+        , active(activate())
     {
-        messageBoxes.setAnswerer([this](QMessageBox &box) {
-            boxTexts << box.text();
-            return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
-        });
-        session.setClock([] { return 1000.0; });
-        session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, messageBoxes, store);
-        // Loading tests port 1, which the test environment does not have.
-        boxTexts.clear();
-        window->show();
-        window->applyCaptions();
-        window->activateWindow();
-        // Focus changes, and with them the commits, need the active window.
-        active = QTest::qWaitForWindowActive(window.get());
     }
-    bool active = false;
+    const bool active;
 
-    ChannelWindow *form1() const { return window->channelWindow(); }
+    ChannelWindow *form1() const { return child<ChannelWindow>("Form1"); }
     ChannelGridView *grid() const { return form1()->grid(); }
     ChannelGridModel *model() const { return form1()->model(); }
     QLineEdit *text1() const { return form1()->findChild<QLineEdit *>("Text1"); }

@@ -186,7 +186,7 @@ void CalibrationWindowTest::decodingRefreshesEverySliderAndLabel()
     // A closed window shows the same after opening it again.
     qobject_cast<QMdiSubWindow *>(form->parentWidget())->close();
     QVERIFY(!form->isVisible());
-    program.window->action("MNDebug")->trigger();
+    program.action("MNDebug")->trigger();
     QVERIFY(form->isVisible());
     QCOMPARE(form->slider(8)->value(), 108);
 }

@@ -195,7 +195,7 @@ public:
             break;
         default:
             m_log << "click toolbar";
-            QTest::mouseClick(m_program.window->toolbar(), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseClick(m_program.toolbar(), Qt::LeftButton, {}, QPoint(2, 2));
             m_program.grid()->setFocus();
             break;
         }
@@ -421,7 +421,7 @@ public:
         const int before = box->currentIndex();
         const bool ok = chance(40);
         m_program.answers = QList<int>(3, ok ? int(IdOk) : int(IdCancel));
-        const int asked = m_program.boxTexts.size();
+        const int asked = m_program.boxTexts().size();
         box->setFocus(Qt::OtherFocusReason);
         const Qt::Key keys[] = {Qt::Key_Down,   Qt::Key_Up,   Qt::Key_PageDown,
                                 Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
@@ -436,17 +436,17 @@ public:
             QTest::keyClick(box, keys[key]);
         }
         m_program.answers.clear();
-        const int questions = m_program.boxTexts.size() - asked;
+        const int questions = m_program.boxTexts().size() - asked;
         const bool moved = box->currentIndex() != before;
         m_bandQuestions += questions;
         if (!ok && moved)
             m_failure = "a band change answered Cancel kept the new band";
         if (moved && questions == 0)
             m_failure = "the band changed without the question";
-        for (int i = asked; i < m_program.boxTexts.size(); ++i) {
+        for (int i = asked; i < m_program.boxTexts().size(); ++i) {
             if (!std::count(std::begin(kBandQuestion), std::end(kBandQuestion),
-                            m_program.boxTexts[i]))
-                m_failure = "unexpected message: " + m_program.boxTexts[i];
+                            m_program.boxTexts()[i]))
+                m_failure = "unexpected message: " + m_program.boxTexts()[i];
         }
         m_program.click(1 + pick(10), 0);
         return ok ? Kind::Edit : Kind::Neutral;
@@ -471,7 +471,7 @@ public:
     {
         const bool english = m_program.session.language() == Language::Chinese;
         m_log << (english ? "English" : "Chinese");
-        m_program.window->action(english ? "MNEnglish" : "MNChinese")->trigger();
+        m_program.action(english ? "MNEnglish" : "MNChinese")->trigger();
         return Kind::Neutral;
     }
 
@@ -483,7 +483,7 @@ public:
         } else {
             m_log << "New";
             m_program.answers = {IdOk};
-            m_program.window->action("MNNew")->trigger();
+            m_program.action("MNNew")->trigger();
             m_program.answers.clear();
         }
         return Kind::Fresh;
@@ -624,8 +624,8 @@ public:
         }
         if (QApplication::activePopupWidget())
             return QStringLiteral("a popup stayed open");
-        const QAction *undo = m_program.window->action("MNUndo");
-        const QAction *redo = m_program.window->action("MNRedo");
+        const QAction *undo = m_program.action("MNUndo");
+        const QAction *redo = m_program.action("MNRedo");
         if (!undo || !redo)
             return QStringLiteral("no Undo and Redo commands");
         if (undo->isEnabled() != !m_undo.empty())

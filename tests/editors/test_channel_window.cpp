@@ -210,7 +210,7 @@ void ChannelWindowTest::frequencyEntryKeepsTheBandAndSnaps()
     program.type(4, 1, typed);
     QCOMPARE(program.cell(4, 1), stored);
     QCOMPARE(QString::fromStdString(program.table().rx(4)), stored);
-    QCOMPARE(program.boxTexts,
+    QCOMPARE(program.boxTexts(),
              message ? QStringList{"Beyond the scope of frequency band"} : QStringList{});
     QVERIFY(program.text1()->isHidden());
     QVERIFY(program.grid()->hasFocus());
@@ -234,7 +234,7 @@ void ChannelWindowTest::newRowGetsDefaultsExistingRowOnlyTheTypedCell()
     // An out-of-band value keeps the old cell; the message is in Chinese.
     program.type(2, 2, "200");
     QCOMPARE(program.cell(2, 2), QStringLiteral("151.30000"));
-    QCOMPARE(program.boxTexts, QStringList{"超出频段范围"});
+    QCOMPARE(program.boxTexts(), QStringList{"超出频段范围"});
 
     program.session.encodeImage();
     const RadioImage &image = program.session.image();
@@ -445,7 +445,7 @@ void ChannelWindowTest::escapeInATextBoxKeepsTheCell()
     QTest::keyClick(program.grid(), Qt::Key_Down);
     QCOMPARE(Cells(program), cells);
     QVERIFY(Bytes(program) == before);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
 }
 
 void ChannelWindowTest::openingAndLeavingACellKeepsDecodedValues()
@@ -630,7 +630,7 @@ void ChannelWindowTest::languageSwitchRoundTrip()
     const QStringList chinese1 = Row(program, 1);
     const QStringList chinese2 = Row(program, 2);
 
-    program.window->action("MNEnglish")->trigger();
+    program.action("MNEnglish")->trigger();
     QCOMPARE(Row(program, 1), (QStringList{"145.00000", "145.00000", "Off", "Off", "Middle",
                                            "Carry", "On", "wide", "Off", "Off", ""}));
     QCOMPARE(program.cell(2, 8), QStringLiteral("wide"));
@@ -638,7 +638,7 @@ void ChannelWindowTest::languageSwitchRoundTrip()
     QCOMPARE(program.form1()->windowTitle(), QStringLiteral("Channel Edit"));
     QCOMPARE(program.list("Combo5(5)")->itemText(2), QStringLiteral("Middle"));
 
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QCOMPARE(Row(program, 1), chinese1);
     // "Wide" of the new channel went through the list: the list's own text now.
     QCOMPARE(Row(program, 2)[7], QStringLiteral("宽带"));
@@ -647,7 +647,7 @@ void ChannelWindowTest::languageSwitchRoundTrip()
     QCOMPARE(program.table().index(ChannelTable::BusyLock, 1), 0);
 
     // The same language again: the same texts.
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QCOMPARE(Row(program, 1), chinese1);
 }
 
@@ -677,7 +677,7 @@ void ChannelWindowTest::decodeAndNewRebuildTheGrid()
     QCOMPARE(Row(program, 2), (QStringList{"", "", "", "", "", "", "", "", "", "", "KEPT"}));
 
     program.answers = {IdOk};
-    program.window->action("MNNew")->trigger();
+    program.action("MNNew")->trigger();
     QCOMPARE(Row(program, 1), QStringList(QVector<QString>(11)));
     QVERIFY(program.cell(2, 11).isEmpty());
 }
@@ -808,7 +808,7 @@ void ChannelWindowTest::rowsCopyAndPasteThroughTheClipboard()
     }
     Undo();
     QVERIFY(Bytes(program) == before);
-    QVERIFY(program.boxTexts.isEmpty());
+    QVERIFY(program.boxTexts().isEmpty());
 
     // Text from elsewhere goes through the entry rules.
     QApplication::clipboard()->setText(QStringLiteral("146\t\t\t\t\t\t\t\t\t\tvtac11"));
@@ -831,7 +831,7 @@ void ChannelWindowTest::rowsCopyAndPasteThroughTheClipboard()
     paste(20, QString());
     program.window->switchLanguage(Language::Chinese);
     paste(20, QStringLiteral("150\t150\t关闭\t响"));
-    QCOMPARE(program.boxTexts,
+    QCOMPARE(program.boxTexts(),
              QStringList({"2 of the 5 rows do not fit: from channel 126 to channel 128 there is "
                           "room for 3.\r\nNothing was pasted.",
                           "Beyond the scope of frequency band\r\nLine 2 of the clipboard "
@@ -976,8 +976,8 @@ void ChannelWindowTest::failedAndUnchangedCommitsMakeNoStep()
 {
     ChannelProgram program(Language::English);
     QVERIFY(program.active);
-    QAction *undo = program.window->action("MNUndo");
-    QAction *redo = program.window->action("MNRedo");
+    QAction *undo = program.action("MNUndo");
+    QAction *redo = program.action("MNRedo");
     QVERIFY(undo && redo);
     QVERIFY(!undo->isEnabled());
     program.type(1, 1, "145");
@@ -999,8 +999,8 @@ void ChannelWindowTest::failedAndUnchangedCommitsMakeNoStep()
     QApplication::clipboard()->setText(QStringLiteral("hello"));
     QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(history.count(), 1);
-    QCOMPARE(program.boxTexts.size(), 2);
-    QCOMPARE(program.boxTexts.front(), QStringLiteral("Beyond the scope of frequency band"));
+    QCOMPARE(program.boxTexts().size(), 2);
+    QCOMPARE(program.boxTexts().front(), QStringLiteral("Beyond the scope of frequency band"));
 
     // Undo is offered while there is something to undo, Redo while there is
     // something to redo; the menu entries follow the language.
@@ -1009,7 +1009,7 @@ void ChannelWindowTest::failedAndUnchangedCommitsMakeNoStep()
     QVERIFY(redo->isEnabled());
     QVERIFY(program.cell(1, 1).isEmpty());
     QCOMPARE(undo->text(), QStringLiteral("Undo(&U)"));
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QCOMPARE(undo->text(), QStringLiteral("撤销(&U)"));
     QCOMPARE(redo->text(), QStringLiteral("重做(&R)"));
     redo->trigger();
@@ -1025,7 +1025,7 @@ void ChannelWindowTest::undoShowsTheLanguageInForce()
     QVERIFY(program.choose(1, 5, 2));
     QVERIFY(program.choose(1, 4, 3));
     QCOMPARE(program.cell(1, 5), QStringLiteral("中"));
-    program.window->action("MNEnglish")->trigger();
+    program.action("MNEnglish")->trigger();
     QCOMPARE(program.cell(1, 5), QStringLiteral("Middle"));
 
     program.grid()->setFocus();
@@ -1048,7 +1048,7 @@ void ChannelWindowTest::readOpenAndNewStartAFreshHistory()
 {
     ChannelProgram program(Language::English);
     QVERIFY(program.active);
-    QAction *undo = program.window->action("MNUndo");
+    QAction *undo = program.action("MNUndo");
     QVERIFY(undo);
     QTemporaryDir folder;
     const QString path = folder.filePath("radio.dat");
@@ -1076,9 +1076,9 @@ void ChannelWindowTest::readOpenAndNewStartAFreshHistory()
     program.type(3, 1, "147");
     QVERIFY(undo->isEnabled());
     program.answers = {IdOk};
-    program.window->action("MNNew")->trigger();
+    program.action("MNNew")->trigger();
     QVERIFY(!undo->isEnabled());
-    QVERIFY(!program.window->action("MNRedo")->isEnabled());
+    QVERIFY(!program.action("MNRedo")->isEnabled());
 }
 
 void ChannelWindowTest::batchReplacementIsOneStep()

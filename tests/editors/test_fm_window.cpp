@@ -212,8 +212,8 @@ void FmWindowTest::cancelKeepsPendingEditsAndOkCommitsThem()
     QCOMPARE(record.FmFrequencyText, std::string());
     QCOMPARE(record.FmStep, 0);
 
-    program.window->action("MNFMset")->setEnabled(true);
-    program.window->action("MNFMset")->trigger();
+    program.action("MNFMset")->setEnabled(true);
+    program.action("MNFMset")->trigger();
     QVERIFY(sub->isVisible());
     QCOMPARE(fm.cell(1), QStringLiteral("88.80"));
     QCOMPARE(fm.frequency->text(), QStringLiteral("99.00"));

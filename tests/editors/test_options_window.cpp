@@ -448,7 +448,7 @@ void OptionsWindowTest::gestureNeedsThreeLabelsWithinFiveSeconds()
     program.now = 1006.0; // six seconds after the first click
     ClickLabel(form, names[2]);
     QVERIFY(!program.session.hiddenMode(HiddenMode::BandOverride));
-    QVERIFY(!program.window->action("TAnMa")->isVisible());
+    QVERIFY(!program.action("TAnMa")->isVisible());
     // That click began a new attempt: only its own flag is set.
     const HiddenModeGesture &gesture = form->hiddenModeLabels()->gesture(HiddenMode::BandOverride);
     QVERIFY(!gesture.clicked(0));
@@ -466,7 +466,7 @@ void OptionsWindowTest::gestureNeedsThreeLabelsWithinFiveSeconds()
     program.now = 1016.0; // 5 s after 1011 (rounded): still in time
     ClickLabel(form, names[1]);
     QVERIFY(program.session.hiddenMode(HiddenMode::BandOverride));
-    QVERIFY(program.window->action("TAnMa")->isVisible());
+    QVERIFY(program.action("TAnMa")->isVisible());
 }
 
 void OptionsWindowTest::gestureSetsAreDisjoint()
@@ -531,7 +531,7 @@ void OptionsWindowTest::extraOptionsEnableAndDisableTheServiceFields()
     const char *service[] = {"Label12", "Combo2", "Label17", "Combo13", "Label18", "Combo16"};
     for (const char *name : service)
         QVERIFY2(!Program::child(form, name)->isEnabled(), name);
-    QVERIFY(!program.window->action("MNFMset")->isEnabled());
+    QVERIFY(!program.action("MNFMset")->isEnabled());
 
     const auto &names = HiddenModeLabels::LabelNames()[2];
     for (const char *name : names)
@@ -539,8 +539,8 @@ void OptionsWindowTest::extraOptionsEnableAndDisableTheServiceFields()
     QVERIFY(program.session.hiddenMode(HiddenMode::ExtraOptions));
     for (const char *name : service)
         QVERIFY2(Program::child(form, name)->isEnabled(), name);
-    QVERIFY(program.window->action("MNFMset")->isEnabled());
-    QVERIFY(program.window->action("TFMMa")->isVisible());
+    QVERIFY(program.action("MNFMset")->isEnabled());
+    QVERIFY(program.action("TFMMa")->isVisible());
 
     // The toolbar button ends the mode: the labels are disabled again and the
     // gesture starts from nothing.
@@ -565,7 +565,7 @@ void OptionsWindowTest::calibrationGestureUnlocksTheSliders()
     form->showVfoPage();
     for (const char *name : HiddenModeLabels::LabelNames()[1])
         ClickLabel(form, name);
-    QVERIFY(program.window->action("TDebug")->isVisible());
+    QVERIFY(program.action("TDebug")->isVisible());
     for (int i = 0; i < CalibrationWindow::kSliders; ++i)
         QVERIFY(calibration->slider(i)->isEnabled());
     program.clickToolButton("TDebug");

@@ -62,7 +62,7 @@ void ClickFileMenu(Program &program, const char *name)
     QVERIFY(file);
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
     QTRY_VERIFY(file->isVisible());
-    QAction *entry = program.window->action(name);
+    QAction *entry = program.action(name);
     QVERIFY(entry && entry->isEnabled());
     QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(entry).center());
     QTRY_VERIFY(!file->isVisible());
@@ -153,11 +153,11 @@ void ChannelListsTest::fileMenuOffersImportAndExportInBothLanguages()
     };
     QCOMPARE(at("MNImport"), at("MNSave") + 1);
     QCOMPARE(at("MNExport"), at("MNSave") + 2);
-    QCOMPARE(program.window->action("MNImport")->text(), QStringLiteral("导入信道(CSV)…"));
-    QCOMPARE(program.window->action("MNExport")->text(), QStringLiteral("导出信道(CSV)…"));
+    QCOMPARE(program.action("MNImport")->text(), QStringLiteral("导入信道(CSV)…"));
+    QCOMPARE(program.action("MNExport")->text(), QStringLiteral("导出信道(CSV)…"));
     program.window->switchLanguage(Language::English);
-    QCOMPARE(program.window->action("MNImport")->text(), QStringLiteral("Import Channels (CSV)…"));
-    QCOMPARE(program.window->action("MNExport")->text(), QStringLiteral("Export Channels (CSV)…"));
+    QCOMPARE(program.action("MNImport")->text(), QStringLiteral("Import Channels (CSV)…"));
+    QCOMPARE(program.action("MNExport")->text(), QStringLiteral("Export Channels (CSV)…"));
 }
 
 void ChannelListsTest::importShowsTheSummaryThenIsOneUndoStep()

@@ -37,7 +37,7 @@ namespace {
 
 void ClickTool(Program &program, const char *key)
 {
-    QWidget *button = program.window->toolbar()->widgetForAction(program.window->action(key));
+    QWidget *button = program.toolbar()->widgetForAction(program.action(key));
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -35,7 +35,7 @@ const QString kEnglishTitle = QStringLiteral("Q-731 Radio Programming Software V
 
 void ClickTool(Program &program, const char *key)
 {
-    QWidget *button = program.window->toolbar()->widgetForAction(program.window->action(key));
+    QWidget *button = program.toolbar()->widgetForAction(program.action(key));
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -150,11 +150,11 @@ void FileDialogsTest::titleStaysAcrossLanguageSwitches()
     QTemporaryDir dir;
     Program program;
     QVERIFY(program.window->fileCommands()->savePath(dir.filePath("radio.dat")));
-    program.window->action("MNEnglish")->trigger();
+    program.action("MNEnglish")->trigger();
     QCOMPARE(program.window->windowHandle()->title(), kEnglishTitle + " - radio.dat");
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
-    program.window->action("MNChinese")->trigger();
+    program.action("MNChinese")->trigger();
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
 }
 

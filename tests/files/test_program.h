@@ -1,11 +1,11 @@
 #pragma once
 
-// A started window program for the file and print tests: session, language
-// store and main window, every message box answered and recorded.
+// A started window program for the file and print tests, its open and save
+// dialogs answered by the test.
 
-#include "../session/fake_language_store.h"
+#include "../support/program_fixture.h"
+
 #include "app/band_box.h"
-#include "app/main_window.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
 #include "editors/dtmf_window.h"
@@ -13,14 +13,8 @@
 #include "editors/options_window.h"
 #include "files/file_commands.h"
 #include "files/file_dialogs.h"
-#include "session/session.h"
-#include "ui/message_box.h"
 
-#include <QMessageBox>
 #include <QStringList>
-
-#include <memory>
-#include <optional>
 
 namespace q731::testing {
 
@@ -57,41 +51,16 @@ private:
     }
 };
 
-struct ShownBox
+struct Program : ProgramFixture
 {
-    QString text;
-    QString caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-struct Program
-{
-    FakeLanguageStore store;
-    Session session;
-    MessageBoxes messageBoxes{session};
-    std::unique_ptr<MainWindow> window;
     ScriptedFileDialogs *dialogs = nullptr; // owned by the window's file commands
-    QList<int> answers;
-    QList<ShownBox> boxes;
 
     explicit Program(Language language = Language::Chinese)
+        : ProgramFixture(language)
     {
-        store.value = QByteArray(4, char(language == Language::English ? 1 : 0));
-        messageBoxes.setAnswerer([this](QMessageBox &box) {
-            boxes << ShownBox{box.text(), box.windowTitle(), box.icon()};
-            return answers.isEmpty() ? int(IdCancel) : answers.takeFirst();
-        });
-        session.setClock([] { return 1000.0; });
-        session.setLanguage(ReadStoredLanguage(store));
-        window = std::make_unique<MainWindow>(session, messageBoxes, store);
         auto scripted = std::make_unique<ScriptedFileDialogs>();
         dialogs = scripted.get();
         window->fileCommands()->setDialogs(std::move(scripted));
-        window->show();
-        window->applyCaptions();
-        // Only what the commands under test show counts (start-up may already
-        // have told that no serial port is there).
-        boxes.clear();
     }
 };
 

@@ -1,11 +1,10 @@
 // The port list and the Read and Write commands of the window program, driven
 // with the mouse, against the simulated radio on a pseudo-terminal.
 
-#include "../session/fake_language_store.h"
+#include "../support/program_fixture.h"
 #include "radio_thread.h"
 
 #include "app/band_box.h"
-#include "app/main_window.h"
 #include "editors/channel_window.h"
 #include "image/codec.h"
 #include "link/port_chooser.h"
@@ -13,79 +12,47 @@
 #include "link/progress_window.h"
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
-#include "link/transfer_controller.h"
-#include "session/session.h"
-#include "ui/message_box.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 #include <QToolTip>
 
-#include <functional>
 #include <memory>
-#include <utility>
 
 using namespace q731;
-using q731::testing::FakeLanguageStore;
+using q731::testing::ProgramFixture;
 using q731::testing::RadioThread;
+using q731::testing::ShownBox;
 using Outcome = LinkProtocol::Outcome;
 
 Q_DECLARE_METATYPE(q731::LinkProtocol::Outcome)
 
 namespace {
 
-struct Box
+// Q731_PORTS while the program starts.
+struct PortsSetting
 {
-    QString text;
-    QString caption;
-    QMessageBox::Icon icon;
-    // The session's transfer flags while the box was up.
-    bool reading = false;
-    bool writing = false;
+    explicit PortsSetting(const QByteArray &ports) { qputenv("Q731_PORTS", ports); }
 };
 
-// The whole program with every message box answered (OK unless `answers`
-// says otherwise) and recorded; `ports` is Q731_PORTS while it starts.
+// The whole program with every message box answered OK unless `answers` says
+// otherwise; `ports` is Q731_PORTS while it starts.
 struct Program
+    : PortsSetting
+    , ProgramFixture
 {
-    FakeLanguageStore store;
-    Session session;
-    MessageBoxes messageBoxes{session};
-    std::unique_ptr<MainWindow> window;
-    QList<int> answers;
-    QList<Box> boxes;
-    // Done once while the next box is up, as a person could.
-    std::function<void()> whileBoxIsUp;
-
     explicit Program(const QByteArray &ports, Language language = Language::Chinese)
+        : PortsSetting(ports)
+        , ProgramFixture(language, IdOk)
     {
-        qputenv("Q731_PORTS", ports);
-        messageBoxes.setAnswerer([this](QMessageBox &box) {
-            // A box of the window's start comes before any transfer.
-            const bool started = window != nullptr;
-            boxes << Box{box.text(), box.windowTitle(), box.icon(),
-                         started && transfers().isReading(), started && transfers().isWriting()};
-            if (auto action = std::exchange(whileBoxIsUp, {}))
-                action();
-            return answers.isEmpty() ? int(IdOk) : answers.takeFirst();
-        });
-        session.setClock([] { return 1000.0; });
-        session.setLanguage(language);
-        window = std::make_unique<MainWindow>(session, messageBoxes, store);
-        window->show();
-        window->applyCaptions();
     }
 
     TransferController &transfers() const
@@ -94,18 +61,11 @@ struct Program
     }
     int chosenPortIndex() const { return window->findChild<PortChooser *>("ports")->chosenIndex(); }
 
-    void click(const char *key)
-    {
-        QWidget *button = window->toolbar()->widgetForAction(window->action(key));
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     // Runs a Read or Write with the mouse and waits for its reported end.
     Outcome transfer(const char *key, int timeoutMs = 10000)
     {
         QSignalSpy ended(window->transfers(), &TransferController::transferEnded);
-        click(key);
+        clickToolButton(key);
         if (!ended.wait(timeoutMs))
             return Outcome::None;
         return ended.front().front().value<Outcome>();
@@ -114,7 +74,7 @@ struct Program
     // Opens the list through the menu command and clicks item `port`.
     void pickPort(int port)
     {
-        window->action("MNCommPort")->trigger();
+        action("MNCommPort")->trigger();
         QComboBox *list = window->portList();
         QTRY_VERIFY(list->view()->isVisible());
         QAbstractItemView *view = list->view();
@@ -132,8 +92,7 @@ struct Program
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(menu->menuAction()).center());
         QTRY_VERIFY(menu->isVisible());
-        QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(window->action(item)).center());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action(item)).center());
         QTRY_VERIFY(!menu->isVisible());
     }
 
@@ -235,17 +194,17 @@ void TransfersTest::loadTestsPortOne()
 {
     {
         Program program("");
-        QCOMPARE(program.boxes.size(), 1);
-        QCOMPARE(program.boxes.front().text,
+        QCOMPARE(program.startupBoxes.size(), 1);
+        QCOMPARE(program.startupBoxes.front().text,
                  QStringLiteral("串行端口1无效或已被其它程序使用，请选择其他串口或关闭其程序."));
-        QCOMPARE(program.boxes.front().icon, QMessageBox::Warning);
+        QCOMPARE(program.startupBoxes.front().icon, QMessageBox::Warning);
         QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
         QCOMPARE(program.window->portList()->currentIndex(), -1);
     }
     auto radio = StartRadio(0);
     QVERIFY(radio);
     Program program(radio->devicePath().toLocal8Bit());
-    QVERIFY(program.boxes.isEmpty());
+    QVERIFY(program.startupBoxes.isEmpty());
     QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
     QCOMPARE(program.window->portPanel()->toolTip(), radio->devicePath());
     QVERIFY(!program.window->portList()->isVisible());
@@ -266,7 +225,6 @@ void TransfersTest::choosingAPort()
     // Port 2 is free, port 3 has no device.
     Program program("/dev/q731-none:" + radio->devicePath().toLocal8Bit(),
                     static_cast<Language>(language));
-    program.boxes.clear();
 
     program.pickPort(2);
     QTRY_VERIFY(!program.window->portList()->isVisible());
@@ -279,7 +237,7 @@ void TransfersTest::choosingAPort()
 
     program.pickPort(3);
     QTRY_COMPARE(program.boxes.size(), 1);
-    const Box &box = program.boxes.front();
+    const ShownBox &box = program.boxes.front();
     if (language == int(Language::English)) {
         QCOMPARE(box.text, QStringLiteral("Serial port3Invalid or has already been used by other "
                                           "procedures, please choose other bunches of mouths or "
@@ -313,7 +271,7 @@ void TransfersTest::listHidesWhenLeft()
     QComboBox *list = program.window->portList();
 
     // The drop-down closed without a pick.
-    program.window->action("MNCommPort")->trigger();
+    program.action("MNCommPort")->trigger();
     QTRY_VERIFY(list->view()->isVisible());
     QTest::keyClick(list->view(), Qt::Key_Escape);
     QTRY_VERIFY(!list->isVisible());
@@ -342,7 +300,7 @@ void TransfersTest::readFillsTheEditors()
     QCOMPARE(program.session.bandIndex(), 0);
 
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
-    program.click("TRead");
+    program.clickToolButton("TRead");
     ProgressWindow *progress = program.progress();
     QVERIFY(progress->isVisible());
     QCOMPARE(progress->windowModality(), Qt::ApplicationModal);
@@ -390,7 +348,7 @@ void TransfersTest::writeSendsTheEditorsValues()
     program.session.data().calibration.values[4] = 99;
 
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
-    program.click("TWrite");
+    program.clickToolButton("TWrite");
     ProgressWindow *progress = program.progress();
     QVERIFY(progress->isVisible());
     QCOMPARE(progress->windowModality(), Qt::NonModal);
@@ -442,7 +400,7 @@ void TransfersTest::bandMismatch()
 
     QVERIFY(program.transfer("TWrite") != Outcome::None);
     QStringList shown;
-    for (const Box &box : program.boxes)
+    for (const ShownBox &box : program.boxes)
         shown << box.text;
     QCOMPARE(shown, texts);
     if (!overrideMode)
@@ -456,10 +414,9 @@ void TransfersTest::bandMismatch()
 void TransfersTest::portThatDoesNotOpen()
 {
     Program program("");
-    program.boxes.clear();
     const RadioImage before = program.session.image();
     for (const char *key : {"TRead", "TWrite"}) {
-        program.click(key);
+        program.clickToolButton(key);
         QCOMPARE(program.boxes.size(), 1);
         QCOMPARE(program.boxes.front().text, QStringLiteral("串行端口无效"));
         QCOMPARE(program.boxes.front().icon, QMessageBox::NoIcon);
@@ -559,7 +516,7 @@ void TransfersTest::cablePulledInEveryPhase()
     QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
              qPrintable(QString::number(link.protocol().silenceCount())));
     QCOMPARE(program.boxes.size(), 1);
-    const Box &box = program.boxes.front();
+    const ShownBox &box = program.boxes.front();
     if (language == int(Language::English)) {
         QCOMPARE(box.text, QStringLiteral("Connection lost: the cable or the serial port was "
                                           "disconnected. Check the cable and try again!"));
@@ -635,11 +592,11 @@ void TransfersTest::oneTransferAtATime()
     QVERIFY(radio);
     Program program(radio->devicePath().toLocal8Bit());
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
-    program.click("TWrite");
+    program.clickToolButton("TWrite");
     QVERIFY(program.transfers().isWriting());
     // The write's window is modeless: Read and Write can be clicked.
-    program.click("TRead");
-    program.click("TWrite");
+    program.clickToolButton("TRead");
+    program.clickToolButton("TWrite");
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes.front().text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
     QVERIFY(!program.transfers().isReading());
@@ -679,11 +636,10 @@ void TransfersTest::transferGoesOnWhileTheWindowIsHeld()
         connect(&r, &PtyRadio::endReceived, &r, [&radioHasTheEnd] { radioHasTheEnd.release(); });
     });
     Program program(radio.devicePath().toLocal8Bit());
-    program.boxes.clear();
     program.session.data().channels.rx(3) = "150.50000";
     QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
 
-    program.click(command.constData());
+    program.clickToolButton(command.constData());
     QVERIFY(program.transfers().isReading() || program.transfers().isWriting());
     QVERIFY(radioHasTheEnd.tryAcquire(1, 10000));
 
@@ -715,7 +671,7 @@ void TransfersTest::closingDuringATransfer()
     QVERIFY(radio.isOpen());
     radio.run([](PtyRadio &r) { r.faults().silent = true; });
     Program program(radio.devicePath().toLocal8Bit());
-    program.click("TWrite");
+    program.clickToolButton("TWrite");
     QVERIFY(program.transfers().isWriting());
     QVERIFY(program.window->serialLink()->isOpen());
     program.window.reset();
@@ -728,10 +684,9 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     auto radio = StartRadio(0);
     QVERIFY(radio);
     Program program(radio->devicePath().toLocal8Bit());
-    program.boxes.clear();
     // A Read clicked while the write's success message is up is refused: the
     // write has not ended before it has been reported.
-    program.whileBoxIsUp = [&program] { program.click("TRead"); };
+    program.whileBoxIsUp = [&program] { program.clickToolButton("TRead"); };
     QCOMPARE(program.transfer("TWrite"), Outcome::WriteCompleted);
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes[0].text, QStringLiteral("写频成功！"));
@@ -826,7 +781,6 @@ void TransfersTest::verifyAfterWrite()
     radio->simulator().memory().fill(0xA5);
     radio->faults().corruptByte = corrupt;
     Program program(radio->devicePath().toLocal8Bit(), static_cast<Language>(language));
-    program.boxes.clear();
     program.session.setHiddenMode(HiddenMode::Calibration, calibration);
     program.session.data().channels.rx(12) = "150.50000";
     program.session.data().channels.name(128) = "LAST";
@@ -836,7 +790,7 @@ void TransfersTest::verifyAfterWrite()
         program.session.editSettings("dtmf", [](RadioData &data) { data.dtmf.ownCode = "12"; });
     QVERIFY(program.window->isWindowModified());
 
-    QAction *item = program.window->action("MNVerify");
+    QAction *item = program.action("MNVerify");
     QVERIFY(item->isCheckable());
     QVERIFY(!item->isChecked()); // off at every start
     QCOMPARE(item->text(), language == int(Language::English) ? QString("Verify after write")
@@ -856,7 +810,7 @@ void TransfersTest::verifyAfterWrite()
     const RadioData before = program.session.data();
     QCOMPARE(program.transfer("TWrite", 20000), Outcome::WriteCompleted);
     QCOMPARE(program.boxes.size(), 1);
-    const Box &box = program.boxes.front();
+    const ShownBox &box = program.boxes.front();
     QCOMPARE(box.text, text);
     QVERIFY(box.writing && !box.reading);
     QVERIFY(!program.progress()->isVisible());
@@ -903,7 +857,6 @@ void TransfersTest::verifyWhoseReadBackFails()
     QVERIFY(radio.isOpen());
     radio.run([](PtyRadio &r) { r.faults().pullAtMessage = kWriteMessages + 40; });
     Program program(radio.devicePath().toLocal8Bit(), Language::English);
-    program.boxes.clear();
     program.clickVerifyAfterWrite();
 
     QCOMPARE(program.transfer("TWrite", 20000), Outcome::PortLost);
@@ -938,7 +891,6 @@ void TransfersTest::portListShowsDevices()
     // Port 1 names a device that is not there, port 2 the radio, 3.. nothing.
     Program program("/dev/q731-none:" + radio->devicePath().toLocal8Bit(),
                     static_cast<Language>(language));
-    program.boxes.clear();
     QComboBox *list = program.window->portList();
 
     program.clickProgramMenu("MNCommPort");

@@ -26,7 +26,7 @@ namespace {
 
 PrintPreview *OpenPreview(Program &program)
 {
-    program.window->action("MNPrint")->trigger();
+    program.action("MNPrint")->trigger();
     return program.window->findChild<PrintPreview *>(QStringLiteral("FrmPrint"));
 }
 

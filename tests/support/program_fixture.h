@@ -1,0 +1,137 @@
+#pragma once
+
+// The started window program that the window tests drive: session, language
+// store and main window, shown with its captions. Every message box is
+// recorded and answered from `answers` (front first, `unqueuedAnswer` when
+// none is left); what start-up showed is kept apart in `startupBoxes`.
+
+#include "../session/fake_language_store.h"
+
+#include "app/main_window.h"
+#include "link/transfer_controller.h"
+#include "session/language_store.h"
+#include "session/session.h"
+#include "ui/message_box.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolBar>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace q731::testing {
+
+struct ShownBox
+{
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // A transfer running while the box was up.
+    bool reading = false;
+    bool writing = false;
+};
+
+struct ProgramFixture
+{
+    FakeLanguageStore store;
+    Session session;
+    MessageBoxes messageBoxes{session};
+    std::unique_ptr<MainWindow> window;
+    QList<int> answers;
+    int unqueuedAnswer;
+    QList<ShownBox> boxes;
+    QList<ShownBox> startupBoxes;
+    // Done for every box while it is up, before it is answered.
+    std::function<void(QMessageBox &)> onEveryBox;
+    // Done once while the next box is up, as a person could.
+    std::function<void()> whileBoxIsUp;
+    double now = 1000.0;
+
+    // Starts with `stored` as the language store's value (none: no key).
+    explicit ProgramFixture(std::optional<QByteArray> stored, int unqueued = IdCancel,
+                            std::function<void(QMessageBox &)> everyBox = {})
+        : unqueuedAnswer(unqueued)
+        , onEveryBox(std::move(everyBox))
+    {
+        store.value = std::move(stored);
+        messageBoxes.setAnswerer([this](QMessageBox &box) {
+            // A box of the window's start comes before any transfer.
+            const auto *transfers = window ? child<TransferController>("transfers") : nullptr;
+            boxes << ShownBox{box.text(), box.windowTitle(), box.icon(),
+                              transfers && transfers->isReading(),
+                              transfers && transfers->isWriting()};
+            if (onEveryBox)
+                onEveryBox(box);
+            if (auto action = std::exchange(whileBoxIsUp, {}))
+                action();
+            return answers.isEmpty() ? unqueuedAnswer : answers.takeFirst();
+        });
+        session.setClock([this] { return now; });
+        session.setLanguage(ReadStoredLanguage(store));
+        window = std::make_unique<MainWindow>(session, messageBoxes, store);
+        window->show();
+        window->applyCaptions();
+        // The test environment has no serial ports (Q731_PORTS is empty), so
+        // the load's port test may report port 1; that box is not the test's.
+        startupBoxes = std::exchange(boxes, {});
+    }
+    explicit ProgramFixture(Language language, int unqueued = IdCancel,
+                            std::function<void(QMessageBox &)> everyBox = {})
+        : ProgramFixture(StoredValueForLanguage(language), unqueued, std::move(everyBox))
+    {
+    }
+
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (const ShownBox &box : boxes)
+            texts << box.text;
+        return texts;
+    }
+
+    // Focus changes, and with them commits and shortcuts, need the main
+    // window to be the active one.
+    bool activate()
+    {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    template<typename T = QWidget>
+    static T *child(const QObject *parent, const char *name)
+    {
+        return parent->findChild<T *>(QString::fromLatin1(name));
+    }
+    template<typename T = QWidget>
+    T *child(const char *name) const
+    {
+        return child<T>(window.get(), name);
+    }
+    QAction *action(const char *name) const { return child<QAction>(name); }
+    QToolBar *toolbar() const { return child<QToolBar>("Toolbar1"); }
+
+    void clickToolButton(const char *key)
+    {
+        QWidget *button = toolbar()->widgetForAction(action(key));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Focuses a text field, selects its text and types over it.
+    static void typeInto(QLineEdit *edit, const QString &text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+};
+
+} // namespace q731::testing
