@@ -352,8 +352,8 @@ int Windows(const QString &out)
         program.expectBox(file("box-new.png"), IdCancel);
         window.newFile();
         program.expectBox(file("box-port.png"));
-        window.messageBoxes().show(
-            program.session().tr2("串行端口无效", "The serial port is invalid"), StyleOk);
+        window.messageBoxes().show(QCoreApplication::translate("q731::PortChooser", "串行端口无效"),
+                                   StyleOk);
         for (const char *name : {"box-band.png", "box-quit.png", "box-new.png", "box-port.png"})
             count(QFileInfo::exists(file(name)));
     }

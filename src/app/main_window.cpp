@@ -522,10 +522,8 @@ void MainWindow::hiddenModeChanged(int mode, bool on)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    const int answer = m_boxes.show(
-        m_session.tr2("确定退出本程序？\r\n未保存的更改将全部丢失！",
-                      "Confirm that withdraws from a procedure?\r\nLose all in change not kept!"),
-        StyleOkCancelQuestion, m_session.tr2("注意", "Be careful"));
+    const int answer = m_boxes.show(tr("确定退出本程序？\r\n未保存的更改将全部丢失！"),
+                                    StyleOkCancelQuestion, tr("注意"));
     if (answer != IdOk) {
         event->ignore();
         return;

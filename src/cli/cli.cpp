@@ -18,31 +18,28 @@ struct Command
 {
     const char *name;
     int (*run)(const Console &, const QStringList &);
-    const char *chinese;
-    const char *english;
+    const char *summary; // marked for translation in context "Cli"
 };
 
 const Command kCommands[] = {
-    {"read", RunRead, "read PORT FILE                 从对讲机读频并存为数据文件",
-     "read PORT FILE                 read the radio and store a data file"},
-    {"write", RunWrite, "write PORT... FILE             把数据文件写入一台或多台对讲机",
-     "write PORT... FILE             write a data file to one or more radios"},
-    {"new", RunNew, "new [--band N] FILE            写入空白数据文件（与新建相同）",
-     "new [--band N] FILE            a blank data file, as New gives it"},
-    {"normalize", RunNormalize, "normalize IN OUT               打开 IN 并保存为 OUT",
-     "normalize IN OUT               open IN and save it as OUT"},
-    {"show", RunShow, "show FILE [--json]             列出频道和设置",
-     "show FILE [--json]             list the channels and the settings"},
-    {"diff", RunDiff, "diff A B                       比较两个数据文件",
-     "diff A B                       what differs between two data files"},
-    {"export", RunExport, "export FILE CSV                频道表导出为 CSV",
-     "export FILE CSV                the channel table as a CSV channel list"},
-    {"import", RunImport, "import FILE CSV OUT [...]      从 CSV 导入频道",
-     "import FILE CSV OUT [...]      channels from a CSV channel list"},
-    {"simulate", RunSimulate, "simulate [--band N] ...        在伪终端上模拟对讲机",
-     "simulate [--band N] ...        a simulated radio on a pseudo-terminal"},
-    {"report", RunReport, "report FILE OUT.pdf            打印报表存为 PDF",
-     "report FILE OUT.pdf            the print report as a PDF"},
+    {"read", RunRead,
+     QT_TRANSLATE_NOOP("Cli", "read PORT FILE                 从对讲机读频并存为数据文件")},
+    {"write", RunWrite,
+     QT_TRANSLATE_NOOP("Cli", "write PORT... FILE             把数据文件写入一台或多台对讲机")},
+    {"new", RunNew,
+     QT_TRANSLATE_NOOP("Cli", "new [--band N] FILE            写入空白数据文件（与新建相同）")},
+    {"normalize", RunNormalize,
+     QT_TRANSLATE_NOOP("Cli", "normalize IN OUT               打开 IN 并保存为 OUT")},
+    {"show", RunShow, QT_TRANSLATE_NOOP("Cli", "show FILE [--json]             列出频道和设置")},
+    {"diff", RunDiff, QT_TRANSLATE_NOOP("Cli", "diff A B                       比较两个数据文件")},
+    {"export", RunExport,
+     QT_TRANSLATE_NOOP("Cli", "export FILE CSV                频道表导出为 CSV")},
+    {"import", RunImport,
+     QT_TRANSLATE_NOOP("Cli", "import FILE CSV OUT [...]      从 CSV 导入频道")},
+    {"simulate", RunSimulate,
+     QT_TRANSLATE_NOOP("Cli", "simulate [--band N] ...        在伪终端上模拟对讲机")},
+    {"report", RunReport,
+     QT_TRANSLATE_NOOP("Cli", "report FILE OUT.pdf            打印报表存为 PDF")},
 };
 
 // --lang is looked for before the command is parsed, so that even the
@@ -65,17 +62,13 @@ std::optional<QString> LanguageArgument(const QStringList &arguments)
 
 QString Overview(const Console &console)
 {
-    QString text = console.tr("用法：q731-cli 命令 [参数] [--lang zh|en]\n\n命令：\n",
-                              "Usage: q731-cli COMMAND [arguments] [--lang zh|en]\n\nCommands:\n");
+    QString text =
+        console.translate("Cli", "用法：q731-cli 命令 [参数] [--lang zh|en]\n\n命令：\n");
     for (const Command &command : kCommands)
-        text += QStringLiteral("  ") +
-                QString::fromUtf8(console.language() == Language::English ? command.english
-                                                                          : command.chinese) +
-                QLatin1Char('\n');
-    text += console.tr("\n各命令的帮助：q731-cli 命令 --help\n"
-                       "PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。\n",
-                       "\nHelp on a command: q731-cli COMMAND --help\n"
-                       "PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.\n");
+        text +=
+            QStringLiteral("  ") + console.translate("Cli", command.summary) + QLatin1Char('\n');
+    text += console.translate("Cli", "\n各命令的帮助：q731-cli 命令 --help\n"
+                                     "PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。\n");
     return text;
 }
 
@@ -93,14 +86,14 @@ int Run(const QStringList &arguments)
             language = Language::Chinese;
         } else {
             const Console console(language);
-            console.error(
-                console.tr("q731-cli：--lang 只能是 zh 或 en", "q731-cli: --lang takes zh or en"));
+            console.error(console.translate("Cli", "q731-cli：--lang 只能是 zh 或 en"));
             return ExitUsage;
         }
     }
     const Console console(language);
     // QCommandLineParser's own words ("Usage:", "Options:") follow too.
     ApplyQtTranslations(language);
+    ApplyProgramTranslations(language);
 
     const QStringList words = CommandWords(arguments);
     const QString word = words.size() > 1 ? words[1] : QString();
@@ -121,8 +114,7 @@ int Run(const QStringList &arguments)
         console.status(Overview(console));
     else
         console.error(
-            console.tr("q731-cli：没有命令 \"%1\"", "q731-cli: there is no command \"%1\"")
-                .arg(ShortEscaped(word)));
+            console.translate("Cli", "q731-cli：没有命令 \"%1\"").arg(ShortEscaped(word)));
     return ExitUsage;
 }
 

@@ -14,10 +14,10 @@ CommandLine::CommandLine(const Console &console, const QString &command, const Q
     m_parser.setApplicationDescription(description);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                          console.tr("显示本帮助", "Show this help")));
-    m_parser.addOption(QCommandLineOption(
-        QStringLiteral("lang"), console.tr("消息语言：zh 或 en", "Message language: zh or en"),
-        QStringLiteral("zh|en")));
+                                          console.translate("Cli", "显示本帮助")));
+    m_parser.addOption(QCommandLineOption(QStringLiteral("lang"),
+                                          console.translate("Cli", "消息语言：zh 或 en"),
+                                          QStringLiteral("zh|en")));
 }
 
 void CommandLine::addPositional(const QString &name, const QString &description,
@@ -55,9 +55,9 @@ std::optional<int> CommandLine::parse(const QStringList &arguments, int minPosit
     }
     const auto count = m_parser.positionalArguments().size();
     if (count < minPositional)
-        return UsageError(m_console, m_command, m_console.tr("参数太少", "Too few arguments"));
+        return UsageError(m_console, m_command, m_console.translate("Cli", "参数太少"));
     if (maxPositional >= 0 && count > maxPositional)
-        return UsageError(m_console, m_command, m_console.tr("参数太多", "Too many arguments"));
+        return UsageError(m_console, m_command, m_console.translate("Cli", "参数太多"));
     return std::nullopt;
 }
 
@@ -81,14 +81,14 @@ std::optional<int> BandOption(const CommandLine &line, int absent)
 
 QString NoBandText(const Console &console)
 {
-    return console.tr("频段应为 0..7", "the band is 0..7");
+    return console.translate("Cli", "频段应为 0..7");
 }
 
 int UsageError(const Console &console, const QString &command, const QString &message)
 {
     // The parser's message may quote an unknown option as it was typed.
     console.error(QStringLiteral("q731-cli %1: %2").arg(command, Escaped(message)));
-    console.error(console.tr("用法见 q731-cli %1 --help", "See q731-cli %1 --help").arg(command));
+    console.error(console.translate("Cli", "用法见 q731-cli %1 --help").arg(command));
     return ExitUsage;
 }
 

@@ -38,15 +38,12 @@ void PrintCounts(const Console &console, const QStringList &counts, bool written
 
 int RunNew(const Console &console, const QStringList &arguments)
 {
-    CommandLine line(console, QStringLiteral("new"),
-                     console.tr("写入一个空白数据文件：窗口程序新建、选择频段 N 后保存的文件。",
-                                "Writes a blank data file: what the window program saves after "
-                                "New and choosing band N."));
-    line.addPositional(QStringLiteral("FILE"),
-                       console.tr("要写入的数据文件", "Data file to write"));
+    CommandLine line(
+        console, QStringLiteral("new"),
+        console.translate("Cli", "写入一个空白数据文件：窗口程序新建、选择频段 N 后保存的文件。"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "要写入的数据文件"));
     line.addValue(QStringLiteral("band"), QStringLiteral("N"),
-                  console.tr("频段 0..7（默认 3，新建所选的频段）",
-                             "The band 0..7 (default 3, the band New selects)"));
+                  console.translate("Cli", "频段 0..7（默认 3，新建所选的频段）"));
     if (const auto done = line.parse(arguments, 1, 1))
         return *done;
     const std::optional<int> band = BandOption(line, kDefaultBandIndex);
@@ -63,12 +60,11 @@ int RunNew(const Console &console, const QStringList &arguments)
 
 int RunNormalize(const Console &console, const QStringList &arguments)
 {
-    CommandLine line(console, QStringLiteral("normalize"),
-                     console.tr("打开 IN 再保存为 OUT，结果与窗口程序打开后保存相同。",
-                                "Opens IN and saves it as OUT, exactly as the window program "
-                                "stores a file it opened and saved."));
-    line.addPositional(QStringLiteral("IN"), console.tr("数据文件", "Data file"));
-    line.addPositional(QStringLiteral("OUT"), console.tr("要写入的数据文件", "Data file to write"));
+    CommandLine line(
+        console, QStringLiteral("normalize"),
+        console.translate("Cli", "打开 IN 再保存为 OUT，结果与窗口程序打开后保存相同。"));
+    line.addPositional(QStringLiteral("IN"), console.translate("Cli", "数据文件"));
+    line.addPositional(QStringLiteral("OUT"), console.translate("Cli", "要写入的数据文件"));
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
     RadioData data = FreshRadioData();
@@ -80,10 +76,9 @@ int RunNormalize(const Console &console, const QStringList &arguments)
 int RunShow(const Console &console, const QStringList &arguments)
 {
     CommandLine line(console, QStringLiteral("show"),
-                     console.tr("列出数据文件的频道和设置。",
-                                "Lists the channels and the settings of a data file."));
-    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
-    line.addFlag(QStringLiteral("json"), console.tr("以 JSON 输出", "Print JSON"));
+                     console.translate("Cli", "列出数据文件的频道和设置。"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "数据文件"));
+    line.addFlag(QStringLiteral("json"), console.translate("Cli", "以 JSON 输出"));
     if (const auto done = line.parse(arguments, 1, 1))
         return *done;
     RadioData data = FreshRadioData();
@@ -99,11 +94,9 @@ int RunShow(const Console &console, const QStringList &arguments)
 int RunDiff(const Console &console, const QStringList &arguments)
 {
     CommandLine line(console, QStringLiteral("diff"),
-                     console.tr("按频道和设置名列出两个数据文件的不同。",
-                                "Lists what differs between two data files, by channel and "
-                                "by setting name."));
-    line.addPositional(QStringLiteral("A"), console.tr("数据文件", "Data file"));
-    line.addPositional(QStringLiteral("B"), console.tr("数据文件", "Data file"));
+                     console.translate("Cli", "按频道和设置名列出两个数据文件的不同。"));
+    line.addPositional(QStringLiteral("A"), console.translate("Cli", "数据文件"));
+    line.addPositional(QStringLiteral("B"), console.translate("Cli", "数据文件"));
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
     RadioData a = FreshRadioData();
@@ -120,12 +113,10 @@ int RunDiff(const Console &console, const QStringList &arguments)
 int RunExport(const Console &console, const QStringList &arguments)
 {
     CommandLine line(console, QStringLiteral("export"),
-                     console.tr("把频道表写成 CSV 频道清单。",
-                                "Writes the channel table as a CSV channel list."));
-    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
+                     console.translate("Cli", "把频道表写成 CSV 频道清单。"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "数据文件"));
     line.addPositional(QStringLiteral("CSV"),
-                       console.tr("要写入的 CSV 文件（- 为标准输出）",
-                                  "CSV file to write (- for standard output)"));
+                       console.translate("Cli", "要写入的 CSV 文件（- 为标准输出）"));
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
     RadioData data = FreshRadioData();
@@ -144,27 +135,19 @@ int RunImport(const Console &console, const QStringList &arguments)
 {
     const QString command = QStringLiteral("import");
     CommandLine line(console, command,
-                     console.tr("把 CSV 频道清单放入 FILE 的频道表，保存为 OUT。",
-                                "Puts the channels of a CSV channel list into the channel table "
-                                "of FILE and saves the result as OUT."));
-    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
-    line.addPositional(QStringLiteral("CSV"),
-                       console.tr("CSV 文件（- 为标准输入）", "CSV file (- for standard input)"));
-    line.addPositional(QStringLiteral("OUT"), console.tr("要写入的数据文件", "Data file to write"));
-    line.addFlag(
-        QStringLiteral("skip-invalid"),
-        console.tr("跳过无效的行，导入其余的行", "Leave out invalid rows and import the others"));
+                     console.translate("Cli", "把 CSV 频道清单放入 FILE 的频道表，保存为 OUT。"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "数据文件"));
+    line.addPositional(QStringLiteral("CSV"), console.translate("Cli", "CSV 文件（- 为标准输入）"));
+    line.addPositional(QStringLiteral("OUT"), console.translate("Cli", "要写入的数据文件"));
+    line.addFlag(QStringLiteral("skip-invalid"),
+                 console.translate("Cli", "跳过无效的行，导入其余的行"));
     line.addFlag(QStringLiteral("strict"),
-                 console.tr("值会被改动的行（步进、名称、功率）视为无效",
-                            "Refuse rows whose values would be changed (raster, name, power)"));
+                 console.translate("Cli", "值会被改动的行（步进、名称、功率）视为无效"));
     line.addFlag(QStringLiteral("renumber"),
-                 console.tr("不按 Location，按文件顺序放入空闲频道",
-                            "Place the rows in file order into free channels, not by Location"));
+                 console.translate("Cli", "不按 Location，按文件顺序放入空闲频道"));
     line.addValue(QStringLiteral("first"), QStringLiteral("N"),
-                  console.tr("--renumber 从频道 N 起（默认 1）",
-                             "--renumber starts at channel N (default 1)"));
-    line.addFlag(QStringLiteral("clear"),
-                 console.tr("先清空频道表", "Empty the channel table first"));
+                  console.translate("Cli", "--renumber 从频道 N 起（默认 1）"));
+    line.addFlag(QStringLiteral("clear"), console.translate("Cli", "先清空频道表"));
     if (const auto done = line.parse(arguments, 3, 3))
         return *done;
     CsvImportOptions options;
@@ -174,12 +157,10 @@ int RunImport(const Console &console, const QStringList &arguments)
     const std::optional<int> first =
         NumberOption(line, QStringLiteral("first"), 1, kChannelCount, 1);
     if (!first)
-        return UsageError(console, command,
-                          console.tr("--first 应为 1..128", "--first takes a channel 1..128"));
+        return UsageError(console, command, console.translate("Cli", "--first 应为 1..128"));
     if (line.isSet(QStringLiteral("first")) && !options.placement.renumber)
-        return UsageError(
-            console, command,
-            console.tr("--first 须与 --renumber 同用", "--first goes with --renumber"));
+        return UsageError(console, command,
+                          console.translate("Cli", "--first 须与 --renumber 同用"));
     options.placement.first = *first;
 
     const QStringList files = line.positional();
@@ -203,7 +184,7 @@ int RunImport(const Console &console, const QStringList &arguments)
             PrintCounts(console, counts, false);
         if (import.channels.empty() && !import.fileProblem())
             console.error(CsvNothingTakenText(language));
-        console.error(console.tr("没有写入任何文件", "Nothing was written"));
+        console.error(console.translate("Cli", "没有写入任何文件"));
         return ExitFileError;
     }
     data.channels = ApplyCsvImport(import, data.channels, language);

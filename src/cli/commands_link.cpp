@@ -24,7 +24,7 @@ using Result = PortTransfer::Result;
 
 QString CommunicationError(const Console &c)
 {
-    return c.tr(LinkMessage::kCommunicationError.chinese, LinkMessage::kCommunicationError.english);
+    return c.translate("LinkMessage", LinkMessage::kCommunicationError);
 }
 
 int ExitCodeOf(Result result)
@@ -50,13 +50,11 @@ QString OpenErrorText(const Console &c, SerialLink::OpenError error)
     case SerialLink::OpenError::None:
         break;
     case SerialLink::OpenError::Missing:
-        return c.tr("（没有这个设备）", " (no such device)");
+        return c.translate("Cli", "（没有这个设备）");
     case SerialLink::OpenError::Unusable:
-        return c.tr("（已被其它程序使用或被驱动拒绝）",
-                    " (held by another program or refused by the driver)");
+        return c.translate("Cli", "（已被其它程序使用或被驱动拒绝）");
     case SerialLink::OpenError::PermissionDenied:
-        return c.tr("（没有权限，例如不在 dialout 组）",
-                    " (permission denied, e.g. not in the dialout group)");
+        return c.translate("Cli", "（没有权限，例如不在 dialout 组）");
     }
     return {};
 }
@@ -69,17 +67,15 @@ QString FailureText(const Console &c, const PortTransfer &t)
     case Result::Running:
         return {};
     case Result::PortInvalid:
-        return c.tr("串行端口无效", "The serial port is invalid") + OpenErrorText(c, t.openError());
+        return c.translate("Cli", "串行端口无效") + OpenErrorText(c, t.openError());
     case Result::Silence:
         return CommunicationError(c);
     case Result::BadReply:
-        return CommunicationError(c) +
-               c.tr("（对讲机的回答有误）", " (wrong reply from the radio)");
+        return CommunicationError(c) + c.translate("Cli", "（对讲机的回答有误）");
     case Result::PortLost:
-        return c.tr(LinkMessage::kConnectionLost.chinese, LinkMessage::kConnectionLost.english);
+        return c.translate("LinkMessage", LinkMessage::kConnectionLost);
     case Result::BandRefused:
-        return c.tr("频段不符，不能写入！",
-                    "The frequency band is not accorded with, can't write into!");
+        return c.translate("Cli", "频段不符，不能写入！");
     }
     return {};
 }
@@ -138,16 +134,13 @@ std::optional<int> ResolvePorts(const Console &console, const QString &command,
     for (const QString &text : texts) {
         const std::optional<ResolvedPort> port = ResolvePort(text);
         if (!port) {
-            return UsageError(
-                console, command,
-                console.tr("端口号 %1 不在 1..16 之内", "port number %1 is not within 1..16")
-                    .arg(text));
+            return UsageError(console, command,
+                              console.translate("Cli", "端口号 %1 不在 1..16 之内").arg(text));
         }
         for (const PortArgument &earlier : ports) {
             if (!port->device.isEmpty() && earlier.device == port->device)
-                return UsageError(
-                    console, command,
-                    console.tr("端口 %1 出现两次", "port %1 is given twice").arg(text));
+                return UsageError(console, command,
+                                  console.translate("Cli", "端口 %1 出现两次").arg(text));
         }
         ports.push_back({text, port->device});
     }
@@ -165,14 +158,11 @@ QString PortLabel(const PortArgument &port)
 
 int RunRead(const Console &console, const QStringList &arguments)
 {
-    CommandLine line(console, QStringLiteral("read"),
-                     console.tr("读取 PORT 上的对讲机，按收到的原样存为数据文件 FILE。",
-                                "Reads the radio on PORT and stores the image exactly as "
-                                "received in the data file FILE."));
-    line.addPositional(QStringLiteral("PORT"),
-                       console.tr("设备路径或端口号 1..16", "Device path or port number 1..16"));
-    line.addPositional(QStringLiteral("FILE"),
-                       console.tr("要写入的数据文件", "Data file to write"));
+    CommandLine line(
+        console, QStringLiteral("read"),
+        console.translate("Cli", "读取 PORT 上的对讲机，按收到的原样存为数据文件 FILE。"));
+    line.addPositional(QStringLiteral("PORT"), console.translate("Cli", "设备路径或端口号 1..16"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "要写入的数据文件"));
     AddTraceOption(console, line);
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
@@ -205,28 +195,22 @@ int RunRead(const Console &console, const QStringList &arguments)
     }
     if (const int code = SaveImageFile(console, line.positional()[1], transfer.image()))
         return code;
-    console.printLine(QStringLiteral("%1: %2").arg(
-        PortLabel(ports[0]), console.tr("读频成功！", "Reading succeeds frequently!")));
+    console.printLine(
+        QStringLiteral("%1: %2").arg(PortLabel(ports[0]), console.translate("Cli", "读频成功！")));
     return ExitDone;
 }
 
 int RunWrite(const Console &console, const QStringList &arguments)
 {
     CommandLine line(console, QStringLiteral("write"),
-                     console.tr("打开数据文件 FILE，写入每个 PORT 上的对讲机。",
-                                "Opens the data file FILE and writes it to the radio on "
-                                "every PORT, all at once."));
+                     console.translate("Cli", "打开数据文件 FILE，写入每个 PORT 上的对讲机。"));
     line.addPositional(QStringLiteral("PORT"),
-                       console.tr("设备路径或端口号 1..16，可以多个",
-                                  "Device path or port number 1..16, one or more"),
+                       console.translate("Cli", "设备路径或端口号 1..16，可以多个"),
                        QStringLiteral("PORT..."));
-    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
-    line.addFlag(QStringLiteral("force-band"),
-                 console.tr("频段不符时仍然写入", "Write even when the radio's band differs"));
-    line.addFlag(QStringLiteral("calibration"),
-                 console.tr("同时写入校准值", "Write the calibration levels as well"));
-    line.addFlag(QStringLiteral("verify"),
-                 console.tr("写入后读回并比较", "Read the radio back afterwards and compare"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "数据文件"));
+    line.addFlag(QStringLiteral("force-band"), console.translate("Cli", "频段不符时仍然写入"));
+    line.addFlag(QStringLiteral("calibration"), console.translate("Cli", "同时写入校准值"));
+    line.addFlag(QStringLiteral("verify"), console.translate("Cli", "写入后读回并比较"));
     AddTraceOption(console, line);
     if (const auto done = line.parse(arguments, 2, -1))
         return *done;
@@ -291,27 +275,25 @@ int RunWrite(const Console &console, const QStringList &arguments)
             failure = FailureText(console, t);
         } else if (verify && t.result() != Result::Completed) {
             code = ExitCodeOf(t.result());
-            failure = console.tr("写入完成，但读回失败：", "written, but reading back failed: ") +
-                      FailureText(console, t);
+            failure = console.translate("Cli", "写入完成，但读回失败：") + FailureText(console, t);
         } else if (verify && !differences[i].empty()) {
             const ByteDifference &first = differences[i].front();
             QStringList fields;
             for (const std::string &field : DifferingFields({&first, 1}, console.language()))
                 fields << FromUtf8(field);
             code = ExitCommunicationError;
-            failure = console
-                          .tr("校验不符：字节 %1 (0x%2) 写入 0x%3，读回 0x%4（%5）",
-                              "verify failed: byte %1 (0x%2) written 0x%3, read back 0x%4 (%5)")
-                          .arg(first.address)
-                          .arg(first.address, 4, 16, QLatin1Char('0'))
-                          .arg(first.written, 2, 16, QLatin1Char('0'))
-                          .arg(first.readBack, 2, 16, QLatin1Char('0'))
-                          .arg(fields.join(console.tr("、", ", ")));
+            failure =
+                console.translate("Cli", "校验不符：字节 %1 (0x%2) 写入 0x%3，读回 0x%4（%5）")
+                    .arg(first.address)
+                    .arg(first.address, 4, 16, QLatin1Char('0'))
+                    .arg(first.written, 2, 16, QLatin1Char('0'))
+                    .arg(first.readBack, 2, 16, QLatin1Char('0'))
+                    .arg(fields.join(console.translate("Cli", "、")));
         }
         if (code == ExitDone) {
-            QString text = console.tr("写频成功！", "Writing succeeds frequently!");
+            QString text = console.translate("Cli", "写频成功！");
             if (verify)
-                text += console.tr(" 已校验", " verified");
+                text += console.translate("Cli", " 已校验");
             console.printLine(QStringLiteral("%1: %2").arg(label, text));
         } else {
             console.error(QStringLiteral("%1: %2").arg(label, failure));

@@ -11,17 +11,14 @@ namespace q731::cli {
 
 int RunReport(const Console &console, const QStringList &arguments)
 {
-    CommandLine line(console, QStringLiteral("report"),
-                     console.tr("把数据文件的打印报表存为 PDF，内容与窗口程序的打印预览相同。",
-                                "Writes the print report of a data file as a PDF, the same "
-                                "pages as the window program's print preview."));
-    line.addPositional(QStringLiteral("FILE"), console.tr("数据文件", "Data file"));
+    CommandLine line(
+        console, QStringLiteral("report"),
+        console.translate("Cli", "把数据文件的打印报表存为 PDF，内容与窗口程序的打印预览相同。"));
+    line.addPositional(QStringLiteral("FILE"), console.translate("Cli", "数据文件"));
     line.addPositional(QStringLiteral("OUT.pdf"),
-                       console.tr("要写入的 PDF 文件（- 为标准输出）",
-                                  "PDF file to write (- for standard output)"));
+                       console.translate("Cli", "要写入的 PDF 文件（- 为标准输出）"));
     line.addValue(QStringLiteral("paper"), QStringLiteral("a4|letter"),
-                  console.tr("纸张：a4 或 letter（默认按系统的度量制）",
-                             "Paper: a4 or letter (default: by the system's measurement units)"));
+                  console.translate("Cli", "纸张：a4 或 letter（默认按系统的度量制）"));
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
 
@@ -33,9 +30,8 @@ int RunReport(const Console &console, const QStringList &arguments)
         else if (name == QLatin1String("letter"))
             paper = QPageSize(QPageSize::Letter);
         else
-            return UsageError(
-                console, QStringLiteral("report"),
-                console.tr("--paper 只能是 a4 或 letter", "--paper takes a4 or letter"));
+            return UsageError(console, QStringLiteral("report"),
+                              console.translate("Cli", "--paper 只能是 a4 或 letter"));
     }
 
     const QStringList files = line.positional();
@@ -45,8 +41,7 @@ int RunReport(const Console &console, const QStringList &arguments)
     const QByteArray pdf =
         ReportPdf(data, console.language(), paper, QFileInfo(files[0]).fileName());
     if (pdf.isEmpty()) {
-        console.error(console.tr("无法生成报表：没有写入任何文件",
-                                 "Cannot paint the report: nothing was written"));
+        console.error(console.translate("Cli", "无法生成报表：没有写入任何文件"));
         return ExitFileError;
     }
     return WriteWholeFile(console, files[1], std::vector<std::uint8_t>(pdf.begin(), pdf.end()));

@@ -31,37 +31,25 @@ namespace {
 void AddOptions(const Console &console, CommandLine &line)
 {
     line.addValue(QStringLiteral("band"), QStringLiteral("N"),
-                  console.tr("对讲机的频段 0..7", "The radio's band 0..7"));
+                  console.translate("Cli", "对讲机的频段 0..7"));
     // --load is the name the radio once had in a program of its own.
-    line.parser().addOption(QCommandLineOption(
-        {QStringLiteral("image"), QStringLiteral("load")},
-        console.tr("从数据文件取对讲机的存储", "Take the radio's memory from a data file"),
-        QStringLiteral("FILE")));
-    line.addFlag(QStringLiteral("paced"),
-                 console.tr("以 9600 波特的速度回答", "Answer at the pace of 9600 baud"));
+    line.parser().addOption(QCommandLineOption({QStringLiteral("image"), QStringLiteral("load")},
+                                               console.translate("Cli", "从数据文件取对讲机的存储"),
+                                               QStringLiteral("FILE")));
+    line.addFlag(QStringLiteral("paced"), console.translate("Cli", "以 9600 波特的速度回答"));
     line.addValue(QStringLiteral("save"), QStringLiteral("FILE"),
-                  console.tr("每次写入后及结束时把存储存为数据文件",
-                             "Store the memory as a data file after every write and when "
-                             "ending"));
+                  console.translate("Cli", "每次写入后及结束时把存储存为数据文件"));
     line.addFlag(QStringLiteral("split"),
-                 console.tr("回答的每个字节单独发送（测试用）",
-                            "Send every reply byte on its own (for tests)"));
-    line.addFlag(QStringLiteral("silent"),
-                 console.tr("从不回答（测试用）", "Never answer (for tests)"));
+                 console.translate("Cli", "回答的每个字节单独发送（测试用）"));
+    line.addFlag(QStringLiteral("silent"), console.translate("Cli", "从不回答（测试用）"));
     line.addValue(QStringLiteral("stop-after"), QStringLiteral("N"),
-                  console.tr("N 个数据块后断线（测试用）",
-                             "Fall silent after N blocks, as a pulled cable (for tests)"));
+                  console.translate("Cli", "N 个数据块后断线（测试用）"));
     line.addFlag(QStringLiteral("ack-flood"),
-                 console.tr("识别之后不停地发 ACK，什么也不存（测试用）",
-                            "After the identification, stream ACKs and store nothing "
-                            "(for tests)"));
+                 console.translate("Cli", "识别之后不停地发 ACK，什么也不存（测试用）"));
     line.addValue(QStringLiteral("wrong-address"), QStringLiteral("N"),
-                  console.tr("用下一个数据块回答第 N 个读请求（从 0 起，测试用）",
-                             "Answer read request N (from 0) with the next block (for tests)"));
+                  console.translate("Cli", "用下一个数据块回答第 N 个读请求（从 0 起，测试用）"));
     line.addValue(QStringLiteral("corrupt-byte"), QStringLiteral("N"),
-                  console.tr("写入时把存储字节 N 的最低位存反（0..3071，测试用）",
-                             "Store memory byte N with its lowest bit flipped when it is "
-                             "written (0..3071, for tests)"));
+                  console.translate("Cli", "写入时把存储字节 N 的最低位存反（0..3071，测试用）"));
     AddTraceOption(console, line);
 }
 
@@ -94,8 +82,7 @@ int Serve(const Console &console, const CommandLine &line, const RadioImage &ima
                                    static_cast<std::size_t>(bytes.size())));
         });
     if (!pty.open()) {
-        console.error(console.tr("无法建立伪终端：%1", "Cannot create a pseudo-terminal: %1")
-                          .arg(pty.errorString()));
+        console.error(console.translate("Cli", "无法建立伪终端：%1").arg(pty.errorString()));
         return ExitCommunicationError;
     }
 
@@ -149,11 +136,9 @@ int Serve(const Console &console, const CommandLine &line, const RadioImage &ima
 int RunSimulate(const Console &console, const QStringList &arguments)
 {
     CommandLine line(console, QStringLiteral("simulate"),
-                     console.tr("在伪终端上模拟一台对讲机。第一行输出为 PORT 设备路径；"
-                                "直到被终止或标准输入关闭。",
-                                "Serves a simulated radio on a pseudo-terminal. The first "
-                                "line of output is PORT and the device path; it serves until "
-                                "killed or until standard input closes."));
+                     console.translate("Cli",
+                                       "在伪终端上模拟一台对讲机。第一行输出为 PORT 设备路径；"
+                                       "直到被终止或标准输入关闭。"));
     AddOptions(console, line);
     if (const auto done = line.parse(arguments, 0, 0))
         return *done;
@@ -163,19 +148,16 @@ int RunSimulate(const Console &console, const QStringList &arguments)
         return UsageError(console, command, NoBandText(console));
     const std::optional<int> stopAfter = NumberOption(line, QStringLiteral("stop-after"), -1);
     if (!stopAfter)
-        return UsageError(console, command,
-                          console.tr("--stop-after 需要块数", "--stop-after takes a count"));
+        return UsageError(console, command, console.translate("Cli", "--stop-after 需要块数"));
     const std::optional<int> wrongAddress = NumberOption(line, QStringLiteral("wrong-address"), -1);
     if (!wrongAddress)
-        return UsageError(
-            console, command,
-            console.tr("--wrong-address 需要请求序号", "--wrong-address takes a request number"));
+        return UsageError(console, command,
+                          console.translate("Cli", "--wrong-address 需要请求序号"));
     const std::optional<int> corruptByte = NumberOption(line, QStringLiteral("corrupt-byte"), -1,
                                                         static_cast<int>(kRadioMemorySize) - 1);
     if (!corruptByte)
         return UsageError(console, command,
-                          console.tr("--corrupt-byte 需要 0..3071 的字节地址",
-                                     "--corrupt-byte takes a byte address 0..3071"));
+                          console.translate("Cli", "--corrupt-byte 需要 0..3071 的字节地址"));
 
     // With a file the radio holds its image as stored and its band, unless
     // --band names another; without one, what New gives in the band.
@@ -197,7 +179,7 @@ int RunSimulate(const Console &console, const QStringList &arguments)
         EncodeImage(fresh, image);
     }
 #ifdef Q_OS_WIN
-    console.error(console.tr("本系统没有伪终端", "This system has no pseudo-terminals"));
+    console.error(console.translate("Cli", "本系统没有伪终端"));
     return ExitCommunicationError;
 #else
     return Serve(console, line, image, band, *stopAfter, *wrongAddress, *corruptByte);

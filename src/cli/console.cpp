@@ -1,5 +1,7 @@
 #include "console.h"
 
+#include "session/qt_translations.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -59,9 +61,9 @@ void Write(FILE *stream, const QString &text)
 
 } // namespace
 
-QString Console::tr(const char *chinese, const char *english) const
+QString Console::translate(const char *context, const char *source) const
 {
-    return QString::fromUtf8(m_language == Language::English ? english : chinese);
+    return TextIn(m_language, context, source);
 }
 
 void Console::print(const QString &text) const

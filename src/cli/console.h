@@ -29,7 +29,8 @@ public:
     }
 
     Language language() const { return m_language; }
-    QString tr(const char *chinese, const char *english) const;
+    // `source` of `context` in the console's language.
+    QString translate(const char *context, const char *source) const;
 
     // To stdout, flushed, so that a reading script sees each line at once: UTF-8
     // to a file or a pipe, the characters themselves to a Windows console.

@@ -27,14 +27,10 @@ DataFileLocation Location(const QString &path)
 QString TooLargeReason(const Console &console, InputKind kind)
 {
     if (kind == InputKind::CsvList) {
-        return console
-            .tr("大小超过 %1 MiB，不可能是 CSV 频道清单",
-                "it is larger than %1 MiB, too large for a CSV channel list")
+        return console.translate("Cli", "大小超过 %1 MiB，不可能是 CSV 频道清单")
             .arg(kCsvFileSizeLimit / (1024 * 1024));
     }
-    return console
-        .tr("大小超过 %1 KiB，不可能是数据文件",
-            "it is larger than %1 KiB, too large for a data file")
+    return console.translate("Cli", "大小超过 %1 KiB，不可能是数据文件")
         .arg(kDatFileSizeLimit / 1024);
 }
 
@@ -43,28 +39,23 @@ int ReadFailure(const Console &console, const QString &path, DataFileError error
 {
     const QString reason =
         error == DataFileError::TooLarge ? TooLargeReason(console, kind) : systemReason;
-    console.error(
-        IsStandardStream(path)
-            ? console.tr("无法读取标准输入：%1", "Cannot read standard input: %1").arg(reason)
-            : console.tr("无法读取文件 %1：%2", "Cannot read the file %1: %2")
-                  .arg(Escaped(path), reason));
+    console.error(IsStandardStream(path)
+                      ? console.translate("Cli", "无法读取标准输入：%1").arg(reason)
+                      : console.translate("Cli", "无法读取文件 %1：%2").arg(Escaped(path), reason));
     return ExitFileError;
 }
 
 int WriteFailure(const Console &console, const QString &path, const DataFileWriteResult &result)
 {
     if (IsStandardStream(path)) {
-        console.error(console.tr("无法写入标准输出", "Cannot write standard output"));
+        console.error(console.translate("Cli", "无法写入标准输出"));
         return ExitFileError;
     }
     const QString reason =
         result.error == DataFileError::NotRegularFile
-            ? console.tr("它不是普通文件，而是文件夹、设备、管道或套接字；未作改动",
-                         "it is not a regular file but a folder, device, pipe or socket; "
-                         "it was left as it was")
+            ? console.translate("Cli", "它不是普通文件，而是文件夹、设备、管道或套接字；未作改动")
             : result.reason;
-    console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
-                      .arg(Escaped(path), reason));
+    console.error(console.translate("Cli", "无法写入文件 %1：%2").arg(Escaped(path), reason));
     return ExitFileError;
 }
 
@@ -97,13 +88,11 @@ int OpenDataFile(const Console &console, const QString &path, RadioData &data, R
     case DataFileError::None:
         return ExitDone;
     case DataFileError::WrongModel:
-        console.error(QStringLiteral("%1: %2").arg(
-            Escaped(path), console.tr("文件类型不正确！", "File type is incorrect!")));
+        console.error(QStringLiteral("%1: %2").arg(Escaped(path),
+                                                   console.translate("Cli", "文件类型不正确！")));
         return ExitFileError;
     case DataFileError::TooShort:
-        console.error(console
-                          .tr("%1：文件不完整（%2 字节，应为 %3 字节）",
-                              "%1: the file is cut short (%2 bytes of %3)")
+        console.error(console.translate("Cli", "%1：文件不完整（%2 字节，应为 %3 字节）")
                           .arg(Escaped(path))
                           .arg(result.size)
                           .arg(kDatFileSize));

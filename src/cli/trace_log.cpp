@@ -55,9 +55,8 @@ void TraceLog::note(const QString &port, const QString &text)
 
 void AddTraceOption(const Console &console, CommandLine &line)
 {
-    line.addValue(
-        QStringLiteral("trace"), QStringLiteral("FILE"),
-        console.tr("把收发的每个字节记录到 FILE", "Record every byte sent and received in FILE"));
+    line.addValue(QStringLiteral("trace"), QStringLiteral("FILE"),
+                  console.translate("Cli", "把收发的每个字节记录到 FILE"));
 }
 
 std::optional<int> OpenTrace(const Console &console, const CommandLine &line, TraceLog &trace)
@@ -67,8 +66,7 @@ std::optional<int> OpenTrace(const Console &console, const CommandLine &line, Tr
     const QString path = line.value(QStringLiteral("trace"));
     if (trace.open(path))
         return std::nullopt;
-    console.error(console.tr("无法写入文件 %1：%2", "Cannot write the file %1: %2")
-                      .arg(path, trace.errorString()));
+    console.error(console.translate("Cli", "无法写入文件 %1：%2").arg(path, trace.errorString()));
     return ExitFileError;
 }
 

@@ -32,12 +32,11 @@ constexpr double kBandEndMHz = 108.0;
 
 constexpr int kLargestByte = 255;
 
-constexpr const char *kChannelRangeChinese = "超出频率范围(76-108)，请重输。";
-constexpr const char *kChannelRangeEnglish =
-    "Beyond the scope of frequency(76-108), please input again.";
-constexpr const char *kBoxRangeChinese = "超出频率范围(76-107.95)，请重输。";
-constexpr const char *kBoxRangeEnglish =
-    "Beyond the scope of frequency(76-107.95), please input again.";
+// The two ranges differ: a channel may hold 107.95, the box stops below 108.
+constexpr const char *kChannelRange =
+    QT_TRANSLATE_NOOP("q731::FmWindow", "超出频率范围(76-108)，请重输。");
+constexpr const char *kBoxRange =
+    QT_TRANSLATE_NOOP("q731::FmWindow", "超出频率范围(76-107.95)，请重输。");
 constexpr int kGridLeft = 120;
 constexpr int kGridTop = 120;
 constexpr int kControlsLeft = 5600;
@@ -202,8 +201,7 @@ void FmWindow::endChannelEdit()
     } else if (const NumberReading f = ReadNumber(text); f.status != NumberReading::NotANumber) {
         // A number of more digits than can be read is outside the range too.
         if (!f || f.value < kLowestMHz || f.value > kHighestChannelMHz) {
-            showMessage(m_session.tr2(kChannelRangeChinese, kChannelRangeEnglish),
-                        kChannelMessageLeft, m_message->y(), 1900);
+            showMessage(tr(kChannelRange), kChannelMessageLeft, m_message->y(), 1900);
             m_cellEditor->clear();
         } else {
             cell->setText(QString::fromStdString(FormatFmFrequency(text)));
@@ -220,8 +218,7 @@ void FmWindow::leaveFrequencyBox()
     if (text.empty() || f.status == NumberReading::NotANumber)
         return;
     if (!f || f.value < kLowestMHz || f.value >= kBandEndMHz) {
-        showMessage(m_session.tr2(kBoxRangeChinese, kBoxRangeEnglish), kControlsLeft,
-                    TwipsToPixelsY(kGridTop, this), 3800);
+        showMessage(tr(kBoxRange), kControlsLeft, TwipsToPixelsY(kGridTop, this), 3800);
         m_frequency->clear();
         return;
     }

@@ -49,18 +49,18 @@ ChannelListCommands::ChannelListCommands(Session &session, MessageBoxes &boxes, 
 
 void ChannelListCommands::importList()
 {
-    const QString path = m_files.dialogs().openFileName(
-        m_dialogParent, m_session.tr2("导入信道(CSV)", "Import Channels (CSV)"),
-        m_files.startFolder(), CsvFileFilter(m_session.language()));
+    const QString path =
+        m_files.dialogs().openFileName(m_dialogParent, tr("导入信道(CSV)"), m_files.startFolder(),
+                                       CsvFileFilter(m_session.language()));
     if (!path.isEmpty())
         importPath(path);
 }
 
 void ChannelListCommands::exportList()
 {
-    const QString path = m_files.dialogs().saveFileName(
-        m_dialogParent, m_session.tr2("导出信道(CSV)", "Export Channels (CSV)"),
-        m_files.startFolder(), CsvFileFilter(m_session.language()));
+    const QString path =
+        m_files.dialogs().saveFileName(m_dialogParent, tr("导出信道(CSV)"), m_files.startFolder(),
+                                       CsvFileFilter(m_session.language()));
     if (!path.isEmpty())
         exportPath(path);
 }
@@ -131,12 +131,10 @@ bool ChannelListCommands::exportPath(const QString &path)
         return false;
     }
     if (!csv.leftOut.empty()) {
-        QStringList lines = {m_session.tr2("以下频道数据已损坏，未导出：",
-                                           "These channels hold damaged data and were left out:")};
+        QStringList lines = {tr("以下频道数据已损坏，未导出：")};
         for (const CsvExportProblem &problem : csv.leftOut)
             lines << CsvExportProblemText(problem, bandIndex, language);
-        m_boxes.show(lines.join(QStringLiteral("\r\n")), StyleOkExclamation,
-                     m_session.tr2("注意", "Attention"));
+        m_boxes.show(lines.join(QStringLiteral("\r\n")), StyleOkExclamation, tr("注意"));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "csv_list_texts.h"
 
 #include "image/band_list.h"
+#include "session/qt_translations.h"
 #include "session/shown_text.h"
 
 #include <algorithm>
@@ -14,25 +15,20 @@ class Texts
 {
 public:
     explicit Texts(Language language)
-        : m_english(language == Language::English)
+        : m_language(language)
     {
     }
 
-    bool english() const { return m_english; }
-    QString operator()(const char *chinese, const char *english) const
+    // `source` of `context` in the reader's language, whatever the program
+    // shows; `n` picks the plural form and replaces %n.
+    QString operator()(const char *context, const char *source,
+                       const char *disambiguation = nullptr, int n = -1) const
     {
-        return QString::fromUtf8(m_english ? english : chinese);
-    }
-    // "1 row", "2 rows"; Chinese counts without a plural.
-    QString rows(qsizetype count) const
-    {
-        if (!m_english)
-            return QStringLiteral("%1 行").arg(count);
-        return count == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(count);
+        return TextIn(m_language, context, source, disambiguation, n);
     }
 
 private:
-    bool m_english;
+    Language m_language;
 };
 
 QString FromUtf8(const std::string &text)
@@ -53,31 +49,36 @@ QString BandName(int bandIndex)
     return QString::fromLatin1(band.data(), static_cast<qsizetype>(band.size()));
 }
 
-QString OutOfBandText(const Texts &tr, const QString &what, const QString &value, int bandIndex)
+// "1 row", "2 rows"; Chinese counts without a plural.
+QString Rows(const Texts &translate, qsizetype count)
 {
-    return tr("%1 %2：超出频段范围 (%3)", "%1 %2: Beyond the scope of frequency band (%3)")
-        .arg(what, value, BandName(bandIndex));
+    return translate("CsvTexts", "%n 行", nullptr, int(count));
+}
+
+QString OutOfBandText(const Texts &translate, const QString &what, const QString &value,
+                      int bandIndex)
+{
+    return translate("CsvTexts", "%1 %2：超出频段范围 (%3)").arg(what, value, BandName(bandIndex));
 }
 
 // The reason of a left-out row in a word or two, to count rows by.
 QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex, Language language)
 {
-    const Texts tr(language);
+    const Texts translate(language);
     const QString column = FromUtf8(p.column);
     switch (p.problem) {
     case CsvProblem::BadLocation:
-        return tr("Location 不是 1..128 的频道号", "Location is not a channel number 1..128");
+        return translate("CsvTexts", "Location 不是 1..128 的频道号");
     case CsvProblem::DuplicateLocation:
-        return tr("同一频道在前面的行已出现", "a row for the same channel came earlier");
+        return translate("CsvTexts", "同一频道在前面的行已出现");
     case CsvProblem::OutOfBand:
-        return tr("超出频段范围 (%1)", "beyond the scope of frequency band (%1)")
-            .arg(BandName(bandIndex));
+        return translate("CsvTexts", "超出频段范围 (%1)").arg(BandName(bandIndex));
     case CsvProblem::NoFrequency:
-        return tr("没有频率可放入", "no Frequency to place");
+        return translate("CsvTexts", "没有频率可放入");
     case CsvProblem::NoFreeChannel:
-        return tr("没有空闲频道", "no free channel left");
+        return translate("CsvTexts", "没有空闲频道");
     case CsvProblem::ValueChanged:
-        return tr("值会被改动（--strict）", "values would change (--strict)");
+        return translate("CsvTexts", "值会被改动（--strict）");
     case CsvProblem::UnclosedQuote:
     case CsvProblem::MissingColumn:
     case CsvProblem::NoHeader:
@@ -97,11 +98,11 @@ QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
     case CsvProblem::BadOption:
         break;
     }
-    return tr("%1 无效", "invalid %1").arg(column);
+    return translate("CsvTexts", "%1 无效").arg(column);
 }
 
 // Ascending channel numbers as "1..3, 5".
-QString ChannelRanges(const std::vector<int> &channels, const Texts &tr)
+QString ChannelRanges(const std::vector<int> &channels, const Texts &translate)
 {
     QStringList ranges;
     for (std::size_t i = 0; i < channels.size();) {
@@ -112,7 +113,7 @@ QString ChannelRanges(const std::vector<int> &channels, const Texts &tr)
                             : QString::number(channels[i]));
         i = last + 1;
     }
-    return ranges.join(tr("、", ", "));
+    return ranges.join(translate("CsvTexts", "、"));
 }
 
 } // namespace
@@ -120,119 +121,96 @@ QString ChannelRanges(const std::vector<int> &channels, const Texts &tr)
 QString CsvProblemText(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
                        Language language)
 {
-    const Texts tr(language);
+    const Texts translate(language);
     const QString column = FromUtf8(p.column);
     const QString value = Shown(p.value);
     switch (p.problem) {
     case CsvProblem::MissingColumn:
-        return tr("缺少 %1 列", "there is no %1 column").arg(column);
+        return translate("CsvTexts", "缺少 %1 列").arg(column);
     case CsvProblem::NoHeader:
-        return tr("没有标题行", "there is no header line");
+        return translate("CsvTexts", "没有标题行");
     case CsvProblem::BadLocation:
-        return tr("Location \"%1\" 不是 1..128 的频道号",
-                  "Location \"%1\" is not a channel number 1..128")
-            .arg(value);
+        return translate("CsvTexts", "Location \"%1\" 不是 1..128 的频道号").arg(value);
     case CsvProblem::DuplicateLocation:
-        return tr("频道 %1 已在前面出现", "channel %1 already came in an earlier row").arg(value);
+        return translate("CsvTexts", "频道 %1 已在前面出现").arg(value);
     case CsvProblem::BadFrequency:
-        return tr("%1 \"%2\" 不是数字", "%1 \"%2\" is not a number").arg(column, value);
+        return translate("CsvTexts", "%1 \"%2\" 不是数字").arg(column, value);
     case CsvProblem::OutOfBand:
-        return OutOfBandText(tr, column, value, bandIndex);
+        return OutOfBandText(translate, column, value, bandIndex);
     case CsvProblem::BadDuplex:
-        return tr("Duplex \"%1\" 应为空、+、-、split 或 off",
-                  "Duplex \"%1\" is not empty, +, -, split or off")
-            .arg(value);
+        return translate("CsvTexts", "Duplex \"%1\" 应为空、+、-、split 或 off").arg(value);
     case CsvProblem::BadOffset:
-        return tr("Offset \"%1\" 不是数字", "Offset \"%1\" is not a number").arg(value);
+        return translate("CsvTexts", "Offset \"%1\" 不是数字").arg(value);
     case CsvProblem::BadToneMode:
-        return tr("Tone \"%1\" 应为空、Tone、TSQL、DTCS 或 Cross",
-                  "Tone \"%1\" is not empty, Tone, TSQL, DTCS or Cross")
-            .arg(value);
+        return translate("CsvTexts", "Tone \"%1\" 应为空、Tone、TSQL、DTCS 或 Cross").arg(value);
     case CsvProblem::BadCrossMode:
-        return tr("CrossMode \"%1\" 无法识别", "CrossMode \"%1\" is not known").arg(value);
+        return translate("CsvTexts", "CrossMode \"%1\" 无法识别").arg(value);
     case CsvProblem::BadTone:
-        return tr("%1 \"%2\" 不是本机的亚音频", "%1 \"%2\" is not a CTCSS tone of the radio")
-            .arg(column, value);
+        return translate("CsvTexts", "%1 \"%2\" 不是本机的亚音频").arg(column, value);
     case CsvProblem::BadDcsCode:
-        return tr("%1 \"%2\" 不是本机的数字亚音", "%1 \"%2\" is not a DCS code of the radio")
-            .arg(column, value);
+        return translate("CsvTexts", "%1 \"%2\" 不是本机的数字亚音").arg(column, value);
     case CsvProblem::BadPolarity:
-        return tr("DtcsPolarity \"%1\" 应为 NN、NR、RN 或 RR",
-                  "DtcsPolarity \"%1\" is not NN, NR, RN or RR")
-            .arg(value);
+        return translate("CsvTexts", "DtcsPolarity \"%1\" 应为 NN、NR、RN 或 RR").arg(value);
     case CsvProblem::BadMode:
-        return tr("Mode \"%1\" 应为 FM 或 NFM", "Mode \"%1\" is not FM or NFM").arg(value);
+        return translate("CsvTexts", "Mode \"%1\" 应为 FM 或 NFM").arg(value);
     case CsvProblem::BadSkip:
-        return tr("Skip \"%1\" 应为空、S 或 P", "Skip \"%1\" is not empty, S or P").arg(value);
+        return translate("CsvTexts", "Skip \"%1\" 应为空、S 或 P").arg(value);
     case CsvProblem::BadPower:
-        return tr("Power \"%1\" 应为 Low、Mid、High 或瓦数",
-                  "Power \"%1\" is not Low, Mid, High or watts")
-            .arg(value);
+        return translate("CsvTexts", "Power \"%1\" 应为 Low、Mid、High 或瓦数").arg(value);
     case CsvProblem::NumberOutOfRange:
-        return tr("%1 \"%2\" 数值太大，无法读取", "%1 \"%2\" is a number too large to read")
-            .arg(column, value);
+        return translate("CsvTexts", "%1 \"%2\" 数值太大，无法读取").arg(column, value);
     case CsvProblem::BadOption:
-        return tr("%1 \"%2\" 应为 On 或 Off", "%1 \"%2\" is not On or Off").arg(column, value);
+        return translate("CsvTexts", "%1 \"%2\" 应为 On 或 Off").arg(column, value);
     case CsvProblem::UnclosedQuote:
-        return tr("引号没有结束", "a quoted field is not closed");
+        return translate("CsvTexts", "引号没有结束");
     case CsvProblem::NoFrequency:
-        return tr("Frequency 为空：重新编号时没有可清空的频道",
-                  "Frequency is empty: renumbered, a row has no channel to empty");
+        return translate("CsvTexts", "Frequency 为空：重新编号时没有可清空的频道");
     case CsvProblem::NoFreeChannel:
-        return tr("从频道 %1 到 128 已没有空闲频道",
-                  "no free channel is left from channel %1 to 128")
-            .arg(import.placement.first);
+        return translate("CsvTexts", "从频道 %1 到 128 已没有空闲频道").arg(import.placement.first);
     case CsvProblem::ValueChanged:
-        return tr("值会被改动（--strict）", "values would change (--strict)");
+        return translate("CsvTexts", "值会被改动（--strict）");
     }
     return {};
 }
 
 QString CsvChangeText(const CsvChange &change, Language language)
 {
-    const Texts tr(language);
+    const Texts translate(language);
     const QString from = Shown(change.from);
     const QString to = Shown(change.to);
     QString text;
     switch (change.kind) {
     case CsvChange::Kind::Frequency:
-        text = tr("Frequency %1 -> %2（移到 5/6.25 kHz 步进上）",
-                  "Frequency %1 -> %2 (onto the 5/6.25 kHz raster)")
-                   .arg(from, to);
+        text = translate("CsvTexts", "Frequency %1 -> %2（移到 5/6.25 kHz 步进上）").arg(from, to);
         break;
     case CsvChange::Kind::TxFrequency:
-        text = tr("发射频率 %1 -> %2（移到 5/6.25 kHz 步进上）",
-                  "transmit frequency %1 -> %2 (onto the 5/6.25 kHz raster)")
-                   .arg(from, to);
+        text = translate("CsvTexts", "发射频率 %1 -> %2（移到 5/6.25 kHz 步进上）").arg(from, to);
         break;
     case CsvChange::Kind::Name: {
         QStringList what;
         if (change.raised)
-            what << tr("转为大写", "upper-cased");
+            what << translate("CsvTexts", "转为大写");
         if (change.dropped > 0) {
-            what << (tr.english() && change.dropped == 1
-                         ? QStringLiteral("1 character dropped")
-                         : tr("去掉 %1 个字符", "%1 characters dropped").arg(change.dropped));
+            what << translate("CsvTexts", "去掉 %n 个字符", nullptr, change.dropped);
         }
         if (change.cut)
-            what << tr("截为 8 个字符", "cut to 8 characters");
+            what << translate("CsvTexts", "截为 8 个字符");
         if (change.to.empty())
-            what << tr("名称为空", "left empty");
-        text = tr("Name \"%1\" -> \"%2\"（%3）", "Name \"%1\" -> \"%2\" (%3)")
-                   .arg(from, to, what.join(tr("，", ", ")));
+            what << translate("CsvTexts", "名称为空");
+        text = translate("CsvTexts", "Name \"%1\" -> \"%2\"（%3）")
+                   .arg(from, to, what.join(translate("CsvTexts", "，")));
         break;
     }
     case CsvChange::Kind::DuplicateName:
-        text = tr("Name \"%1\" 与第 %2 行的名称相同", "Name \"%1\" is also the name of line %2")
+        text = translate("CsvTexts", "Name \"%1\" 与第 %2 行的名称相同")
                    .arg(to, QString::number(change.otherLine));
         break;
     case CsvChange::Kind::Power:
-        text = tr("Power \"%1\" -> %2（最接近的功率档）", "Power \"%1\" -> %2 (the nearest level)")
-                   .arg(from, to);
+        text = translate("CsvTexts", "Power \"%1\" -> %2（最接近的功率档）").arg(from, to);
         break;
     }
     if (change.refused)
-        text += tr("；因 --strict 跳过此行", "; row left out (--strict)");
+        text += translate("CsvTexts", "；因 --strict 跳过此行");
     return text;
 }
 
@@ -256,18 +234,19 @@ std::vector<CsvSummaryLine> CsvSummaryLines(const CsvImport &import, int bandInd
 
 QString CsvLineText(const CsvSummaryLine &line, Language language, const QString &file)
 {
-    const Texts tr(language);
-    const QString text = line.warning ? tr("警告：%1", "warning: %1").arg(line.text) : line.text;
+    const Texts translate(language);
+    const QString text =
+        line.warning ? translate("CsvTexts", "警告：%1").arg(line.text) : line.text;
     if (file.isEmpty())
-        return tr("第 %1 行：%2", "line %1: %2").arg(QString::number(line.line), text);
+        return translate("CsvTexts", "第 %1 行：%2").arg(QString::number(line.line), text);
     // One arg() for all: a % in the file's name is never taken for a marker.
-    return tr("%1 第 %2 行：%3", "%1 line %2: %3").arg(file, QString::number(line.line), text);
+    return translate("CsvTexts", "%1 第 %2 行：%3").arg(file, QString::number(line.line), text);
 }
 
 QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language language,
                              CsvSummaryTime time)
 {
-    const Texts tr(language);
+    const Texts translate(language);
     QStringList counts;
     const auto taken = static_cast<qsizetype>(import.channels.size());
     QString where;
@@ -278,26 +257,24 @@ QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language la
             first = std::min(first, channel.location);
             last = std::max(last, channel.location);
         }
-        where = tr("，放入频道 %1..%2", " into channels %1..%2")
+        where = translate("CsvTexts", "，放入频道 %1..%2")
                     .arg(QString::number(first), QString::number(last));
     }
     const int warned = import.rowsWithWarnings();
     QString warnings;
     if (warned > 0) {
-        warnings = tr.english() && warned == 1
-                       ? QStringLiteral(" (1 with a warning)")
-                       : tr("（%1 行有警告）", " (%1 with warnings)").arg(warned);
+        warnings = translate("CsvTexts", "（%n 行有警告）", nullptr, warned);
     }
     const bool planned = time == CsvSummaryTime::Planned;
-    counts << (planned ? tr("将导入：%1%2%3", "Will import: %1%2%3")
-                       : tr("已导入：%1%2%3", "Taken: %1%2%3"))
-                  .arg(tr.rows(taken), where, warnings);
+    counts << (planned ? translate("CsvTexts", "将导入：%1%2%3")
+                       : translate("CsvTexts", "已导入：%1%2%3"))
+                  .arg(Rows(translate, taken), where, warnings);
     if (planned && !import.replaced.empty())
-        counts << tr("将替换正在使用的频道：%1", "Will replace channels in use: %1")
-                      .arg(ChannelRanges(import.replaced, tr));
+        counts << translate("CsvTexts", "将替换正在使用的频道：%1")
+                      .arg(ChannelRanges(import.replaced, translate));
     if (planned && !import.emptied.empty())
-        counts << tr("将清空正在使用的频道：%1", "Will empty channels in use: %1")
-                      .arg(ChannelRanges(import.emptied, tr));
+        counts << translate("CsvTexts", "将清空正在使用的频道：%1")
+                      .arg(ChannelRanges(import.emptied, translate));
 
     // Reasons in the order they first come in the file.
     std::vector<std::pair<QString, qsizetype>> reasons;
@@ -310,10 +287,10 @@ QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language la
         else
             ++it->second;
     }
-    counts << (planned ? tr("将跳过：%1", "Will leave out: %1") : tr("已跳过：%1", "Left out: %1"))
-                  .arg(tr.rows(static_cast<qsizetype>(import.problems.size())));
+    counts << (planned ? translate("CsvTexts", "将跳过：%1") : translate("CsvTexts", "已跳过：%1"))
+                  .arg(Rows(translate, static_cast<qsizetype>(import.problems.size())));
     for (const auto &[reason, count] : reasons)
-        counts << tr("  %1：%2", "  %1: %2").arg(tr.rows(count), reason);
+        counts << translate("CsvTexts", "  %1：%2").arg(Rows(translate, count), reason);
     return counts;
 }
 
@@ -337,21 +314,21 @@ QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language
 
 QString CsvNothingTakenText(Language language)
 {
-    return Texts(language)("没有可导入的行", "No row can be taken");
+    const Texts translate(language);
+    return translate("CsvTexts", "没有可导入的行");
 }
 
 QString CsvExportProblemText(const CsvExportProblem &problem, int bandIndex, Language language)
 {
-    const Texts tr(language);
-    const QString what = problem.transmit ? tr("发射频率", "transmit frequency")
-                                          : tr("接收频率", "receive frequency");
+    const Texts translate(language);
+    const QString what =
+        problem.transmit ? translate("CsvTexts", "发射频率") : translate("CsvTexts", "接收频率");
     const QString value = Shown(problem.value);
     const QString reason =
         problem.reason == CsvExportProblem::NotAFrequency
-            ? tr("%1 \"%2\" 不是频率（数据已损坏）", "%1 \"%2\" is not a frequency (damaged data)")
-                  .arg(what, value)
-            : OutOfBandText(tr, what, value, bandIndex);
-    return tr("频道 %1 未导出：%2", "channel %1 left out: %2")
+            ? translate("CsvTexts", "%1 \"%2\" 不是频率（数据已损坏）").arg(what, value)
+            : OutOfBandText(translate, what, value, bandIndex);
+    return translate("CsvTexts", "频道 %1 未导出：%2")
         .arg(QString::number(problem.channel), reason);
 }
 

@@ -56,8 +56,8 @@ QString FileCommands::startFolder() const
 void FileCommands::open()
 {
     const QString folder = m_lastFolder.isEmpty() ? startFolder() : m_lastFolder;
-    const QString path = m_dialogs->openFileName(m_dialogParent, m_session.tr2("打开", "Open"),
-                                                 folder, DataFileFilter());
+    const QString path =
+        m_dialogs->openFileName(m_dialogParent, tr("打开"), folder, DataFileFilter());
     if (path.isEmpty())
         return;
     openPath(path);
@@ -69,8 +69,8 @@ void FileCommands::save()
     const QString start = !m_currentFile.isEmpty()  ? m_currentFile
                           : !m_lastFolder.isEmpty() ? m_lastFolder
                                                     : startFolder();
-    const QString path = m_dialogs->saveFileName(m_dialogParent, m_session.tr2("保存", "Save"),
-                                                 start, DataFileFilter());
+    const QString path =
+        m_dialogs->saveFileName(m_dialogParent, tr("保存"), start, DataFileFilter());
     if (path.isEmpty())
         return;
     savePath(path);

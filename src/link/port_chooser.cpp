@@ -84,8 +84,7 @@ void PortChooser::choose(int index)
         const SerialLink::OpenError error =
             ours ? SerialLink::OpenError::None : SerialLink::probe(device);
         if (error != SerialLink::OpenError::None) {
-            m_boxes.show(unusablePortText(port, error, device), StyleOkExclamation,
-                         m_session.tr2("错误", "Mistake"));
+            m_boxes.show(unusablePortText(port, error, device), StyleOkExclamation, tr("错误"));
             m_list.setCurrentIndex(-1);
             m_chosenIndex = 0;
             device.clear();
@@ -122,7 +121,7 @@ QString PortChooser::unusablePortText(int port, SerialLink::OpenError error,
 
 QString PortChooser::invalidPortText(SerialLink::OpenError error, const QString &device) const
 {
-    QString text = m_session.tr2("串行端口无效", "The serial port is invalid");
+    QString text = tr("串行端口无效");
     if (error == SerialLink::OpenError::PermissionDenied)
         text += permissionHint(device);
     return text;

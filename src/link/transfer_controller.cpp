@@ -44,10 +44,7 @@ bool TransferController::refuseWhileBusy()
     // replies for its own.
     if (!isBusy())
         return false;
-    m_boxes.show(m_session.tr2("正在与对讲机通信，请等它结束后再试。",
-                               "A transfer with the radio is running, please try "
-                               "again when it has ended."),
-                 StyleOkExclamation, m_session.tr2("注意", "Be careful"));
+    m_boxes.show(tr("正在与对讲机通信，请等它结束后再试。"), StyleOkExclamation, tr("注意"));
     return true;
 }
 
@@ -112,10 +109,8 @@ void TransferController::askBandOverride()
 {
     if (!m_link.isAskingBand())
         return;
-    const int answer = m_boxes.show(
-        m_session.tr2("频段不符，是否强制写入？",
-                      "The frequency band is not accorded with, whether write into by force?"),
-        StyleOkCancelQuestion, m_session.tr2("注意", "Be careful"));
+    const int answer =
+        m_boxes.show(tr("频段不符，是否强制写入？"), StyleOkCancelQuestion, tr("注意"));
     m_link.answerBandOverride(answer == IdOk);
 }
 
@@ -145,10 +140,9 @@ void TransferController::startVerify()
     if (error != SerialLink::OpenError::None || !m_link.startRead(m_written)) {
         m_progress->hide();
         m_verifyResult = VerifyResult::ReadFailed;
-        m_boxes.show(m_session.tr2("写频已完成，但读回校验失败：",
-                                   "Writing is done, but reading back to verify failed: ") +
+        m_boxes.show(tr("写频已完成，但读回校验失败：") +
                          m_ports.invalidPortText(error, m_writtenDevice),
-                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+                     StyleOkStop, tr("错误"));
         endCommand(Outcome::PortLost);
         return;
     }
@@ -166,20 +160,15 @@ void TransferController::reportEnd(Outcome outcome)
     switch (outcome) {
     case Outcome::ReadCompleted:
         m_progress->hide();
-        m_boxes.show(m_session.tr2("读频成功！", "Reading succeeds frequently!"),
-                     StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        m_boxes.show(tr("读频成功！"), StyleOkInformation, tr("提示"));
         m_session.decodeImage();
         break;
     case Outcome::WriteCompleted:
         m_progress->hide();
-        m_boxes.show(m_session.tr2("写频成功！", "Writing succeeds frequently!"),
-                     StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        m_boxes.show(tr("写频成功！"), StyleOkInformation, tr("提示"));
         break;
     case Outcome::BandRefused:
-        m_boxes.show(m_session.tr2("频段不符，不能写入！",
-                                   "The frequency band is not accorded with, can't "
-                                   "write into!"),
-                     StyleOkExclamation, m_session.tr2("错误", "Mistake"));
+        m_boxes.show(tr("频段不符，不能写入！"), StyleOkExclamation, tr("错误"));
         m_progress->hide();
         break;
     case Outcome::BandOverrideCancelled:
@@ -187,15 +176,11 @@ void TransferController::reportEnd(Outcome outcome)
         break;
     case Outcome::PortLost:
         m_progress->hide();
-        m_boxes.show(m_session.tr2(LinkMessage::kConnectionLost.chinese,
-                                   LinkMessage::kConnectionLost.english),
-                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        m_boxes.show(LinkMessage::Text(LinkMessage::kConnectionLost), StyleOkStop, tr("错误"));
         break;
     default:
         m_progress->hide();
-        m_boxes.show(m_session.tr2(LinkMessage::kCommunicationError.chinese,
-                                   LinkMessage::kCommunicationError.english),
-                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        m_boxes.show(LinkMessage::Text(LinkMessage::kCommunicationError), StyleOkStop, tr("错误"));
         break;
     }
     endCommand(outcome);
@@ -213,25 +198,19 @@ void TransferController::reportVerify(Outcome outcome)
     m_progress->hide();
     if (outcome != Outcome::ReadCompleted) {
         m_verifyResult = VerifyResult::ReadFailed;
-        const LinkMessage::Text &failure = outcome == Outcome::PortLost
-                                               ? LinkMessage::kConnectionLost
-                                               : LinkMessage::kCommunicationError;
-        m_boxes.show(m_session.tr2("写频已完成，但读回校验失败：",
-                                   "Writing is done, but reading back to verify failed: ") +
-                         m_session.tr2(failure.chinese, failure.english),
-                     StyleOkStop, m_session.tr2("错误", "Mistake"));
+        const char *failure = outcome == Outcome::PortLost ? LinkMessage::kConnectionLost
+                                                           : LinkMessage::kCommunicationError;
+        m_boxes.show(tr("写频已完成，但读回校验失败：") + LinkMessage::Text(failure), StyleOkStop,
+                     tr("错误"));
         return;
     }
     if (m_differences.empty()) {
         m_verifyResult = VerifyResult::Matched;
-        m_boxes.show(m_session.tr2("写频成功！已读回校验，数据一致。",
-                                   "Writing succeeds frequently! Read back and verified: the "
-                                   "radio holds everything written."),
-                     StyleOkInformation, m_session.tr2("提示", "Suggestion"));
+        m_boxes.show(tr("写频成功！已读回校验，数据一致。"), StyleOkInformation, tr("提示"));
         return;
     }
     m_verifyResult = VerifyResult::Differed;
-    m_boxes.show(differencesText(), StyleOkStop, m_session.tr2("错误", "Mistake"));
+    m_boxes.show(differencesText(), StyleOkStop, tr("错误"));
 }
 
 QString TransferController::differencesText() const
@@ -244,13 +223,10 @@ QString TransferController::differencesText() const
     for (std::size_t i = 0; i < fields.size() && i < kListed; ++i)
         lines << QString::fromUtf8(fields[i]);
     if (fields.size() > kListed)
-        lines << m_session.tr2("……另有 %1 项", "... and %1 more").arg(fields.size() - kListed);
-    return m_session.tr2("写频已完成，但校验不符。对讲机中以下内容与写入的不同：",
-                         "Writing is done, but the verify failed. The radio holds other values "
-                         "than were written for:") +
-           QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")) +
-           QStringLiteral("\r\n\r\n") +
-           m_session.tr2("请检查对讲机后重新写频。", "Check the radio and write again.");
+        lines << tr("……另有 %1 项").arg(fields.size() - kListed);
+    return tr("写频已完成，但校验不符。对讲机中以下内容与写入的不同：") + QStringLiteral("\r\n") +
+           lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n") +
+           tr("请检查对讲机后重新写频。");
 }
 
 } // namespace q731

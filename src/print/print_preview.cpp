@@ -63,25 +63,25 @@ PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, QWidget *paren
     m_printer->setPageSize(DefaultReportPaper());
 
     auto *buttons = new QHBoxLayout;
-    auto addButton = [&](const char *name, const char *chinese, const char *english) {
-        auto *button = new QPushButton(m_session.tr2(chinese, english), this);
+    auto addButton = [&](const char *name, const QString &text) {
+        auto *button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
         buttons->addWidget(button);
         return button;
     };
-    QPushButton *printButton = addButton("Print", "打印", "Print");
-    QPushButton *pdfButton = addButton("SavePdf", "另存为PDF", "Save as PDF");
+    QPushButton *printButton = addButton("Print", tr("打印"));
+    QPushButton *pdfButton = addButton("SavePdf", tr("另存为PDF"));
     m_paper = new QComboBox(this);
     m_paper->setObjectName(QStringLiteral("Paper"));
     m_paper->addItem(QStringLiteral("A4"), int(QPageSize::A4));
     m_paper->addItem(QStringLiteral("Letter"), int(QPageSize::Letter));
     m_paper->setCurrentIndex(m_printer->pageLayout().pageSize().id() == QPageSize::Letter ? 1 : 0);
     buttons->addWidget(m_paper);
-    QPushButton *zoomIn = addButton("ZoomIn", "放大", "Zoom in");
-    QPushButton *zoomOut = addButton("ZoomOut", "缩小", "Zoom out");
+    QPushButton *zoomIn = addButton("ZoomIn", tr("放大"));
+    QPushButton *zoomOut = addButton("ZoomOut", tr("缩小"));
     buttons->addStretch(1);
-    QPushButton *closeButton = addButton("Close", "关闭", "Close");
+    QPushButton *closeButton = addButton("Close", tr("关闭"));
 
     // Picture1 fills the window below the buttons and the preview fills it.
     auto *picture = new QWidget(this);
@@ -126,7 +126,7 @@ void PrintPreview::print()
     if (!m_choosePrinter(printer, this))
         return;
     if (!render(&printer))
-        showFailure(m_session.tr2("打印失败。", "Printing failed."));
+        showFailure(tr("打印失败。"));
 }
 
 void PrintPreview::saveAsPdf()
@@ -150,7 +150,7 @@ void PrintPreview::saveAsPdf()
 
 void PrintPreview::showFailure(const QString &text)
 {
-    m_boxes.show(text, StyleOkStop, m_session.tr2("错误", "Mistake"));
+    m_boxes.show(text, StyleOkStop, tr("错误"));
 }
 
 PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent)

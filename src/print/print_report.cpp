@@ -3,6 +3,7 @@
 #include "editors/options_fields.h"
 #include "image/channel_grid.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "ui/captions.h"
 
 #include <QBuffer>
@@ -34,9 +35,10 @@ public:
     {
     }
 
-    QString tr2(const char *chinese, const char *english) const
+    // `source` of `context` in the report's language.
+    QString translate(const char *context, const char *source) const
     {
-        return QString::fromUtf8(m_language == Language::English ? english : chinese);
+        return TextIn(m_language, context, source);
     }
 
     void row(const QString &first, const QString &second)
@@ -66,9 +68,9 @@ public:
         return {};
     }
 
-    void section(const char *chinese, const char *english)
+    void section(const char *caption)
     {
-        m_writer.PrintCaption(tr2(chinese, english));
+        m_writer.PrintCaption(translate("PrintReport", caption));
         m_writer.LineFeed();
     }
 
@@ -108,11 +110,11 @@ public:
         m_writer.PrintLine(MakerName(m_language), m_language == Language::English ? 12 : 20, 2);
         m_writer.setBold(false);
         m_writer.setLineHeight(14);
-        m_writer.PrintLine(tr2("ZR-614对讲机", "ZR-614 Interphone ") +
-                           tr2("编程数据打印", "programming data are printed"));
+        m_writer.PrintLine(translate("PrintReport", "ZR-614对讲机") +
+                           translate("PrintReport", "编程数据打印"));
         m_writer.LineFeed();
 
-        section("功能设置", "Function set");
+        section(QT_TRANSLATE_NOOP("PrintReport", "功能设置"));
         static const char *const functions[][2] = {
             {"Label2", "Text2"},      {"Label6", "Text6"},    {"Label1", "Combo1"},
             {"Label3", "Combo3"},     {"Label5", "Combo5"},   {"Label7", "Combo7"},
@@ -125,7 +127,7 @@ public:
 
         m_writer.NewPage();
         m_writer.LineFeed();
-        section("全频频率", "The whole frequency frequently");
+        section(QT_TRANSLATE_NOOP("PrintReport", "全频频率"));
         optionRow("Label20", "Text20");
         optionRow("Label21", "Text21");
         for (int i = 22; i <= 30; ++i) {
@@ -135,14 +137,15 @@ public:
         }
 
         m_writer.LineFeed();
-        section("VOX(声控发射)", "VOX(Voice control launches)");
+        section(QT_TRANSLATE_NOOP("PrintReport", "VOX(声控发射)"));
         optionRow("Label14", "Combo14");
         optionRow("Label15", "Combo15");
-        row(tr2("是否", "Whether") + OptionsLabelText("Check12", m_language),
-            m_data.options.allowCancelOperating ? tr2("是", "Yes") : tr2("否", "No"));
+        row(translate("PrintReport", "是否") + OptionsLabelText("Check12", m_language),
+            m_data.options.allowCancelOperating ? translate("PrintReport", "是")
+                                                : translate("PrintReport", "否"));
 
         m_writer.LineFeed();
-        section("调试信息", "Debug information");
+        section(QT_TRANSLATE_NOOP("PrintReport", "调试信息"));
         // Only the high-power levels: the others are a technician's business.
         for (int i = 0; i < 3; ++i) {
             m_writer.PrintCell(CaptionTexts(QStringLiteral("Form4"),
@@ -155,7 +158,7 @@ public:
         }
 
         m_writer.NewPage();
-        const QString channelData = tr2("信道数据", "Channel data");
+        const QString channelData = translate("PrintReport", "信道数据");
         m_writer.PrintLine(channelData);
         m_writer.PrintGrid(
             CaptionTexts(QStringLiteral("Form1"), QStringLiteral("Grid1"), m_language),

@@ -12,6 +12,25 @@ namespace {
 
 const QString kTranslatorName = QStringLiteral("q731QtTranslations");
 const QString kChineseCatalogue = QStringLiteral("qtbase_zh_CN.qm");
+const QString kProgramTranslatorName = QStringLiteral("q731ProgramTranslations");
+
+QString ProgramCatalogue(Language language)
+{
+    return language == Language::English ? QStringLiteral(":/translations/q731_en.qm")
+                                         : QStringLiteral(":/translations/q731_zh_CN.qm");
+}
+
+// One catalogue per language, loaded once, for TextIn. They are never
+// installed, so they answer whatever the user's language is.
+const QTranslator *CatalogueOf(Language language)
+{
+    static QTranslator chinese;
+    static QTranslator english;
+    static const bool loaded[] = {chinese.load(ProgramCatalogue(Language::Chinese)),
+                                  english.load(ProgramCatalogue(Language::English))};
+    const bool isEnglish = language == Language::English;
+    return loaded[isEnglish ? 1 : 0] ? (isEnglish ? &english : &chinese) : nullptr;
+}
 
 // The translator lives as a child of the application, so that there is one
 // per application and it goes with it.
@@ -21,6 +40,39 @@ QTranslator *InstalledTranslator(QCoreApplication *app)
 }
 
 } // namespace
+
+bool ApplyProgramTranslations(Language language)
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app)
+        return false;
+    auto *translator = new QTranslator(app);
+    if (!translator->load(ProgramCatalogue(language))) {
+        delete translator;
+        return false;
+    }
+    // The new catalogue goes in before the old one leaves, so that no
+    // LanguageChange ever finds the program without one.
+    QTranslator *previous =
+        app->findChild<QTranslator *>(kProgramTranslatorName, Qt::FindDirectChildrenOnly);
+    translator->setObjectName(kProgramTranslatorName);
+    QCoreApplication::installTranslator(translator);
+    delete previous;
+    return true;
+}
+
+QString TextIn(Language language, const char *context, const char *source,
+               const char *disambiguation, int n)
+{
+    QString text;
+    if (const QTranslator *catalogue = CatalogueOf(language))
+        text = catalogue->translate(context, source, disambiguation, n);
+    if (text.isNull())
+        text = QString::fromUtf8(source);
+    if (n >= 0)
+        text.replace(QLatin1String("%n"), QString::number(n));
+    return text;
+}
 
 QStringList QtTranslationFolders()
 {

@@ -15,6 +15,22 @@ namespace q731 {
 // missing (Qt then stays English, nothing else changes).
 bool ApplyQtTranslations(Language language);
 
+// The program's own catalogue ("q731_zh_CN" or "q731_en", built into the
+// program) installed into the running application in place of the one
+// installed before, so that every tr() and QCoreApplication::translate call
+// answers in `language`. Installing sends LanguageChange to every widget.
+// False only when the built-in catalogue cannot be loaded; the program then
+// shows its source texts, which are Chinese.
+bool ApplyProgramTranslations(Language language);
+
+// `source` of `context` in `language`, whatever language is installed: for
+// the few places that need a text in a language other than the user's (the
+// menus built before the language is known, input accepted in either
+// language).
+// `n` >= 0 picks the plural form and replaces %n, as tr() does.
+QString TextIn(Language language, const char *context, const char *source,
+               const char *disambiguation = nullptr, int n = -1);
+
 // The folders searched for Qt's catalogues, first match wins: "translations"
 // beside the executable (where a Windows installation keeps them), then Qt's
 // own translations folder (on Debian /usr/share/qt6/translations, from the

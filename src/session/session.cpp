@@ -14,11 +14,16 @@ Session::Session(QObject *parent)
     // selected at load (band 0).
     m_data.options.resetToNew(bandLowMHz(), bandHighMHz());
     m_kept = m_data;
+    // A session starts in its language whatever an earlier one installed.
+    ApplyProgramTranslations(m_language);
 }
 
 void Session::setLanguage(Language language)
 {
     m_language = language;
+    // The catalogue goes in before anyone hears of the change: the windows
+    // take their texts anew on languageChanged.
+    ApplyProgramTranslations(language);
     // Qt's own dialogs and menus speak the language of the program.
     ApplyQtTranslations(language);
     emit languageChanged();
@@ -61,12 +66,11 @@ void Session::setHiddenMode(HiddenMode mode, bool on)
     emit hiddenModeChanged(mode, on);
 }
 
-bool Session::confirm(SessionQuestion::Kind kind, const char *chineseCaption,
-                      const char *englishCaption, const char *chinese, const char *english)
+bool Session::confirm(SessionQuestion::Kind kind, const char *caption, const char *text)
 {
     if (!m_prompts)
         return false;
-    return m_prompts->confirm({kind, tr2(chineseCaption, englishCaption), tr2(chinese, english)});
+    return m_prompts->confirm({kind, tr(caption), tr(text)});
 }
 
 bool Session::chooseBand(int index)
@@ -76,9 +80,8 @@ bool Session::chooseBand(int index)
     const int previous = m_data.bandIndex;
     if (index == previous)
         return true;
-    if (!confirm(SessionQuestion::Kind::BandChange, "注意！", "Be careful!",
-                 "改变频段将清除频道列表，确定吗？",
-                 "Changing the frequency band will remove the channel tabulation, confirm?"))
+    if (!confirm(SessionQuestion::Kind::BandChange, QT_TR_NOOP("注意！"),
+                 QT_TR_NOOP("改变频段将清除频道列表，确定吗？")))
         return false;
     const ChannelTable channelsBefore = m_data.channels;
     const std::string vfoBefore = m_data.options.vfoFrequency;
@@ -100,8 +103,8 @@ bool Session::chooseBand(int index)
 
 bool Session::startNew()
 {
-    if (!confirm(SessionQuestion::Kind::NewData, "注意", "Attention",
-                 "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"))
+    if (!confirm(SessionQuestion::Kind::NewData, QT_TR_NOOP("注意"),
+                 QT_TR_NOOP("未保存的数据将会丢失，确定吗？")))
         return false;
     StartNew(m_data, kDefaultBandIndex);
     m_kept = m_data;
@@ -202,8 +205,8 @@ bool Session::confirmDiscardChanges()
 {
     if (!m_unsavedChanges)
         return true;
-    return confirm(SessionQuestion::Kind::UnsavedChanges, "注意", "Attention",
-                   "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?");
+    return confirm(SessionQuestion::Kind::UnsavedChanges, QT_TR_NOOP("注意"),
+                   QT_TR_NOOP("未保存的数据将会丢失，确定吗？"));
 }
 
 void Session::decodeImage()
@@ -246,11 +249,6 @@ double Session::secondsOfDay() const
     if (m_clock)
         return m_clock();
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
-
-QString Session::tr2(const char *chinese, const char *english) const
-{
-    return QString::fromUtf8(m_language == Language::English ? english : chinese);
 }
 
 } // namespace q731

@@ -119,9 +119,6 @@ public:
     double secondsOfDay() const;
     void setClock(std::function<double()> clock) { m_clock = std::move(clock); }
 
-    // Picks the text of the session's language.
-    QString tr2(const char *chinese, const char *english) const;
-
 signals:
     void languageChanged();
     void bandChanged();
@@ -152,8 +149,8 @@ signals:
     void unsavedChangesChanged(bool unsaved);
 
 private:
-    bool confirm(SessionQuestion::Kind kind, const char *chineseCaption, const char *englishCaption,
-                 const char *chinese, const char *english);
+    // `caption` and `text` are marked for translation where they are written.
+    bool confirm(SessionQuestion::Kind kind, const char *caption, const char *text);
     void announceDecoded(int bandBefore);
 
     Language m_language = Language::Chinese;

@@ -308,7 +308,8 @@ struct Program
         boxes.clear();
         window->newFile();
         window->close();
-        messageBoxes.show(session.tr2("串行端口无效", "The serial port is invalid"), StyleOk);
+        messageBoxes.show(QCoreApplication::translate("q731::PortChooser", "串行端口无效"),
+                          StyleOk);
         action("MNCommPort")->trigger();
         problems << boxProblems;
         boxProblems.clear();
