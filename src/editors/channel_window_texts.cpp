@@ -9,26 +9,6 @@ namespace q731 {
 
 namespace {
 
-class Texts
-{
-public:
-    explicit Texts(Language language)
-        : m_language(language)
-    {
-    }
-
-    // `source` of `context` in the reader's language, whatever the program
-    // shows; `n` picks the plural form and replaces %n.
-    QString operator()(const char *context, const char *source,
-                       const char *disambiguation = nullptr, int n = -1) const
-    {
-        return TextIn(m_language, context, source, disambiguation, n);
-    }
-
-private:
-    Language m_language;
-};
-
 QString Shown(const std::string &value)
 {
     return ShortEscaped(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
@@ -51,7 +31,7 @@ QString BandName(int bandIndex)
 }
 
 // "Line 3 of the clipboard (channel 12)".
-QString RowText(const ChannelGrid::PasteResult &result, const Texts &translate, bool withChannel)
+QString RowText(const ChannelGrid::PasteResult &result, const TextsIn &translate, bool withChannel)
 {
     const QString line = QString::number(result.line);
     if (!withChannel)
@@ -64,14 +44,14 @@ QString RowText(const ChannelGrid::PasteResult &result, const Texts &translate, 
 
 QString BandMessageText(Language language)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     return translate("ChannelWindowTexts", "超出频段范围");
 }
 
 QString PasteMessageText(const ChannelGrid::PasteResult &result, int bandIndex, Language language)
 {
     using Result = ChannelGrid::PasteResult;
-    const Texts translate(language);
+    const TextsIn translate(language);
     const QString column = ColumnTitle(result.column, language);
     const QString value = Shown(result.value);
     const QString nothing = translate("ChannelWindowTexts", "未粘贴任何内容。");

@@ -11,26 +11,6 @@ namespace q731 {
 
 namespace {
 
-class Texts
-{
-public:
-    explicit Texts(Language language)
-        : m_language(language)
-    {
-    }
-
-    // `source` of `context` in the reader's language, whatever the program
-    // shows; `n` picks the plural form and replaces %n.
-    QString operator()(const char *context, const char *source,
-                       const char *disambiguation = nullptr, int n = -1) const
-    {
-        return TextIn(m_language, context, source, disambiguation, n);
-    }
-
-private:
-    Language m_language;
-};
-
 QString FromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -50,12 +30,12 @@ QString BandName(int bandIndex)
 }
 
 // "1 row", "2 rows"; Chinese counts without a plural.
-QString Rows(const Texts &translate, qsizetype count)
+QString Rows(const TextsIn &translate, qsizetype count)
 {
     return translate("CsvTexts", "%n 行", nullptr, int(count));
 }
 
-QString OutOfBandText(const Texts &translate, const QString &what, const QString &value,
+QString OutOfBandText(const TextsIn &translate, const QString &what, const QString &value,
                       int bandIndex)
 {
     return translate("CsvTexts", "%1 %2：超出频段范围 (%3)").arg(what, value, BandName(bandIndex));
@@ -64,7 +44,7 @@ QString OutOfBandText(const Texts &translate, const QString &what, const QString
 // The reason of a left-out row in a word or two, to count rows by.
 QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex, Language language)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     const QString column = FromUtf8(p.column);
     switch (p.problem) {
     case CsvProblem::BadLocation:
@@ -102,7 +82,7 @@ QString ReasonOf(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
 }
 
 // Ascending channel numbers as "1..3, 5".
-QString ChannelRanges(const std::vector<int> &channels, const Texts &translate)
+QString ChannelRanges(const std::vector<int> &channels, const TextsIn &translate)
 {
     QStringList ranges;
     for (std::size_t i = 0; i < channels.size();) {
@@ -121,7 +101,7 @@ QString ChannelRanges(const std::vector<int> &channels, const Texts &translate)
 QString CsvProblemText(const CsvRowProblem &p, const CsvImport &import, int bandIndex,
                        Language language)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     const QString column = FromUtf8(p.column);
     const QString value = Shown(p.value);
     switch (p.problem) {
@@ -175,7 +155,7 @@ QString CsvProblemText(const CsvRowProblem &p, const CsvImport &import, int band
 
 QString CsvChangeText(const CsvChange &change, Language language)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     const QString from = Shown(change.from);
     const QString to = Shown(change.to);
     QString text;
@@ -234,7 +214,7 @@ std::vector<CsvSummaryLine> CsvSummaryLines(const CsvImport &import, int bandInd
 
 QString CsvLineText(const CsvSummaryLine &line, Language language, const QString &file)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     const QString text =
         line.warning ? translate("CsvTexts", "警告：%1").arg(line.text) : line.text;
     if (file.isEmpty())
@@ -246,7 +226,7 @@ QString CsvLineText(const CsvSummaryLine &line, Language language, const QString
 QStringList CsvSummaryCounts(const CsvImport &import, int bandIndex, Language language,
                              CsvSummaryTime time)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     QStringList counts;
     const auto taken = static_cast<qsizetype>(import.channels.size());
     QString where;
@@ -314,13 +294,13 @@ QString CsvSummaryText(const CsvImport &import, int bandIndex, Language language
 
 QString CsvNothingTakenText(Language language)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     return translate("CsvTexts", "没有可导入的行");
 }
 
 QString CsvExportProblemText(const CsvExportProblem &problem, int bandIndex, Language language)
 {
-    const Texts translate(language);
+    const TextsIn translate(language);
     const QString what =
         problem.transmit ? translate("CsvTexts", "发射频率") : translate("CsvTexts", "接收频率");
     const QString value = Shown(problem.value);

@@ -31,6 +31,26 @@ bool ApplyProgramTranslations(Language language);
 QString TextIn(Language language, const char *context, const char *source,
                const char *disambiguation = nullptr, int n = -1);
 
+// TextIn bound to a language. Objects of it are named `translate`, so that
+// lupdate finds the texts of their calls: translate("Context", "文本").
+class TextsIn
+{
+public:
+    explicit TextsIn(Language language)
+        : m_language(language)
+    {
+    }
+
+    QString operator()(const char *context, const char *source,
+                       const char *disambiguation = nullptr, int n = -1) const
+    {
+        return TextIn(m_language, context, source, disambiguation, n);
+    }
+
+private:
+    Language m_language;
+};
+
 // The folders searched for Qt's catalogues, first match wins: "translations"
 // beside the executable (where a Windows installation keeps them), then Qt's
 // own translations folder (on Debian /usr/share/qt6/translations, from the
