@@ -8,6 +8,7 @@
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/message_box.h"
+#include "ui/object_names.h"
 #include "ui/scroll_bars.h"
 #include "ui/subclass.h"
 #include "ui/twips.h"
@@ -46,7 +47,7 @@ const QString kChannelRowsMime = QStringLiteral("application/x-q731-channel-rows
 
 QString OptionEditorName(int column)
 {
-    return QStringLiteral("Combo5(%1)").arg(column);
+    return ObjectName(Control::ChannelOptionList, column);
 }
 
 // A column is at least as wide as what it can show, in the grid's own font,
@@ -195,7 +196,7 @@ void ChannelWindow::createEditors()
 
     const Language language = m_session.language();
     m_toneEditor = new ChannelListBox(m_panel);
-    m_toneEditor->setObjectName(QStringLiteral("Combo1"));
+    m_toneEditor->setObjectName(ObjectName(Control::ChannelToneList));
     for (int i = 0; i < kToneCount; ++i)
         m_toneEditor->addItem(QString::fromStdString(ToneListEntry(i, language)));
     for (int column = kFirstOptionColumn; column <= kLastOptionColumn; ++column) {

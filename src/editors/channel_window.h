@@ -21,8 +21,8 @@ class SubClassGrid;
 class cScrollBars;
 
 // The channel grid window (Form1): Grid1 over the session's ChannelTable,
-// the in-place editors over the clicked cell (Text1, Text2, Combo1 and the
-// option lists Combo5(5..10)), all on the client panel picClient that the
+// the in-place editors over the clicked cell (the frequency and name boxes,
+// the tone list and the option lists), all on the client panel picClient that the
 // window's own scroll bars move when the window is smaller than it.
 class ChannelWindow : public EditorWindow
 {
