@@ -102,10 +102,10 @@ private:
     // runs once however the box is left (Enter, a click elsewhere, a save).
     // Only a text the user changed is committed: opening and leaving a cell
     // never changes its channel.
-    bool m_text1Open = false;
-    bool m_text2Open = false;
-    QString m_text1Opened;
-    QString m_text2Opened;
+    bool m_frequencyEditorOpen = false;
+    bool m_nameEditorOpen = false;
+    QString m_frequencyWhenOpened;
+    QString m_nameWhenOpened;
     // The table when the name box opened (the name changes while it is typed).
     ChannelTable m_nameBefore;
     // The list opened by the last click, until an item is chosen or the
