@@ -2,6 +2,7 @@
 
 #include "image/band_list.h"
 #include "session/session.h"
+#include "ui/object_names.h"
 
 namespace q731 {
 
@@ -9,7 +10,7 @@ BandBox::BandBox(Session &session, QWidget *parent)
     : QComboBox(parent)
     , m_session(session)
 {
-    setObjectName(QStringLiteral("Combo1"));
+    setObjectName(ObjectName(Control::Band));
     for (std::string_view item : kBandItems)
         addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     setCurrentIndex(m_session.bandIndex());

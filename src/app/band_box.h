@@ -6,7 +6,7 @@ namespace q731 {
 
 class Session;
 
-// The main window's band box (Combo1). Every change of its selection is the
+// The main window's band box. Every change of its selection is the
 // user's choice of a band (the session asks before it empties the channel
 // table), however it came about (the open list, arrow and page keys, typed
 // characters, the wheel should it ever reach the box); only the program's own

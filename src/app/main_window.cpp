@@ -22,6 +22,7 @@
 #include "ui/captions.h"
 #include "ui/edit_history.h"
 #include "ui/message_box.h"
+#include "ui/object_names.h"
 #include "ui/product_logo.h"
 #include "ui/system_menu.h"
 #include "ui/twips.h"
@@ -259,8 +260,8 @@ void MainWindow::createToolbar()
     // twips so that the language switch can move them.
     m_bandFrame = new QWidget(m_toolbar);
     m_bandFrame->setObjectName(QStringLiteral("Frame1"));
-    auto *label = new QLabel(CaptionOf("Label1"), m_bandFrame);
-    label->setObjectName(QStringLiteral("Label1"));
+    auto *label = new QLabel(CaptionOf(LabelName(Control::Band)), m_bandFrame);
+    label->setObjectName(LabelObjectName(Control::Band));
     m_bandBox = new BandBox(m_session, m_bandFrame);
     m_portList = new QComboBox(m_bandFrame);
     m_portList->setObjectName(QStringLiteral("ComboCom"));

@@ -3,6 +3,7 @@
 #include "cli/console.h"
 #include "image/band_list.h"
 #include "image/channel_fields.h"
+#include "image/control_names.h"
 #include "image/texts.h"
 #include "image/tones.h"
 
@@ -11,6 +12,19 @@
 namespace q731::cli {
 
 namespace {
+
+using C = Control;
+
+// The control that edits a setting, as the windows and the caption table name it.
+QString Field(Control control)
+{
+    return QString::fromStdString(QualifiedControlName(control));
+}
+
+QString Field(Control control, int index)
+{
+    return QString::fromStdString(QualifiedControlName(control, index));
+}
 
 QVariant ToneSetting(int index)
 {
@@ -21,48 +35,48 @@ std::vector<SettingValue> OptionSettings(const OptionalFeatures &o)
 {
     const auto text = [](const std::string &s) { return QVariant(FromUtf8(s)); };
     return {
-        {"display_mode", "Combo1", o.displayMode},
-        {"priority_scan_channel", "Text2", text(o.priorityScanChannel)},
-        {"step", "Combo3", o.frequencyStep},
-        {"self_named_channel_name", "Combo17", o.channelNameDisplay},
-        {"squelch", "Combo5", o.squelchLevel},
-        {"present_channel", "Text6", text(o.presentChannel)},
-        {"beep", "Combo7", o.beep},
-        {"channel_group", "Combo33", o.channelGroup},
-        {"battery_save", "Combo8", o.batterySave},
-        {"key_lock", "Combo9", o.keyLock},
-        {"radio_monitor_signal", "Combo6", o.radioMonitorSignal},
-        {"frequency_shift", "Combo10", o.frequencyShift},
-        {"scan_mode", "ComboMod", o.scanMode},
-        {"radio_search_mode", "Combo13", o.radioSearchMode},
-        {"lock_key_mode", "Combo18", o.lockKeyMode},
-        {"end_of_call_tone", "Combo16", o.endOfCallTone},
-        {"power_on_password_setting", "Combo2", o.powerOnPasswordSetting},
-        {"tail_elimination", "Combo20", o.tailElimination},
-        {"backlight", "Combo21", o.backlight},
-        {"vox", "Combo31", o.voxSwitch},
-        {"vox_delay", "Combo15", o.voxDelay},
-        {"vox_gain", "Combo14", o.voxGain},
-        {"prohibit_vox_receiving", "Check13", o.voxOffWhileReceiving ? 1 : 0},
-        {"power_on_display", "Combo32", o.powerOnDisplay},
-        {"memory_channel_display", "Combo34", o.memoryChannelDisplay},
-        {"auto_power_off", "Combo35", o.autoPowerOff},
-        {"voice_mode", "Combo36", o.voiceMode},
-        {"time_out_timer", "Combo19", o.timeoutTimer},
-        {"power_on_text", "Text31", text(o.powerOnText)},
-        {"power_on_password", "Text1", text(o.powerOnPassword)},
-        {"vfo_frequency", "Text20", text(o.vfoFrequency)},
-        {"vfo_offset", "Text21", text(o.vfoOffset)},
-        {"vfo_offset_direction", "Combo30", o.vfoOffsetDirection},
-        {"vfo_rx_tone", "Combo22", ToneSetting(o.vfoRxTone)},
-        {"vfo_tx_tone", "Combo23", ToneSetting(o.vfoTxTone)},
-        {"vfo_power", "Combo24", o.vfoPower},
-        {"vfo_busy_lock", "Combo25", o.vfoBusyLock},
-        {"vfo_scan_add", "Combo26", o.vfoScanAdd},
-        {"vfo_bandwidth", "Combo27", o.vfoBandwidth},
-        {"vfo_tx_stop", "Combo28", o.vfoTxStop},
-        {"vfo_scramble", "Combo12", o.vfoScramble},
-        {"vfo_companding", "Combo29", o.vfoCompanding},
+        {"display_mode", Field(C::DisplayMode), o.displayMode},
+        {"priority_scan_channel", Field(C::PriorityScanChannel), text(o.priorityScanChannel)},
+        {"step", Field(C::FrequencyStep), o.frequencyStep},
+        {"self_named_channel_name", Field(C::ChannelNameDisplay), o.channelNameDisplay},
+        {"squelch", Field(C::SquelchLevel), o.squelchLevel},
+        {"present_channel", Field(C::PresentChannel), text(o.presentChannel)},
+        {"beep", Field(C::Beep), o.beep},
+        {"channel_group", Field(C::ChannelGroup), o.channelGroup},
+        {"battery_save", Field(C::BatterySave), o.batterySave},
+        {"key_lock", Field(C::KeyLock), o.keyLock},
+        {"radio_monitor_signal", Field(C::RadioMonitorSignal), o.radioMonitorSignal},
+        {"frequency_shift", Field(C::FrequencyShift), o.frequencyShift},
+        {"scan_mode", Field(C::ScanMode), o.scanMode},
+        {"radio_search_mode", Field(C::RadioSearchMode), o.radioSearchMode},
+        {"lock_key_mode", Field(C::LockKeyMode), o.lockKeyMode},
+        {"end_of_call_tone", Field(C::EndOfCallTone), o.endOfCallTone},
+        {"power_on_password_setting", Field(C::PowerOnPasswordSetting), o.powerOnPasswordSetting},
+        {"tail_elimination", Field(C::TailElimination), o.tailElimination},
+        {"backlight", Field(C::Backlight), o.backlight},
+        {"vox", Field(C::VoxSwitch), o.voxSwitch},
+        {"vox_delay", Field(C::VoxDelay), o.voxDelay},
+        {"vox_gain", Field(C::VoxGain), o.voxGain},
+        {"prohibit_vox_receiving", Field(C::VoxOffWhileReceiving), o.voxOffWhileReceiving ? 1 : 0},
+        {"power_on_display", Field(C::PowerOnDisplay), o.powerOnDisplay},
+        {"memory_channel_display", Field(C::MemoryChannelDisplay), o.memoryChannelDisplay},
+        {"auto_power_off", Field(C::AutoPowerOff), o.autoPowerOff},
+        {"voice_mode", Field(C::VoiceMode), o.voiceMode},
+        {"time_out_timer", Field(C::TimeoutTimer), o.timeoutTimer},
+        {"power_on_text", Field(C::PowerOnText), text(o.powerOnText)},
+        {"power_on_password", Field(C::PowerOnPassword), text(o.powerOnPassword)},
+        {"vfo_frequency", Field(C::VfoFrequency), text(o.vfoFrequency)},
+        {"vfo_offset", Field(C::VfoOffset), text(o.vfoOffset)},
+        {"vfo_offset_direction", Field(C::VfoOffsetDirection), o.vfoOffsetDirection},
+        {"vfo_rx_tone", Field(C::VfoRxTone), ToneSetting(o.vfoRxTone)},
+        {"vfo_tx_tone", Field(C::VfoTxTone), ToneSetting(o.vfoTxTone)},
+        {"vfo_power", Field(C::VfoPower), o.vfoPower},
+        {"vfo_busy_lock", Field(C::VfoBusyLock), o.vfoBusyLock},
+        {"vfo_scan_add", Field(C::VfoScanAdd), o.vfoScanAdd},
+        {"vfo_bandwidth", Field(C::VfoBandwidth), o.vfoBandwidth},
+        {"vfo_tx_stop", Field(C::VfoTxStop), o.vfoTxStop},
+        {"vfo_scramble", Field(C::VfoScramble), o.vfoScramble},
+        {"vfo_companding", Field(C::VfoCompanding), o.vfoCompanding},
     };
 }
 
@@ -133,31 +147,30 @@ QString BandText(int index)
 std::vector<SettingValue> Settings(const RadioData &data)
 {
     std::vector<SettingValue> out;
-    out.push_back({"band", "MDIForm1.Combo1", BandText(data.bandIndex)});
-    for (SettingValue &s : OptionSettings(data.options)) {
-        s.field.prepend(QStringLiteral("Form3."));
+    out.push_back({"band", Field(C::Band), BandText(data.bandIndex)});
+    for (SettingValue &s : OptionSettings(data.options))
         out.push_back(std::move(s));
-    }
     const DtmfSettings &d = data.dtmf;
     for (std::size_t i = 0; i < d.autoDialMemories.size(); ++i) {
         out.push_back({QStringLiteral("dtmf_auto_dial_%1").arg(i + 1),
-                       QStringLiteral("Form2.Text1(%1)").arg(i), FromUtf8(d.autoDialMemories[i])});
+                       Field(C::DtmfAutoDialMemory, static_cast<int>(i)),
+                       FromUtf8(d.autoDialMemories[i])});
     }
-    out.push_back({"dtmf_ani_start_code", "Form2.Text2", FromUtf8(d.aniStartCode)});
-    out.push_back({"dtmf_ani_end_code", "Form2.Text4", FromUtf8(d.aniEndCode)});
-    out.push_back({"dtmf_own_code", "Form2.Text3", FromUtf8(d.ownCode)});
-    out.push_back({"dtmf_ani_mode", "Form2.Combo1", d.aniMode});
-    out.push_back({"dtmf_rate", "Form2.Combo16", d.rate});
-    out.push_back({"dtmf_first_digit_delay", "Form2.Combo17", d.firstDigitDelay});
-    out.push_back({"dtmf_group_call_code", "Form2.Combo18", d.groupCallCode});
+    out.push_back({"dtmf_ani_start_code", Field(C::DtmfAniStartCode), FromUtf8(d.aniStartCode)});
+    out.push_back({"dtmf_ani_end_code", Field(C::DtmfAniEndCode), FromUtf8(d.aniEndCode)});
+    out.push_back({"dtmf_own_code", Field(C::DtmfOwnCode), FromUtf8(d.ownCode)});
+    out.push_back({"dtmf_ani_mode", Field(C::DtmfAniMode), d.aniMode});
+    out.push_back({"dtmf_rate", Field(C::DtmfRate), d.rate});
+    out.push_back({"dtmf_first_digit_delay", Field(C::DtmfFirstDigitDelay), d.firstDigitDelay});
+    out.push_back({"dtmf_group_call_code", Field(C::DtmfGroupCallCode), d.groupCallCode});
     for (int n = 1; n <= FmSettings::kChannels; ++n) {
         out.push_back({QStringLiteral("fm_channel_%1").arg(n, 2, 10, QLatin1Char('0')),
-                       QStringLiteral("Form5.MSFGrid(%1)").arg(n), FromUtf8(data.fm.channel(n))});
+                       Field(C::FmChannels, n), FromUtf8(data.fm.channel(n))});
     }
-    out.push_back({"fm_current_channel", "Form5.Combo1(0)", data.fm.FmCurrentChannel});
-    out.push_back({"fm_display_mode", "Form5.Combo1(1)", data.fm.FmDisplayMode});
-    out.push_back({"fm_step", "Form5.Combo1(2)", data.fm.FmStep});
-    out.push_back({"fm_frequency", "Form5.Text2", FromUtf8(data.fm.FmFrequencyText)});
+    out.push_back({"fm_current_channel", Field(C::FmCurrentChannel), data.fm.FmCurrentChannel});
+    out.push_back({"fm_display_mode", Field(C::FmDisplayMode), data.fm.FmDisplayMode});
+    out.push_back({"fm_step", Field(C::FmStep), data.fm.FmStep});
+    out.push_back({"fm_frequency", Field(C::FmFrequency), FromUtf8(data.fm.FmFrequencyText)});
     for (std::size_t i = 0; i < data.calibration.values.size(); ++i) {
         out.push_back({QStringLiteral("calibration_%1").arg(i),
                        QStringLiteral("Form4 slider %1").arg(i), data.calibration.values[i]});

@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 #include "ui/captions.h"
+#include "ui/object_names.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -69,10 +70,12 @@ QWidget *CalibrationWindow::createTab(int tab)
         frame->setObjectName(frameName);
         auto *grid = new QGridLayout(frame);
 
-        auto *low = new QLabel(Caption(QStringLiteral("Label1(%1)").arg(i), language), frame);
-        low->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        auto *high = new QLabel(Caption(QStringLiteral("Label2(%1)").arg(i), language), frame);
-        high->setObjectName(QStringLiteral("Label2(%1)").arg(i));
+        const QString lowName = ObjectName(Control::CalibrationLowLabel, i);
+        auto *low = new QLabel(Caption(lowName, language), frame);
+        low->setObjectName(lowName);
+        const QString highName = ObjectName(Control::CalibrationHighLabel, i);
+        auto *high = new QLabel(Caption(highName, language), frame);
+        high->setObjectName(highName);
         auto *slider = new QSlider(Qt::Horizontal, frame);
         slider->setObjectName(QStringLiteral("Slider1(%1)").arg(i));
         slider->setRange(0, 255);
@@ -83,7 +86,7 @@ QWidget *CalibrationWindow::createTab(int tab)
         // Tracking on: the value is stored and shown while the handle is dragged.
         slider->setTracking(true);
         auto *value = new QLabel(frame);
-        value->setObjectName(QStringLiteral("Label3(%1)").arg(i));
+        value->setObjectName(ObjectName(Control::CalibrationValue, i));
         value->setAlignment(Qt::AlignCenter);
         grid->addWidget(low, 0, 0);
         grid->addWidget(slider, 0, 1);

@@ -1,6 +1,7 @@
 #include "channel_field_editors.h"
 
 #include "image/entry_rules.h"
+#include "ui/object_names.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -20,7 +21,8 @@ ChannelTextBox::ChannelTextBox(Kind kind, QWidget *parent)
     : QLineEdit(parent)
     , m_kind(kind)
 {
-    setObjectName(kind == Frequency ? QStringLiteral("Text1") : QStringLiteral("Text2"));
+    setObjectName(
+        ObjectName(kind == Frequency ? Control::ChannelFrequencyBox : Control::ChannelNameBox));
     setAlignment(Qt::AlignCenter);
     // Dropped text would bypass the rules; typing and pasting are enough.
     setAcceptDrops(false);

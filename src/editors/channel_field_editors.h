@@ -17,8 +17,8 @@ class ChannelTextBox : public QLineEdit
     Q_OBJECT
 public:
     enum Kind {
-        Frequency, // Text1: digits and the point, 9 characters
-        Name,      // Text2: a..z raised, codes 35..96, 5 characters
+        Frequency, // digits and the point, 9 characters
+        Name,      // a..z raised, codes 35..96, 5 characters
     };
     ChannelTextBox(Kind kind, QWidget *parent = nullptr);
 
@@ -48,7 +48,7 @@ private:
     Kind m_kind;
 };
 
-// The in-place drop-down lists of the channel grid (Combo1, Combo5(n)). A
+// The in-place drop-down lists of the channel grid (tones and options). A
 // value is only ever chosen in the open list. Closed without a choice the
 // list reports it and, until the window hides it, takes no key, wheel turn or
 // typed character: a closed list that still stepped through its items would

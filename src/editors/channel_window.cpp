@@ -8,6 +8,7 @@
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/message_box.h"
+#include "ui/object_names.h"
 #include "ui/scroll_bars.h"
 #include "ui/subclass.h"
 #include "ui/twips.h"
@@ -46,7 +47,7 @@ const QString kChannelRowsMime = QStringLiteral("application/x-q731-channel-rows
 
 QString OptionEditorName(int column)
 {
-    return QStringLiteral("Combo5(%1)").arg(column);
+    return ObjectName(Control::ChannelOptionList, column);
 }
 
 // A column is at least as wide as what it can show, in the grid's own font,
@@ -189,13 +190,13 @@ void ChannelWindow::createEditors()
             &ChannelWindow::frequencyEditorLeft);
     connect(m_nameEditor, &ChannelTextBox::lostFocus, this, &ChannelWindow::nameEditorLeft);
     connect(m_nameEditor, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (m_text2Open)
+        if (m_nameEditorOpen)
             m_model->commitName(m_currentRow, text);
     });
 
     const Language language = m_session.language();
     m_toneEditor = new ChannelListBox(m_panel);
-    m_toneEditor->setObjectName(QStringLiteral("Combo1"));
+    m_toneEditor->setObjectName(ObjectName(Control::ChannelToneList));
     for (int i = 0; i < kToneCount; ++i)
         m_toneEditor->addItem(QString::fromStdString(ToneListEntry(i, language)));
     for (int column = kFirstOptionColumn; column <= kLastOptionColumn; ++column) {
@@ -292,11 +293,11 @@ void ChannelWindow::openTextBox(ChannelTextBox *box, int row, int column)
     box->setGeometry(cellRect(row, column));
     box->setText(m_model->cellText(row, column));
     if (box == m_frequencyEditor) {
-        m_text1Open = true;
-        m_text1Opened = box->text();
+        m_frequencyEditorOpen = true;
+        m_frequencyWhenOpened = box->text();
     } else {
-        m_text2Open = true;
-        m_text2Opened = box->text();
+        m_nameEditorOpen = true;
+        m_nameWhenOpened = box->text();
         m_nameBefore = table();
     }
     box->show();
@@ -319,10 +320,10 @@ void ChannelWindow::openList(QComboBox *list, int row, int column)
 
 void ChannelWindow::frequencyEditorLeft()
 {
-    if (!m_text1Open)
+    if (!m_frequencyEditorOpen)
         return;
-    m_text1Open = false;
-    if (m_frequencyEditor->text() != m_text1Opened) {
+    m_frequencyEditorOpen = false;
+    if (m_frequencyEditor->text() != m_frequencyWhenOpened) {
         const ChannelTable before = table();
         const FrequencyCheck::Status status =
             m_model->commitFrequency(m_currentRow, m_currentColumn, m_frequencyEditor->text());
@@ -339,10 +340,10 @@ void ChannelWindow::frequencyEditorLeft()
 
 void ChannelWindow::nameEditorLeft()
 {
-    if (!m_text2Open)
+    if (!m_nameEditorOpen)
         return;
-    m_text2Open = false;
-    if (m_nameEditor->text() != m_text2Opened)
+    m_nameEditorOpen = false;
+    if (m_nameEditor->text() != m_nameWhenOpened)
         m_model->commitName(m_currentRow, m_nameEditor->text());
     m_session.recordChannelEdit(QStringLiteral("name"), m_nameBefore);
     if (m_nameEditor->hasFocus())
@@ -354,11 +355,11 @@ void ChannelWindow::cancelTextBox(ChannelTextBox *box)
 {
     // Esc: the cell keeps the value it had when the box opened.
     if (box == m_frequencyEditor) {
-        m_text1Open = false;
-    } else if (m_text2Open) {
-        m_text2Open = false;
-        if (m_nameEditor->text() != m_text2Opened)
-            m_model->commitName(m_currentRow, m_text2Opened);
+        m_frequencyEditorOpen = false;
+    } else if (m_nameEditorOpen) {
+        m_nameEditorOpen = false;
+        if (m_nameEditor->text() != m_nameWhenOpened)
+            m_model->commitName(m_currentRow, m_nameWhenOpened);
     }
     m_grid->setFocus(Qt::OtherFocusReason);
     box->hide();
@@ -399,8 +400,8 @@ void ChannelWindow::rowsRestored(const QList<int> &rows)
 
 void ChannelWindow::closeEditorsWithoutCommit()
 {
-    m_text1Open = false;
-    m_text2Open = false;
+    m_frequencyEditorOpen = false;
+    m_nameEditorOpen = false;
     m_openList = nullptr;
     const bool hadFocus = m_panel->isAncestorOf(focusWidget()) && focusWidget() != m_grid;
     if (hadFocus)

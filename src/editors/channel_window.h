@@ -21,8 +21,8 @@ class SubClassGrid;
 class cScrollBars;
 
 // The channel grid window (Form1): Grid1 over the session's ChannelTable,
-// the in-place editors over the clicked cell (Text1, Text2, Combo1 and the
-// option lists Combo5(5..10)), all on the client panel picClient that the
+// the in-place editors over the clicked cell (the frequency and name boxes,
+// the tone list and the option lists), all on the client panel picClient that the
 // window's own scroll bars move when the window is smaller than it.
 class ChannelWindow : public EditorWindow
 {
@@ -102,10 +102,10 @@ private:
     // runs once however the box is left (Enter, a click elsewhere, a save).
     // Only a text the user changed is committed: opening and leaving a cell
     // never changes its channel.
-    bool m_text1Open = false;
-    bool m_text2Open = false;
-    QString m_text1Opened;
-    QString m_text2Opened;
+    bool m_frequencyEditorOpen = false;
+    bool m_nameEditorOpen = false;
+    QString m_frequencyWhenOpened;
+    QString m_nameWhenOpened;
     // The table when the name box opened (the name changes while it is typed).
     ChannelTable m_nameBefore;
     // The list opened by the last click, until an item is chosen or the

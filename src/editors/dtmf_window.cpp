@@ -3,6 +3,7 @@
 #include "editors/field_filters.h"
 #include "session/session.h"
 #include "ui/captions.h"
+#include "ui/object_names.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -46,57 +47,68 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
     setWindowTitle(QStringLiteral("DTMF(双音多频)"));
     DtmfSettings &dtmf = m_session.data().dtmf;
 
-    m_option1 = new QRadioButton(Caption(QStringLiteral("Option1"), language), this);
-    m_option1->setObjectName(QStringLiteral("Option1"));
-    m_option2 = new QRadioButton(Caption(QStringLiteral("Option2"), language), this);
-    m_option2->setObjectName(QStringLiteral("Option2"));
-    connect(m_option1, &QRadioButton::clicked, this, &DtmfWindow::showMemoriesPage);
-    connect(m_option2, &QRadioButton::clicked, this, &DtmfWindow::showOtherPage);
+    m_memoriesPageButton =
+        new QRadioButton(Caption(ObjectName(Control::DtmfMemoriesPageButton), language), this);
+    m_memoriesPageButton->setObjectName(ObjectName(Control::DtmfMemoriesPageButton));
+    m_otherPageButton =
+        new QRadioButton(Caption(ObjectName(Control::DtmfOtherPageButton), language), this);
+    m_otherPageButton->setObjectName(ObjectName(Control::DtmfOtherPageButton));
+    connect(m_memoriesPageButton, &QRadioButton::clicked, this, &DtmfWindow::showMemoriesPage);
+    connect(m_otherPageButton, &QRadioButton::clicked, this, &DtmfWindow::showOtherPage);
 
-    m_frame1 = new QGroupBox(this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    auto *memories = new QFormLayout(m_frame1);
+    m_memoriesGroup = new QGroupBox(this);
+    m_memoriesGroup->setObjectName(QStringLiteral("Frame1"));
+    auto *memories = new QFormLayout(m_memoriesGroup);
     for (int i = 0; i < 8; ++i) {
-        const QString label = QStringLiteral("Label1(%1)").arg(i);
-        memories->addRow(AddLabel(m_frame1, label, Caption(label, language)),
-                         addCodeField(m_frame1, QStringLiteral("Text1(%1)").arg(i), kCodeLength,
+        const QString label = LabelObjectName(Control::DtmfAutoDialMemory, i);
+        memories->addRow(AddLabel(m_memoriesGroup, label, Caption(label, language)),
+                         addCodeField(m_memoriesGroup, ObjectName(Control::DtmfAutoDialMemory, i),
+                                      kCodeLength,
                                       &dtmf.autoDialMemories[static_cast<std::size_t>(i)]));
     }
 
-    m_frame2 = new QGroupBox(this);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    auto *other = new QFormLayout(m_frame2);
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label2"), Caption("Label2", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text2"), kCodeLength, &dtmf.aniStartCode));
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label4"), Caption("Label4", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text4"), kCodeLength, &dtmf.aniEndCode));
+    m_otherGroup = new QGroupBox(this);
+    m_otherGroup->setObjectName(QStringLiteral("Frame2"));
+    auto *other = new QFormLayout(m_otherGroup);
+    auto addRow = [&](Control control, const QString &labelText, QWidget *field) {
+        other->addRow(AddLabel(m_otherGroup, LabelObjectName(control), labelText), field);
+    };
+    auto caption = [&](Control control) { return Caption(LabelObjectName(control), language); };
+    auto items = [&](Control control) {
+        return CaptionTexts(kWindow, ObjectName(control), language);
+    };
+    addRow(Control::DtmfAniStartCode, caption(Control::DtmfAniStartCode),
+           addCodeField(m_otherGroup, ObjectName(Control::DtmfAniStartCode), kCodeLength,
+                        &dtmf.aniStartCode));
+    addRow(Control::DtmfAniEndCode, caption(Control::DtmfAniEndCode),
+           addCodeField(m_otherGroup, ObjectName(Control::DtmfAniEndCode), kCodeLength,
+                        &dtmf.aniEndCode));
     // The ANI label reads the same in both languages.
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label32"), QStringLiteral("ANI：")),
-                  addList(m_frame2, QStringLiteral("Combo1"),
-                          CaptionTexts(kWindow, "Combo1", language), &DtmfSettings::aniMode));
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label16"), Caption("Label16", language)),
-                  addList(m_frame2, QStringLiteral("Combo16"),
-                          CaptionTexts(kWindow, "Combo16", language), &DtmfSettings::rate));
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label17"), Caption("Label17", language)),
-                  addList(m_frame2, QStringLiteral("Combo17"),
-                          CaptionTexts(kWindow, "Combo17", language),
-                          &DtmfSettings::firstDigitDelay));
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label18"), Caption("Label18", language)),
-                  addList(m_frame2, QStringLiteral("Combo18"),
-                          CaptionTexts(kWindow, "Combo18", language) +
-                              QStringList{"*", "#", "A", "B", "C", "D"},
-                          &DtmfSettings::groupCallCode));
-    other->addRow(AddLabel(m_frame2, QStringLiteral("Label3"), Caption("Label3", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text3"), kOwnCodeLength, &dtmf.ownCode));
+    addRow(Control::DtmfAniMode, QStringLiteral("ANI："),
+           addList(m_otherGroup, ObjectName(Control::DtmfAniMode), items(Control::DtmfAniMode),
+                   &DtmfSettings::aniMode));
+    addRow(Control::DtmfRate, caption(Control::DtmfRate),
+           addList(m_otherGroup, ObjectName(Control::DtmfRate), items(Control::DtmfRate),
+                   &DtmfSettings::rate));
+    addRow(Control::DtmfFirstDigitDelay, caption(Control::DtmfFirstDigitDelay),
+           addList(m_otherGroup, ObjectName(Control::DtmfFirstDigitDelay),
+                   items(Control::DtmfFirstDigitDelay), &DtmfSettings::firstDigitDelay));
+    addRow(Control::DtmfGroupCallCode, caption(Control::DtmfGroupCallCode),
+           addList(m_otherGroup, ObjectName(Control::DtmfGroupCallCode),
+                   items(Control::DtmfGroupCallCode) + QStringList{"*", "#", "A", "B", "C", "D"},
+                   &DtmfSettings::groupCallCode));
+    addRow(Control::DtmfOwnCode, caption(Control::DtmfOwnCode),
+           addCodeField(m_otherGroup, ObjectName(Control::DtmfOwnCode), kOwnCodeLength,
+                        &dtmf.ownCode));
 
     auto *pages = new QHBoxLayout;
-    pages->addWidget(m_option1);
-    pages->addWidget(m_option2);
+    pages->addWidget(m_memoriesPageButton);
+    pages->addWidget(m_otherPageButton);
     pages->addStretch(1);
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(pages);
-    outer->addWidget(m_frame1);
-    outer->addWidget(m_frame2);
+    outer->addWidget(m_memoriesGroup);
+    outer->addWidget(m_otherGroup);
     outer->addStretch(1);
 
     connect(&m_session, &Session::dtmfChanged, this, &DtmfWindow::refreshFromRecord);
@@ -167,18 +179,18 @@ void DtmfWindow::refreshFromRecord()
 
 void DtmfWindow::showMemoriesPage()
 {
-    m_option1->setChecked(true);
-    m_frame2->hide();
-    m_frame1->show();
-    findChild<QLineEdit *>(QStringLiteral("Text1(0)"))->setFocus();
+    m_memoriesPageButton->setChecked(true);
+    m_otherGroup->hide();
+    m_memoriesGroup->show();
+    findChild<QLineEdit *>(ObjectName(Control::DtmfAutoDialMemory, 0))->setFocus();
 }
 
 void DtmfWindow::showOtherPage()
 {
-    m_option2->setChecked(true);
-    m_frame1->hide();
-    m_frame2->show();
-    findChild<QComboBox *>(QStringLiteral("Combo16"))->setFocus();
+    m_otherPageButton->setChecked(true);
+    m_memoriesGroup->hide();
+    m_otherGroup->show();
+    findChild<QComboBox *>(ObjectName(Control::DtmfRate))->setFocus();
 }
 
 } // namespace q731

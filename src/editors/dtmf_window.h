@@ -23,7 +23,7 @@ class DtmfWindow : public EditorWindow
 public:
     explicit DtmfWindow(Session &session, QWidget *parent = nullptr);
 
-    // Option1 / Option2.
+    // The page buttons.
     void showMemoriesPage();
     void showOtherPage();
 
@@ -35,10 +35,10 @@ private:
                        int DtmfSettings::*field);
     void refreshFromRecord();
 
-    QGroupBox *m_frame1 = nullptr;
-    QGroupBox *m_frame2 = nullptr;
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
+    QGroupBox *m_memoriesGroup = nullptr;
+    QGroupBox *m_otherGroup = nullptr;
+    QRadioButton *m_memoriesPageButton = nullptr;
+    QRadioButton *m_otherPageButton = nullptr;
     std::vector<std::pair<QLineEdit *, std::string *>> m_texts;
     std::vector<std::pair<QComboBox *, int DtmfSettings::*>> m_lists;
     bool m_refreshing = false;

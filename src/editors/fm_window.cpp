@@ -4,6 +4,7 @@
 #include "image/text_helpers.h"
 #include "session/session.h"
 #include "ui/captions.h"
+#include "ui/object_names.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -67,11 +68,12 @@ void FmWindow::createControls()
     auto y = [this](int twips) { return TwipsToPixelsY(twips, this); };
 
     m_grid = new QTableWidget(FmSettings::kChannels, 2, this);
-    m_grid->setObjectName(QStringLiteral("MSFGrid"));
+    m_grid->setObjectName(ObjectName(Control::FmChannels));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
-    m_grid->setHorizontalHeaderLabels(CaptionTexts(kWindow, QStringLiteral("MSFGrid"), language));
+    m_grid->setHorizontalHeaderLabels(
+        CaptionTexts(kWindow, ObjectName(Control::FmChannels), language));
     m_grid->setColumnWidth(0, x(900));
     m_grid->setColumnWidth(1, x(2200));
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
@@ -91,23 +93,24 @@ void FmWindow::createControls()
             [this](int row, int) { beginChannelEdit(row + 1); });
 
     m_cellEditor = new QLineEdit(m_grid->viewport());
-    m_cellEditor->setObjectName(QStringLiteral("Text1"));
+    m_cellEditor->setObjectName(ObjectName(Control::FmChannelBox));
     m_cellEditor->setAlignment(Qt::AlignCenter);
     m_cellEditor->hide();
     FieldFilter::install(m_cellEditor, {IsDigitOrPoint, false, [this] { m_grid->setFocus(); },
                                         [this] { endChannelEdit(); }});
 
-    const char *labels[] = {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)"};
+    const Control fields[] = {Control::FmCurrentChannel, Control::FmDisplayMode, Control::FmStep,
+                              Control::FmFrequency};
     for (int i = 0; i < 4; ++i) {
-        auto *label = new QLabel(Caption(labels[i], language), this);
-        label->setObjectName(QString::fromLatin1(labels[i]));
+        auto *label = new QLabel(Caption(LabelName(fields[i]), language), this);
+        label->setObjectName(LabelObjectName(fields[i]));
         label->setGeometry(x(kControlsLeft), y(900 + 900 * i), x(3600), y(300));
     }
     auto place = [&](QWidget *w, int i) {
         w->setGeometry(x(kControlsLeft), y(1230 + 900 * i), x(2400), y(330));
     };
     m_channel = new QComboBox(this);
-    m_channel->setObjectName(QStringLiteral("Combo1(0)"));
+    m_channel->setObjectName(ObjectName(Control::FmCurrentChannel));
     m_channel->setEditable(true);
     // The text is stored as one byte.
     m_channel->setValidator(new QIntValidator(0, 255, m_channel));
@@ -116,22 +119,22 @@ void FmWindow::createControls()
         m_channel->addItem(QString::number(n));
     place(m_channel, 0);
     m_display = new QComboBox(this);
-    m_display->setObjectName(QStringLiteral("Combo1(1)"));
-    m_display->addItems(CaptionTexts(kWindow, QStringLiteral("Combo1(1)"), language));
+    m_display->setObjectName(ObjectName(Control::FmDisplayMode));
+    m_display->addItems(CaptionTexts(kWindow, ObjectName(Control::FmDisplayMode), language));
     place(m_display, 1);
     m_step = new QComboBox(this);
-    m_step->setObjectName(QStringLiteral("Combo1(2)"));
+    m_step->setObjectName(ObjectName(Control::FmStep));
     m_step->addItems({QStringLiteral("50K"), QStringLiteral("100K"), QStringLiteral("200K")});
     place(m_step, 2);
     m_frequency = new QLineEdit(this);
-    m_frequency->setObjectName(QStringLiteral("Text2"));
+    m_frequency->setObjectName(ObjectName(Control::FmFrequency));
     place(m_frequency, 3);
     FieldFilter::install(m_frequency, {IsDigitOrPoint, false, [this] { m_grid->setFocus(); },
                                        [this] { leaveFrequencyBox(); }});
     connect(m_frequency, &QLineEdit::textEdited, this, [this] { m_frequencyPending = true; });
 
     m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("Label2"));
+    m_message->setObjectName(ObjectName(Control::FmMessage));
     m_message->setWordWrap(true);
     m_message->setStyleSheet(QStringLiteral("color: #c00000;"));
     m_message->hide();

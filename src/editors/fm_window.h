@@ -41,13 +41,13 @@ private:
     void showMessage(const QString &text, int leftTwips, int topPixels, int widthTwips);
     void hideWindow();
 
-    QTableWidget *m_grid = nullptr;    // MSFGrid
-    QLineEdit *m_cellEditor = nullptr; // Text1
-    QLineEdit *m_frequency = nullptr;  // Text2
-    QLabel *m_message = nullptr;       // Label2
-    QComboBox *m_channel = nullptr;    // Combo1(0)
-    QComboBox *m_display = nullptr;    // Combo1(1)
-    QComboBox *m_step = nullptr;       // Combo1(2)
+    QTableWidget *m_grid = nullptr;
+    QLineEdit *m_cellEditor = nullptr; // over the clicked channel's cell
+    QLineEdit *m_frequency = nullptr;  // the frequency in frequency mode
+    QLabel *m_message = nullptr;       // the out-of-range message
+    QComboBox *m_channel = nullptr;    // the current channel
+    QComboBox *m_display = nullptr;    // channel or frequency mode
+    QComboBox *m_step = nullptr;
     int m_editRow = 0;
     bool m_frequencyPending = false;
 };

@@ -1,5 +1,6 @@
 #include "hidden_mode_labels.h"
 
+#include "image/control_names.h"
 #include "session/session.h"
 
 #include <QLabel>
@@ -11,9 +12,14 @@ const std::array<std::array<const char *, 3>, 3> &HiddenModeLabels::LabelNames()
 {
     // Labels that are always enabled, so that their clicks arrive.
     static const std::array<std::array<const char *, 3>, 3> names = {{
-        {"Label2", "Label6", "Label1"},    // band override: priority, present channel, display
-        {"Label20", "Label21", "Label22"}, // calibration: VFO frequency, offset, receive tone
-        {"Label37", "Label14", "Label15"}, // extra options: the VOX group
+        // band override
+        {LabelName(Control::PriorityScanChannel), LabelName(Control::PresentChannel),
+         LabelName(Control::DisplayMode)},
+        // calibration
+        {LabelName(Control::VfoFrequency), LabelName(Control::VfoOffset),
+         LabelName(Control::VfoRxTone)},
+        // extra options: the VOX group
+        {LabelName(Control::VoxSwitch), LabelName(Control::VoxGain), LabelName(Control::VoxDelay)},
     }};
     return names;
 }

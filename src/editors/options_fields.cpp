@@ -2,11 +2,13 @@
 
 #include "image/tones.h"
 #include "ui/captions.h"
+#include "ui/object_names.h"
 
 namespace q731 {
 
 namespace {
 
+using C = Control;
 using F = OptionalFeatures;
 using P = OptionsPage;
 
@@ -25,96 +27,99 @@ QStringList Numbers(int from, int to, const char *suffix = "", const char *prefi
 const std::vector<OptionsField> &OptionsFields()
 {
     static const std::vector<OptionsField> fields = {
-        {"Label2", "Text2", P::Functions, true, nullptr, &F::priorityScanChannel},
-        {"Label6", "Text6", P::Functions, true, nullptr, &F::presentChannel},
-        {"Label1", "Combo1", P::Functions, true, &F::displayMode},
-        {"Label3", "Combo3", P::Functions, true, &F::frequencyStep},
-        {"Label7", "Combo7", P::Functions, true, &F::beep},
-        {"Label5", "Combo5", P::Functions, true, &F::squelchLevel},
-        {"Label9", "Combo9", P::Functions, true, &F::keyLock},
-        {"Label8", "Combo8", P::Functions, true, &F::batterySave},
-        {"LabelMod", "ComboMod", P::Functions, true, &F::scanMode},
-        {"Label19", "Combo19", P::Functions, true, &F::timeoutTimer},
-        {"Label32", "Combo17", P::Functions, true, &F::channelNameDisplay},
-        {"Label33", "Combo18", P::Functions, true, &F::lockKeyMode},
-        {"Label12", "Combo2", P::Functions, true, &F::powerOnPasswordSetting},
-        {"Label18", "Combo16", P::Functions, true, &F::endOfCallTone},
-        {"Label17", "Combo13", P::Functions, true, &F::radioSearchMode},
-        {"Label34", "Combo33", P::Functions, true, &F::channelGroup},
-        {"Label13", "Combo6", P::Functions, true, &F::radioMonitorSignal},
-        {"Label36", "Combo21", P::Functions, true, &F::backlight},
-        {"Label35", "Combo20", P::Functions, true, &F::tailElimination},
-        {"Label39", "Combo34", P::Functions, true, &F::memoryChannelDisplay},
-        {"Label40", "Combo35", P::Functions, true, &F::autoPowerOff},
-        {"Label31", "Text31", P::Functions, true, nullptr, &F::powerOnText},
-        {"Label38", "Combo32", P::Functions, true, &F::powerOnDisplay},
-        {"Label42", "Text1", P::Functions, true, nullptr, &F::powerOnPassword},
-        {"Label10", "Combo10", P::Functions, false, &F::frequencyShift},
-        {"Label41", "Combo36", P::Functions, false, &F::voiceMode},
-        {"Label11", "Combo11", P::Functions, false, &F::reverseFrequency},
+        {C::PriorityScanChannel, P::Functions, true, nullptr, &F::priorityScanChannel},
+        {C::PresentChannel, P::Functions, true, nullptr, &F::presentChannel},
+        {C::DisplayMode, P::Functions, true, &F::displayMode},
+        {C::FrequencyStep, P::Functions, true, &F::frequencyStep},
+        {C::Beep, P::Functions, true, &F::beep},
+        {C::SquelchLevel, P::Functions, true, &F::squelchLevel},
+        {C::KeyLock, P::Functions, true, &F::keyLock},
+        {C::BatterySave, P::Functions, true, &F::batterySave},
+        {C::ScanMode, P::Functions, true, &F::scanMode},
+        {C::TimeoutTimer, P::Functions, true, &F::timeoutTimer},
+        {C::ChannelNameDisplay, P::Functions, true, &F::channelNameDisplay},
+        {C::LockKeyMode, P::Functions, true, &F::lockKeyMode},
+        {C::PowerOnPasswordSetting, P::Functions, true, &F::powerOnPasswordSetting},
+        {C::EndOfCallTone, P::Functions, true, &F::endOfCallTone},
+        {C::RadioSearchMode, P::Functions, true, &F::radioSearchMode},
+        {C::ChannelGroup, P::Functions, true, &F::channelGroup},
+        {C::RadioMonitorSignal, P::Functions, true, &F::radioMonitorSignal},
+        {C::Backlight, P::Functions, true, &F::backlight},
+        {C::TailElimination, P::Functions, true, &F::tailElimination},
+        {C::MemoryChannelDisplay, P::Functions, true, &F::memoryChannelDisplay},
+        {C::AutoPowerOff, P::Functions, true, &F::autoPowerOff},
+        {C::PowerOnText, P::Functions, true, nullptr, &F::powerOnText},
+        {C::PowerOnDisplay, P::Functions, true, &F::powerOnDisplay},
+        {C::PowerOnPassword, P::Functions, true, nullptr, &F::powerOnPassword},
+        {C::FrequencyShift, P::Functions, false, &F::frequencyShift},
+        {C::VoiceMode, P::Functions, false, &F::voiceMode},
+        {C::ReverseFrequency, P::Functions, false, &F::reverseFrequency},
 
-        {"Label37", "Combo31", P::Vox, true, &F::voxSwitch},
-        {"Label14", "Combo14", P::Vox, true, &F::voxGain},
-        {"Label15", "Combo15", P::Vox, true, &F::voxDelay},
+        {C::VoxSwitch, P::Vox, true, &F::voxSwitch},
+        {C::VoxGain, P::Vox, true, &F::voxGain},
+        {C::VoxDelay, P::Vox, true, &F::voxDelay},
 
-        {"Label20", "Text20", P::Vfo, true, nullptr, &F::vfoFrequency},
-        {"Label21", "Text21", P::Vfo, true, nullptr, &F::vfoOffset},
-        {"Label22", "Combo22", P::Vfo, true, &F::vfoRxTone},
-        {"Label23", "Combo23", P::Vfo, true, &F::vfoTxTone},
-        {"Label24", "Combo24", P::Vfo, true, &F::vfoPower},
-        {"Label30", "Combo30", P::Vfo, true, &F::vfoOffsetDirection},
-        {"Label27", "Combo27", P::Vfo, true, &F::vfoBandwidth},
-        {"Label25", "Combo25", P::Vfo, true, &F::vfoBusyLock},
-        {"Label26", "Combo26", P::Vfo, false, &F::vfoScanAdd},
-        {"Label28", "Combo28", P::Vfo, true, &F::vfoTxStop},
-        {"Label16", "Combo12", P::Vfo, false, &F::vfoScramble},
-        {"Label29", "Combo29", P::Vfo, false, &F::vfoCompanding},
-        {"Label4", "Combo4", P::Vfo, false, &F::callTone},
+        {C::VfoFrequency, P::Vfo, true, nullptr, &F::vfoFrequency},
+        {C::VfoOffset, P::Vfo, true, nullptr, &F::vfoOffset},
+        {C::VfoRxTone, P::Vfo, true, &F::vfoRxTone},
+        {C::VfoTxTone, P::Vfo, true, &F::vfoTxTone},
+        {C::VfoPower, P::Vfo, true, &F::vfoPower},
+        {C::VfoOffsetDirection, P::Vfo, true, &F::vfoOffsetDirection},
+        {C::VfoBandwidth, P::Vfo, true, &F::vfoBandwidth},
+        {C::VfoBusyLock, P::Vfo, true, &F::vfoBusyLock},
+        {C::VfoScanAdd, P::Vfo, false, &F::vfoScanAdd},
+        {C::VfoTxStop, P::Vfo, true, &F::vfoTxStop},
+        {C::VfoScramble, P::Vfo, false, &F::vfoScramble},
+        {C::VfoCompanding, P::Vfo, false, &F::vfoCompanding},
+        {C::CallTone, P::Vfo, false, &F::callTone},
     };
     return fields;
 }
 
-QStringList OptionsListItems(const char *combo, Language language)
+QStringList OptionsListItems(Control list, Language language)
 {
-    const QString name = QString::fromLatin1(combo);
-    if (name == QLatin1String("Combo22") || name == QLatin1String("Combo23")) {
+    if (list == C::VfoRxTone || list == C::VfoTxTone) {
         QStringList tones;
         for (int i = 0; i < kToneCount; ++i)
             tones << QString::fromStdString(ToneListEntry(i, language));
         return tones;
     }
     // Lists whose texts are the same in both languages.
-    if (name == QLatin1String("Combo3"))
+    switch (list) {
+    case C::FrequencyStep:
         return {"5K", "6.25K", "10K", "12.5K", "25K", "37.5K", "50K", "100K"};
-    if (name == QLatin1String("Combo5"))
+    case C::SquelchLevel:
         return Numbers(0, 9);
-    if (name == QLatin1String("Combo14"))
+    case C::VoxGain:
         return Numbers(1, 8);
-    if (name == QLatin1String("Combo15"))
+    case C::VoxDelay:
         return Numbers(1, 4, " S");
-    if (name == QLatin1String("Combo18"))
+    case C::LockKeyMode:
         return {"K+S", "PTT", "KEY", "ALL"};
-    if (name == QLatin1String("Combo21"))
+    case C::Backlight:
         return {"OFF", "KEY", "CONT"};
-    if (name == QLatin1String("Combo32"))
+    case C::PowerOnDisplay:
         return {"OFF", "DC", "MSG"};
-    if (name == QLatin1String("Combo36"))
+    case C::VoiceMode:
         return {"OFF", "COMP", "SCRAMB"};
-    if (name == QLatin1String("Combo4"))
+    case C::CallTone:
         return QStringList{"关闭"} + Numbers(1, 5, "", "TONE");
-    QStringList items = CaptionTexts(kWindow, name, language);
+    default:
+        break;
+    }
+    QStringList items = CaptionTexts(kWindow, ObjectName(list), language);
     // The middle power has no English text: the list keeps its Chinese one.
-    if (name == QLatin1String("Combo24"))
+    if (list == C::VfoPower)
         items << QStringLiteral("中");
     return items;
 }
 
-QString OptionsLabelText(const char *label, Language language)
+QString OptionsLabelText(Control control, Language language)
 {
-    const QString name = QString::fromLatin1(label);
     // The call tone field is never translated.
-    if (name == QLatin1String("Label4"))
+    if (control == C::CallTone)
         return QStringLiteral("呼叫音:");
+    const QString name = *LabelName(control) ? LabelObjectName(control) : ObjectName(control);
     const QStringList texts = CaptionTexts(kWindow, name, language);
     return texts.isEmpty() ? QString() : texts.front();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/control_names.h"
 #include "image/language.h"
 #include "image/records.h"
 
@@ -14,12 +15,10 @@ namespace q731 {
 enum class OptionsPage { Functions, Vox, Vfo };
 
 // One labelled field of the optional features window, in the window's order.
-// A list field has `list`, a text field `text`. The object names are those
-// the caption table places and names the controls by.
+// A list field has `list`, a text field `text`.
 struct OptionsField
 {
-    const char *label;   // object name of the label in front of it
-    const char *control; // object name of the combo box or text box
+    Control control; // the combo box or text box, and its label
     OptionsPage page;
     bool shown; // hidden fields keep their values and go through the codec
     int OptionalFeatures::*list = nullptr;
@@ -28,10 +27,11 @@ struct OptionsField
 
 const std::vector<OptionsField> &OptionsFields();
 
-// The items of list field `combo` in `language`, as many as the list has.
-QStringList OptionsListItems(const char *combo, Language language);
+// The items of list field `list` in `language`, as many as the list has.
+QStringList OptionsListItems(Control list, Language language);
 
-// The text of label `label` in `language`.
-QString OptionsLabelText(const char *label, Language language);
+// The caption of a control of the window in `language`: a field's label, or
+// the text a page button, group or check box carries itself.
+QString OptionsLabelText(Control control, Language language);
 
 } // namespace q731

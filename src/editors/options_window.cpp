@@ -6,6 +6,7 @@
 #include "image/entry_rules.h"
 #include "image/text_helpers.h"
 #include "session/session.h"
+#include "ui/object_names.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
 
@@ -30,6 +31,9 @@ constexpr int kFunctionColumns = 3;
 constexpr int kVfoColumns = 2;
 constexpr int kVoxColumns = 1;
 
+constexpr Control kServiceFields[] = {Control::PowerOnPasswordSetting, Control::RadioSearchMode,
+                                      Control::EndOfCallTone};
+
 QString FromStd(const std::string &s)
 {
     return QString::fromStdString(s);
@@ -46,8 +50,10 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
 
     // The password setting, the radio's search mode and the end-of-call tone
     // are service settings: locked until the extra options are unlocked.
-    for (const char *name : {"Label12", "Combo2", "Label17", "Combo13", "Label18", "Combo16"})
-        findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(false);
+    for (const Control field : kServiceFields) {
+        findChild<QWidget *>(LabelObjectName(field))->setEnabled(false);
+        findChild<QWidget *>(ObjectName(field))->setEnabled(false);
+    }
 
     connect(&m_session, &Session::optionsChanged, this, &OptionsWindow::refreshFromRecord);
     connect(&m_session, &Session::hiddenModeChanged, this, &OptionsWindow::hiddenModeChanged);
@@ -60,34 +66,35 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
 void OptionsWindow::createFields()
 {
     const Language language = m_session.language();
-    m_option1 = new QRadioButton(OptionsLabelText("Option1", language), this);
-    m_option1->setObjectName(QStringLiteral("Option1"));
-    m_option2 = new QRadioButton(OptionsLabelText("Option2", language), this);
-    m_option2->setObjectName(QStringLiteral("Option2"));
-    m_option1->setChecked(true);
-    connect(m_option1, &QRadioButton::clicked, this, &OptionsWindow::showFunctionsPage);
-    connect(m_option2, &QRadioButton::clicked, this, &OptionsWindow::showVfoPage);
+    m_functionsPageButton =
+        new QRadioButton(OptionsLabelText(Control::FunctionsPageButton, language), this);
+    m_functionsPageButton->setObjectName(ObjectName(Control::FunctionsPageButton));
+    m_vfoPageButton = new QRadioButton(OptionsLabelText(Control::VfoPageButton, language), this);
+    m_vfoPageButton->setObjectName(ObjectName(Control::VfoPageButton));
+    m_functionsPageButton->setChecked(true);
+    connect(m_functionsPageButton, &QRadioButton::clicked, this, &OptionsWindow::showFunctionsPage);
+    connect(m_vfoPageButton, &QRadioButton::clicked, this, &OptionsWindow::showVfoPage);
 
-    auto frame = [this, language](const char *name) {
-        auto *box = new QGroupBox(OptionsLabelText(name, language), this);
-        box->setObjectName(QString::fromLatin1(name));
+    auto frame = [this, language](Control group) {
+        auto *box = new QGroupBox(OptionsLabelText(group, language), this);
+        box->setObjectName(ObjectName(group));
         new QGridLayout(box);
         return box;
     };
-    m_frame1 = frame("Frame1");
-    m_frame2 = frame("Frame2");
-    m_frame3 = frame("Frame3");
+    m_voxGroup = frame(Control::VoxGroup);
+    m_functionsGroup = frame(Control::FunctionsGroup);
+    m_vfoGroup = frame(Control::VfoGroup);
 
     int placed[3] = {0, 0, 0};
     for (const OptionsField &field : OptionsFields()) {
-        QGroupBox *box = field.page == OptionsPage::Functions ? m_frame2
-                         : field.page == OptionsPage::Vox     ? m_frame1
-                                                              : m_frame3;
+        QGroupBox *box = field.page == OptionsPage::Functions ? m_functionsGroup
+                         : field.page == OptionsPage::Vox     ? m_voxGroup
+                                                              : m_vfoGroup;
         const int columns = field.page == OptionsPage::Functions ? kFunctionColumns
                             : field.page == OptionsPage::Vox     ? kVoxColumns
                                                                  : kVfoColumns;
-        auto *label = new QLabel(OptionsLabelText(field.label, language), box);
-        label->setObjectName(QString::fromLatin1(field.label));
+        auto *label = new QLabel(OptionsLabelText(field.control, language), box);
+        label->setObjectName(LabelObjectName(field.control));
         QWidget *control = nullptr;
         if (field.list) {
             auto *combo = new QComboBox(box);
@@ -106,11 +113,11 @@ void OptionsWindow::createFields()
             control = combo;
         } else {
             auto *edit = new QLineEdit(box);
-            edit->setObjectName(QString::fromLatin1(field.control));
+            edit->setObjectName(ObjectName(field.control));
             createTextField(edit, field.text);
             control = edit;
         }
-        control->setObjectName(QString::fromLatin1(field.control));
+        control->setObjectName(ObjectName(field.control));
         if (!field.shown) {
             label->hide();
             control->hide();
@@ -122,10 +129,12 @@ void OptionsWindow::createFields()
         grid->addWidget(control, slot / columns, 2 * (slot % columns) + 1);
     }
 
-    m_voxOffWhileReceiving = new QCheckBox(OptionsLabelText("Check13", language), m_frame1);
-    m_voxOffWhileReceiving->setObjectName(QStringLiteral("Check13"));
-    m_allowCancelOperating = new QCheckBox(OptionsLabelText("Check12", language), m_frame1);
-    m_allowCancelOperating->setObjectName(QStringLiteral("Check12"));
+    m_voxOffWhileReceiving =
+        new QCheckBox(OptionsLabelText(Control::VoxOffWhileReceiving, language), m_voxGroup);
+    m_voxOffWhileReceiving->setObjectName(ObjectName(Control::VoxOffWhileReceiving));
+    m_allowCancelOperating =
+        new QCheckBox(OptionsLabelText(Control::AllowCancelOperating, language), m_voxGroup);
+    m_allowCancelOperating->setObjectName(ObjectName(Control::AllowCancelOperating));
     m_voxOffWhileReceiving->hide();
     m_allowCancelOperating->hide();
     connect(m_voxOffWhileReceiving, &QCheckBox::toggled, this, [this](bool on) {
@@ -138,18 +147,18 @@ void OptionsWindow::createFields()
             edit(m_allowCancelOperating,
                  [on](OptionalFeatures &o) { o.allowCancelOperating = on; });
     });
-    static_cast<QGridLayout *>(m_frame1->layout())->setRowStretch(placed[1], 1);
+    static_cast<QGridLayout *>(m_voxGroup->layout())->setRowStretch(placed[1], 1);
 
     auto *pages = new QHBoxLayout;
-    pages->addWidget(m_option1);
-    pages->addWidget(m_option2);
+    pages->addWidget(m_functionsPageButton);
+    pages->addWidget(m_vfoPageButton);
     pages->addStretch(1);
     auto *body = new QHBoxLayout;
     auto *pageArea = new QVBoxLayout;
-    pageArea->addWidget(m_frame2);
-    pageArea->addWidget(m_frame3);
+    pageArea->addWidget(m_functionsGroup);
+    pageArea->addWidget(m_vfoGroup);
     body->addLayout(pageArea, 3);
-    body->addWidget(m_frame1, 1);
+    body->addWidget(m_voxGroup, 1);
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(pages);
     outer->addLayout(body, 1);
@@ -266,30 +275,28 @@ void OptionsWindow::checkVfoOffset(QLineEdit *edit)
 
 void OptionsWindow::showFunctionsPage()
 {
-    m_option1->setChecked(true);
-    m_frame3->hide();
-    m_frame2->show();
-    findChild<QLineEdit *>(QStringLiteral("Text2"))->setFocus();
+    m_functionsPageButton->setChecked(true);
+    m_vfoGroup->hide();
+    m_functionsGroup->show();
+    findChild<QLineEdit *>(ObjectName(Control::PriorityScanChannel))->setFocus();
 }
 
 void OptionsWindow::showVfoPage()
 {
-    m_option2->setChecked(true);
-    m_frame2->hide();
-    m_frame3->show();
-    findChild<QLineEdit *>(QStringLiteral("Text20"))->setFocus();
+    m_vfoPageButton->setChecked(true);
+    m_functionsGroup->hide();
+    m_vfoGroup->show();
+    findChild<QLineEdit *>(ObjectName(Control::VfoFrequency))->setFocus();
 }
 
 void OptionsWindow::hiddenModeChanged(HiddenMode mode, bool on)
 {
     if (mode != HiddenMode::ExtraOptions)
         return;
-    if (on) {
-        for (const char *name : {"Label12", "Combo2", "Label17", "Combo13", "Label18", "Combo16"})
-            findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(true);
-    } else {
-        for (const char *name : {"Label12", "Label17", "Label18"})
-            findChild<QWidget *>(QString::fromLatin1(name))->setEnabled(false);
+    for (const Control field : kServiceFields) {
+        findChild<QWidget *>(LabelObjectName(field))->setEnabled(on);
+        if (on)
+            findChild<QWidget *>(ObjectName(field))->setEnabled(true);
     }
 }
 

@@ -30,7 +30,7 @@ public:
 
     void commitPendingEdits() override;
 
-    // Option1 / Option2.
+    // The page buttons.
     void showFunctionsPage();
     void showVfoPage();
 
@@ -58,11 +58,11 @@ private:
     void checkVfoFrequency(QLineEdit *edit);
     void checkVfoOffset(QLineEdit *edit);
 
-    QGroupBox *m_frame1 = nullptr; // VOX
-    QGroupBox *m_frame2 = nullptr; // general functions
-    QGroupBox *m_frame3 = nullptr; // VFO
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
+    QGroupBox *m_voxGroup = nullptr;
+    QGroupBox *m_functionsGroup = nullptr;
+    QGroupBox *m_vfoGroup = nullptr;
+    QRadioButton *m_functionsPageButton = nullptr;
+    QRadioButton *m_vfoPageButton = nullptr;
     QCheckBox *m_allowCancelOperating = nullptr;
     QCheckBox *m_voxOffWhileReceiving = nullptr;
     std::vector<std::pair<QComboBox *, int OptionalFeatures::*>> m_lists;

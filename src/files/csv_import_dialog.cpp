@@ -2,6 +2,7 @@
 
 #include "files/csv_list_texts.h"
 #include "ui/captions.h"
+#include "ui/object_names.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -26,22 +27,22 @@ CsvImportDialog::CsvImportDialog(Language language, const QString &fileName, int
     setObjectName(QStringLiteral("FrmImport"));
 
     auto *file = new QLabel(fileName, this);
-    file->setObjectName(QStringLiteral("Label1"));
+    file->setObjectName(ObjectName(Control::ImportFileName));
     file->setTextFormat(Qt::PlainText);
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     m_toLocation = new QRadioButton(frame);
-    m_toLocation->setObjectName(QStringLiteral("Option1"));
+    m_toLocation->setObjectName(ObjectName(Control::ImportToLocation));
     m_toLocation->setChecked(true);
     m_renumber = new QRadioButton(frame);
-    m_renumber->setObjectName(QStringLiteral("Option2"));
+    m_renumber->setObjectName(ObjectName(Control::ImportRenumber));
     m_first = new QSpinBox(frame);
     m_first->setObjectName(QStringLiteral("Spin1"));
     m_first->setRange(1, kChannelCount);
     m_first->setEnabled(false);
     m_clear = new QCheckBox(frame);
-    m_clear->setObjectName(QStringLiteral("Check1"));
+    m_clear->setObjectName(ObjectName(Control::ImportClearFirst));
     auto *placement = new QGridLayout(frame);
     placement->addWidget(m_toLocation, 0, 0, 1, 2);
     placement->addWidget(m_renumber, 1, 0);
@@ -50,7 +51,7 @@ CsvImportDialog::CsvImportDialog(Language language, const QString &fileName, int
     placement->setColumnStretch(1, 1);
 
     m_summary = new QPlainTextEdit(this);
-    m_summary->setObjectName(QStringLiteral("Text1"));
+    m_summary->setObjectName(ObjectName(Control::ImportSummary));
     m_summary->setReadOnly(true);
     m_summary->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_summary->setMinimumSize(720, 240);

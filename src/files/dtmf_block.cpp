@@ -17,7 +17,7 @@ constexpr std::size_t kHeaderSize = 11;
 constexpr std::size_t kPayloadSize = 8 * 16 + 16 + 16 + 8 + 4;
 static_assert(kHeaderSize + kPayloadSize + 1 == kDtmfBlockSize);
 
-// Entries of Combo1 (ANI), Combo16 (rate), Combo17 (delay), Combo18 (group code).
+// Entries of the lists: ANI mode, rate, first-digit delay, group-call code.
 constexpr std::array<int, 4> kListLengths = {3, 2, 10, 7};
 
 bool IsDtmfCharacter(std::uint8_t c)

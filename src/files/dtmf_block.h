@@ -8,11 +8,12 @@
 //   8       1     version, 1
 //   9       2     payload length, little-endian (172 for version 1)
 //   11      172   payload:
-//                   8 x 16  auto-dial memories Text1(0..7)
-//                   16      ANI start code Text2
-//                   16      ANI end code Text4
-//                   8       own code Text3
-//                   4       list indexes Combo1, Combo16, Combo17, Combo18
+//                   8 x 16  auto-dial memories 1..8
+//                   16      ANI start code
+//                   16      ANI end code
+//                   8       own code
+//                   4       list indexes: ANI mode, rate, first-digit delay,
+//                           group-call code
 //   183     1     check byte: sum of the payload bytes, modulo 256
 //
 // Character fields hold the characters' codes, first character first, padded

@@ -250,7 +250,7 @@ void EncodeSettings(const RadioData &data, RadioImage &image)
     image[1799] = Byte(Bits(o.lockKeyMode, 0, 2) | Bits(o.endOfCallTone, 2, 1) |
                        Bits(o.powerOnPasswordSetting, 3, 1) | 0x10 | Bits(o.tailElimination, 5, 1) |
                        Bits(o.backlight, 6, 2));
-    // Bits 1 and 2 are always written set, whatever Check13 holds.
+    // Bits 1 and 2 are always written set, whatever voxOffWhileReceiving holds.
     image[1800] = Byte(Bits(o.voxSwitch, 0, 1) | 0x02 | 0x04 | Bits(o.voxDelay, 3, 2) |
                        Bits(o.voxGain, 5, 3));
     image[1801] = Byte(o.powerOnDisplay);

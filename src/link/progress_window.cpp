@@ -1,6 +1,7 @@
 #include "link/progress_window.h"
 
 #include "link/link_protocol.h"
+#include "ui/object_names.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -14,7 +15,7 @@ ProgressWindow::ProgressWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmWriting"));
     m_label = new QLabel(this);
-    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setObjectName(ObjectName(Control::ProgressText));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("ProgressBar1"));
     m_bar->setRange(LinkProtocol::kFirstStep, LinkProtocol::kLastStep);

@@ -50,16 +50,16 @@ public:
 
     // A field of the optional features window: its label's caption and what
     // the field shows (a list shows the text of its chosen item).
-    void optionRow(const char *label, const char *control)
+    void optionRow(Control control)
     {
-        row(OptionsLabelText(label, m_language), optionText(control));
+        row(OptionsLabelText(control, m_language), optionText(control));
     }
 
-    QString optionText(const char *control) const
+    QString optionText(Control control) const
     {
         const OptionalFeatures &options = m_data.options;
         for (const OptionsField &field : OptionsFields()) {
-            if (qstrcmp(field.control, control) != 0)
+            if (field.control != control)
                 continue;
             if (field.text)
                 return FromStd(options.*field.text);
@@ -115,32 +115,28 @@ public:
         m_writer.LineFeed();
 
         section(QT_TRANSLATE_NOOP("PrintReport", "功能设置"));
-        static const char *const functions[][2] = {
-            {"Label2", "Text2"},      {"Label6", "Text6"},    {"Label1", "Combo1"},
-            {"Label3", "Combo3"},     {"Label5", "Combo5"},   {"Label7", "Combo7"},
-            {"Label8", "Combo8"},     {"Label9", "Combo9"},   {"Label10", "Combo10"},
-            {"Label11", "Combo11"},   {"Label19", "Combo19"}, {"Label31", "Text31"},
-            {"LabelMod", "ComboMod"},
-        };
-        for (const auto &pair : functions)
-            optionRow(pair[0], pair[1]);
+        for (const Control field :
+             {Control::PriorityScanChannel, Control::PresentChannel, Control::DisplayMode,
+              Control::FrequencyStep, Control::SquelchLevel, Control::Beep, Control::BatterySave,
+              Control::KeyLock, Control::FrequencyShift, Control::ReverseFrequency,
+              Control::TimeoutTimer, Control::PowerOnText, Control::ScanMode})
+            optionRow(field);
 
         m_writer.NewPage();
         m_writer.LineFeed();
         section(QT_TRANSLATE_NOOP("PrintReport", "全频频率"));
-        optionRow("Label20", "Text20");
-        optionRow("Label21", "Text21");
-        for (int i = 22; i <= 30; ++i) {
-            const QByteArray label = "Label" + QByteArray::number(i);
-            const QByteArray combo = "Combo" + QByteArray::number(i);
-            optionRow(label.constData(), combo.constData());
-        }
+        for (const Control field :
+             {Control::VfoFrequency, Control::VfoOffset, Control::VfoRxTone, Control::VfoTxTone,
+              Control::VfoPower, Control::VfoBusyLock, Control::VfoScanAdd, Control::VfoBandwidth,
+              Control::VfoTxStop, Control::VfoCompanding, Control::VfoOffsetDirection})
+            optionRow(field);
 
         m_writer.LineFeed();
         section(QT_TRANSLATE_NOOP("PrintReport", "VOX(声控发射)"));
-        optionRow("Label14", "Combo14");
-        optionRow("Label15", "Combo15");
-        row(translate("PrintReport", "是否") + OptionsLabelText("Check12", m_language),
+        optionRow(Control::VoxGain);
+        optionRow(Control::VoxDelay);
+        row(translate("PrintReport", "是否") +
+                OptionsLabelText(Control::AllowCancelOperating, m_language),
             m_data.options.allowCancelOperating ? translate("PrintReport", "是")
                                                 : translate("PrintReport", "否"));
 
