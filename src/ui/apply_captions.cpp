@@ -40,8 +40,8 @@ void SetCaption(QObject *target, const QString &text)
 }
 
 // The control of that name that belongs to `window` itself: the editor
-// windows are children of the main window and reuse its control names
-// (Combo1, Label1, Frame1), so a plain search would find theirs.
+// windows are children of the main window and reuse its object names (the
+// band box's list and label, a frame), so a plain search would find theirs.
 QObject *FindControl(QWidget *window, const QString &name)
 {
     const QList<QObject *> candidates = window->findChildren<QObject *>(name);
