@@ -434,6 +434,18 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <translation>%1: the file is cut short (%2 bytes of %3)</translation>
     </message>
     <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>控件</source>
+        <translation>Field</translation>
+    </message>
+    <message>
         <source>把收发的每个字节记录到 FILE</source>
         <translation>Record every byte sent and received in FILE</translation>
     </message>
@@ -683,6 +695,88 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>“%1”</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>它不是普通文件，而是设备、管道或套接字</source>
+        <translation>it is not a regular file but a device, pipe or socket</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>no permission to read it</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>没有写入该文件夹的权限</source>
+        <translation>no permission to write in the folder</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Mistake</translation>
+    </message>
+    <message>
+        <source>无法打开文件%1：%2。</source>
+        <translation>Cannot open the file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>帮助主题</source>
+        <translation>Help Theme</translation>
+    </message>
+    <message>
+        <source>目录</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>后退</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Find Next</translation>
+    </message>
+    <message>
+        <source>未找到“%1”</source>
+        <translation>&quot;%1&quot; not found</translation>
+    </message>
+    <message>
+        <source>找不到帮助手册。已在以下位置查找：<byte value="xd"/>
+%1</source>
+        <translation>The help manual was not found. It was looked for in:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>无法用系统的浏览器打开以下链接：<byte value="xd"/>
+%1</source>
+        <translation>The system&apos;s browser could not open the link:<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
     <name>LinkMessage</name>
     <message>
         <source>通信出错，请检查对讲机，连线及串口选择！</source>
@@ -691,6 +785,37 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>通信中断：连线或串口已断开，请检查连线后重试！</source>
         <translation>Connection lost: the cable or the serial port was disconnected. Check the cable and try again!</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>放弃</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -735,9 +860,67 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <source>信道数据</source>
         <translation>Channel data</translation>
     </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>Product</name>
+    <message>
+        <source>Q-731 对讲机编程软件</source>
+        <translation>Q-731 Radio Programming Software</translation>
+    </message>
+    <message>
+        <source>%1V%2</source>
+        <translation>%1 V%2</translation>
+    </message>
+    <message>
+        <source>简体中文版 V%1</source>
+        <translation>English edition V%1</translation>
+    </message>
+    <message>
+        <source>Q-731 编程软件开发组</source>
+        <translation>Q-731 Software Team</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>正在读频，请稍候。</source>
+        <translation>Reading frequently, please wait a moment.</translation>
+    </message>
+    <message>
+        <source>正在读取……</source>
+        <translation>Reading……</translation>
+    </message>
+    <message>
+        <source>正在写频，请稍候。</source>
+        <translation>Writing frequently, please wait a moment.</translation>
+    </message>
+    <message>
+        <source>正在写入……</source>
+        <translation>Writing……</translation>
+    </message>
+    <message>
+        <source>正在读回校验，请稍候。</source>
+        <translation>Reading back to verify, please wait a moment.</translation>
+    </message>
+    <message>
+        <source>正在校验……</source>
+        <translation>Verifying……</translation>
+    </message>
 </context>
 <context>
     <name>q731::ChannelListCommands</name>
+    <message>
+        <source>CSV文件(*.csv);;所有文件(*.*)</source>
+        <translation>CSV Files (*.csv);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>大小超过 %1 MiB，不可能是 CSV 频道清单</source>
+        <translation>it is larger than %1 MiB, too large for a CSV channel list</translation>
+    </message>
     <message>
         <source>导入信道(CSV)</source>
         <translation>Import Channels (CSV)</translation>
@@ -745,6 +928,16 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>导出信道(CSV)</source>
         <translation>Export Channels (CSV)</translation>
+    </message>
+    <message>
+        <source>文件%1不是 CSV 频道清单：%2。</source>
+        <translation>The file %1 is not a CSV channel list: %2.</translation>
+    </message>
+    <message>
+        <source>无法导出到文件%1：%2。<byte value="xd"/>
+文件未被改动。</source>
+        <translation>Cannot export to the file %1: %2.<byte value="xd"/>
+The file was not changed.</translation>
     </message>
     <message>
         <source>以下频道数据已损坏，未导出：</source>
@@ -758,12 +951,30 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
 <context>
     <name>q731::FileCommands</name>
     <message>
+        <source>大小超过 %1 KiB，不可能是数据文件</source>
+        <translation>it is larger than %1 KiB, too large for a data file</translation>
+    </message>
+    <message>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
         <source>保存</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>文件类型不正确！</source>
+        <translation>File type is incorrect!</translation>
+    </message>
+    <message>
+        <source>文件%1不完整：只有 %2 字节，应为 %3 字节。</source>
+        <translation>The file %1 is incomplete: %2 bytes instead of %3.</translation>
+    </message>
+    <message>
+        <source>无法保存文件%1：%2。<byte value="xd"/>
+文件未被改动。</source>
+        <translation>Cannot save the file %1: %2.<byte value="xd"/>
+The file was not changed.</translation>
     </message>
 </context>
 <context>
@@ -793,23 +1004,47 @@ Lose all in change not kept!</translation>
 <context>
     <name>q731::PortChooser</name>
     <message>
+        <source>没有设备</source>
+        <translation>No device</translation>
+    </message>
+    <message>
+        <source>%1：没有这个设备</source>
+        <translation>%1: no such device</translation>
+    </message>
+    <message>
         <source>错误</source>
         <translation>Mistake</translation>
+    </message>
+    <message>
+        <source>串行端口%1无效或已被其它程序使用，请选择其他串口或关闭其程序.</source>
+        <translation>Serial port%1Invalid or has already been used by other procedures, please choose other bunches of mouths or close its procedure.</translation>
     </message>
     <message>
         <source>串行端口无效</source>
         <translation>The serial port is invalid</translation>
     </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+没有打开 %1 的权限。请把当前用户加入 %2 组（sudo usermod -aG %2 $USER），然后注销并重新登录。</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+You have no permission to open %1. Add your user to the group %2 (sudo usermod -aG %2 $USER), then log out and in again.</translation>
+    </message>
 </context>
 <context>
     <name>q731::PrintPreview</name>
     <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
         <source>另存为PDF</source>
         <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
     </message>
     <message>
         <source>放大</source>
@@ -826,6 +1061,10 @@ Lose all in change not kept!</translation>
     <message>
         <source>打印失败。</source>
         <translation>Printing failed.</translation>
+    </message>
+    <message>
+        <source>无法保存文件“%1”。</source>
+        <translation>Cannot save the file &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>错误</source>

@@ -433,6 +433,18 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>%1：文件不完整（%2 字节，应为 %3 字节）</translation>
     </message>
     <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>控件</source>
+        <translation>控件</translation>
+    </message>
+    <message>
         <source>把收发的每个字节记录到 FILE</source>
         <translation>把收发的每个字节记录到 FILE</translation>
     </message>
@@ -679,6 +691,88 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>“%1”</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>它不是普通文件，而是设备、管道或套接字</source>
+        <translation>它不是普通文件，而是设备、管道或套接字</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>没有读取权限</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>没有写入该文件夹的权限</source>
+        <translation>没有写入该文件夹的权限</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>无法打开文件%1：%2。</source>
+        <translation>无法打开文件%1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>帮助主题</source>
+        <translation>帮助主题</translation>
+    </message>
+    <message>
+        <source>目录</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>后退</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>查找下一个</translation>
+    </message>
+    <message>
+        <source>未找到“%1”</source>
+        <translation>未找到“%1”</translation>
+    </message>
+    <message>
+        <source>找不到帮助手册。已在以下位置查找：<byte value="xd"/>
+%1</source>
+        <translation>找不到帮助手册。已在以下位置查找：<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>无法用系统的浏览器打开以下链接：<byte value="xd"/>
+%1</source>
+        <translation>无法用系统的浏览器打开以下链接：<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
     <name>LinkMessage</name>
     <message>
         <source>通信出错，请检查对讲机，连线及串口选择！</source>
@@ -687,6 +781,37 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>通信中断：连线或串口已断开，请检查连线后重试！</source>
         <translation>通信中断：连线或串口已断开，请检查连线后重试！</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>放弃</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>忽略</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
@@ -731,9 +856,67 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <source>信道数据</source>
         <translation>信道数据</translation>
     </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>Product</name>
+    <message>
+        <source>Q-731 对讲机编程软件</source>
+        <translation>Q-731 对讲机编程软件</translation>
+    </message>
+    <message>
+        <source>%1V%2</source>
+        <translation>%1V%2</translation>
+    </message>
+    <message>
+        <source>简体中文版 V%1</source>
+        <translation>简体中文版 V%1</translation>
+    </message>
+    <message>
+        <source>Q-731 编程软件开发组</source>
+        <translation>Q-731 编程软件开发组</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>正在读频，请稍候。</source>
+        <translation>正在读频，请稍候。</translation>
+    </message>
+    <message>
+        <source>正在读取……</source>
+        <translation>正在读取……</translation>
+    </message>
+    <message>
+        <source>正在写频，请稍候。</source>
+        <translation>正在写频，请稍候。</translation>
+    </message>
+    <message>
+        <source>正在写入……</source>
+        <translation>正在写入……</translation>
+    </message>
+    <message>
+        <source>正在读回校验，请稍候。</source>
+        <translation>正在读回校验，请稍候。</translation>
+    </message>
+    <message>
+        <source>正在校验……</source>
+        <translation>正在校验……</translation>
+    </message>
 </context>
 <context>
     <name>q731::ChannelListCommands</name>
+    <message>
+        <source>CSV文件(*.csv);;所有文件(*.*)</source>
+        <translation>CSV文件(*.csv);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>大小超过 %1 MiB，不可能是 CSV 频道清单</source>
+        <translation>大小超过 %1 MiB，不可能是 CSV 频道清单</translation>
+    </message>
     <message>
         <source>导入信道(CSV)</source>
         <translation>导入信道(CSV)</translation>
@@ -741,6 +924,16 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>导出信道(CSV)</source>
         <translation>导出信道(CSV)</translation>
+    </message>
+    <message>
+        <source>文件%1不是 CSV 频道清单：%2。</source>
+        <translation>文件%1不是 CSV 频道清单：%2。</translation>
+    </message>
+    <message>
+        <source>无法导出到文件%1：%2。<byte value="xd"/>
+文件未被改动。</source>
+        <translation>无法导出到文件%1：%2。<byte value="xd"/>
+文件未被改动。</translation>
     </message>
     <message>
         <source>以下频道数据已损坏，未导出：</source>
@@ -754,12 +947,30 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
 <context>
     <name>q731::FileCommands</name>
     <message>
+        <source>大小超过 %1 KiB，不可能是数据文件</source>
+        <translation>大小超过 %1 KiB，不可能是数据文件</translation>
+    </message>
+    <message>
         <source>打开</source>
         <translation>打开</translation>
     </message>
     <message>
         <source>保存</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>文件类型不正确！</source>
+        <translation>文件类型不正确！</translation>
+    </message>
+    <message>
+        <source>文件%1不完整：只有 %2 字节，应为 %3 字节。</source>
+        <translation>文件%1不完整：只有 %2 字节，应为 %3 字节。</translation>
+    </message>
+    <message>
+        <source>无法保存文件%1：%2。<byte value="xd"/>
+文件未被改动。</source>
+        <translation>无法保存文件%1：%2。<byte value="xd"/>
+文件未被改动。</translation>
     </message>
 </context>
 <context>
@@ -789,23 +1000,47 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
 <context>
     <name>q731::PortChooser</name>
     <message>
+        <source>没有设备</source>
+        <translation>没有设备</translation>
+    </message>
+    <message>
+        <source>%1：没有这个设备</source>
+        <translation>%1：没有这个设备</translation>
+    </message>
+    <message>
         <source>错误</source>
         <translation>错误</translation>
+    </message>
+    <message>
+        <source>串行端口%1无效或已被其它程序使用，请选择其他串口或关闭其程序.</source>
+        <translation>串行端口%1无效或已被其它程序使用，请选择其他串口或关闭其程序.</translation>
     </message>
     <message>
         <source>串行端口无效</source>
         <translation>串行端口无效</translation>
     </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+没有打开 %1 的权限。请把当前用户加入 %2 组（sudo usermod -aG %2 $USER），然后注销并重新登录。</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+没有打开 %1 的权限。请把当前用户加入 %2 组（sudo usermod -aG %2 $USER），然后注销并重新登录。</translation>
+    </message>
 </context>
 <context>
     <name>q731::PrintPreview</name>
     <message>
-        <source>打印</source>
-        <translation>打印</translation>
-    </message>
-    <message>
         <source>另存为PDF</source>
         <translation>另存为PDF</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
     </message>
     <message>
         <source>放大</source>
@@ -822,6 +1057,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>打印失败。</source>
         <translation>打印失败。</translation>
+    </message>
+    <message>
+        <source>无法保存文件“%1”。</source>
+        <translation>无法保存文件“%1”。</translation>
     </message>
     <message>
         <source>错误</source>

@@ -1,5 +1,7 @@
 #include "help.h"
 
+#include "session/qt_translations.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -91,7 +93,7 @@ bool OpenInSystemViewer(const QString &path)
 
 QString ManualLanguageFolder(Language language)
 {
-    return language == Language::English ? QStringLiteral("en") : QStringLiteral("zh_CN");
+    return QLatin1String(TraitsOf(language).locale);
 }
 
 QStringList HelpCandidates(Language language, const QString &programFolder, HelpPlatform platform)
@@ -99,8 +101,7 @@ QStringList HelpCandidates(Language language, const QString &programFolder, Help
     const QDir folder(programFolder);
     QStringList candidates;
     if (platform == HelpPlatform::Windows)
-        candidates << folder.filePath(language == Language::English ? QStringLiteral("HV17E.CHM")
-                                                                    : QStringLiteral("HV17.CHM"));
+        candidates << folder.filePath(QLatin1String(TraitsOf(language).compiledHelp));
     candidates << ManualPage(folder.filePath(QStringLiteral("manual")), language);
     candidates << ManualPage(folder.filePath(QStringLiteral(Q731_MANUAL_FROM_BINDIR)), language);
     return candidates;

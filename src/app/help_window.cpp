@@ -2,6 +2,7 @@
 
 #include "app/help.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -28,25 +29,24 @@ namespace q731 {
 
 namespace {
 
-struct TextPair
+struct HelpTextEntry
 {
     HelpText id;
-    const char *chinese;
-    const char *english;
+    const char *text; // in context "HelpWindow"
 };
 
-constexpr TextPair kTexts[] = {
-    {HelpText::Title, "帮助主题", "Help Theme"},
-    {HelpText::Contents, "目录", "Contents"},
-    {HelpText::Back, "后退", "Back"},
-    {HelpText::Forward, "前进", "Forward"},
-    {HelpText::Find, "查找", "Find"},
-    {HelpText::FindNext, "查找下一个", "Find Next"},
-    {HelpText::NotFound, "未找到“%1”", "\"%1\" not found"},
-    {HelpText::ManualMissing, "找不到帮助手册。已在以下位置查找：\r\n%1",
-     "The help manual was not found. It was looked for in:\r\n%1"},
-    {HelpText::BrowserFailed, "无法用系统的浏览器打开以下链接：\r\n%1",
-     "The system's browser could not open the link:\r\n%1"},
+constexpr HelpTextEntry kTexts[] = {
+    {HelpText::Title, QT_TRANSLATE_NOOP("HelpWindow", "帮助主题")},
+    {HelpText::Contents, QT_TRANSLATE_NOOP("HelpWindow", "目录")},
+    {HelpText::Back, QT_TRANSLATE_NOOP("HelpWindow", "后退")},
+    {HelpText::Forward, QT_TRANSLATE_NOOP("HelpWindow", "前进")},
+    {HelpText::Find, QT_TRANSLATE_NOOP("HelpWindow", "查找")},
+    {HelpText::FindNext, QT_TRANSLATE_NOOP("HelpWindow", "查找下一个")},
+    {HelpText::NotFound, QT_TRANSLATE_NOOP("HelpWindow", "未找到“%1”")},
+    {HelpText::ManualMissing,
+     QT_TRANSLATE_NOOP("HelpWindow", "找不到帮助手册。已在以下位置查找：\r\n%1")},
+    {HelpText::BrowserFailed,
+     QT_TRANSLATE_NOOP("HelpWindow", "无法用系统的浏览器打开以下链接：\r\n%1")},
 };
 
 // Links the window follows itself: pages and pictures of the manual.
@@ -98,9 +98,9 @@ public:
 
 QString HelpWindowText(HelpText text, Language language)
 {
-    for (const TextPair &pair : kTexts) {
-        if (pair.id == text)
-            return QString::fromUtf8(language == Language::English ? pair.english : pair.chinese);
+    for (const HelpTextEntry &entry : kTexts) {
+        if (entry.id == text)
+            return TextIn(language, "HelpWindow", entry.text);
     }
     return {};
 }

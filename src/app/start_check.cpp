@@ -3,6 +3,7 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -44,8 +45,7 @@ void ScheduleStartCheck(Session &session, MainWindow &window)
         const QString title =
             window.windowHandle() ? window.windowHandle()->title() : window.windowTitle();
         Say(QStringLiteral("started, window \"%1\", language %2")
-                .arg(title, session.language() == Language::English ? QStringLiteral("en")
-                                                                    : QStringLiteral("zh")));
+                .arg(title, QLatin1String(TraitsOf(session.language()).code)));
         const QString manual = HelpFilePath(session.language(), ProgramFolder());
         Say(QStringLiteral("help opens %1")
                 .arg(manual.isEmpty() ? QStringLiteral("nothing") : QDir::cleanPath(manual)));

@@ -1,5 +1,7 @@
 #include "radio_view.h"
 
+#include "session/qt_translations.h"
+
 #include "cli/console.h"
 #include "image/band_list.h"
 #include "image/channel_fields.h"
@@ -187,8 +189,9 @@ QString SettingText(const SettingValue &setting, Language language)
 
 QString ShowTable(const RadioData &data, Language language)
 {
-    const bool english = language == Language::English;
-    const auto slot = static_cast<std::size_t>(english ? 1 : 0);
+    const TextsIn translate(language);
+    // The core's channel field titles are kept by the value of Language.
+    const auto slot = static_cast<std::size_t>(language);
     const ChannelTable &t = data.channels;
     QStringList header;
     for (const ChannelField &field : ChannelFields())
@@ -208,9 +211,8 @@ QString ShowTable(const RadioData &data, Language language)
     QList<QStringList> settings;
     for (const SettingValue &s : Settings(data))
         settings << QStringList{s.name, SettingText(s, language), s.field};
-    out += AlignedTable(english ? QStringList{"Setting", "Value", "Field"}
-                                : QStringList{"设置", "值", "控件"},
-                        settings);
+    out += AlignedTable(
+        {translate("Cli", "设置"), translate("Cli", "值"), translate("Cli", "控件")}, settings);
     return out;
 }
 

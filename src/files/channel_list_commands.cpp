@@ -8,6 +8,7 @@
 #include "files/file_dialogs.h"
 #include "files/file_messages.h"
 #include "image/band_list.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -22,17 +23,16 @@ namespace {
 
 QString CsvFileFilter(Language language)
 {
-    return language == Language::English ? QStringLiteral("CSV Files (*.csv);;All Files (*.*)")
-                                         : QStringLiteral("CSV文件(*.csv);;所有文件(*.*)");
+    const TextsIn translate(language);
+    return translate("q731::ChannelListCommands", "CSV文件(*.csv);;所有文件(*.*)");
 }
 
 QString TooLargeReason(Language language)
 {
     const QString limit = QString::number(kCsvFileSizeLimit / (1024 * 1024));
-    return language == Language::English
-               ? QStringLiteral("it is larger than %1 MiB, too large for a CSV channel list")
-                     .arg(limit)
-               : QStringLiteral("大小超过 %1 MiB，不可能是 CSV 频道清单").arg(limit);
+    const TextsIn translate(language);
+    return translate("q731::ChannelListCommands", "大小超过 %1 MiB，不可能是 CSV 频道清单")
+        .arg(limit);
 }
 
 } // namespace
@@ -92,10 +92,7 @@ CsvImportDialog *ChannelListCommands::importPath(const QString &path)
     if (byLocation.fileProblem() && renumbered.fileProblem()) {
         const QString reason =
             CsvProblemText(renumbered.problems.front(), renumbered, bandIndex, language);
-        showError(
-            QStringLiteral("文件%1不是 CSV 频道清单：%2。").arg(Quoted(path, language), reason),
-            QStringLiteral("The file %1 is not a CSV channel list: %2.")
-                .arg(Quoted(path, language), reason));
+        showError(tr("文件%1不是 CSV 频道清单：%2。").arg(Quoted(path, language), reason));
         return nullptr;
     }
     auto *dialog = new CsvImportDialog(language, QDir::toNativeSeparators(path), bandIndex,
@@ -124,10 +121,8 @@ bool ChannelListCommands::exportPath(const QString &path)
         WriteDataFile({.path = path}, std::vector<std::uint8_t>(csv.text.begin(), csv.text.end()));
     if (!written.ok()) {
         const QString reason = WriteReason(path, written.reason, language);
-        showError(QStringLiteral("无法导出到文件%1：%2。\r\n文件未被改动。")
-                      .arg(Quoted(path, language), reason),
-                  QStringLiteral("Cannot export to the file %1: %2.\r\nThe file was not changed.")
-                      .arg(Quoted(path, language), reason));
+        showError(
+            tr("无法导出到文件%1：%2。\r\n文件未被改动。").arg(Quoted(path, language), reason));
         return false;
     }
     if (!csv.leftOut.empty()) {
@@ -139,9 +134,9 @@ bool ChannelListCommands::exportPath(const QString &path)
     return true;
 }
 
-void ChannelListCommands::showError(const QString &chinese, const QString &english)
+void ChannelListCommands::showError(const QString &text)
 {
-    ShowFileError(m_boxes, m_session.language(), chinese, english);
+    ShowFileError(m_boxes, m_session.language(), text);
 }
 
 } // namespace q731

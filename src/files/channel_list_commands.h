@@ -38,7 +38,7 @@ signals:
     void imported();
 
 private:
-    void showError(const QString &chinese, const QString &english);
+    void showError(const QString &text);
 
     Session &m_session;
     MessageBoxes &m_boxes;

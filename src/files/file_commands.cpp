@@ -5,6 +5,7 @@
 #include "files/file_dialogs.h"
 #include "files/file_messages.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -19,9 +20,8 @@ namespace {
 QString TooLargeReason(Language language)
 {
     const QString limit = QString::number(kDatFileSizeLimit / 1024);
-    return language == Language::English
-               ? QStringLiteral("it is larger than %1 KiB, too large for a data file").arg(limit)
-               : QStringLiteral("大小超过 %1 KiB，不可能是数据文件").arg(limit);
+    const TextsIn translate(language);
+    return translate("q731::FileCommands", "大小超过 %1 KiB，不可能是数据文件").arg(limit);
 }
 
 } // namespace
@@ -101,14 +101,12 @@ bool FileCommands::openPath(const QString &path)
     case DataFileError::None:
         break;
     case DataFileError::WrongModel:
-        showError(QStringLiteral("文件类型不正确！"), QStringLiteral("File type is incorrect!"));
+        showError(tr("文件类型不正确！"));
         return false;
     case DataFileError::TooShort: {
         const QString size = QString::number(result.size);
         const QString full = QString::number(kDatFileSize);
-        showError(QStringLiteral("文件%1不完整：只有 %2 字节，应为 %3 字节。")
-                      .arg(Quoted(path, language), size, full),
-                  QStringLiteral("The file %1 is incomplete: %2 bytes instead of %3.")
+        showError(tr("文件%1不完整：只有 %2 字节，应为 %3 字节。")
                       .arg(Quoted(path, language), size, full));
         return false;
     }
@@ -146,16 +144,13 @@ bool FileCommands::savePath(const QString &path)
     }
     const Language language = m_session.language();
     const QString reason = WriteReason(path, written.reason, language);
-    showError(QStringLiteral("无法保存文件%1：%2。\r\n文件未被改动。")
-                  .arg(Quoted(path, language), reason),
-              QStringLiteral("Cannot save the file %1: %2.\r\nThe file was not changed.")
-                  .arg(Quoted(path, language), reason));
+    showError(tr("无法保存文件%1：%2。\r\n文件未被改动。").arg(Quoted(path, language), reason));
     return false;
 }
 
-void FileCommands::showError(const QString &chinese, const QString &english)
+void FileCommands::showError(const QString &text)
 {
-    ShowFileError(m_boxes, m_session.language(), chinese, english);
+    ShowFileError(m_boxes, m_session.language(), text);
 }
 
 } // namespace q731

@@ -52,7 +52,7 @@ signals:
     void currentFileChanged(const QString &path);
 
 private:
-    void showError(const QString &chinese, const QString &english);
+    void showError(const QString &text);
     void setCurrentFile(const QString &path);
 
     Session &m_session;

@@ -22,8 +22,7 @@ QString ReadReason(const QString &path, const QString &systemReason, Language la
 QString WriteReason(const QString &path, const QString &systemReason, Language language);
 
 // A failure of a file command: OK only, stop icon, "错误" / "Mistake".
-void ShowFileError(MessageBoxes &boxes, Language language, const QString &chinese,
-                   const QString &english);
+void ShowFileError(MessageBoxes &boxes, Language language, const QString &text);
 // "Cannot open the file "path": reason."
 void ShowCannotOpen(MessageBoxes &boxes, Language language, const QString &path,
                     const QString &reason);

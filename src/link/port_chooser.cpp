@@ -1,6 +1,7 @@
 #include "link/port_chooser.h"
 
 #include "link/port_table.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -50,12 +51,11 @@ void PortChooser::showDevices()
 
 QString PortChooser::deviceTip(const PortTable::PortDevice &device, Language language)
 {
-    const bool english = language == Language::English;
+    const TextsIn translate(language);
     if (device.path.isEmpty())
-        return english ? QStringLiteral("No device") : QStringLiteral("没有设备");
+        return translate("q731::PortChooser", "没有设备");
     if (!device.present)
-        return device.path +
-               (english ? QStringLiteral(": no such device") : QStringLiteral("：没有这个设备"));
+        return translate("q731::PortChooser", "%1：没有这个设备").arg(device.path);
     if (device.description.isEmpty())
         return device.path;
     return QStringLiteral("%1 (%2)").arg(device.path, device.description);
@@ -107,13 +107,7 @@ void PortChooser::hideList()
 QString PortChooser::unusablePortText(int port, SerialLink::OpenError error,
                                       const QString &device) const
 {
-    QString text = m_session.language() == Language::English
-                       ? QStringLiteral("Serial port") + QString::number(port) +
-                             QStringLiteral("Invalid or has already been used by other "
-                                            "procedures, please choose other bunches of mouths "
-                                            "or close its procedure.")
-                       : QStringLiteral("串行端口") + QString::number(port) +
-                             QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.");
+    QString text = tr("串行端口%1无效或已被其它程序使用，请选择其他串口或关闭其程序.").arg(port);
     if (error == SerialLink::OpenError::PermissionDenied)
         text += permissionHint(device);
     return text;
@@ -132,12 +126,8 @@ QString PortChooser::permissionHint(const QString &device) const
     QString group = QFileInfo(device).group();
     if (group.isEmpty() || group == QLatin1String("root"))
         group = QStringLiteral("dialout");
-    const QString hint =
-        m_session.language() == Language::English
-            ? QStringLiteral("\r\n\r\nYou have no permission to open %1. Add your user to the "
-                             "group %2 (sudo usermod -aG %2 $USER), then log out and in again.")
-            : QStringLiteral("\r\n\r\n没有打开 %1 的权限。请把当前用户加入 %2 组"
-                             "（sudo usermod -aG %2 $USER），然后注销并重新登录。");
+    const QString hint = tr("\r\n\r\n没有打开 %1 的权限。请把当前用户加入 %2 组"
+                            "（sudo usermod -aG %2 $USER），然后注销并重新登录。");
     return hint.arg(device, group);
 }
 

@@ -1,6 +1,7 @@
 #include "link/progress_window.h"
 
 #include "link/link_protocol.h"
+#include "session/qt_translations.h"
 #include "ui/object_names.h"
 #include "ui/twips.h"
 
@@ -36,19 +37,16 @@ ProgressWindow::ProgressWindow(QWidget *parent)
 
 void ProgressWindow::prepare(Kind kind, Language language)
 {
-    const bool english = language == Language::English;
+    const TextsIn translate(language);
     if (kind == Kind::Read) {
-        m_label->setText(english ? QStringLiteral("Reading frequently, please wait a moment.")
-                                 : QStringLiteral("正在读频，请稍候。"));
-        setWindowTitle(english ? QStringLiteral("Reading……") : QStringLiteral("正在读取……"));
+        m_label->setText(translate("ProgressWindow", "正在读频，请稍候。"));
+        setWindowTitle(translate("ProgressWindow", "正在读取……"));
     } else if (kind == Kind::Write) {
-        m_label->setText(english ? QStringLiteral("Writing frequently, please wait a moment.")
-                                 : QStringLiteral("正在写频，请稍候。"));
-        setWindowTitle(english ? QStringLiteral("Writing……") : QStringLiteral("正在写入……"));
+        m_label->setText(translate("ProgressWindow", "正在写频，请稍候。"));
+        setWindowTitle(translate("ProgressWindow", "正在写入……"));
     } else {
-        m_label->setText(english ? QStringLiteral("Reading back to verify, please wait a moment.")
-                                 : QStringLiteral("正在读回校验，请稍候。"));
-        setWindowTitle(english ? QStringLiteral("Verifying……") : QStringLiteral("正在校验……"));
+        m_label->setText(translate("ProgressWindow", "正在读回校验，请稍候。"));
+        setWindowTitle(translate("ProgressWindow", "正在校验……"));
     }
     m_paintTimer.stop();
     m_step = LinkProtocol::kFirstStep;

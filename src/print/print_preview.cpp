@@ -4,6 +4,7 @@
 #include "files/file_dialogs.h"
 #include "print/print_report.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -32,10 +33,10 @@ bool AskForPrinter(QPrinter &printer, QWidget *parent)
 
 QString AskForPdfName(QWidget *parent, Language language)
 {
+    const TextsIn translate(language);
     QString name = QFileDialog::getSaveFileName(
-        parent,
-        language == Language::English ? QStringLiteral("Save as PDF") : QStringLiteral("另存为PDF"),
-        DataFileStartFolder(ProgramFolder()), QStringLiteral("PDF (*.pdf)"));
+        parent, translate("q731::PrintPreview", "另存为PDF"), DataFileStartFolder(ProgramFolder()),
+        QStringLiteral("PDF (*.pdf)"));
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".pdf");
     return name;
@@ -45,9 +46,9 @@ QString AskForPdfName(QWidget *parent, Language language)
 
 QString PrintPreview::CaptionFor(Language language)
 {
+    const TextsIn translate(language);
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return program + (language == Language::English ? QStringLiteral("Print preview")
-                                                    : QStringLiteral("打印预览"));
+    return program + translate("q731::PrintPreview", "打印预览");
 }
 
 PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent)
@@ -142,9 +143,7 @@ void PrintPreview::saveAsPdf()
         WriteDataFile({.path = name}, std::vector<std::uint8_t>(pdf.begin(), pdf.end())).ok();
     if (!saved) {
         const QString native = QDir::toNativeSeparators(name);
-        showFailure(m_session.language() == Language::English
-                        ? QStringLiteral("Cannot save the file \"%1\".").arg(native)
-                        : QStringLiteral("无法保存文件“%1”。").arg(native));
+        showFailure(tr("无法保存文件“%1”。").arg(native));
     }
 }
 

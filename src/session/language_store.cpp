@@ -150,7 +150,8 @@ Language LanguageFromStoredValue(const std::optional<QByteArray> &value)
 QByteArray StoredValueForLanguage(Language language)
 {
     QByteArray bytes(4, '\0');
-    bytes[0] = char(language == Language::English ? 1 : 0);
+    // The byte is the value of Language.
+    bytes[0] = static_cast<char>(language);
     return bytes;
 }
 

@@ -1,13 +1,15 @@
 #include "product.h"
 
+#include "session/qt_translations.h"
+
 #include <QCoreApplication>
 
 namespace q731 {
 
 QString ProductTitle(Language language)
 {
-    return language == Language::English ? QStringLiteral("Q-731 Radio Programming Software")
-                                         : QStringLiteral("Q-731 对讲机编程软件");
+    const TextsIn translate(language);
+    return translate("Product", "Q-731 对讲机编程软件");
 }
 
 QString ProgramVersion()
@@ -17,23 +19,21 @@ QString ProgramVersion()
 
 QString MainWindowCaption(Language language)
 {
+    const TextsIn translate(language);
     // The Chinese title runs on without a space.
-    const QString separator =
-        language == Language::English ? QStringLiteral(" V") : QStringLiteral("V");
-    return ProductTitle(language) + separator + ProgramVersion();
+    return translate("Product", "%1V%2").arg(ProductTitle(language), ProgramVersion());
 }
 
 QString EditionText(Language language)
 {
-    return (language == Language::English ? QStringLiteral("English edition V%1")
-                                          : QStringLiteral("简体中文版 V%1"))
-        .arg(ProgramVersion());
+    const TextsIn translate(language);
+    return translate("Product", "简体中文版 V%1").arg(ProgramVersion());
 }
 
 QString MakerName(Language language)
 {
-    return language == Language::English ? QStringLiteral("Q-731 Software Team")
-                                         : QStringLiteral("Q-731 编程软件开发组");
+    const TextsIn translate(language);
+    return translate("Product", "Q-731 编程软件开发组");
 }
 
 QString ProgramFolder()

@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <iterator>
+
 namespace q731 {
 
 namespace {
@@ -14,10 +16,15 @@ const QString kTranslatorName = QStringLiteral("q731QtTranslations");
 const QString kChineseCatalogue = QStringLiteral("qtbase_zh_CN.qm");
 const QString kProgramTranslatorName = QStringLiteral("q731ProgramTranslations");
 
+constexpr LanguageTraits kTraits[] = {
+    {"zh", "zh_CN", "HV17.CHM"},
+    {"en", "en", "HV17E.CHM"},
+};
+
 QString ProgramCatalogue(Language language)
 {
-    return language == Language::English ? QStringLiteral(":/translations/q731_en.qm")
-                                         : QStringLiteral(":/translations/q731_zh_CN.qm");
+    return QStringLiteral(":/translations/q731_%1.qm")
+        .arg(QLatin1String(TraitsOf(language).locale));
 }
 
 // One catalogue per language, loaded once, for TextIn. They are never
@@ -40,6 +47,12 @@ QTranslator *InstalledTranslator(QCoreApplication *app)
 }
 
 } // namespace
+
+const LanguageTraits &TraitsOf(Language language)
+{
+    const auto index = static_cast<std::size_t>(language);
+    return kTraits[index < std::size(kTraits) ? index : 0];
+}
 
 bool ApplyProgramTranslations(Language language)
 {

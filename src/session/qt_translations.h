@@ -15,6 +15,15 @@ namespace q731 {
 // missing (Qt then stays English, nothing else changes).
 bool ApplyQtTranslations(Language language);
 
+// What belongs to a language besides its texts.
+struct LanguageTraits
+{
+    const char *code;         // "zh", "en": --lang and the start check's line
+    const char *locale;       // "zh_CN", "en": the catalogue's and the manual's names
+    const char *compiledHelp; // the Windows help file beside the program
+};
+const LanguageTraits &TraitsOf(Language language);
+
 // The program's own catalogue ("q731_zh_CN" or "q731_en", built into the
 // program) installed into the running application in place of the one
 // installed before, so that every tr() and QCoreApplication::translate call

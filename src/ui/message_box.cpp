@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 
 #include <QAbstractButton>
@@ -17,14 +18,17 @@ namespace {
 struct ButtonText
 {
     int identifier;
-    const char *chinese;
-    const char *english;
+    const char *text; // in context "MessageBox"
 };
 
 constexpr ButtonText kButtonTexts[] = {
-    {IdOk, "确定", "OK"},       {IdCancel, "取消", "Cancel"}, {IdAbort, "放弃", "Abort"},
-    {IdRetry, "重试", "Retry"}, {IdIgnore, "忽略", "Ignore"}, {IdYes, "是", "Yes"},
-    {IdNo, "否", "No"},
+    {IdOk, QT_TRANSLATE_NOOP("MessageBox", "确定")},
+    {IdCancel, QT_TRANSLATE_NOOP("MessageBox", "取消")},
+    {IdAbort, QT_TRANSLATE_NOOP("MessageBox", "放弃")},
+    {IdRetry, QT_TRANSLATE_NOOP("MessageBox", "重试")},
+    {IdIgnore, QT_TRANSLATE_NOOP("MessageBox", "忽略")},
+    {IdYes, QT_TRANSLATE_NOOP("MessageBox", "是")},
+    {IdNo, QT_TRANSLATE_NOOP("MessageBox", "否")},
 };
 
 // Buttons of the low four style bits, in the order the box shows them.
@@ -105,7 +109,7 @@ QString MessageBoxButtonText(int identifier, Language language)
 {
     for (const ButtonText &entry : kButtonTexts) {
         if (entry.identifier == identifier)
-            return QString::fromUtf8(language == Language::English ? entry.english : entry.chinese);
+            return TextIn(language, "MessageBox", entry.text);
     }
     return {};
 }
