@@ -37,6 +37,18 @@ QLabel *AddLabel(QWidget *frame, const QString &name, const QString &text)
     return label;
 }
 
+auto Field(std::string DtmfSettings::*member)
+{
+    return [member](DtmfSettings &dtmf) -> std::string & { return dtmf.*member; };
+}
+
+auto AutoDialMemory(int index)
+{
+    return [index](DtmfSettings &dtmf) -> std::string & {
+        return dtmf.autoDialMemories[static_cast<std::size_t>(index)];
+    };
+}
+
 } // namespace
 
 DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
@@ -44,7 +56,6 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
 {
     const Language language = m_session.language();
     setWindowTitle(QStringLiteral("DTMF(双音多频)"));
-    DtmfSettings &dtmf = m_session.data().dtmf;
 
     m_option1 = new QRadioButton(Caption(QStringLiteral("Option1"), language), this);
     m_option1->setObjectName(QStringLiteral("Option1"));
@@ -60,16 +71,18 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
         const QString label = QStringLiteral("Label1(%1)").arg(i);
         memories->addRow(AddLabel(m_frame1, label, Caption(label, language)),
                          addCodeField(m_frame1, QStringLiteral("Text1(%1)").arg(i), kCodeLength,
-                                      &dtmf.autoDialMemories[static_cast<std::size_t>(i)]));
+                                      AutoDialMemory(i)));
     }
 
     m_frame2 = new QGroupBox(this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     auto *other = new QFormLayout(m_frame2);
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label2"), Caption("Label2", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text2"), kCodeLength, &dtmf.aniStartCode));
+                  addCodeField(m_frame2, QStringLiteral("Text2"), kCodeLength,
+                               Field(&DtmfSettings::aniStartCode)));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label4"), Caption("Label4", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text4"), kCodeLength, &dtmf.aniEndCode));
+                  addCodeField(m_frame2, QStringLiteral("Text4"), kCodeLength,
+                               Field(&DtmfSettings::aniEndCode)));
     // The ANI label reads the same in both languages.
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label32"), QStringLiteral("ANI：")),
                   addList(m_frame2, QStringLiteral("Combo1"),
@@ -87,7 +100,8 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
                               QStringList{"*", "#", "A", "B", "C", "D"},
                           &DtmfSettings::groupCallCode));
     other->addRow(AddLabel(m_frame2, QStringLiteral("Label3"), Caption("Label3", language)),
-                  addCodeField(m_frame2, QStringLiteral("Text3"), kOwnCodeLength, &dtmf.ownCode));
+                  addCodeField(m_frame2, QStringLiteral("Text3"), kOwnCodeLength,
+                               Field(&DtmfSettings::ownCode)));
 
     auto *pages = new QHBoxLayout;
     pages->addWidget(m_option1);
@@ -107,7 +121,7 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
 }
 
 QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int maxLength,
-                                    std::string *field)
+                                    TextField field)
 {
     auto *edit = new QLineEdit(frame);
     edit->setObjectName(name);
@@ -121,10 +135,11 @@ QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int max
     // announces its raw text last.
     connect(edit, &QLineEdit::textChanged, this, [this, field, edit] {
         if (!m_refreshing)
-            m_session.editSettings(fieldName(edit),
-                                   [&](RadioData &) { *field = edit->text().toStdString(); });
+            m_session.editSettings(fieldName(edit), [&](RadioData &data) {
+                field(data.dtmf) = edit->text().toStdString();
+            });
     });
-    m_texts.emplace_back(edit, field);
+    m_texts.emplace_back(edit, std::move(field));
     return edit;
 }
 
@@ -154,10 +169,10 @@ QString DtmfWindow::fieldName(const QWidget *control) const
 
 void DtmfWindow::refreshFromRecord()
 {
-    const DtmfSettings &dtmf = m_session.data().dtmf;
+    DtmfSettings dtmf = m_session.data().dtmf;
     m_refreshing = true;
     for (auto &[edit, field] : m_texts)
-        edit->setText(QString::fromStdString(*field));
+        edit->setText(QString::fromStdString(field(dtmf)));
     for (auto &[combo, field] : m_lists) {
         if (dtmf.*field >= 0 && dtmf.*field < combo->count())
             combo->setCurrentIndex(dtmf.*field);
