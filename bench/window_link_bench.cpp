@@ -22,11 +22,13 @@
 
 #include "app/main_window.h"
 #include "image/codec.h"
+#include "link/link_thread.h"
 #include "link/transfer_controller.h"
 #include "session/language_store.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -86,17 +88,19 @@ Result WindowTransfer(bool write, bool verify, bool busy)
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         std::fprintf(stderr, "window_link_bench: the main window did not become active\n");
+    RadioData data = session.data();
     for (int n = 1; n <= kChannelCount; ++n) {
-        session.data().channels.rx(n) = "146.02500";
-        session.data().channels.name(n) = "WRITE";
+        data.channels.rx(n) = "146.02500";
+        data.channels.name(n) = "WRITE";
     }
+    session.takeDecoded(session.image(), std::move(data));
     if (verify)
-        window.action("MNVerify")->setChecked(true);
+        window.findChild<QAction *>(QStringLiteral("MNVerify"))->setChecked(true);
 
     QEventLoop loop;
     LinkProtocol::Outcome outcome = LinkProtocol::Outcome::None;
-    QObject::connect(window.transfers(), &TransferController::transferEnded, &loop,
-                     [&](LinkProtocol::Outcome o) {
+    QObject::connect(window.findChild<TransferController *>(QStringLiteral("transfers")),
+                     &TransferController::transferEnded, &loop, [&](LinkProtocol::Outcome o) {
                          outcome = o;
                          loop.quit();
                      });
@@ -104,8 +108,9 @@ Result WindowTransfer(bool write, bool verify, bool busy)
     // The link closes its port as the transfer ends, on its own thread, just
     // before it tells the window.
     std::atomic<qint64> linkEndAt = -1;
+    SerialLink *link = window.findChild<LinkThread *>(QStringLiteral("link"))->link();
     const QMetaObject::Connection linkEnd = QObject::connect(
-        window.serialLink(), &SerialLink::stateChanged, window.serialLink(),
+        link, &SerialLink::stateChanged, link,
         [&](SerialLink::State state) {
             qint64 none = -1;
             if (state == SerialLink::State::Closed)

@@ -18,6 +18,7 @@
 #include "files/channel_list_commands.h"
 #include "files/csv_channels.h"
 #include "files/csv_import_dialog.h"
+#include "link/link_thread.h"
 #include "link/progress_window.h"
 #include "link/pty_radio.h"
 #include "link/serial_link.h"
@@ -30,13 +31,16 @@
 #include "ui/message_box.h"
 #include "ui/product_logo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -90,7 +94,37 @@ public:
     }
 
     Session &session() { return m_session; }
+    MessageBoxes &boxes() { return m_boxes; }
     MainWindow &window() { return *m_window; }
+    // The window's parts, by the names they carry.
+    template<typename T = QWidget>
+    T *child(const char *name)
+    {
+        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no %s named \"%s\"", T::staticMetaObject.className(), name);
+        return found;
+    }
+    void trigger(const char *action) { child<QAction>(action)->trigger(); }
+    ChannelWindow *channelWindow() { return child<ChannelWindow>("Form1"); }
+    DtmfWindow *dtmfWindow() { return child<DtmfWindow>("Form2"); }
+    OptionsWindow *optionsWindow() { return child<OptionsWindow>("Form3"); }
+    CalibrationWindow *calibrationWindow() { return child<CalibrationWindow>("Form4"); }
+    FmWindow *fmWindow() { return child<FmWindow>("Form5"); }
+    TransferController *transfers() { return child<TransferController>("transfers"); }
+    // Brings an editor to the front as its menu command does (the FM command
+    // may still be disabled).
+    void showEditor(QWidget *editor)
+    {
+        auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+        editor->show();
+        if (sub) {
+            sub->show();
+            child<QMdiArea>("MDIArea")->setActiveSubWindow(sub);
+            sub->raise();
+        }
+        editor->activateWindow();
+    }
     Language language() const { return m_session.language(); }
 
     // The next box is drawn into `file` and answered with `answer`.
@@ -103,20 +137,20 @@ public:
     void fillSample()
     {
         const CsvImport import = ParseChannelsCsv(kSampleChannels, BandLimitsOf(0));
+        RadioData data = m_session.data();
         for (const CsvChannel &channel : import.channels)
-            ApplyCsvChannel(channel, m_session.data().channels, m_session.language());
-        m_session.notifyChannelsChanged();
-        DtmfSettings &dtmf = m_session.data().dtmf;
+            ApplyCsvChannel(channel, data.channels, m_session.language());
+        DtmfSettings &dtmf = data.dtmf;
         dtmf.autoDialMemories[0] = "13912345678";
         dtmf.autoDialMemories[1] = "*101#";
         dtmf.aniStartCode = "8001";
         dtmf.ownCode = "123";
-        m_session.notifyDtmfChanged();
-        FmSettings &fm = m_session.data().fm;
+        FmSettings &fm = data.fm;
         fm.channel(1) = "88.50";
         fm.channel(2) = "101.70";
         fm.channel(3) = "104.30";
-        m_session.notifyFmChanged();
+        // As if opened from a file.
+        m_session.takeDecoded(m_session.image(), std::move(data));
         settle();
     }
 
@@ -164,7 +198,7 @@ QWidget *Frame(QWidget *editor)
 // An editor window on its own, with its title bar.
 bool ShootEditor(Program &program, EditorWindow *editor, const QString &file)
 {
-    program.window().showEditor(editor);
+    program.showEditor(editor);
     Program::settle();
     return Program::Save(Frame(editor)->grab(), file);
 }
@@ -180,19 +214,19 @@ bool ShootRead(Language language, const QString &progressFile, const QString &do
     Program program(language, radio.devicePath().toLocal8Bit());
     program.expectBox(doneFile);
     bool shot = false;
-    QObject::connect(
-        program.window().serialLink(), &SerialLink::progress, &program.window(), [&](int step) {
-            if (step != 96 || shot)
-                return;
-            Program::settle();
-            shot =
-                Program::Save(program.window().transfers()->progressWindow()->grab(), progressFile);
-        });
+    QObject::connect(program.child<LinkThread>("link")->link(), &SerialLink::progress,
+                     &program.window(), [&](int step) {
+                         if (step != 96 || shot)
+                             return;
+                         Program::settle();
+                         shot = Program::Save(program.transfers()->progressWindow()->grab(),
+                                              progressFile);
+                     });
     QEventLoop loop;
-    QObject::connect(program.window().transfers(), &TransferController::transferEnded, &loop,
+    QObject::connect(program.transfers(), &TransferController::transferEnded, &loop,
                      [&loop] { loop.quit(); });
     QTimer::singleShot(30000, &loop, [&loop] { loop.exit(1); });
-    program.window().readRadio();
+    program.trigger("MNRead");
     return loop.exec() == 0 && shot;
 #else
     Q_UNUSED(language);
@@ -207,13 +241,13 @@ void AskBand(Program &program, const QString &file)
 {
     program.expectBox(file, IdCancel);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(program.window().bandBox(), &down);
+    QApplication::sendEvent(program.child<BandBox>("Combo1"), &down);
 }
 
 bool ShootPrintPreview(Program &program, const QString &file)
 {
     MainWindow &window = program.window();
-    PrintPreview *preview = ShowPrintPreview(program.session(), window.messageBoxes(), &window);
+    PrintPreview *preview = ShowPrintPreview(program.session(), program.boxes(), &window);
     preview->resize(900, 700);
     Program::settle();
     const bool saved = Program::Save(preview->grab(), file);
@@ -241,7 +275,7 @@ bool ShootImport(Program &program, const QString &file)
     const QString home = QDir::currentPath();
     QDir::setCurrent(dir.path());
     CsvImportDialog *dialog =
-        program.window().channelListCommands()->importPath(QFileInfo(list).fileName());
+        program.child<ChannelListCommands>("channelLists")->importPath(QFileInfo(list).fileName());
     QDir::setCurrent(home);
     if (!dialog)
         return false;
@@ -272,21 +306,21 @@ int Manual(const QString &out)
             Program program(language);
             program.fillSample();
             count(Program::Save(program.window().grab(), file("main.png")));
-            count(ShootEditor(program, program.window().channelWindow(), file("channels.png")));
-            OptionsWindow *options = program.window().optionsWindow();
+            count(ShootEditor(program, program.channelWindow(), file("channels.png")));
+            OptionsWindow *options = program.optionsWindow();
             count(ShootEditor(program, options, file("options.png")));
-            options->showVfoPage();
+            options->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
             count(ShootEditor(program, options, file("options-vfo.png")));
-            options->showFunctionsPage();
-            count(ShootEditor(program, program.window().dtmfWindow(), file("dtmf.png")));
-            count(ShootEditor(program, program.window().fmWindow(), file("fm.png")));
+            options->findChild<QRadioButton *>(QStringLiteral("Option1"))->click();
+            count(ShootEditor(program, program.dtmfWindow(), file("dtmf.png")));
+            count(ShootEditor(program, program.fmWindow(), file("fm.png")));
             program.session().setHiddenMode(HiddenMode::Calibration, true);
-            count(ShootEditor(program, program.window().calibrationWindow(),
-                              file("calibration.png")));
+            count(ShootEditor(program, program.calibrationWindow(), file("calibration.png")));
             program.session().setHiddenMode(HiddenMode::BandOverride, true);
             program.session().setHiddenMode(HiddenMode::ExtraOptions, true);
             Program::settle();
-            count(Program::Save(program.window().toolbar()->grab(), file("toolbar-modes.png")));
+            count(Program::Save(program.child<QToolBar>("Toolbar1")->grab(),
+                                file("toolbar-modes.png")));
             AskBand(program, file("band-question.png"));
             count(QFileInfo::exists(file("band-question.png")));
             count(ShootPrintPreview(program, file("print-preview.png")));
@@ -314,22 +348,22 @@ int Windows(const QString &out)
         program.session().setHiddenMode(HiddenMode::BandOverride, true);
         program.session().setHiddenMode(HiddenMode::ExtraOptions, true);
         const std::pair<EditorWindow *, const char *> editors[] = {
-            {window.channelWindow(), "Form1.png"}, {window.dtmfWindow(), "Form2.png"},
-            {window.optionsWindow(), "Form3.png"}, {window.calibrationWindow(), "Form4.png"},
-            {window.fmWindow(), "Form5.png"},
+            {program.channelWindow(), "Form1.png"}, {program.dtmfWindow(), "Form2.png"},
+            {program.optionsWindow(), "Form3.png"}, {program.calibrationWindow(), "Form4.png"},
+            {program.fmWindow(), "Form5.png"},
         };
         for (const auto &[editor, name] : editors)
             count(ShootEditor(program, editor, file(name)));
-        window.optionsWindow()->showVfoPage();
-        count(ShootEditor(program, window.optionsWindow(), file("Form3-vfo.png")));
-        auto *tabs = window.calibrationWindow()->findChild<QTabWidget *>("SSTab1");
+        program.optionsWindow()->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
+        count(ShootEditor(program, program.optionsWindow(), file("Form3-vfo.png")));
+        auto *tabs = program.calibrationWindow()->findChild<QTabWidget *>("SSTab1");
         for (int tab = 1; tab < 3; ++tab) {
             tabs->setCurrentIndex(tab);
             const QByteArray name = "Form4-tab" + QByteArray::number(tab) + ".png";
-            count(ShootEditor(program, window.calibrationWindow(), file(name.constData())));
+            count(ShootEditor(program, program.calibrationWindow(), file(name.constData())));
         }
         count(ShootAbout(program, file("FrmAbout.png")));
-        ProgressWindow *progress = window.transfers()->progressWindow();
+        ProgressWindow *progress = program.transfers()->progressWindow();
         const std::pair<ProgressWindow::Kind, const char *> phases[] = {
             {ProgressWindow::Kind::Read, "FrmWriting-read.png"},
             {ProgressWindow::Kind::Write, "FrmWriting-write.png"},
@@ -350,10 +384,10 @@ int Windows(const QString &out)
         program.expectBox(file("box-quit.png"), IdCancel);
         window.close();
         program.expectBox(file("box-new.png"), IdCancel);
-        window.newFile();
+        program.trigger("MNNew");
         program.expectBox(file("box-port.png"));
-        window.messageBoxes().show(QCoreApplication::translate("q731::PortChooser", "串行端口无效"),
-                                   StyleOk);
+        program.boxes().show(QCoreApplication::translate("q731::PortChooser", "串行端口无效"),
+                             StyleOk);
         for (const char *name : {"box-band.png", "box-quit.png", "box-new.png", "box-port.png"})
             count(QFileInfo::exists(file(name)));
     }

@@ -13,7 +13,6 @@
 #include "files/file_drop.h"
 #include "link/link_thread.h"
 #include "link/port_chooser.h"
-#include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
 #include "session/language_store.h"
@@ -80,6 +79,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
 {
     m_session.setPrompts(&m_boxes);
     setObjectName(QStringLiteral("MDIForm1"));
+    m_history->setObjectName(QStringLiteral("history"));
     setWindowTitle(MainWindowCaption(Language::Chinese));
     setWindowIcon(QIcon(ProductLogo()));
 
@@ -101,6 +101,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     for (int port = 1; port <= 16; ++port)
         m_portList->addItem(QString::number(port));
     m_link = new LinkThread(this);
+    m_link->setObjectName(QStringLiteral("link"));
     m_portChooser =
         new PortChooser(m_session, m_boxes, *m_portList, *m_portPanel, *m_mdi, *m_link, this);
     m_portChooser->setObjectName(QStringLiteral("ports"));
@@ -118,10 +119,12 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     m_wheelGuard->attach(m_bandBox);
 
     m_fileCommands = new FileCommands(m_session, m_boxes, this, this);
+    m_fileCommands->setObjectName(QStringLiteral("files"));
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_channelWindow); });
     connect(m_fileCommands, &FileCommands::currentFileChanged, this, &MainWindow::updateTitle);
     new DatFileDrop(*m_fileCommands, this);
     m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
+    m_channelLists->setObjectName(QStringLiteral("channelLists"));
     connect(m_channelLists, &ChannelListCommands::imported, this,
             [this] { showEditor(m_channelWindow); });
 
@@ -139,11 +142,6 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
 MainWindow::~MainWindow()
 {
     m_session.setPrompts(nullptr);
-}
-
-SerialLink *MainWindow::serialLink() const
-{
-    return m_link->link();
 }
 
 void MainWindow::createMenus()

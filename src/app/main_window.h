@@ -28,7 +28,6 @@ class LinkThread;
 class MessageBoxes;
 class OptionsWindow;
 class PortChooser;
-class SerialLink;
 class TransferController;
 class Session;
 class WheelGuard;
@@ -45,36 +44,23 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    Session &session() { return m_session; }
-    MessageBoxes &messageBoxes() { return m_boxes; }
-    // The undo history of the channel table (Undo, Redo).
-    EditHistory &history() { return *m_history; }
-    BandBox *bandBox() const { return m_bandBox; }
-    QComboBox *portList() const { return m_portList; }
-    QLabel *portPanel() const { return m_portPanel; }
-    QToolBar *toolbar() const { return m_toolbar; }
-    QMdiArea *mdiArea() const { return m_mdi; }
-    ChannelWindow *channelWindow() const { return m_channelWindow; }
-    DtmfWindow *dtmfWindow() const { return m_dtmfWindow; }
-    OptionsWindow *optionsWindow() const { return m_optionsWindow; }
-    CalibrationWindow *calibrationWindow() const { return m_calibrationWindow; }
-    FmWindow *fmWindow() const { return m_fmWindow; }
+    // The open and save commands; the program start opens a file named on
+    // the command line through them.
     FileCommands *fileCommands() const { return m_fileCommands; }
-    ChannelListCommands *channelListCommands() const { return m_channelLists; }
-    // Lives on a thread of its own; to be listened to.
-    SerialLink *serialLink() const;
-    PortChooser *portChooser() const { return m_portChooser; }
-    TransferController *transfers() const { return m_transfers; }
-    QAction *action(const char *objectName) const;
+    void applyCaptions();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QAction *action(const char *objectName) const;
     // The windows that ApplyCaptions sets, in its order.
     QList<QWidget *> captionWindows() const;
-    void applyCaptions();
     // The program's title, then the name of the current file (if any).
     void updateTitle();
     // MNChinese / MNEnglish.
     void switchLanguage(Language language);
-
     // Shows an editor window (already loaded) and brings it to the front.
     void showEditor(EditorWindow *editor);
 
@@ -93,11 +79,6 @@ public:
     void showAbout();
     void showHelp();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void createMenus();
     void createToolbar();
     void createStatusBar();

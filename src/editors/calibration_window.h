@@ -14,7 +14,7 @@ enum class HiddenMode;
 
 // The calibration levels window (Form4): three tabs (high, mid, low power)
 // of three framed sliders (high, mid, low section of the band). A slider
-// movement is stored in session.data().calibration at once.
+// movement is stored in the session's calibration record at once.
 class CalibrationWindow : public EditorWindow
 {
     Q_OBJECT
@@ -22,9 +22,6 @@ public:
     static constexpr int kSliders = 9;
 
     explicit CalibrationWindow(Session &session, QWidget *parent = nullptr);
-
-    QSlider *slider(int index) const { return m_sliders[static_cast<std::size_t>(index)]; }
-    QLabel *valueLabel(int index) const { return m_values[static_cast<std::size_t>(index)]; }
 
 private:
     QWidget *createTab(int tab);

@@ -28,7 +28,7 @@ ChannelGridModel::ChannelGridModel(Session &session, QObject *parent)
         m_titles << QString();
 }
 
-ChannelTable &ChannelGridModel::table()
+const ChannelTable &ChannelGridModel::table() const
 {
     return m_session.data().channels;
 }
@@ -109,30 +109,32 @@ void ChannelGridModel::allChanged()
     rowsChanged(1, kChannelCount);
 }
 
-FrequencyCheck::Status ChannelGridModel::commitFrequency(int row, int column, const QString &typed)
+FrequencyCheck::Status ChannelGridModel::commitFrequency(ChannelTable &channels, int row,
+                                                         int column, const QString &typed)
 {
     const FrequencyCheck::Status status =
-        m_grid.CommitFrequency(table(), row, column, Utf8(typed), m_session.bandLowMHz(),
+        m_grid.CommitFrequency(channels, row, column, Utf8(typed), m_session.bandLowMHz(),
                                m_session.bandHighMHz(), m_session.language());
     rowsChanged(row, row);
     return status;
 }
 
-void ChannelGridModel::commitName(int row, const QString &text)
+void ChannelGridModel::commitName(ChannelTable &channels, int row, const QString &text)
 {
-    m_grid.CommitName(table(), row, Utf8(text));
+    m_grid.CommitName(channels, row, Utf8(text));
     rowsChanged(row, row);
 }
 
-void ChannelGridModel::chooseListItem(int row, int column, int index, const QString &text)
+void ChannelGridModel::chooseListItem(ChannelTable &channels, int row, int column, int index,
+                                      const QString &text)
 {
-    m_grid.ChooseListItem(table(), row, column, index, Utf8(text));
+    m_grid.ChooseListItem(channels, row, column, index, Utf8(text));
     rowsChanged(row, row);
 }
 
-void ChannelGridModel::clearChannel(int row)
+void ChannelGridModel::clearChannel(ChannelTable &channels, int row)
 {
-    m_grid.clearChannel(table(), row);
+    m_grid.clearChannel(channels, row);
     rowsChanged(row, row);
 }
 
@@ -142,9 +144,9 @@ void ChannelGridModel::setGrid(const GridLists &lists)
     allChanged();
 }
 
-void ChannelGridModel::readGridIntoTable(const GridLists &shown)
+void ChannelGridModel::readGridIntoTable(ChannelTable &channels, const GridLists &shown) const
 {
-    m_grid.ReadGridIntoTable(table(), shown);
+    m_grid.ReadGridIntoTable(channels, shown);
 }
 
 void ChannelGridModel::fillGridFromTable(const GridLists &lists)
@@ -168,8 +170,7 @@ QString ChannelGridModel::copyRows(const std::vector<int> &rows) const
 
 QByteArray ChannelGridModel::copyRowsExact(const std::vector<int> &rows) const
 {
-    const std::string exact =
-        m_grid.CopyRowsExact(m_session.data().channels, rows, m_session.language());
+    const std::string exact = m_grid.CopyRowsExact(table(), rows, m_session.language());
     return {exact.data(), static_cast<qsizetype>(exact.size())};
 }
 
@@ -179,21 +180,22 @@ void ChannelGridModel::pastedRowsChanged(int firstRow, const ChannelGrid::PasteR
         rowsChanged(firstRow, firstRow + result.count - 1);
 }
 
-ChannelGrid::PasteResult ChannelGridModel::pasteRows(int firstRow, const QString &text,
-                                                     const GridLists &lists)
+ChannelGrid::PasteResult ChannelGridModel::pasteRows(ChannelTable &channels, int firstRow,
+                                                     const QString &text, const GridLists &lists)
 {
     const ChannelGrid::PasteResult result =
-        m_grid.PasteRows(table(), firstRow, Utf8(text), m_session.bandLowMHz(),
+        m_grid.PasteRows(channels, firstRow, Utf8(text), m_session.bandLowMHz(),
                          m_session.bandHighMHz(), lists, m_session.language());
     pastedRowsChanged(firstRow, result);
     return result;
 }
 
-ChannelGrid::PasteResult ChannelGridModel::pasteRowsExact(int firstRow, const QByteArray &exact,
+ChannelGrid::PasteResult ChannelGridModel::pasteRowsExact(ChannelTable &channels, int firstRow,
+                                                          const QByteArray &exact,
                                                           const GridLists &lists)
 {
     const ChannelGrid::PasteResult result = m_grid.PasteRowsExact(
-        table(), firstRow,
+        channels, firstRow,
         std::string_view(exact.constData(), static_cast<std::size_t>(exact.size())),
         m_session.bandLowMHz(), m_session.bandHighMHz(), lists, m_session.language());
     pastedRowsChanged(firstRow, result);

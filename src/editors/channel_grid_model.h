@@ -13,9 +13,10 @@ namespace q731 {
 class Session;
 
 // Grid1's cells over the session's ChannelTable. Every edit goes through
-// this model, which changes the cell texts and the table together and tells
-// the view. Model row r is grid row r + 1 (channel r + 1); the grid's title
-// row is the horizontal header.
+// this model, which changes the cell texts and the table that the session
+// hands it (Session::editChannels) together and tells the view. Model row r
+// is grid row r + 1 (channel r + 1); the grid's title row is the horizontal
+// header.
 class ChannelGridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -36,14 +37,16 @@ public:
     QString cellText(int row, int column) const;
     bool isEmptyRow(int row) const { return m_grid.isEmptyRow(row); }
 
-    FrequencyCheck::Status commitFrequency(int row, int column, const QString &typed);
-    void commitName(int row, const QString &text);
-    void chooseListItem(int row, int column, int index, const QString &text);
-    void clearChannel(int row);
+    FrequencyCheck::Status commitFrequency(ChannelTable &channels, int row, int column,
+                                           const QString &typed);
+    void commitName(ChannelTable &channels, int row, const QString &text);
+    void chooseListItem(ChannelTable &channels, int row, int column, int index,
+                        const QString &text);
+    void clearChannel(ChannelTable &channels, int row);
 
     // Rebuilds every cell from the table (after it was replaced).
     void setGrid(const GridLists &lists);
-    void readGridIntoTable(const GridLists &shown);
+    void readGridIntoTable(ChannelTable &channels, const GridLists &shown) const;
     void fillGridFromTable(const GridLists &lists);
     // Redraws these channels from the table in the texts of `lists`.
     void showRows(const QList<int> &rows, const GridLists &lists);
@@ -51,16 +54,17 @@ public:
     QString copyRows(const std::vector<int> &rows) const;
     QByteArray copyRowsExact(const std::vector<int> &rows) const;
     // Text from elsewhere, through the entry rules.
-    ChannelGrid::PasteResult pasteRows(int firstRow, const QString &text, const GridLists &lists);
+    ChannelGrid::PasteResult pasteRows(ChannelTable &channels, int firstRow, const QString &text,
+                                       const GridLists &lists);
     // Rows that this program copied, as they were.
-    ChannelGrid::PasteResult pasteRowsExact(int firstRow, const QByteArray &exact,
-                                            const GridLists &lists);
+    ChannelGrid::PasteResult pasteRowsExact(ChannelTable &channels, int firstRow,
+                                            const QByteArray &exact, const GridLists &lists);
 
 private:
     void rowsChanged(int firstRow, int lastRow);
     void pastedRowsChanged(int firstRow, const ChannelGrid::PasteResult &result);
     void allChanged();
-    ChannelTable &table();
+    const ChannelTable &table() const;
 
     Session &m_session;
     ChannelGrid m_grid;

@@ -120,6 +120,7 @@ ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *par
             [this](int rotation, int, int) { gridWheel(rotation); });
 
     m_scrollBars = new cScrollBars(this);
+    m_scrollBars->setObjectName(QStringLiteral("scrollBars"));
     m_scrollBars->Create(this);
     m_scrollBars->setSmallChange(cScrollBars::Vertical, 2);
     connect(m_scrollBars, &cScrollBars::Change, this, &ChannelWindow::movePanel);
@@ -191,7 +192,8 @@ void ChannelWindow::createEditors()
     connect(m_nameEditor, &ChannelTextBox::lostFocus, this, &ChannelWindow::nameEditorLeft);
     connect(m_nameEditor, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (m_nameEditorOpen)
-            m_model->commitName(m_currentRow, text);
+            m_session.alterChannels(
+                [&](ChannelTable &channels) { m_model->commitName(channels, m_currentRow, text); });
     });
 
     const Language language = m_session.language();
@@ -283,7 +285,7 @@ void ChannelWindow::onCellClicked()
         openList(list, row, column);
 }
 
-ChannelTable &ChannelWindow::table()
+const ChannelTable &ChannelWindow::table() const
 {
     return m_session.data().channels;
 }
@@ -324,10 +326,11 @@ void ChannelWindow::frequencyEditorLeft()
         return;
     m_frequencyEditorOpen = false;
     if (m_frequencyEditor->text() != m_frequencyWhenOpened) {
-        const ChannelTable before = table();
-        const FrequencyCheck::Status status =
-            m_model->commitFrequency(m_currentRow, m_currentColumn, m_frequencyEditor->text());
-        m_session.recordChannelEdit(QStringLiteral("frequency"), before);
+        FrequencyCheck::Status status = FrequencyCheck::InBand;
+        m_session.editChannels(QStringLiteral("frequency"), [&](ChannelTable &channels) {
+            status = m_model->commitFrequency(channels, m_currentRow, m_currentColumn,
+                                              m_frequencyEditor->text());
+        });
         if (status == FrequencyCheck::OutOfBand) {
             showBandMessage();
             m_grid->setFocus(Qt::OtherFocusReason);
@@ -343,9 +346,13 @@ void ChannelWindow::nameEditorLeft()
     if (!m_nameEditorOpen)
         return;
     m_nameEditorOpen = false;
-    if (m_nameEditor->text() != m_nameWhenOpened)
-        m_model->commitName(m_currentRow, m_nameEditor->text());
-    m_session.recordChannelEdit(QStringLiteral("name"), m_nameBefore);
+    m_session.editChannels(
+        QStringLiteral("name"),
+        [&](ChannelTable &channels) {
+            if (m_nameEditor->text() != m_nameWhenOpened)
+                m_model->commitName(channels, m_currentRow, m_nameEditor->text());
+        },
+        &m_nameBefore);
     if (m_nameEditor->hasFocus())
         m_grid->setFocus(Qt::OtherFocusReason);
     m_nameEditor->hide();
@@ -359,7 +366,9 @@ void ChannelWindow::cancelTextBox(ChannelTextBox *box)
     } else if (m_nameEditorOpen) {
         m_nameEditorOpen = false;
         if (m_nameEditor->text() != m_nameWhenOpened)
-            m_model->commitName(m_currentRow, m_nameWhenOpened);
+            m_session.alterChannels([&](ChannelTable &channels) {
+                m_model->commitName(channels, m_currentRow, m_nameWhenOpened);
+            });
     }
     m_grid->setFocus(Qt::OtherFocusReason);
     box->hide();
@@ -370,9 +379,10 @@ void ChannelWindow::listChosen(QComboBox *list, int index)
     if (list != m_openList || index < 0)
         return;
     m_openList = nullptr;
-    const ChannelTable before = table();
-    m_model->chooseListItem(m_currentRow, m_currentColumn, index, list->itemText(index));
-    m_session.recordChannelEdit(QStringLiteral("list choice"), before);
+    m_session.editChannels(QStringLiteral("list choice"), [&](ChannelTable &channels) {
+        m_model->chooseListItem(channels, m_currentRow, m_currentColumn, index,
+                                list->itemText(index));
+    });
     m_grid->setFocus(Qt::OtherFocusReason);
     list->hide();
 }
@@ -427,7 +437,8 @@ void ChannelWindow::commitPendingEdits()
 void ChannelWindow::readGridIntoTable()
 {
     commitPendingEdits();
-    m_model->readGridIntoTable(shownLists());
+    m_session.alterChannels(
+        [&](ChannelTable &channels) { m_model->readGridIntoTable(channels, shownLists()); });
 }
 
 void ChannelWindow::fillGridFromTable()
@@ -454,10 +465,11 @@ std::vector<int> ChannelWindow::selectedRows() const
 
 void ChannelWindow::deleteSelectedRows()
 {
-    const ChannelTable before = table();
-    for (int row : selectedRows())
-        m_model->clearChannel(row);
-    m_session.recordChannelEdit(QStringLiteral("delete"), before);
+    const std::vector<int> rows = selectedRows();
+    m_session.editChannels(QStringLiteral("delete"), [&](ChannelTable &channels) {
+        for (int row : rows)
+            m_model->clearChannel(channels, row);
+    });
 }
 
 void ChannelWindow::copySelectedRows()
@@ -476,16 +488,17 @@ void ChannelWindow::pasteRows()
     const std::vector<int> rows = selectedRows();
     if (rows.empty())
         return;
-    const ChannelTable before = table();
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     // Our own rows keep what the name box would refuse; text from elsewhere
     // is taken as if typed.
-    const ChannelGrid::PasteResult result =
-        clipboard && clipboard->hasFormat(kChannelRowsMime)
-            ? m_model->pasteRowsExact(rows.front(), clipboard->data(kChannelRowsMime), shownLists())
-            : m_model->pasteRows(rows.front(), clipboard ? clipboard->text() : QString(),
-                                 shownLists());
-    m_session.recordChannelEdit(QStringLiteral("paste"), before);
+    ChannelGrid::PasteResult result;
+    m_session.editChannels(QStringLiteral("paste"), [&](ChannelTable &channels) {
+        result = clipboard && clipboard->hasFormat(kChannelRowsMime)
+                     ? m_model->pasteRowsExact(channels, rows.front(),
+                                               clipboard->data(kChannelRowsMime), shownLists())
+                     : m_model->pasteRows(channels, rows.front(),
+                                          clipboard ? clipboard->text() : QString(), shownLists());
+    });
     const QString message = PasteMessageText(result, m_session.bandIndex(), m_session.language());
     if (!message.isEmpty())
         m_boxes.show(message, StyleOkExclamation);

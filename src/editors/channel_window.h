@@ -40,10 +40,6 @@ public:
     void hideTextEditors();
     void commitPendingEdits() override;
 
-    ChannelGridView *grid() const { return m_grid; }
-    ChannelGridModel *model() const { return m_model; }
-    cScrollBars *scrollBars() const { return m_scrollBars; }
-    QWidget *panel() const { return m_panel; }
     int CurrentRow() const { return m_currentRow; }
     int CurrentColumn() const { return m_currentColumn; }
 
@@ -73,7 +69,7 @@ private:
     void cancelList(QComboBox *list);
     void closeEditorsWithoutCommit();
     void rowsRestored(const QList<int> &rows);
-    ChannelTable &table();
+    const ChannelTable &table() const;
     void gridWheel(int rotation);
 
     std::vector<int> selectedRows() const;

@@ -38,6 +38,18 @@ QLabel *AddLabel(QWidget *frame, const QString &name, const QString &text)
     return label;
 }
 
+auto Field(std::string DtmfSettings::*member)
+{
+    return [member](DtmfSettings &dtmf) -> std::string & { return dtmf.*member; };
+}
+
+auto AutoDialMemory(int index)
+{
+    return [index](DtmfSettings &dtmf) -> std::string & {
+        return dtmf.autoDialMemories[static_cast<std::size_t>(index)];
+    };
+}
+
 } // namespace
 
 DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
@@ -45,7 +57,6 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
 {
     const Language language = m_session.language();
     setWindowTitle(QStringLiteral("DTMF(双音多频)"));
-    DtmfSettings &dtmf = m_session.data().dtmf;
 
     m_memoriesPageButton =
         new QRadioButton(Caption(ObjectName(Control::DtmfMemoriesPageButton), language), this);
@@ -64,7 +75,7 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
         memories->addRow(AddLabel(m_memoriesGroup, label, Caption(label, language)),
                          addCodeField(m_memoriesGroup, ObjectName(Control::DtmfAutoDialMemory, i),
                                       kCodeLength,
-                                      &dtmf.autoDialMemories[static_cast<std::size_t>(i)]));
+                                      AutoDialMemory(i)));
     }
 
     m_otherGroup = new QGroupBox(this);
@@ -79,10 +90,10 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
     };
     addRow(Control::DtmfAniStartCode, caption(Control::DtmfAniStartCode),
            addCodeField(m_otherGroup, ObjectName(Control::DtmfAniStartCode), kCodeLength,
-                        &dtmf.aniStartCode));
+                        Field(&DtmfSettings::aniStartCode)));
     addRow(Control::DtmfAniEndCode, caption(Control::DtmfAniEndCode),
            addCodeField(m_otherGroup, ObjectName(Control::DtmfAniEndCode), kCodeLength,
-                        &dtmf.aniEndCode));
+                        Field(&DtmfSettings::aniEndCode)));
     // The ANI label reads the same in both languages.
     addRow(Control::DtmfAniMode, QStringLiteral("ANI："),
            addList(m_otherGroup, ObjectName(Control::DtmfAniMode), items(Control::DtmfAniMode),
@@ -99,7 +110,7 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
                    &DtmfSettings::groupCallCode));
     addRow(Control::DtmfOwnCode, caption(Control::DtmfOwnCode),
            addCodeField(m_otherGroup, ObjectName(Control::DtmfOwnCode), kOwnCodeLength,
-                        &dtmf.ownCode));
+                        Field(&DtmfSettings::ownCode)));
 
     auto *pages = new QHBoxLayout;
     pages->addWidget(m_memoriesPageButton);
@@ -119,7 +130,7 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
 }
 
 QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int maxLength,
-                                    std::string *field)
+                                    TextField field)
 {
     auto *edit = new QLineEdit(frame);
     edit->setObjectName(name);
@@ -133,10 +144,11 @@ QLineEdit *DtmfWindow::addCodeField(QWidget *frame, const QString &name, int max
     // announces its raw text last.
     connect(edit, &QLineEdit::textChanged, this, [this, field, edit] {
         if (!m_refreshing)
-            m_session.editSettings(fieldName(edit),
-                                   [&](RadioData &) { *field = edit->text().toStdString(); });
+            m_session.editSettings(fieldName(edit), [&](RadioData &data) {
+                field(data.dtmf) = edit->text().toStdString();
+            });
     });
-    m_texts.emplace_back(edit, field);
+    m_texts.emplace_back(edit, std::move(field));
     return edit;
 }
 
@@ -166,10 +178,10 @@ QString DtmfWindow::fieldName(const QWidget *control) const
 
 void DtmfWindow::refreshFromRecord()
 {
-    const DtmfSettings &dtmf = m_session.data().dtmf;
+    DtmfSettings dtmf = m_session.data().dtmf;
     m_refreshing = true;
     for (auto &[edit, field] : m_texts)
-        edit->setText(QString::fromStdString(*field));
+        edit->setText(QString::fromStdString(field(dtmf)));
     for (auto &[combo, field] : m_lists) {
         if (dtmf.*field >= 0 && dtmf.*field < combo->count())
             combo->setCurrentIndex(dtmf.*field);

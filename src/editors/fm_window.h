@@ -12,7 +12,7 @@ namespace q731 {
 
 // The FM broadcast channels window (Form5). Unlike the other editors it works
 // on its own copy: the grid and the boxes hold the user's entries until OK
-// commits them into session.data().fm; Cancel and the close box only hide
+// commits them into the session's FM record; Cancel and the close box only hide
 // the window, which keeps the entries for the next time it is shown.
 class FmWindow : public EditorWindow
 {
@@ -22,17 +22,13 @@ public:
 
     void commitPendingEdits() override;
 
-    // Command1 / Command2.
-    void ok();
-    void cancel();
-
-    // The channel being edited in the in-place editor (1..32), 0 when none.
-    int editedChannel() const { return m_editRow; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Command1 / Command2.
+    void ok();
+    void cancel();
     void createControls();
     void refreshFromRecord();
     void beginChannelEdit(int row);

@@ -46,7 +46,8 @@ OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("可选功能"));
     createFields();
-    m_hiddenModeLabels = new HiddenModeLabels(m_session, this);
+    auto *hiddenModeLabels = new HiddenModeLabels(m_session, this);
+    hiddenModeLabels->setObjectName(QStringLiteral("hiddenModeLabels"));
 
     // The password setting, the radio's search mode and the end-of-call tone
     // are service settings: locked until the extra options are unlocked.

@@ -14,13 +14,12 @@ class QRadioButton;
 
 namespace q731 {
 
-class HiddenModeLabels;
 enum class HiddenMode;
 struct OptionalFeatures;
 
 // The optional features window (Form3): the general functions and the VFO
 // channel on two pages, the VOX group, and the labels that unlock the hidden
-// service modes. Every field edits session.data().options; the channel
+// service modes. Every field edits the options through the session; the channel
 // numbers and the VFO frequency and offset take effect when the field is left.
 class OptionsWindow : public EditorWindow
 {
@@ -30,13 +29,11 @@ public:
 
     void commitPendingEdits() override;
 
+private:
     // The page buttons.
     void showFunctionsPage();
     void showVfoPage();
 
-    const HiddenModeLabels *hiddenModeLabels() const { return m_hiddenModeLabels; }
-
-private:
     struct LeaveField
     {
         QLineEdit *edit = nullptr;
@@ -68,7 +65,6 @@ private:
     std::vector<std::pair<QComboBox *, int OptionalFeatures::*>> m_lists;
     std::vector<std::pair<QLineEdit *, std::string OptionalFeatures::*>> m_texts;
     std::vector<LeaveField> m_leaveFields;
-    HiddenModeLabels *m_hiddenModeLabels = nullptr;
     bool m_refreshing = false;
 };
 

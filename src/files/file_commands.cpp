@@ -135,8 +135,10 @@ bool FileCommands::openPath(const QString &path)
 bool FileCommands::savePath(const QString &path)
 {
     m_session.commitEdits();
-    const DataFileWriteResult written =
-        SaveDataFile({.path = path}, m_session.data(), m_session.image());
+    // Saving encodes the records into the image, as a write does.
+    RadioImage image = m_session.image();
+    const DataFileWriteResult written = SaveDataFile({.path = path}, m_session.data(), image);
+    m_session.setImage(image);
     if (written.ok()) {
         setCurrentFile(path);
         m_session.markSaved();

@@ -128,7 +128,7 @@ void TransferController::linkFinished(Outcome outcome)
     if (m_phase == Phase::Verifying && outcome == Outcome::ReadCompleted)
         m_differences = CompareWritten(m_written, m_link.image(), m_writtenCalibration);
     if (m_phase == Phase::Reading && outcome == Outcome::ReadCompleted)
-        m_session.image() = m_link.image();
+        m_session.setImage(m_link.image());
     reportEnd(outcome);
 }
 

@@ -116,9 +116,24 @@ bool Session::startNew()
     return true;
 }
 
-void Session::recordChannelEdit(const QString &label, const ChannelTable &before)
+void Session::setImage(const RadioImage &image)
 {
-    ChannelDifference difference = CompareChannels(before, m_data.channels);
+    m_image = image;
+    emit imageChanged();
+}
+
+void Session::alterChannels(const std::function<void(ChannelTable &)> &change)
+{
+    change(m_data.channels);
+    emit channelsAltered();
+}
+
+void Session::editChannels(const QString &label, const std::function<void(ChannelTable &)> &change,
+                           const ChannelTable *before)
+{
+    const ChannelTable start = before ? *before : m_data.channels;
+    alterChannels(change);
+    ChannelDifference difference = CompareChannels(start, m_data.channels);
     if (difference.reachesRadio)
         emit channelsEdited(label, difference.before, difference.after);
 }

@@ -32,9 +32,12 @@ public:
     Language language() const { return m_language; }
     void setLanguage(Language language);
 
-    RadioImage &image() { return m_image; }
+    // The records change only through the operations below, each of which
+    // announces what it changed.
     const RadioImage &image() const { return m_image; }
-    RadioData &data() { return m_data; }
+    // The image that a read brought in (for decodeImage() to take apart) or
+    // that a save encoded.
+    void setImage(const RadioImage &image);
     const RadioData &data() const { return m_data; }
 
     // Band list index 0..7 and the limits parsed from its item text.
@@ -71,10 +74,16 @@ public:
     // Every editor takes a field still being edited into the records.
     void commitEdits() { emit commitRequested(); }
 
-    // An edit of the channel table has been made (the table differs from
-    // `before`): it is reported as one change (channelsEdited), unless no
-    // channel would reach the radio any differently.
-    void recordChannelEdit(const QString &label, const ChannelTable &before);
+    // A change of the channel table that is no edit of its own: the name box
+    // while it is typed in, the grid read back before a language switch. The
+    // grid that makes it already shows it (channelsAltered tells the rest).
+    void alterChannels(const std::function<void(ChannelTable &)> &change);
+    // An edit of the channel table: `change` alters the channels, and the
+    // edit is reported as one change (channelsEdited) when a channel then
+    // reaches the radio differently from `before` (the table as the edit
+    // began; when none is given, as `change` found it).
+    void editChannels(const QString &label, const std::function<void(ChannelTable &)> &change,
+                      const ChannelTable *before = nullptr);
     // Replaces the whole channel table as one change (an import of many channels).
     void replaceChannels(const QString &label, const ChannelTable &channels);
     // Undo and redo: the channels, and with a band change the band and the VFO
@@ -96,7 +105,6 @@ public:
     // Something was edited since the last Open, Save, Read, completed write or
     // New. The undo history keeps it: it knows whether undo and redo brought
     // the records back to the saved state.
-    bool hasUnsavedChanges() const { return m_unsavedChanges; }
     void setUnsavedChanges(bool unsaved);
     // The records as they stand are kept in a file.
     void markSaved();
@@ -108,13 +116,6 @@ public:
     // question; true when the records may go.
     bool confirmDiscardChanges();
 
-    // Announce that a record was replaced outside its window.
-    void notifyChannelsChanged() { emit channelsChanged(); }
-    void notifyOptionsChanged() { emit optionsChanged(); }
-    void notifyDtmfChanged() { emit dtmfChanged(); }
-    void notifyFmChanged() { emit fmChanged(); }
-    void notifyCalibrationChanged() { emit calibrationChanged(); }
-
     // Time of day in seconds (with fraction); replaceable for tests.
     double secondsOfDay() const;
     void setClock(std::function<double()> clock) { m_clock = std::move(clock); }
@@ -122,7 +123,11 @@ public:
 signals:
     void languageChanged();
     void bandChanged();
+    // setImage() replaced the image.
+    void imageChanged();
     void channelsChanged();
+    // alterChannels() changed the channels.
+    void channelsAltered();
     // These channels were replaced as a whole (undo, redo, a band change, an
     // import).
     void channelRowsRestored(const QList<int> &rows);

@@ -118,7 +118,7 @@ void DesktopTest::qtTextsFollowTheStoredLanguageAtStart()
 void DesktopTest::qtTextsFollowALiveSwitch()
 {
     Program program(Language::Chinese);
-    QWidget *form3 = program.window->optionsWindow();
+    QWidget *form3 = program.optionsWindow();
     program.action("MNOption")->trigger();
     QVERIFY2(SystemMenuTexts(form3).contains(QString::fromUtf8("关闭(&C)")),
              qPrintable(SystemMenuTexts(form3).join("|")));
@@ -155,7 +155,7 @@ void DesktopTest::toolbarTextsFollowTheLanguage()
             QWidget *button = program.toolbar()->widgetForAction(action);
             QCOMPARE(static_cast<QToolButton *>(button)->text(), QString::fromUtf8(chinese[k]));
         }
-        program.window->switchLanguage(Language::English);
+        program.switchLanguage(Language::English);
         for (const auto &[key, text] : english) {
             QAction *action = program.action(key);
             QCOMPARE(action->text(), QString::fromLatin1(text));
@@ -163,7 +163,7 @@ void DesktopTest::toolbarTextsFollowTheLanguage()
             QWidget *button = program.toolbar()->widgetForAction(action);
             QCOMPARE(static_cast<QToolButton *>(button)->text(), QString::fromLatin1(text));
         }
-        program.window->switchLanguage(Language::Chinese);
+        program.switchLanguage(Language::Chinese);
     }
 }
 
@@ -188,7 +188,7 @@ void DesktopTest::hiddenModeButtonsShowNoKeyNames()
     QCOMPARE(englishTips, QStringList({"Band override mode off (double-click)",
                                        "Calibration mode off (double-click)",
                                        "Extra options mode off (double-click)"}));
-    program.window->switchLanguage(Language::Chinese);
+    program.switchLanguage(Language::Chinese);
     QCOMPARE(program.action("TDebug")->toolTip(), QString::fromUtf8("关闭校准模式（双击）"));
 }
 

@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -231,14 +232,15 @@ struct Program
         : ProgramFixture(language, IdCancel, [this](QMessageBox &box) { check(box); })
     {
         const CsvImport import = ParseChannelsCsv(kChannels, BandLimitsOf(0));
-        for (const CsvChannel &channel : import.channels)
-            ApplyCsvChannel(channel, session.data().channels, language);
-        session.notifyChannelsChanged();
+        putRecords([&](RadioData &data) {
+            for (const CsvChannel &channel : import.channels)
+                ApplyCsvChannel(channel, data.channels, language);
+        });
     }
 
     QStringList editorMisfits(EditorWindow *editor)
     {
-        window->showEditor(editor);
+        showEditor(editor);
         QCoreApplication::sendPostedEvents();
         QStringList problems = Misfits(editor->parentWidget());
         return problems;
@@ -250,18 +252,18 @@ struct Program
         session.setHiddenMode(HiddenMode::ExtraOptions, true);
         QCoreApplication::sendPostedEvents();
         QStringList problems = Misfits(window.get());
-        problems << editorMisfits(window->channelWindow());
-        problems << editorMisfits(window->dtmfWindow());
-        problems << editorMisfits(window->optionsWindow());
-        window->optionsWindow()->showVfoPage();
-        problems << editorMisfits(window->optionsWindow());
-        window->optionsWindow()->showFunctionsPage();
-        auto *tabs = window->calibrationWindow()->findChild<QTabWidget *>("SSTab1");
+        problems << editorMisfits(channelWindow());
+        problems << editorMisfits(dtmfWindow());
+        problems << editorMisfits(optionsWindow());
+        child<QRadioButton>(optionsWindow(), "Option2")->click();
+        problems << editorMisfits(optionsWindow());
+        child<QRadioButton>(optionsWindow(), "Option1")->click();
+        auto *tabs = calibrationWindow()->findChild<QTabWidget *>("SSTab1");
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
-            problems << editorMisfits(window->calibrationWindow());
+            problems << editorMisfits(calibrationWindow());
         }
-        problems << editorMisfits(window->fmWindow());
+        problems << editorMisfits(fmWindow());
 
         AboutWindow about(window.get());
         ApplyCaptions(session.language(), {&about});
@@ -269,7 +271,7 @@ struct Program
         QCoreApplication::sendPostedEvents();
         problems << Misfits(&about);
 
-        ProgressWindow *progress = window->transfers()->progressWindow();
+        ProgressWindow *progress = transfers()->progressWindow();
         for (auto kind : {ProgressWindow::Kind::Read, ProgressWindow::Kind::Write,
                           ProgressWindow::Kind::Verify}) {
             progress->prepare(kind, session.language());
@@ -283,7 +285,7 @@ struct Program
         QTemporaryDir scratch;
         QFile list(scratch.filePath(QStringLiteral("channels.csv")));
         if (list.open(QIODevice::WriteOnly) && list.write(kChannels) > 0 && list.flush()) {
-            CsvImportDialog *dialog = window->channelListCommands()->importPath(list.fileName());
+            CsvImportDialog *dialog = channelLists()->importPath(list.fileName());
             if (!dialog)
                 problems << QStringLiteral("the import dialog did not open");
             for (bool renumber : {false, true}) {
@@ -306,7 +308,7 @@ struct Program
 
         // Boxes: questions, and one whose caption is the product's title.
         boxes.clear();
-        window->newFile();
+        action("MNNew")->trigger();
         window->close();
         messageBoxes.show(QCoreApplication::translate("q731::PortChooser", "串行端口无效"),
                           StyleOk);
@@ -345,8 +347,7 @@ void LayoutTest::everyWindowFitsInBothLanguages()
     QFETCH(bool, switchLanguage);
     Program program(start);
     if (switchLanguage)
-        program.window->switchLanguage(start == Language::Chinese ? Language::English
-                                                                  : Language::Chinese);
+        program.switchLanguage(start == Language::Chinese ? Language::English : Language::Chinese);
     const QStringList problems = program.allMisfits();
     QVERIFY(program.boxes.size() >= 3);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
@@ -355,7 +356,7 @@ void LayoutTest::everyWindowFitsInBothLanguages()
 void LayoutTest::powerColumnShowsMiddleWhole()
 {
     Program program(Language::English);
-    auto *grid = program.window->channelWindow()->findChild<QTableView *>("Grid1");
+    auto *grid = program.channelWindow()->findChild<QTableView *>("Grid1");
     QCOMPARE(grid->model()->index(1, 5).data().toString(), QStringLiteral("Middle"));
     const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     QVERIFY2(grid->columnWidth(5) >= grid->fontMetrics().horizontalAdvance("Middle") + margin,
@@ -365,9 +366,9 @@ void LayoutTest::powerColumnShowsMiddleWhole()
 void LayoutTest::calibrationTabsAllInSightAfterASwitch()
 {
     Program program(Language::Chinese);
-    CalibrationWindow *form4 = program.window->calibrationWindow();
-    program.window->showEditor(form4);
-    program.window->switchLanguage(Language::English);
+    CalibrationWindow *form4 = program.calibrationWindow();
+    program.showEditor(form4);
+    program.switchLanguage(Language::English);
     QCoreApplication::sendPostedEvents();
     auto *tabs = form4->findChild<QTabWidget *>("SSTab1");
     QTabBar *bar = tabs->tabBar();

@@ -56,7 +56,7 @@ struct Program : ProgramFixture
     // Opens the band list with the mouse and picks an item with the keys.
     void pickBand(int index)
     {
-        BandBox *box = window->bandBox();
+        BandBox *box = bandBox();
         QTest::mouseClick(box, Qt::LeftButton);
         QAbstractItemView *view = box->view();
         QTRY_VERIFY(view->isVisible());
@@ -148,8 +148,8 @@ void ShellTest::languageIsStoredOnClose()
 void ShellTest::cancelledCloseKeepsEverything()
 {
     Program program;
-    program.session.data().channels.rx(5) = "145.12500";
-    program.session.image()[100] = 0x42;
+    program.putRecords([](RadioData &data) { data.channels.rx(5) = "145.12500"; });
+    program.putImage([](RadioImage &image) { image[100] = 0x42; });
     program.answers = {IdCancel};
     QVERIFY(!program.window->close());
     QVERIFY(program.window->isVisible());
@@ -177,7 +177,7 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
 {
     Program program;
     for (Language language : {Language::English, Language::Chinese}) {
-        program.window->switchLanguage(language);
+        program.switchLanguage(language);
         int checked = 0;
         for (const CaptionEntry &entry : CaptionTable()) {
             if (entry.window != "MDIForm1" || !entry.control.startsWith("MN"))
@@ -213,16 +213,16 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
 void ShellTest::englishMovesTheBarBoxesRight()
 {
     Program program;
-    QWidget *band = program.window->bandBox();
-    QWidget *ports = program.window->portList();
+    QWidget *band = program.bandBox();
+    QWidget *ports = program.portList();
     const int bandChinese = band->x();
     const int portsChinese = ports->x();
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     const int shift = 500 * band->logicalDpiX() / 1440;
     QVERIFY(qAbs(band->x() - bandChinese - shift) <= 1);
     // The port list moves from 2475 to 3475 twips.
     QVERIFY(qAbs(ports->x() - portsChinese - 2 * shift) <= 1);
-    program.window->switchLanguage(Language::Chinese);
+    program.switchLanguage(Language::Chinese);
     QCOMPARE(band->x(), bandChinese);
 }
 
@@ -232,13 +232,13 @@ void ShellTest::statusPanelsFollowTheLanguage()
     auto *maker = program.window->findChild<QLabel *>("StatusBar1.Panel2");
     QVERIFY(!maker->text().isEmpty());
     const QString chinese = maker->text();
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     QCOMPARE(maker->text(), QString());
-    program.window->switchLanguage(Language::Chinese);
+    program.switchLanguage(Language::Chinese);
     QCOMPARE(maker->text(), chinese);
     // Port 1 failed its test at load (no ports here): the number is gone.
     QCOMPARE(program.startupBoxes.size(), 1);
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: "));
     auto *clock = program.window->findChild<QLabel *>("StatusBar1.Panel3");
     QVERIFY(clock->text().contains(QDate::currentDate().toString("yyyy-MM-dd")));
 }
@@ -246,8 +246,10 @@ void ShellTest::statusPanelsFollowTheLanguage()
 void ShellTest::bandChangeOkClearsChannelsAndSetsVfoMiddle()
 {
     Program program;
-    program.session.data().channels.rx(1) = "145.12500";
-    program.session.data().channels.name(1) = "ABC";
+    program.putRecords([](RadioData &data) {
+        data.channels.rx(1) = "145.12500";
+        data.channels.name(1) = "ABC";
+    });
     program.answers = {IdOk};
     program.pickBand(3);
     QCOMPARE(program.boxTexts().size(), 1);
@@ -263,11 +265,11 @@ void ShellTest::bandChangeOkClearsChannelsAndSetsVfoMiddle()
 void ShellTest::bandChangeCancelRestoresOldBand()
 {
     Program program;
-    program.session.data().channels.rx(1) = "145.12500";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.12500"; });
     program.answers = {IdCancel};
     program.pickBand(5);
     QCOMPARE(program.boxTexts().size(), 1);
-    QCOMPARE(program.window->bandBox()->currentIndex(), 0);
+    QCOMPARE(program.bandBox()->currentIndex(), 0);
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.bandLowMHz(), 136);
     QCOMPARE(program.session.bandHighMHz(), 174);
@@ -278,12 +280,12 @@ void ShellTest::bandChangeCancelRestoresOldBand()
 void ShellTest::sameBandAsksNothing()
 {
     Program program;
-    program.session.data().channels.rx(1) = "145.12500";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.12500"; });
     program.pickBand(0);
     QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
     // A later change by the program still asks nothing.
-    program.window->bandBox()->selectBand(2);
+    program.bandBox()->selectBand(2);
     QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.bandLowMHz(), 350);
 }
@@ -291,12 +293,12 @@ void ShellTest::sameBandAsksNothing()
 void ShellTest::programmaticBandChangeAsksNothing()
 {
     Program program;
-    program.session.data().channels.rx(1) = "145.12500";
-    program.window->bandBox()->selectBand(kDefaultBandIndex);
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.12500"; });
+    program.bandBox()->selectBand(kDefaultBandIndex);
     QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.bandIndex(), 3);
     program.session.setBandIndex(6); // as a decode does
-    QCOMPARE(program.window->bandBox()->currentIndex(), 6);
+    QCOMPARE(program.bandBox()->currentIndex(), 6);
     QVERIFY(program.boxTexts().isEmpty());
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.12500"));
 }
@@ -304,7 +306,7 @@ void ShellTest::programmaticBandChangeAsksNothing()
 void ShellTest::bandBoxIgnoresTheWheel()
 {
     Program program;
-    BandBox *box = program.window->bandBox();
+    BandBox *box = program.bandBox();
     box->setFocus();
     const QPoint centre = box->rect().center();
     QWheelEvent wheel(centre, box->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
@@ -343,17 +345,17 @@ void ShellTest::everyWayOfChangingTheBandAsks()
     for (int answer : {int(IdCancel), int(IdOk)}) {
         Program program;
         QVERIFY(program.activate());
-        BandBox *box = program.window->bandBox();
+        BandBox *box = program.bandBox();
         box->selectBand(start);
         QVERIFY(program.boxTexts().isEmpty());
-        RadioData &data = program.session.data();
         const std::string rx = FormatFixed(program.session.bandLowMHz() + 1, 5);
-        data.channels.rx(1) = rx;
-        data.channels.tx(1) = rx;
-        data.channels.name(1) = "ONE";
-        data.options.vfoFrequency = "123.45600";
-        program.session.notifyChannelsChanged();
-        program.session.notifyOptionsChanged();
+        program.putRecords([&](RadioData &data) {
+            data.channels.rx(1) = rx;
+            data.channels.tx(1) = rx;
+            data.channels.name(1) = "ONE";
+            data.options.vfoFrequency = "123.45600";
+        });
+        const RadioData &data = program.session.data();
         const BandLimits limits = BandLimitsOf(start);
         program.answers = QList<int>(3, answer);
 
@@ -399,9 +401,8 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QCOMPARE(data.channels.rx(1), rx);
             QCOMPARE(data.channels.name(1), std::string("ONE"));
             QCOMPARE(data.options.vfoFrequency, std::string("123.45600"));
-            QCOMPARE(program.window->channelWindow()->model()->cellText(1, 1),
-                     QString::fromStdString(rx));
-            QVERIFY(!program.window->history().canUndo());
+            QCOMPARE(program.channelModel()->cellText(1, 1), QString::fromStdString(rx));
+            QVERIFY(!program.history().canUndo());
         } else {
             const BandLimits now = BandLimitsOf(band);
             QCOMPARE(box->currentIndex(), band);
@@ -409,7 +410,7 @@ void ShellTest::everyWayOfChangingTheBandAsks()
             QCOMPARE(program.session.bandLowMHz(), now.lowMHz);
             QVERIFY(data.channels.rx(1).empty());
             QVERIFY(data.channels.name(1).empty());
-            QVERIFY(program.window->channelWindow()->model()->cellText(1, 1).isEmpty());
+            QVERIFY(program.channelModel()->cellText(1, 1).isEmpty());
             QCOMPARE(data.options.vfoFrequency, FormatFixed((now.lowMHz + now.highMHz) / 2.0, 5));
         }
     }
@@ -419,12 +420,13 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
 {
     Program program;
     QVERIFY(program.activate());
-    RadioData &data = program.session.data();
-    data.channels.rx(1) = "145.12500";
-    data.channels.tx(1) = "145.12500";
-    data.channels.name(1) = "ABC";
-    data.channels.name(9) = "SPARE";
-    program.session.notifyChannelsChanged();
+    program.putRecords([&](RadioData &data) {
+        data.channels.rx(1) = "145.12500";
+        data.channels.tx(1) = "145.12500";
+        data.channels.name(1) = "ABC";
+        data.channels.name(9) = "SPARE";
+    });
+    const RadioData &data = program.session.data();
     QAction *undo = program.action("MNUndo");
     QAction *redo = program.action("MNRedo");
     QVERIFY(undo && redo);
@@ -441,20 +443,20 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
     program.session.encodeImage();
     const RadioImage cleared = program.session.image();
 
-    ChannelGridView *grid = program.window->channelWindow()->grid();
+    ChannelGridView *grid = program.channelGrid();
     grid->setFocus();
     QTRY_VERIFY(grid->hasFocus());
     // Undo puts the old band back with its channels: channels of 136-174MHz
     // are never written under the number of 400-470MHz.
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(program.session.bandIndex(), 0);
-    QCOMPARE(program.window->bandBox()->currentIndex(), 0);
+    QCOMPARE(program.bandBox()->currentIndex(), 0);
     QCOMPARE(program.session.bandLowMHz(), 136);
     QCOMPARE(program.session.bandHighMHz(), 174);
     QCOMPARE(data.channels.rx(1), std::string("145.12500"));
     QCOMPARE(data.channels.name(9), std::string("SPARE"));
     QCOMPARE(data.options.vfoFrequency, std::string("155.00000"));
-    ChannelGridModel *model = program.window->channelWindow()->model();
+    ChannelGridModel *model = program.channelModel();
     QCOMPARE(model->cellText(1, 1), QStringLiteral("145.12500"));
     QCOMPARE(program.boxTexts().size(), 1); // undo asks nothing
     program.session.encodeImage();
@@ -469,7 +471,7 @@ void ShellTest::bandChangeUndoesWithItsBandAndVfo()
         else
             QTest::keyClick(grid, Qt::Key_Z, modifiers);
         QCOMPARE(program.session.bandIndex(), 3);
-        QCOMPARE(program.window->bandBox()->currentIndex(), 3);
+        QCOMPARE(program.bandBox()->currentIndex(), 3);
         QVERIFY(data.channels.rx(1).empty());
         program.session.encodeImage();
         QVERIFY(program.session.image() == cleared);
@@ -486,12 +488,11 @@ void ShellTest::menuShortcutsWinInEveryEditor()
     QVERIFY(program.activate());
     QSignalSpy writes(program.action("MNWrite"), &QAction::triggered);
     QSignalSpy reads(program.action("MNRead"), &QAction::triggered);
-    const QList<EditorWindow *> editors = {
-        program.window->channelWindow(), program.window->dtmfWindow(),
-        program.window->optionsWindow(), program.window->calibrationWindow(),
-        program.window->fmWindow()};
+    const QList<EditorWindow *> editors = {program.channelWindow(), program.dtmfWindow(),
+                                           program.optionsWindow(), program.calibrationWindow(),
+                                           program.fmWindow()};
     for (EditorWindow *editor : editors) {
-        program.window->showEditor(editor);
+        program.showEditor(editor);
         // No key of the child window competes with the menu bar.
         auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
         QVERIFY(sub);
@@ -530,10 +531,10 @@ void ShellTest::menuShortcutsWinInEveryEditor()
         }
     }
     // Also from a box being typed in over the grid.
-    ChannelWindow *channels = program.window->channelWindow();
-    program.window->showEditor(channels);
-    ChannelGridView *grid = channels->grid();
-    const QModelIndex cell = channels->model()->cellIndex(1, 1);
+    ChannelWindow *channels = program.channelWindow();
+    program.showEditor(channels);
+    ChannelGridView *grid = program.channelGrid();
+    const QModelIndex cell = program.channelModel()->cellIndex(1, 1);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
     auto *box = channels->findChild<QLineEdit *>("Text1");
     QVERIFY(box->hasFocus());
@@ -588,14 +589,16 @@ void ShellTest::fmCommandEnabledOnlyByExtraOptions()
 void ShellTest::newResetsTheEditorsAndSelectsDefaultBand()
 {
     Program program;
-    RadioData &data = program.session.data();
-    data.channels.rx(7) = "150.00000";
-    data.options.squelchLevel = 9;
-    data.options.powerOnPassword = "1234";
-    data.dtmf.aniStartCode = "123";
-    data.dtmf.aniEndCode = "99";
-    data.fm.channel(1) = "88.50";
-    data.calibration.values[0] = 1;
+    program.putRecords([&](RadioData &data) {
+        data.channels.rx(7) = "150.00000";
+        data.options.squelchLevel = 9;
+        data.options.powerOnPassword = "1234";
+        data.dtmf.aniStartCode = "123";
+        data.dtmf.aniEndCode = "99";
+        data.fm.channel(1) = "88.50";
+        data.calibration.values[0] = 1;
+    });
+    const RadioData &data = program.session.data();
 
     program.answers = {IdCancel};
     program.action("MNNew")->trigger();
@@ -620,7 +623,7 @@ void ShellTest::newResetsTheEditorsAndSelectsDefaultBand()
 void ShellTest::aboutShowsTheCurrentLanguageAndClosesOnBackground()
 {
     Program program;
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     AboutWindow about(program.window.get());
     ApplyCaptions(Language::English, {&about});
     about.show();

@@ -6,6 +6,7 @@
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window.h"
+#include "ui/scroll_bars.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -23,13 +24,15 @@ struct ChannelProgram : ProgramFixture
     const bool active;
 
     ChannelWindow *form1() const { return child<ChannelWindow>("Form1"); }
-    ChannelGridView *grid() const { return form1()->grid(); }
-    ChannelGridModel *model() const { return form1()->model(); }
+    ChannelGridView *grid() const { return channelGrid(); }
+    ChannelGridModel *model() const { return channelModel(); }
+    QWidget *panel() const { return child("picClient"); }
+    cScrollBars *scrollBars() const { return child<cScrollBars>("scrollBars"); }
     QLineEdit *text1() const { return form1()->findChild<QLineEdit *>("Text1"); }
     QLineEdit *text2() const { return form1()->findChild<QLineEdit *>("Text2"); }
     QComboBox *list(const char *name) const { return form1()->findChild<QComboBox *>(name); }
     QString cell(int row, int column) const { return model()->cellText(row, column); }
-    ChannelTable &table() { return session.data().channels; }
+    const ChannelTable &table() const { return session.data().channels; }
 
     QPoint cellCentre(int row, int column) const
     {

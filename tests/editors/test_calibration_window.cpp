@@ -58,16 +58,16 @@ private slots:
 void CalibrationWindowTest::startUpValuesOnTheirTabs()
 {
     Program program;
-    CalibrationWindow *form = program.open(program.window->calibrationWindow());
+    CalibrationWindow *form = program.open(program.calibrationWindow());
     auto *tabs = Program::child<QTabWidget>(form, "SSTab1");
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QStringLiteral("高功率等级"));
     QCOMPARE(tabs->currentIndex(), 0);
     const int expected[9] = {218, 208, 218, 160, 160, 160, 124, 116, 124};
     for (int i = 0; i < 9; ++i) {
-        QCOMPARE(form->slider(i)->value(), expected[i]);
-        QCOMPARE(form->valueLabel(i)->text(), QString::number(expected[i]));
-        QSlider *slider = form->slider(i);
+        QCOMPARE(Program::slider(form, i)->value(), expected[i]);
+        QCOMPARE(Program::valueLabel(form, i)->text(), QString::number(expected[i]));
+        QSlider *slider = Program::slider(form, i);
         QCOMPARE(slider->minimum(), 0);
         QCOMPARE(slider->maximum(), 255);
         QCOMPARE(slider->singleStep(), 1);
@@ -82,8 +82,10 @@ void CalibrationWindowTest::startUpValuesOnTheirTabs()
     QCOMPARE(Program::child<QGroupBox>(form, "Frame1(4)")->title(), QStringLiteral("中段等级"));
     QCOMPARE(Program::child<QLabel>(form, "Label1(8)")->text(), QStringLiteral("低"));
     QCOMPARE(Program::child<QLabel>(form, "Label2(8)")->text(), QStringLiteral("高"));
-    QVERIFY(form->slider(0)->parentWidget()->y() < form->slider(1)->parentWidget()->y());
-    QVERIFY(form->slider(1)->parentWidget()->y() < form->slider(2)->parentWidget()->y());
+    QVERIFY(Program::slider(form, 0)->parentWidget()->y() <
+            Program::slider(form, 1)->parentWidget()->y());
+    QVERIFY(Program::slider(form, 1)->parentWidget()->y() <
+            Program::slider(form, 2)->parentWidget()->y());
 
     // Saving right after start-up stores the start-up values.
     program.session.encodeImage();
@@ -95,29 +97,29 @@ void CalibrationWindowTest::startUpValuesOnTheirTabs()
 void CalibrationWindowTest::slidersAreLockedUntilTheCalibrationMode()
 {
     Program program;
-    CalibrationWindow *form = program.open(program.window->calibrationWindow());
-    QSlider *slider = form->slider(3);
+    CalibrationWindow *form = program.open(program.calibrationWindow());
+    QSlider *slider = Program::slider(form, 3);
     QVERIFY(!slider->isEnabled());
     QTest::mouseClick(slider, Qt::LeftButton, {},
                       QPoint(slider->width() - 2, slider->height() / 2));
     QCOMPARE(program.session.data().calibration.values[3], 160);
     Unlock(program);
     for (int i = 0; i < 9; ++i)
-        QVERIFY(form->slider(i)->isEnabled());
+        QVERIFY(Program::slider(form, i)->isEnabled());
     program.session.setHiddenMode(HiddenMode::Calibration, false);
     for (int i = 0; i < 9; ++i)
-        QCOMPARE(form->slider(i)->isEnabled(), i >= 3);
+        QCOMPARE(Program::slider(form, i)->isEnabled(), i >= 3);
 }
 
 void CalibrationWindowTest::sliderToByteOrder()
 {
     Program program;
-    CalibrationWindow *form = program.open(program.window->calibrationWindow());
+    CalibrationWindow *form = program.open(program.calibrationWindow());
     Unlock(program);
     auto *tabs = Program::child<QTabWidget>(form, "SSTab1");
     for (int i = 0; i < 9; ++i) {
         tabs->setCurrentIndex(i / 3);
-        QSlider *slider = form->slider(i);
+        QSlider *slider = Program::slider(form, i);
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_Home);
         for (int step = 0; step < 10 + i; ++step)
@@ -133,29 +135,29 @@ void CalibrationWindowTest::sliderToByteOrder()
 void CalibrationWindowTest::keysStepByOneAndFiveAndStayInRange()
 {
     Program program;
-    CalibrationWindow *form = program.open(program.window->calibrationWindow());
+    CalibrationWindow *form = program.open(program.calibrationWindow());
     Unlock(program);
-    QSlider *slider = form->slider(1);
+    QSlider *slider = Program::slider(form, 1);
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_PageUp);
-    QCOMPARE(form->valueLabel(1)->text(), QStringLiteral("213"));
+    QCOMPARE(Program::valueLabel(form, 1)->text(), QStringLiteral("213"));
     QTest::keyClick(slider, Qt::Key_Left);
-    QCOMPARE(form->valueLabel(1)->text(), QStringLiteral("212"));
+    QCOMPARE(Program::valueLabel(form, 1)->text(), QStringLiteral("212"));
     QTest::keyClick(slider, Qt::Key_End);
     QTest::keyClick(slider, Qt::Key_Right);
     QCOMPARE(program.session.data().calibration.values[1], 255);
     QTest::keyClick(slider, Qt::Key_Home);
     QTest::keyClick(slider, Qt::Key_PageDown);
     QCOMPARE(program.session.data().calibration.values[1], 0);
-    QCOMPARE(form->valueLabel(1)->text(), QStringLiteral("0"));
+    QCOMPARE(Program::valueLabel(form, 1)->text(), QStringLiteral("0"));
 }
 
 void CalibrationWindowTest::draggingUpdatesTheLabelWhileMoving()
 {
     Program program;
-    CalibrationWindow *form = program.open(program.window->calibrationWindow());
+    CalibrationWindow *form = program.open(program.calibrationWindow());
     Unlock(program);
-    QSlider *slider = form->slider(0);
+    QSlider *slider = Program::slider(form, 0);
     const QPoint start = HandleCentre(slider);
     QTest::mousePress(slider, Qt::LeftButton, {}, start);
     const QPoint to(start.x() - slider->width() / 3, start.y());
@@ -165,7 +167,7 @@ void CalibrationWindowTest::draggingUpdatesTheLabelWhileMoving()
     QVERIFY(slider->isSliderDown());
     const int during = program.session.data().calibration.values[0];
     QVERIFY(during < 218);
-    QCOMPARE(form->valueLabel(0)->text(), QString::number(during));
+    QCOMPARE(Program::valueLabel(form, 0)->text(), QString::number(during));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, to);
     QCOMPARE(program.session.data().calibration.values[0], during);
 }
@@ -173,40 +175,41 @@ void CalibrationWindowTest::draggingUpdatesTheLabelWhileMoving()
 void CalibrationWindowTest::decodingRefreshesEverySliderAndLabel()
 {
     Program program;
-    CalibrationWindow *form = program.open(program.window->calibrationWindow());
-    RadioImage &image = program.session.image();
+    CalibrationWindow *form = program.open(program.calibrationWindow());
+    RadioImage image = program.session.image();
     image.fill(0xFF);
     for (int i = 0; i < 9; ++i)
         image[static_cast<std::size_t>(kByteOfSlider[i])] = static_cast<std::uint8_t>(100 + i);
+    program.session.setImage(image);
     program.session.decodeImage();
     for (int i = 0; i < 9; ++i) {
-        QCOMPARE(form->slider(i)->value(), 100 + i);
-        QCOMPARE(form->valueLabel(i)->text(), QString::number(100 + i));
+        QCOMPARE(Program::slider(form, i)->value(), 100 + i);
+        QCOMPARE(Program::valueLabel(form, i)->text(), QString::number(100 + i));
     }
     // A closed window shows the same after opening it again.
     qobject_cast<QMdiSubWindow *>(form->parentWidget())->close();
     QVERIFY(!form->isVisible());
     program.action("MNDebug")->trigger();
     QVERIFY(form->isVisible());
-    QCOMPARE(form->slider(8)->value(), 108);
+    QCOMPARE(Program::slider(form, 8)->value(), 108);
 }
 
 void CalibrationWindowTest::languageSwitchChangesTextsButNoValue()
 {
     Program program;
-    CalibrationWindow *form = program.window->calibrationWindow();
-    program.window->switchLanguage(Language::English);
+    CalibrationWindow *form = program.calibrationWindow();
+    program.switchLanguage(Language::English);
     auto *tabs = Program::child<QTabWidget>(form, "SSTab1");
     QCOMPARE(form->windowTitle(), QStringLiteral("Debugging"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("Low Power Grades"));
     QCOMPARE(Program::child<QGroupBox>(form, "Frame1(6)")->title(),
              QStringLiteral("High Sect Grades"));
     QCOMPARE(Program::child<QLabel>(form, "Label2(3)")->text(), QStringLiteral("High"));
-    QCOMPARE(form->valueLabel(7)->text(), QStringLiteral("116"));
+    QCOMPARE(Program::valueLabel(form, 7)->text(), QStringLiteral("116"));
 
     // Created in English, the window carries English texts from the start.
     Program english(Language::English);
-    CalibrationWindow *other = english.window->calibrationWindow();
+    CalibrationWindow *other = english.calibrationWindow();
     QCOMPARE(Program::child<QTabWidget>(other, "SSTab1")->tabText(1),
              QStringLiteral("Mid Power Grades"));
     QCOMPARE(Program::child<QLabel>(other, "Label1(0)")->text(), QStringLiteral("Low"));

@@ -83,7 +83,9 @@ public:
             if (chance(data.channels.rx(n).empty() ? 20 : 70))
                 data.channels.name(n) = randomName();
         }
-        EncodeImage(data, m_program.session.image());
+        RadioImage image = m_program.session.image();
+        EncodeImage(data, image);
+        m_program.session.setImage(image);
         m_program.session.decodeImage();
         freshHistory();
     }
@@ -170,7 +172,7 @@ public:
     // The in-place editor that is open now, if any.
     QWidget *openEditor() const
     {
-        for (QWidget *editor : m_program.form1()->panel()->findChildren<QWidget *>()) {
+        for (QWidget *editor : m_program.panel()->findChildren<QWidget *>()) {
             if ((qobject_cast<QLineEdit *>(editor) || qobject_cast<QComboBox *>(editor)) &&
                 editor->isVisible())
                 return editor;
@@ -417,7 +419,7 @@ public:
 
     Kind changeBand()
     {
-        BandBox *box = m_program.window->bandBox();
+        BandBox *box = m_program.bandBox();
         const int before = box->currentIndex();
         const bool ok = chance(40);
         m_program.answers = QList<int>(3, ok ? int(IdOk) : int(IdCancel));
@@ -524,9 +526,9 @@ public:
         const GridLists &lists = m_lists[static_cast<int>(language)];
         RadioData decoded;
         DecodeImage(image, decoded, language);
-        if (m_program.window->bandBox()->currentIndex() != decoded.bandIndex)
+        if (m_program.bandBox()->currentIndex() != decoded.bandIndex)
             return QString("band box %1, image band %2")
-                .arg(m_program.window->bandBox()->currentIndex())
+                .arg(m_program.bandBox()->currentIndex())
                 .arg(decoded.bandIndex);
         const ChannelTable &table = decoded.channels;
         for (int n = 1; n <= kChannelCount; ++n) {

@@ -65,7 +65,9 @@ QStringList Cells(const ChannelProgram &program)
 // Decodes an image made of these records, as Read and Open do.
 void Load(ChannelProgram &program, const RadioData &data)
 {
-    EncodeImage(data, program.session.image());
+    RadioImage image = program.session.image();
+    EncodeImage(data, image);
+    program.session.setImage(image);
     program.session.decodeImage();
 }
 
@@ -161,13 +163,13 @@ void ChannelWindowTest::gridHasItsRowsColumnsTitlesAndShading()
         QCOMPARE(program.list(name)->count(), 2);
         QCOMPARE(program.list(name)->currentIndex(), 1);
     }
-    for (QWidget *editor : program.form1()->panel()->findChildren<QWidget *>()) {
+    for (QWidget *editor : program.panel()->findChildren<QWidget *>()) {
         if (qobject_cast<QLineEdit *>(editor) || qobject_cast<QComboBox *>(editor))
             QVERIFY2(editor->isHidden(), qPrintable(editor->objectName()));
     }
     // The panel reaches two pixels beyond the grid; the window fits it at first.
-    QCOMPARE(program.form1()->panel()->size(), grid->size() + QSize(2, 2));
-    QVERIFY(!program.form1()->scrollBars()->Enabled(cScrollBars::Vertical));
+    QCOMPARE(program.panel()->size(), grid->size() + QSize(2, 2));
+    QVERIFY(!program.scrollBars()->Enabled(cScrollBars::Vertical));
 }
 
 void ChannelWindowTest::frequencyEntryKeepsTheBandAndSnaps_data()
@@ -304,7 +306,7 @@ void ChannelWindowTest::clickOnAnEmptyRowOpensItsReceiveBox()
     const QRect cell = program.grid()->visualRect(program.model()->cellIndex(5, 1));
     QCOMPARE(program.text1()->geometry().size(), cell.size());
     QCOMPARE(program.text1()->pos(),
-             program.grid()->viewport()->mapTo(program.form1()->panel(), cell.topLeft()));
+             program.grid()->viewport()->mapTo(program.panel(), cell.topLeft()));
     // The channel number opens nothing, also on an empty row.
     program.click(8, 0);
     QVERIFY(program.text1()->isHidden());
@@ -368,7 +370,7 @@ void ChannelWindowTest::listThatLosesTheFocusChangesNothing()
             QTest::keyClick(power->view(), Qt::Key_F4);
         } else {
             power->hidePopup();
-            program.window->bandBox()->setFocus(Qt::OtherFocusReason);
+            program.bandBox()->setFocus(Qt::OtherFocusReason);
         }
         QTRY_VERIFY2(power->isHidden(), qPrintable(QString::number(way)));
         // Whatever reaches the closed list now changes nothing.
@@ -613,7 +615,7 @@ void ChannelWindowTest::encodingCommitsAnOpenBox()
     program.click(2, 1);
     QTest::keyClicks(program.text1(), "147");
     // The band frame; the optional features window has a Frame1 of its own.
-    QWidget *bandFrame = program.window->bandBox()->parentWidget();
+    QWidget *bandFrame = program.bandBox()->parentWidget();
     QTest::mouseClick(bandFrame, Qt::LeftButton, {}, QPoint(bandFrame->width() - 4, 2));
     QCOMPARE(program.cell(2, 1), QStringLiteral("147.00000"));
 }
@@ -664,7 +666,9 @@ void ChannelWindowTest::decodeAndNewRebuildTheGrid()
     data.channels.index(ChannelTable::Power, 1) = 2;
     data.channels.rx(2) = "174.00000"; // on the upper limit: dropped
     data.channels.name(2) = "KEPT";
-    EncodeImage(data, program.session.image());
+    RadioImage image = program.session.image();
+    EncodeImage(data, image);
+    program.session.setImage(image);
 
     program.click(5, 1);
     QTest::keyClicks(program.text1(), "150");
@@ -706,7 +710,7 @@ void ChannelWindowTest::wheelMovesTheTopRowByOneWithinTheGrid()
     Wheel(grid->verticalScrollBar(), 120);
     QCOMPARE(grid->topRow(), last - 1);
     // The window's own bar did not move.
-    QCOMPARE(program.form1()->scrollBars()->Value(cScrollBars::Vertical), 0);
+    QCOMPARE(program.scrollBars()->Value(cScrollBars::Vertical), 0);
 }
 
 void ChannelWindowTest::wheelOutsideTheGridScrollsThePanel()
@@ -716,9 +720,9 @@ void ChannelWindowTest::wheelOutsideTheGridScrollsThePanel()
     auto *sub = qobject_cast<QMdiSubWindow *>(program.form1()->parentWidget());
     QVERIFY(sub);
     sub->resize(500, 250);
-    cScrollBars *bars = program.form1()->scrollBars();
+    cScrollBars *bars = program.scrollBars();
     QTRY_VERIFY(bars->Enabled(cScrollBars::Vertical));
-    QWidget *panel = program.form1()->panel();
+    QWidget *panel = program.panel();
     QCOMPARE(bars->Max(cScrollBars::Vertical), panel->height() - bars->clientRect().height());
     // Over the panel outside the grid the wheel goes on to the window.
     Wheel(program.form1(), -120);
@@ -788,7 +792,7 @@ void ChannelWindowTest::rowsCopyAndPasteThroughTheClipboard()
 
     // Rows copied here paste exactly as they were, in one undo step.
     const RadioImage before = Bytes(program);
-    QUndoStack &history = program.window->history();
+    QUndoStack &history = program.history();
     const int steps = history.count();
     program.click(10, 0);
     QTest::keyClick(program.grid(), Qt::Key_V, Qt::ControlModifier);
@@ -829,7 +833,7 @@ void ChannelWindowTest::rowsCopyAndPasteThroughTheClipboard()
     paste(20, QStringLiteral("150\n180\n"));
     paste(20, QStringLiteral("hello"));
     paste(20, QString());
-    program.window->switchLanguage(Language::Chinese);
+    program.switchLanguage(Language::Chinese);
     paste(20, QStringLiteral("150\t150\t关闭\t响"));
     QCOMPARE(program.boxTexts(),
              QStringList({"2 of the 5 rows do not fit: from channel 126 to channel 128 there is "
@@ -874,11 +878,11 @@ void ChannelWindowTest::sidewaysOrEmptyWheelMovesNothing()
     grid->setTopRow(5);
     auto *sub = qobject_cast<QMdiSubWindow *>(program.form1()->parentWidget());
     sub->resize(500, 250);
-    cScrollBars *bars = program.form1()->scrollBars();
+    cScrollBars *bars = program.scrollBars();
     QTRY_VERIFY(bars->Enabled(cScrollBars::Vertical));
     bars->setValue(cScrollBars::Vertical, 12);
     bars->setValue(cScrollBars::Horizontal, 30);
-    QWidget *panel = program.form1()->panel();
+    QWidget *panel = program.panel();
     const QPoint place = panel->pos();
     QCOMPARE(place, QPoint(-30, -12));
 
@@ -981,7 +985,7 @@ void ChannelWindowTest::failedAndUnchangedCommitsMakeNoStep()
     QVERIFY(undo && redo);
     QVERIFY(!undo->isEnabled());
     program.type(1, 1, "145");
-    QUndoStack &history = program.window->history();
+    QUndoStack &history = program.history();
     QCOMPARE(history.count(), 1);
     QVERIFY(undo->isEnabled());
     QVERIFY(!redo->isEnabled());
@@ -1054,7 +1058,7 @@ void ChannelWindowTest::readOpenAndNewStartAFreshHistory()
     const QString path = folder.filePath("radio.dat");
 
     program.type(1, 1, "145");
-    QVERIFY(program.window->fileCommands()->savePath(path));
+    QVERIFY(program.fileCommands()->savePath(path));
     program.type(2, 1, "146");
     QVERIFY(undo->isEnabled());
     // What a read does once the image is in.
@@ -1068,7 +1072,7 @@ void ChannelWindowTest::readOpenAndNewStartAFreshHistory()
     program.type(3, 1, "147");
     // Open asks before it replaces the unsaved edit.
     program.answers = {IdOk};
-    QVERIFY(program.window->fileCommands()->openPath(path));
+    QVERIFY(program.fileCommands()->openPath(path));
     QVERIFY(!undo->isEnabled());
     QVERIFY(program.cell(2, 1).isEmpty());
     QCOMPARE(program.cell(1, 1), QStringLiteral("145.00000"));
@@ -1088,7 +1092,7 @@ void ChannelWindowTest::batchReplacementIsOneStep()
     program.type(1, 1, "145");
     program.type(1, 11, "keep");
     const RadioImage before = Bytes(program);
-    const int steps = program.window->history().count();
+    const int steps = program.history().count();
 
     ChannelTable imported = program.table();
     for (int n = 1; n <= 40; ++n) {
@@ -1098,7 +1102,7 @@ void ChannelWindowTest::batchReplacementIsOneStep()
         imported.name(n) = "IMP";
     }
     program.session.replaceChannels(QStringLiteral("import"), imported);
-    QCOMPARE(program.window->history().count(), steps + 1);
+    QCOMPARE(program.history().count(), steps + 1);
     QCOMPARE(program.cell(40, 2), QStringLiteral("151.00000"));
     QCOMPARE(program.cell(1, 5), QStringLiteral("Low"));
     QCOMPARE(program.cell(1, 11), QStringLiteral("IMP"));
@@ -1113,7 +1117,7 @@ void ChannelWindowTest::batchReplacementIsOneStep()
     QVERIFY(Bytes(program) == after);
     // The same table again is no step.
     program.session.replaceChannels(QStringLiteral("import"), program.table());
-    QCOMPARE(program.window->history().count(), steps + 1);
+    QCOMPARE(program.history().count(), steps + 1);
 }
 
 QTEST_MAIN(ChannelWindowTest)

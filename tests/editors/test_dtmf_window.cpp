@@ -67,9 +67,9 @@ void DtmfWindowTest::keyFilterTurnsLettersUpAndDropsTheRest()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     Program program;
-    DtmfWindow *form = program.open(program.window->dtmfWindow());
+    DtmfWindow *form = program.open(program.dtmfWindow());
     if (!field.startsWith("Text1"))
-        form->showOtherPage();
+        Program::choosePage(form, "Option2");
     QLineEdit *edit = Edit(form, field.toLatin1().constData());
     Program::typeInto(edit, typed);
     QTest::keyClick(edit, Qt::Key_Return); // dropped
@@ -85,8 +85,8 @@ void DtmfWindowTest::keyFilterTurnsLettersUpAndDropsTheRest()
 void DtmfWindowTest::lengthLimits()
 {
     Program program;
-    DtmfWindow *form = program.open(program.window->dtmfWindow());
-    form->showOtherPage();
+    DtmfWindow *form = program.open(program.dtmfWindow());
+    Program::choosePage(form, "Option2");
     Program::typeInto(Edit(form, "Text2"), "0123456789ABCD*#1");
     QCOMPARE(Edit(form, "Text2")->text(), QStringLiteral("0123456789ABCD*#"));
     Program::typeInto(Edit(form, "Text4"), "aaaaaaaaaaaaaaaab");
@@ -99,7 +99,7 @@ void DtmfWindowTest::lengthLimits()
 void DtmfWindowTest::pastedTextIsFilteredToo()
 {
     Program program;
-    DtmfWindow *form = program.open(program.window->dtmfWindow());
+    DtmfWindow *form = program.open(program.dtmfWindow());
     QApplication::clipboard()->setText(QStringLiteral("12-ab EF#"));
     if (QApplication::clipboard()->text() != QStringLiteral("12-ab EF#"))
         QSKIP("no clipboard on this platform");
@@ -113,7 +113,7 @@ void DtmfWindowTest::pastedTextIsFilteredToo()
 void DtmfWindowTest::pagesSwitchAndTakeTheFocus()
 {
     Program program;
-    DtmfWindow *form = program.open(program.window->dtmfWindow());
+    DtmfWindow *form = program.open(program.dtmfWindow());
     auto *frame1 = Program::child<QGroupBox>(form, "Frame1");
     auto *frame2 = Program::child<QGroupBox>(form, "Frame2");
     QVERIFY(frame1->isVisible());
@@ -130,9 +130,9 @@ void DtmfWindowTest::pagesSwitchAndTakeTheFocus()
 void DtmfWindowTest::newKeepsTheAniEndCode()
 {
     Program program;
-    DtmfWindow *form = program.open(program.window->dtmfWindow());
+    DtmfWindow *form = program.open(program.dtmfWindow());
     Program::typeInto(Edit(form, "Text1(3)"), "123");
-    form->showOtherPage();
+    Program::choosePage(form, "Option2");
     Program::typeInto(Edit(form, "Text2"), "A1");
     Program::typeInto(Edit(form, "Text4"), "B2");
     Program::typeInto(Edit(form, "Text3"), "C3");
@@ -144,7 +144,7 @@ void DtmfWindowTest::newKeepsTheAniEndCode()
     QCOMPARE(program.session.data().dtmf.firstDigitDelay, 9);
 
     program.answers = {IdOk};
-    program.window->newFile();
+    program.action("MNNew")->trigger();
     QCOMPARE(Edit(form, "Text1(3)")->text(), QString());
     QCOMPARE(Edit(form, "Text2")->text(), QString());
     QCOMPARE(Edit(form, "Text3")->text(), QString());
@@ -158,18 +158,20 @@ void DtmfWindowTest::newKeepsTheAniEndCode()
 void DtmfWindowTest::decodingFillsTheAniEndCode()
 {
     Program program;
-    DtmfWindow *form = program.window->dtmfWindow();
+    DtmfWindow *form = program.dtmfWindow();
     Program::typeInto(Edit(form, "Text2"), "77");
-    RadioImage &image = program.session.image();
+    RadioImage image = program.session.image();
     image.fill(0xFF);
     image[1840] = 0x31;
     image[1841] = 0x32;
+    program.session.setImage(image);
     program.session.decodeImage();
     QCOMPARE(Edit(form, "Text4")->text(), QStringLiteral("12"));
     // Fields the image does not carry keep their values.
     QCOMPARE(Edit(form, "Text2")->text(), QStringLiteral("77"));
     // The slot is always written empty.
     program.session.encodeImage();
+    image = program.session.image();
     for (int i = 1840; i < 1856; ++i)
         QCOMPARE(image[static_cast<std::size_t>(i)], std::uint8_t(0xFF));
 }
@@ -177,7 +179,7 @@ void DtmfWindowTest::decodingFillsTheAniEndCode()
 void DtmfWindowTest::listsAndCaptionsInBothLanguages()
 {
     Program program;
-    DtmfWindow *form = program.window->dtmfWindow();
+    DtmfWindow *form = program.dtmfWindow();
     QComboBox *delay = Combo(form, "Combo17");
     QCOMPARE(delay->count(), 10);
     QCOMPARE(delay->itemText(9), QStringLiteral("1800毫秒"));
@@ -186,7 +188,7 @@ void DtmfWindowTest::listsAndCaptionsInBothLanguages()
     QCOMPARE(group->itemText(0), QStringLiteral("空"));
     QCOMPARE(group->itemText(6), QStringLiteral("D"));
 
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     QCOMPARE(delay->count(), 10);
     QCOMPARE(delay->itemText(0), QStringLiteral("0MS"));
     QCOMPARE(delay->currentText(), QStringLiteral("1200MS"));
@@ -203,10 +205,10 @@ void DtmfWindowTest::listsAndCaptionsInBothLanguages()
 void DtmfWindowTest::extensionBlockRoundTripThroughTheWindow()
 {
     Program program;
-    DtmfWindow *form = program.open(program.window->dtmfWindow());
+    DtmfWindow *form = program.open(program.dtmfWindow());
     Program::typeInto(Edit(form, "Text1(0)"), "5551234");
     Program::typeInto(Edit(form, "Text1(7)"), "*#0");
-    form->showOtherPage();
+    Program::choosePage(form, "Option2");
     Program::typeInto(Edit(form, "Text2"), "101");
     Program::typeInto(Edit(form, "Text4"), "102");
     Program::typeInto(Edit(form, "Text3"), "abcd");
@@ -224,11 +226,12 @@ void DtmfWindowTest::extensionBlockRoundTripThroughTheWindow()
 
     // Opening in another run of the program: the image first, then the block.
     Program next;
-    DtmfWindow *opened = next.window->dtmfWindow();
-    next.session.image() = program.session.image();
+    DtmfWindow *opened = next.dtmfWindow();
+    next.session.setImage(program.session.image());
     next.session.decodeImage();
-    QVERIFY(DecodeDtmfBlock(block, next.session.data().dtmf));
-    next.session.notifyDtmfChanged();
+    bool decoded = false;
+    next.putRecords([&](RadioData &data) { decoded = DecodeDtmfBlock(block, data.dtmf); });
+    QVERIFY(decoded);
     QCOMPARE(Edit(opened, "Text1(0)")->text(), QStringLiteral("5551234"));
     QCOMPARE(Edit(opened, "Text1(7)")->text(), QStringLiteral("*#0"));
     QCOMPARE(Edit(opened, "Text2")->text(), QStringLiteral("101"));
@@ -240,11 +243,12 @@ void DtmfWindowTest::extensionBlockRoundTripThroughTheWindow()
 
     // A file without the block: the window shows what the image holds.
     Program plain;
-    plain.session.image() = program.session.image();
+    plain.session.setImage(program.session.image());
     plain.session.decodeImage();
-    QVERIFY(!DecodeDtmfBlock({}, plain.session.data().dtmf));
-    QCOMPARE(Edit(plain.window->dtmfWindow(), "Text4")->text(), QString());
-    QCOMPARE(Edit(plain.window->dtmfWindow(), "Text1(0)")->text(), QString());
+    DtmfSettings dtmf = plain.session.data().dtmf;
+    QVERIFY(!DecodeDtmfBlock({}, dtmf));
+    QCOMPARE(Edit(plain.dtmfWindow(), "Text4")->text(), QString());
+    QCOMPARE(Edit(plain.dtmfWindow(), "Text1(0)")->text(), QString());
 }
 
 QTEST_MAIN(DtmfWindowTest)

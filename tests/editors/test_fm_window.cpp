@@ -21,7 +21,7 @@ struct Fm
     QLabel *message;
 
     explicit Fm(Program &program)
-        : form(program.open(program.window->fmWindow()))
+        : form(program.open(program.fmWindow()))
         , grid(Program::child<QTableWidget>(form, "MSFGrid"))
         , cellEditor(Program::child<QLineEdit>(form, "Text1"))
         , frequency(Program::child<QLineEdit>(form, "Text2"))
@@ -116,8 +116,7 @@ void FmWindowTest::channelEntry()
     QFETCH(QString, stored);
     QFETCH(bool, refused);
     Program program;
-    program.session.data().fm.channel(5) = "90.00";
-    program.session.notifyFmChanged();
+    program.putRecords([](RadioData &data) { data.fm.channel(5) = "90.00"; });
     Fm fm(program);
     fm.enter(5, typed);
     QCOMPARE(fm.cell(5), stored);
@@ -237,8 +236,7 @@ void FmWindowTest::cancelKeepsPendingEditsAndOkCommitsThem()
 void FmWindowTest::clearedChannelIsEmptyInTheImage()
 {
     Program program;
-    program.session.data().fm.channel(7) = "100.00";
-    program.session.notifyFmChanged();
+    program.putRecords([](RadioData &data) { data.fm.channel(7) = "100.00"; });
     Fm fm(program);
     QCOMPARE(fm.cell(7), QStringLiteral("100.00"));
     fm.enter(7, "");
@@ -254,7 +252,7 @@ void FmWindowTest::decodingReloadsTheWindow()
     Program program;
     Fm fm(program);
     fm.enter(2, "95"); // a pending entry, replaced by the decoded one
-    RadioImage &image = program.session.image();
+    RadioImage image = program.session.image();
     image.fill(0xFF);
     image[1890] = 0x02; // channel 2: 107.95
     image[1891] = 0x7F;
@@ -263,6 +261,7 @@ void FmWindowTest::decodingReloadsTheWindow()
     image[1954] = 7; // no entry of the step list
     image[1956] = 0x00;
     image[1957] = 0xF8; // 76 + 248 * 0.05 = 88.40
+    program.session.setImage(image);
     program.session.decodeImage();
     QCOMPARE(fm.cell(2), QStringLiteral("107.95"));
     QCOMPARE(fm.cell(1), QString());
@@ -272,6 +271,7 @@ void FmWindowTest::decodingReloadsTheWindow()
     QCOMPARE(Program::child<QComboBox>(fm.form, "Combo1(2)")->currentIndex(), 0);
     // The raw step goes back as it came.
     program.session.encodeImage();
+    image = program.session.image();
     QCOMPARE(image[1954], std::uint8_t(7));
     QCOMPARE(image[1952], std::uint8_t(12));
 }
@@ -283,7 +283,7 @@ void FmWindowTest::captionsFollowTheLanguage()
     QCOMPARE(fm.grid->rowCount(), 32);
     QCOMPARE(fm.grid->item(31, 0)->text(), QStringLiteral("32"));
     QCOMPARE(fm.grid->horizontalHeaderItem(1)->text(), QStringLiteral("频率(MHz)"));
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     QCOMPARE(fm.form->windowTitle(), QStringLiteral("FM Channel Set"));
     QCOMPARE(fm.grid->horizontalHeaderItem(0)->text(), QStringLiteral("Channel"));
     QCOMPARE(Program::child<QComboBox>(fm.form, "Combo1(1)")->itemText(1),

@@ -128,7 +128,7 @@ void OptionsWindowTest::channelNumbersClampWhileTypingAndOnLeave()
     QFETCH(QString, whileTyping);
     QFETCH(QString, afterLeave);
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     QLineEdit *edit = Edit(form, field.toLatin1().constData());
     Program::typeInto(edit, typed);
     QCOMPARE(edit->text(), whileTyping);
@@ -145,7 +145,7 @@ void OptionsWindowTest::channelNumbersClampWhileTypingAndOnLeave()
 void OptionsWindowTest::channelNumberPastedWithMoreDigitsThanANumberHolds()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     QLineEdit *edit = Edit(form, "Text2");
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
@@ -186,7 +186,7 @@ void OptionsWindowTest::vfoFrequencyIsSnappedOrReplacedByTheBandsLowerLimit()
     QFETCH(QString, shown);
     Program program;
     program.session.setBandIndex(band);
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     QTest::mouseClick(Program::child<QRadioButton>(form, "Option2"), Qt::LeftButton);
     QLineEdit *edit = Edit(form, "Text20");
     Program::typeInto(edit, typed);
@@ -218,8 +218,8 @@ void OptionsWindowTest::vfoOffsetIsClampedThenSnapped()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
-    form->showVfoPage();
+    OptionsWindow *form = program.open(program.optionsWindow());
+    Program::choosePage(form, "Option2");
     QLineEdit *edit = Edit(form, "Text21");
     Program::typeInto(edit, typed);
     QTest::keyClick(edit, Qt::Key_Tab);
@@ -231,7 +231,7 @@ void OptionsWindowTest::vfoOffsetIsClampedThenSnapped()
 void OptionsWindowTest::powerOnTextAndPasswordFilters()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     QLineEdit *text31 = Edit(form, "Text31");
     Program::typeInto(text31, "ab-1");
     QCOMPARE(text31->text(), QStringLiteral("AB-1"));
@@ -259,8 +259,8 @@ void OptionsWindowTest::halfTypedFieldIsCheckedBeforeEncoding()
 {
     Program program;
     program.session.setBandIndex(3);
-    OptionsWindow *form = program.open(program.window->optionsWindow());
-    form->showVfoPage();
+    OptionsWindow *form = program.open(program.optionsWindow());
+    Program::choosePage(form, "Option2");
     QLineEdit *edit = Edit(form, "Text20");
     Program::typeInto(edit, "470");
     QVERIFY(edit->hasFocus());
@@ -274,7 +274,7 @@ void OptionsWindowTest::halfTypedFieldIsCheckedBeforeEncoding()
     QCOMPARE(image[1824], std::uint8_t(0x00));
 
     // A channel number typed and not left goes through its check as well.
-    form->showFunctionsPage();
+    Program::choosePage(form, "Option1");
     Program::typeInto(Edit(form, "Text2"), "0");
     program.session.encodeImage();
     QCOMPARE(program.session.image()[1793], std::uint8_t(0xFF));
@@ -283,7 +283,7 @@ void OptionsWindowTest::halfTypedFieldIsCheckedBeforeEncoding()
 void OptionsWindowTest::pagesSwitchAndTakeTheFocus()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     auto *frame1 = Program::child<QGroupBox>(form, "Frame1");
     auto *frame2 = Program::child<QGroupBox>(form, "Frame2");
     auto *frame3 = Program::child<QGroupBox>(form, "Frame3");
@@ -302,8 +302,8 @@ void OptionsWindowTest::pagesSwitchAndTakeTheFocus()
 void OptionsWindowTest::codecRoundTripThroughTheWindow()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
-    RadioImage &image = program.session.image();
+    OptionsWindow *form = program.open(program.optionsWindow());
+    RadioImage image = program.session.image();
     image.fill(0xFF);
     image[1796] = 7;    // squelch
     image[1793] = 12;   // priority channel
@@ -316,6 +316,7 @@ void OptionsWindowTest::codecRoundTripThroughTheWindow()
     image[1827] = 0x43;
     image[1832] = 0x70; // receive tone 67.0
     image[1833] = 0x06;
+    program.session.setImage(image);
     program.session.decodeImage();
     QCOMPARE(Combo(form, "Combo5")->currentIndex(), 7);
     QCOMPARE(Edit(form, "Text2")->text(), QStringLiteral("12"));
@@ -334,12 +335,13 @@ void OptionsWindowTest::codecRoundTripThroughTheWindow()
     QComboBox *gain = Combo(form, "Combo14");
     gain->setFocus();
     QTest::keyClick(gain, Qt::Key_End);
-    form->showVfoPage();
+    Program::choosePage(form, "Option2");
     QComboBox *power = Combo(form, "Combo24");
     power->setFocus();
     QTest::keyClick(power, Qt::Key_Down);
     QCOMPARE(power->currentText(), QStringLiteral("中"));
     program.session.encodeImage();
+    image = program.session.image();
     QCOMPARE(image[1796], std::uint8_t(8));
     QCOMPARE(image[1800], std::uint8_t(0x01 | 0x02 | 0x04 | (1 << 3) | (7 << 5)));
     QCOMPARE(image[1836] & 0x03, 2);
@@ -352,7 +354,7 @@ void OptionsWindowTest::codecRoundTripThroughTheWindow()
 void OptionsWindowTest::hiddenFieldsTakePartInTheCodec()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     for (const char *name : {"Combo10", "Combo36", "Combo11", "Combo26", "Combo12", "Combo29",
                              "Combo4", "Label10", "Label41", "Label4", "Check13", "Check12"}) {
         QWidget *widget = Program::child(form, name);
@@ -363,12 +365,13 @@ void OptionsWindowTest::hiddenFieldsTakePartInTheCodec()
     QCOMPARE(Combo(form, "Combo4")->count(), 6);
     QCOMPARE(Combo(form, "Combo4")->currentText(), QStringLiteral("TONE4"));
 
-    RadioImage &image = program.session.image();
+    RadioImage image = program.session.image();
     image.fill(0xFF);
     image[1798] = 0xDF; // bit 5: frequency shift off
     image[1805] = 2;    // voice mode SCRAMB
     image[1836] = 0x37; // scan add off, scramble on, companding off
     image[1800] = 0x02; // bit 2 clear: Check13 off
+    program.session.setImage(image);
     program.session.decodeImage();
     QCOMPARE(Combo(form, "Combo10")->currentIndex(), 0);
     QCOMPARE(Combo(form, "Combo36")->currentText(), QStringLiteral("SCRAMB"));
@@ -377,7 +380,9 @@ void OptionsWindowTest::hiddenFieldsTakePartInTheCodec()
     QCOMPARE(Combo(form, "Combo29")->currentIndex(), 0);
     QVERIFY(!Program::child<QCheckBox>(form, "Check13")->isChecked());
     image.fill(0x00);
+    program.session.setImage(image);
     program.session.encodeImage();
+    image = program.session.image();
     QCOMPARE(image[1798] & 0x20, 0);
     QCOMPARE(image[1805], std::uint8_t(2));
     QCOMPARE(image[1836] & 0xC8, 0);
@@ -386,7 +391,7 @@ void OptionsWindowTest::hiddenFieldsTakePartInTheCodec()
 void OptionsWindowTest::newResetsButKeepsPasswordAndCheckBoxes()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     Program::typeInto(Edit(form, "Text1"), "4321");
     Program::typeInto(Edit(form, "Text31"), "HELLO");
     Program::typeInto(Edit(form, "Text2"), "55");
@@ -395,10 +400,10 @@ void OptionsWindowTest::newResetsButKeepsPasswordAndCheckBoxes()
     step->setFocus();
     QTest::keyClick(step, Qt::Key_Home);
     QCOMPARE(program.session.data().options.frequencyStep, 0);
-    program.session.data().options.voxOffWhileReceiving = true;
+    program.putRecords([](RadioData &data) { data.options.voxOffWhileReceiving = true; });
 
     program.answers = {IdOk};
-    program.window->newFile();
+    program.action("MNNew")->trigger();
     QCOMPARE(Edit(form, "Text1")->text(), QStringLiteral("4321"));
     QCOMPARE(Edit(form, "Text31")->text(), QString());
     QCOMPARE(Edit(form, "Text2")->text(), QStringLiteral("1"));
@@ -412,7 +417,7 @@ void OptionsWindowTest::newResetsButKeepsPasswordAndCheckBoxes()
 void OptionsWindowTest::listsFollowTheLanguage()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     QCOMPARE(Combo(form, "Combo19")->count(), 8);
     QCOMPARE(Combo(form, "Combo19")->itemText(1), QStringLiteral("1 分钟"));
     QCOMPARE(Combo(form, "Combo35")->count(), 16);
@@ -421,7 +426,7 @@ void OptionsWindowTest::listsFollowTheLanguage()
     QComboBox *power = Combo(form, "Combo24");
     power->setCurrentIndex(2);
 
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     QCOMPARE(form->windowTitle(), QStringLiteral("Optional Features"));
     QCOMPARE(Combo(form, "Combo19")->itemText(0), QStringLiteral("Off"));
     QCOMPARE(Combo(form, "Combo19")->itemText(7), QStringLiteral("7 Minute"));
@@ -439,7 +444,7 @@ void OptionsWindowTest::listsFollowTheLanguage()
 void OptionsWindowTest::gestureNeedsThreeLabelsWithinFiveSeconds()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     const auto &names = HiddenModeLabels::LabelNames()[0];
     program.now = 1000.2;
     ClickLabel(form, names[0]);
@@ -450,7 +455,8 @@ void OptionsWindowTest::gestureNeedsThreeLabelsWithinFiveSeconds()
     QVERIFY(!program.session.hiddenMode(HiddenMode::BandOverride));
     QVERIFY(!program.action("TAnMa")->isVisible());
     // That click began a new attempt: only its own flag is set.
-    const HiddenModeGesture &gesture = form->hiddenModeLabels()->gesture(HiddenMode::BandOverride);
+    const HiddenModeGesture &gesture = Program::child<HiddenModeLabels>(form, "hiddenModeLabels")
+                                           ->gesture(HiddenMode::BandOverride);
     QVERIFY(!gesture.clicked(0));
     QVERIFY(!gesture.clicked(1));
     QVERIFY(gesture.clicked(2));
@@ -472,8 +478,8 @@ void OptionsWindowTest::gestureNeedsThreeLabelsWithinFiveSeconds()
 void OptionsWindowTest::gestureSetsAreDisjoint()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
-    form->showVfoPage(); // the calibration labels are on the VFO page
+    OptionsWindow *form = program.open(program.optionsWindow());
+    Program::choosePage(form, "Option2"); // the calibration labels are on the VFO page
     QStringList all;
     for (const auto &set : HiddenModeLabels::LabelNames()) {
         for (const char *name : set)
@@ -489,9 +495,9 @@ void OptionsWindowTest::gestureSetsAreDisjoint()
                 continue;
             const char *name = HiddenModeLabels::LabelNames()[mode][k];
             if (mode != 1)
-                form->showFunctionsPage();
+                Program::choosePage(form, "Option1");
             else
-                form->showVfoPage();
+                Program::choosePage(form, "Option2");
             ClickLabel(form, name);
         }
     }
@@ -503,7 +509,7 @@ void OptionsWindowTest::gestureSetsAreDisjoint()
 void OptionsWindowTest::gestureAcrossMidnight()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     const auto &names = HiddenModeLabels::LabelNames()[2];
     program.now = 86398.0;
     ClickLabel(form, names[0]);
@@ -515,7 +521,7 @@ void OptionsWindowTest::gestureAcrossMidnight()
 
     // Two clicks of an attempt left yesterday do not count today.
     Program later;
-    OptionsWindow *other = later.open(later.window->optionsWindow());
+    OptionsWindow *other = later.open(later.optionsWindow());
     later.now = 36000.0;
     ClickLabel(other, names[0]);
     ClickLabel(other, names[1]);
@@ -527,7 +533,7 @@ void OptionsWindowTest::gestureAcrossMidnight()
 void OptionsWindowTest::extraOptionsEnableAndDisableTheServiceFields()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
     const char *service[] = {"Label12", "Combo2", "Label17", "Combo13", "Label18", "Combo16"};
     for (const char *name : service)
         QVERIFY2(!Program::child(form, name)->isEnabled(), name);
@@ -549,7 +555,8 @@ void OptionsWindowTest::extraOptionsEnableAndDisableTheServiceFields()
     QVERIFY(!program.session.hiddenMode(HiddenMode::ExtraOptions));
     for (const char *name : {"Label12", "Label17", "Label18"})
         QVERIFY2(!Program::child(form, name)->isEnabled(), name);
-    const HiddenModeGesture &gesture = form->hiddenModeLabels()->gesture(HiddenMode::ExtraOptions);
+    const HiddenModeGesture &gesture = Program::child<HiddenModeLabels>(form, "hiddenModeLabels")
+                                           ->gesture(HiddenMode::ExtraOptions);
     QVERIFY(!gesture.clicked(0) && !gesture.clicked(1) && !gesture.clicked(2));
     ClickLabel(form, names[0]);
     QVERIFY(!program.session.hiddenMode(HiddenMode::ExtraOptions));
@@ -558,20 +565,20 @@ void OptionsWindowTest::extraOptionsEnableAndDisableTheServiceFields()
 void OptionsWindowTest::calibrationGestureUnlocksTheSliders()
 {
     Program program;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
-    CalibrationWindow *calibration = program.window->calibrationWindow();
+    OptionsWindow *form = program.open(program.optionsWindow());
+    CalibrationWindow *calibration = program.calibrationWindow();
     for (int i = 0; i < CalibrationWindow::kSliders; ++i)
-        QVERIFY(!calibration->slider(i)->isEnabled());
-    form->showVfoPage();
+        QVERIFY(!Program::slider(calibration, i)->isEnabled());
+    Program::choosePage(form, "Option2");
     for (const char *name : HiddenModeLabels::LabelNames()[1])
         ClickLabel(form, name);
     QVERIFY(program.action("TDebug")->isVisible());
     for (int i = 0; i < CalibrationWindow::kSliders; ++i)
-        QVERIFY(calibration->slider(i)->isEnabled());
+        QVERIFY(Program::slider(calibration, i)->isEnabled());
     program.clickToolButton("TDebug");
     program.clickToolButton("TDebug");
     for (int i = 0; i < CalibrationWindow::kSliders; ++i)
-        QCOMPARE(calibration->slider(i)->isEnabled(), i >= 3);
+        QCOMPARE(Program::slider(calibration, i)->isEnabled(), i >= 3);
 }
 
 QTEST_MAIN(OptionsWindowTest)
@@ -579,12 +586,12 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
 {
     Program program;
     const OptionalFeatures &options = program.session.data().options;
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    OptionsWindow *form = program.open(program.optionsWindow());
 
     // Typed and erased again: nothing to undo, nothing unsaved.
     Program::typeInto(Edit(form, "Text31"), "A");
     QTest::keyClick(Edit(form, "Text31"), Qt::Key_Backspace);
-    QVERIFY(!program.window->history().canUndo());
+    QVERIFY(!program.history().canUndo());
     QVERIFY(!program.window->isWindowModified());
 
     // A word typed is one step, a list stepped through with the keys another.
@@ -605,7 +612,7 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     QCOMPARE(Edit(form, "Text31")->text(), QStringLiteral("AB"));
 
     // The VFO frequency counts when it is left, as its check does.
-    form->showVfoPage();
+    Program::choosePage(form, "Option2");
     Program::typeInto(Edit(form, "Text20"), "150");
     QTest::keyClick(Edit(form, "Text20"), Qt::Key_Tab);
     QCOMPARE(options.vfoFrequency, std::string("150.00000"));
@@ -613,8 +620,8 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     QCOMPARE(options.vfoFrequency, std::string("155.00000"));
     QCOMPARE(Edit(form, "Text20")->text(), QStringLiteral("155.00000"));
 
-    DtmfWindow *dtmf = program.open(program.window->dtmfWindow());
-    dtmf->showOtherPage();
+    DtmfWindow *dtmf = program.open(program.dtmfWindow());
+    Program::choosePage(dtmf, "Option2");
     Program::typeInto(Program::child<QLineEdit>(dtmf, "Text2"), "12a");
     QCOMPARE(program.session.data().dtmf.aniStartCode, std::string("12A"));
     Undo(program);
@@ -623,8 +630,8 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
 
     // A slider dragged or stepped is one step; its value label follows undo.
     program.session.setHiddenMode(HiddenMode::Calibration, true);
-    CalibrationWindow *calibration = program.open(program.window->calibrationWindow());
-    QSlider *level = calibration->slider(1);
+    CalibrationWindow *calibration = program.open(program.calibrationWindow());
+    QSlider *level = Program::slider(calibration, 1);
     level->setFocus();
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(level, Qt::Key_Left);
@@ -635,7 +642,7 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     QCOMPARE(Program::child<QLabel>(calibration, "Label3(1)")->text(), QStringLiteral("208"));
 
     // FM: what OK takes is one step; an open window shows the undone values.
-    FmWindow *fm = program.open(program.window->fmWindow());
+    FmWindow *fm = program.open(program.fmWindow());
     QComboBox *display = Program::child<QComboBox>(fm, "Combo1(1)");
     display->setFocus();
     QTest::keyClick(display, Qt::Key_Down);
@@ -650,7 +657,7 @@ void OptionsWindowTest::everySettingsWindowIsUndoable()
     Undo(program);
     Undo(program);
     Undo(program);
-    QVERIFY(!program.window->history().canUndo());
+    QVERIFY(!program.history().canUndo());
     QVERIFY(!program.window->isWindowModified());
 }
 
@@ -660,8 +667,8 @@ void OptionsWindowTest::wheelChangesOnlyAFocusedControl()
     program.session.setHiddenMode(HiddenMode::Calibration, true);
     // A frame smaller than the windows, so that the area around them scrolls.
     program.window->resize(500, 300);
-    QMdiArea *area = program.window->mdiArea();
-    OptionsWindow *form = program.open(program.window->optionsWindow());
+    QMdiArea *area = program.mdiArea();
+    OptionsWindow *form = program.open(program.optionsWindow());
     form->parentWidget()->resize(form->parentWidget()->sizeHint() * 2);
     QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
     area->verticalScrollBar()->setValue(0);
@@ -679,8 +686,8 @@ void OptionsWindowTest::wheelChangesOnlyAFocusedControl()
     Wheel(squelch, -120);
     QCOMPARE(program.session.data().options.squelchLevel, 5);
 
-    CalibrationWindow *calibration = program.open(program.window->calibrationWindow());
-    QSlider *level = calibration->slider(1);
+    CalibrationWindow *calibration = program.open(program.calibrationWindow());
+    QSlider *level = Program::slider(calibration, 1);
     Wheel(level, -120);
     QCOMPARE(program.session.data().calibration.values[1], 208);
     QTest::mouseClick(level, Qt::LeftButton, {}, QPoint(level->width() - 2, level->height() / 2));

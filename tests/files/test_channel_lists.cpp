@@ -101,14 +101,14 @@ Widget *Control(QWidget *dialog, const char *name)
 
 QString Cell(Program &program, int channel, int column)
 {
-    ChannelGridModel *model = program.window->channelWindow()->model();
+    ChannelGridModel *model = program.channelModel();
     return model->index(channel - 1, column).data().toString();
 }
 
 // Channel 1 and 2 in use, in band 136-174MHz.
 void PutChannels(Program &program)
 {
-    program.window->bandBox()->selectBand(0);
+    program.bandBox()->selectBand(0);
     ChannelTable channels;
     channels.rx(1) = channels.tx(1) = "145.00000";
     channels.rx(2) = channels.tx(2) = "146.00000";
@@ -119,7 +119,7 @@ void PutChannels(Program &program)
     channels.name(1) = "OLD1";
     channels.name(2) = "OLD2";
     program.session.replaceChannels(QStringLiteral("set up"), channels);
-    program.window->history().clear();
+    program.history().clear();
 }
 
 } // namespace
@@ -155,7 +155,7 @@ void ChannelListsTest::fileMenuOffersImportAndExportInBothLanguages()
     QCOMPARE(at("MNExport"), at("MNSave") + 2);
     QCOMPARE(program.action("MNImport")->text(), QStringLiteral("导入信道(CSV)…"));
     QCOMPARE(program.action("MNExport")->text(), QStringLiteral("导出信道(CSV)…"));
-    program.window->switchLanguage(Language::English);
+    program.switchLanguage(Language::English);
     QCOMPARE(program.action("MNImport")->text(), QStringLiteral("Import Channels (CSV)…"));
     QCOMPARE(program.action("MNExport")->text(), QStringLiteral("Export Channels (CSV)…"));
 }
@@ -203,7 +203,7 @@ void ChannelListsTest::importShowsTheSummaryThenIsOneUndoStep()
     QCOMPARE(after.index(ChannelTable::TxStop, 3), 0);
     QCOMPARE(Cell(program, 1, 11), QStringLiteral("AAR07"));
     QCOMPARE(Cell(program, 3, 9), QStringLiteral("开"));
-    QCOMPARE(program.window->history().count(), 1);
+    QCOMPARE(program.history().count(), 1);
 
     // One undo takes the whole import back; redo puts it in again.
     program.window->activateWindow();
@@ -259,8 +259,8 @@ void ChannelListsTest::placementChoicesChangeTheSummaryAndTheChannels()
     QCOMPARE(after.name(3), std::string("YARDCHAN"));
     QCOMPARE(after.name(5), std::string("HIGH"));
     QCOMPARE(Cell(program, 5, 11), QStringLiteral("HIGH"));
-    QCOMPARE(program.window->history().count(), 1);
-    program.window->undo();
+    QCOMPARE(program.history().count(), 1);
+    program.action("MNUndo")->trigger();
     QCOMPARE(program.session.data().channels.name(1), std::string("OLD1"));
     QVERIFY(program.session.data().channels.rx(5).empty());
 }
@@ -281,7 +281,7 @@ void ChannelListsTest::escapeOrCancelChangesNothing()
     QTRY_VERIFY(!dialog);
     QCOMPARE(program.session.data().channels.FrequencyTexts, before.FrequencyTexts);
     QCOMPARE(program.session.data().channels.ChannelNames, before.ChannelNames);
-    QCOMPARE(program.window->history().count(), 0);
+    QCOMPARE(program.history().count(), 0);
 
     ClickFileMenu(program, "MNImport");
     ShownImportDialog(program, dialog);
@@ -290,7 +290,7 @@ void ChannelListsTest::escapeOrCancelChangesNothing()
     QTest::mouseClick(Control<QPushButton>(dialog, "Command2"), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
     QCOMPARE(program.session.data().channels.ChannelNames, before.ChannelNames);
-    QCOMPARE(program.window->history().count(), 0);
+    QCOMPARE(program.history().count(), 0);
 
     // A cancelled file dialog shows nothing at all.
     program.dialogs->answer.clear();
@@ -388,8 +388,8 @@ void ChannelListsTest::exportWritesWhatTheCliWrites()
     QTemporaryDir dir;
     Program program(Language::English);
     PutChannels(program);
-    program.session.data().channels.index(ChannelTable::TxStop, 2) = 0;
-    program.window->fileCommands()->setProgramFolder(dir.path());
+    program.putRecords([](RadioData &data) { data.channels.index(ChannelTable::TxStop, 2) = 0; });
+    program.fileCommands()->setProgramFolder(dir.path());
     const QString path = dir.filePath("out.csv");
     program.dialogs->answer = path;
     ClickFileMenu(program, "MNExport");
@@ -411,7 +411,7 @@ void ChannelListsTest::exportWritesWhatTheCliWrites()
     QCOMPARE(dialog->summaryText(), QStringLiteral("Will import: 2 rows\nWill leave out: 0 rows"));
     QTest::mouseClick(Control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
-    QCOMPARE(program.window->history().count(), 0);
+    QCOMPARE(program.history().count(), 0);
 }
 
 void ChannelListsTest::exportRefusesSpecialPathsAndTellsDamagedChannels()
@@ -429,7 +429,7 @@ void ChannelListsTest::exportRefusesSpecialPathsAndTellsDamagedChannels()
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
 
     // A transmit frequency as a damaged image decodes it.
-    program.session.data().channels.tx(2) = "1A6.00000";
+    program.putRecords([](RadioData &data) { data.channels.tx(2) = "1A6.00000"; });
     program.dialogs->answer = dir.filePath("damaged.csv");
     ClickFileMenu(program, "MNExport");
     QCOMPARE(program.boxes.size(), 2);

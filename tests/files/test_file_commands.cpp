@@ -177,16 +177,16 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
 {
     QTemporaryDir dir;
     Program program;
-    program.window->fileCommands()->setProgramFolder(dir.path());
-    program.window->bandBox()->selectBand(3);
-    EditSomething(program.session.data());
-    program.session.notifyOptionsChanged();
-    program.session.data().dtmf.aniStartCode = "123A";
-    program.session.data().dtmf.firstDigitDelay = 3;
-    program.session.notifyDtmfChanged();
+    program.fileCommands()->setProgramFolder(dir.path());
+    program.bandBox()->selectBand(3);
+    program.putRecords(EditSomething);
+    program.putRecords([](RadioData &data) {
+        data.dtmf.aniStartCode = "123A";
+        data.dtmf.firstDigitDelay = 3;
+    });
     // Typed but not yet committed by leaving the field: Save takes it.
-    auto *text31 = program.window->optionsWindow()->findChild<QLineEdit *>("Text31");
-    program.window->showEditor(program.window->optionsWindow());
+    auto *text31 = program.optionsWindow()->findChild<QLineEdit *>("Text31");
+    program.showEditor(program.optionsWindow());
     text31->setFocus();
     text31->selectAll();
     QTest::keyClicks(text31, "xy-9");
@@ -213,14 +213,16 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     QCOMPARE(static_cast<unsigned char>(file.at(48 + 2033)), 77);
 
     // Everything else is changed, then the file is opened over it.
-    program.window->fileCommands()->setProgramFolder(dir.path());
-    program.window->bandBox()->selectBand(6);
-    program.session.data().channels.clearAll();
-    program.session.data().calibration.values[4] = 1;
-    program.session.data().fm.channel(2).clear();
-    program.session.data().dtmf.resetToNew();
-    program.session.image().fill(0);
-    program.window->showEditor(program.window->fmWindow());
+    program.fileCommands()->setProgramFolder(dir.path());
+    program.bandBox()->selectBand(6);
+    program.putRecords([](RadioData &data) {
+        data.channels.clearAll();
+        data.calibration.values[4] = 1;
+        data.fm.channel(2).clear();
+        data.dtmf.resetToNew();
+    });
+    program.putImage([](RadioImage &image) { image.fill(0); });
+    program.showEditor(program.fmWindow());
     ClickTool(program, "TOpen");
     QVERIFY(program.boxes.isEmpty()); // the file's band is taken without a question
     QCOMPARE(ImageBytes(program.session.image()), file.mid(48, 3072));
@@ -232,14 +234,13 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     QCOMPARE(text31->text(), QStringLiteral("XY-9"));
     QCOMPARE(opened.dtmf.aniStartCode, std::string("123A"));
     QCOMPARE(opened.dtmf.firstDigitDelay, 3);
-    QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text2")->text(),
-             QStringLiteral("123A"));
+    QCOMPARE(program.dtmfWindow()->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("123A"));
     QCOMPARE(opened.fm.channel(2), std::string("98.10"));
     QCOMPARE(opened.calibration.values, saved.calibration.values);
     QCOMPARE(program.session.bandIndex(), 3);
-    QCOMPARE(program.window->bandBox()->currentIndex(), 3);
-    QCOMPARE(program.window->mdiArea()->activeSubWindow()->widget(),
-             static_cast<QWidget *>(program.window->channelWindow()));
+    QCOMPARE(program.bandBox()->currentIndex(), 3);
+    QCOMPARE(program.mdiArea()->activeSubWindow()->widget(),
+             static_cast<QWidget *>(program.channelWindow()));
 
     // Saving the opened data again gives the same file.
     const QString again = dir.filePath("again.dat");
@@ -252,22 +253,20 @@ void FileCommandsTest::fileWithoutExtensionKeepsTheDtmfSettings()
 {
     QTemporaryDir dir;
     Program program;
-    program.session.data().dtmf.ownCode = "777";
-    program.session.notifyDtmfChanged();
+    program.putRecords([](RadioData &data) { data.dtmf.ownCode = "777"; });
     const QString path = dir.filePath("plain.dat");
-    QVERIFY(program.window->fileCommands()->savePath(path));
+    QVERIFY(program.fileCommands()->savePath(path));
     QFile plain(path);
     QVERIFY(plain.resize(3120));
     const QString damaged = dir.filePath("damaged.dat");
     QByteArray bytes = FileBytes(path) + QByteArray(int(kDtmfBlockSize), '\x01');
     WriteBytes(damaged, bytes);
 
-    program.session.data().dtmf.ownCode = "55";
-    program.session.notifyDtmfChanged();
+    program.putRecords([](RadioData &data) { data.dtmf.ownCode = "55"; });
     for (const QString &name : {path, damaged}) {
-        QVERIFY(program.window->fileCommands()->openPath(name));
+        QVERIFY(program.fileCommands()->openPath(name));
         QCOMPARE(program.session.data().dtmf.ownCode, std::string("55"));
-        QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text3")->text(),
+        QCOMPARE(program.dtmfWindow()->findChild<QLineEdit *>("Text3")->text(),
                  QStringLiteral("55"));
     }
     QVERIFY(program.boxes.isEmpty());
@@ -277,9 +276,9 @@ void FileCommandsTest::randomFilesOpenSaveOpenKeepTheDtmfSettings()
 {
     QTemporaryDir dir;
     Program program;
-    FileCommands *commands = program.window->fileCommands();
-    auto *text4 = program.window->dtmfWindow()->findChild<QLineEdit *>("Text4");
-    auto *memory1 = program.window->dtmfWindow()->findChild<QLineEdit *>("Text1(0)");
+    FileCommands *commands = program.fileCommands();
+    auto *text4 = program.dtmfWindow()->findChild<QLineEdit *>("Text4");
+    auto *memory1 = program.dtmfWindow()->findChild<QLineEdit *>("Text1(0)");
     std::mt19937 random(4711);
     for (int round = 0; round < 40; ++round) {
         const QString in = dir.filePath("in.dat");
@@ -291,8 +290,7 @@ void FileCommandsTest::randomFilesOpenSaveOpenKeepTheDtmfSettings()
         QCOMPARE(memory1->text(), QString::fromStdString(first.autoDialMemories[0]));
 
         QVERIFY(commands->savePath(dir.filePath("a.dat")));
-        program.session.data().dtmf = DtmfSettings{};
-        program.session.notifyDtmfChanged();
+        program.putRecords([](RadioData &data) { data.dtmf = DtmfSettings{}; });
         QVERIFY(commands->openPath(dir.filePath("a.dat")));
         QVERIFY2(SameDtmf(program.session.data().dtmf, first), qPrintable(QString::number(round)));
         QCOMPARE(text4->text(), QString::fromStdString(first.aniEndCode));
@@ -323,32 +321,28 @@ void FileCommandsTest::openRefreshesEveryWindowOnceWithTheWholeFile()
     connect(&session, &Session::dtmfChanged, this,
             [&] { aniEndCodes << session.data().dtmf.aniEndCode; });
     QSignalSpy channels(&session, &Session::channelsChanged);
-    QVERIFY(program.window->fileCommands()->openPath(path));
+    QVERIFY(program.fileCommands()->openPath(path));
     // No window is shown the DTMF settings of the image alone.
     QCOMPARE(aniEndCodes, QList<std::string>{"D#"});
     QCOMPARE(channels.count(), 1);
-    QCOMPARE(program.window->dtmfWindow()->findChild<QLineEdit *>("Text4")->text(),
-             QStringLiteral("D#"));
-    QCOMPARE(program.window->bandBox()->currentIndex(), 5);
+    QCOMPARE(program.dtmfWindow()->findChild<QLineEdit *>("Text4")->text(), QStringLiteral("D#"));
+    QCOMPARE(program.bandBox()->currentIndex(), 5);
     QCOMPARE(session.data().channels.rx(2), std::string("460.12500"));
-    QVERIFY(!program.window->history().canUndo());
+    QVERIFY(!program.history().canUndo());
     QVERIFY(program.boxes.isEmpty());
 }
 
 void FileCommandsTest::newResetsThreeWindowsAndKeepsFmAndCalibration()
 {
     Program program;
-    RadioData &data = program.session.data();
-    EditSomething(data);
-    data.dtmf.aniStartCode = "999";
-    program.session.notifyOptionsChanged();
-    program.session.notifyDtmfChanged();
-    program.session.notifyChannelsChanged();
-    program.session.notifyFmChanged();
-    program.session.notifyCalibrationChanged();
-    auto *squelch = program.window->optionsWindow()->findChild<QComboBox *>("Combo5");
-    auto *aniStart = program.window->dtmfWindow()->findChild<QLineEdit *>("Text2");
-    auto *slider = program.window->calibrationWindow()->findChild<QSlider *>("Slider1(4)");
+    program.putRecords([&](RadioData &data) {
+        EditSomething(data);
+        data.dtmf.aniStartCode = "999";
+    });
+    const RadioData &data = program.session.data();
+    auto *squelch = program.optionsWindow()->findChild<QComboBox *>("Combo5");
+    auto *aniStart = program.dtmfWindow()->findChild<QLineEdit *>("Text2");
+    auto *slider = program.calibrationWindow()->findChild<QSlider *>("Slider1(4)");
     QCOMPARE(squelch->currentIndex(), 7);
     QCOMPARE(aniStart->text(), QStringLiteral("999"));
     QCOMPARE(slider->value(), 77);
@@ -366,10 +360,10 @@ void FileCommandsTest::newResetsThreeWindowsAndKeepsFmAndCalibration()
     program.answers = {IdOk};
     ClickTool(program, "TNew");
     QCOMPARE(program.boxes.size(), 2); // the band changes without its question
-    QCOMPARE(program.window->bandBox()->currentIndex(), 3);
+    QCOMPARE(program.bandBox()->currentIndex(), 3);
     QCOMPARE(program.session.bandIndex(), 3);
     QCOMPARE(squelch->currentIndex(), 4);
-    QCOMPARE(program.window->optionsWindow()->findChild<QLineEdit *>("Text20")->text(),
+    QCOMPARE(program.optionsWindow()->findChild<QLineEdit *>("Text20")->text(),
              QStringLiteral("435.00000"));
     QVERIFY(aniStart->text().isEmpty());
     QVERIFY(data.channels.rx(5).empty());
@@ -406,7 +400,7 @@ void FileCommandsTest::openOfAnotherModelChangesNothing()
     QFETCH(QString, caption);
     QTemporaryDir dir;
     Program program(language);
-    EditSomething(program.session.data());
+    program.putRecords(EditSomething);
     program.session.encodeImage();
     const RadioData before = program.session.data();
     const QByteArray imageBefore = ImageBytes(program.session.image());
@@ -471,11 +465,11 @@ void FileCommandsTest::fileSystemFailuresAreToldAndChangeNothing()
     const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
 
     Program program(language);
-    EditSomething(program.session.data());
+    program.putRecords(EditSomething);
     program.session.encodeImage();
     const RadioData before = program.session.data();
     const QByteArray imageBefore = ImageBytes(program.session.image());
-    program.window->showEditor(program.window->fmWindow());
+    program.showEditor(program.fmWindow());
 
     program.dialogs->answer = path;
     ClickTool(program, save ? "TSave" : "TOpen");
@@ -491,8 +485,8 @@ void FileCommandsTest::fileSystemFailuresAreToldAndChangeNothing()
     QVERIFY(SameData(program.session.data(), before));
     QVERIFY(!QFileInfo::exists(path) || QFileInfo(path).isDir() || name == "short.dat");
     // A failed open does not bring the channel window forward.
-    QCOMPARE(program.window->mdiArea()->activeSubWindow()->widget(),
-             static_cast<QWidget *>(program.window->fmWindow()));
+    QCOMPARE(program.mdiArea()->activeSubWindow()->widget(),
+             static_cast<QWidget *>(program.fmWindow()));
 }
 
 void FileCommandsTest::saveFailureKeepsTheOldFile()
@@ -505,7 +499,7 @@ void FileCommandsTest::saveFailureKeepsTheOldFile()
     const bool folderWritable = QFileInfo(dir.path()).isWritable();
 
     Program program(Language::English);
-    EditSomething(program.session.data());
+    program.putRecords(EditSomething);
     program.dialogs->answer = path;
     if (!folderWritable)
         ClickTool(program, "TSave");
@@ -565,7 +559,7 @@ void FileCommandsTest::specialPathsAreRefusedAndLeftAlone()
     const QString path = dir.filePath(name);
 
     Program program(language);
-    EditSomething(program.session.data());
+    program.putRecords(EditSomething);
     program.session.encodeImage();
     const RadioData before = program.session.data();
     const QByteArray imageBefore = ImageBytes(program.session.image());
@@ -595,8 +589,8 @@ void FileCommandsTest::saveThroughALinkWritesItsTarget()
     WriteBytes(target, "old");
     QVERIFY(QFile::link(target, link));
     Program program;
-    EditSomething(program.session.data());
-    QVERIFY(program.window->fileCommands()->savePath(link));
+    program.putRecords(EditSomething);
+    QVERIFY(program.fileCommands()->savePath(link));
     QVERIFY(program.boxes.isEmpty());
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(FileBytes(target).mid(48, 3072), ImageBytes(program.session.image()));
@@ -621,21 +615,21 @@ void FileCommandsTest::oversizedFileIsRefusedUnread()
     QFETCH(QString, text);
     QTemporaryDir dir;
     Program source;
-    source.window->bandBox()->selectBand(3);
-    EditSomething(source.session.data());
+    source.bandBox()->selectBand(3);
+    source.putRecords(EditSomething);
     const QString path = dir.filePath("radio.dat");
-    QVERIFY(source.window->fileCommands()->savePath(path));
+    QVERIFY(source.fileCommands()->savePath(path));
     // The largest file that is still read: trailing bytes after the block are
     // ignored as usual.
     QFile file(path);
     QVERIFY(file.resize(qint64(kDatFileSizeLimit)));
 
     Program program(language);
-    QVERIFY(program.window->fileCommands()->openPath(path));
+    QVERIFY(program.fileCommands()->openPath(path));
     QCOMPARE(program.session.data().channels.rx(5), std::string("435.12500"));
     QVERIFY(program.boxes.isEmpty());
 
-    program.session.data().channels.clearAll();
+    program.putRecords([](RadioData &data) { data.channels.clearAll(); });
     program.session.encodeImage();
     const QByteArray imageBefore = ImageBytes(program.session.image());
     QVERIFY(file.resize(qint64(kDatFileSizeLimit) + 1));
@@ -651,11 +645,11 @@ void FileCommandsTest::cancelledDialogsChangeNothing()
 {
     QTemporaryDir dir;
     Program program;
-    program.window->fileCommands()->setProgramFolder(dir.path());
-    EditSomething(program.session.data());
+    program.fileCommands()->setProgramFolder(dir.path());
+    program.putRecords(EditSomething);
     // A byte that encoding would overwrite (channel 1 is empty): it shows that
     // a cancelled save did not even gather the editors.
-    program.session.image()[0] = 0x12;
+    program.putImage([](RadioImage &image) { image[0] = 0x12; });
     const RadioData before = program.session.data();
     const QByteArray imageBefore = ImageBytes(program.session.image());
 
@@ -673,10 +667,10 @@ void FileCommandsTest::droppedDatFileOpens()
 {
     QTemporaryDir dir;
     Program source;
-    source.window->bandBox()->selectBand(3);
-    EditSomething(source.session.data());
+    source.bandBox()->selectBand(3);
+    source.putRecords(EditSomething);
     const QString path = dir.filePath("dropped.DAT");
-    QVERIFY(source.window->fileCommands()->savePath(path));
+    QVERIFY(source.fileCommands()->savePath(path));
     const QString text = dir.filePath("notes.txt");
     WriteBytes(text, "x");
 
@@ -753,8 +747,8 @@ void FileCommandsTest::openAndReadAskFirstOnlyWithUnsavedChanges()
     const int saved = program.session.data().options.squelchLevel;
 
     // An edit through the keys: the squelch list one step down.
-    window.showEditor(window.optionsWindow());
-    auto *squelch = window.optionsWindow()->findChild<QComboBox *>("Combo5");
+    program.showEditor(program.optionsWindow());
+    auto *squelch = program.optionsWindow()->findChild<QComboBox *>("Combo5");
     squelch->setFocus();
     QTest::keyClick(squelch, Qt::Key_Down);
     QCOMPARE(program.session.data().options.squelchLevel, saved + 1);
@@ -773,7 +767,7 @@ void FileCommandsTest::openAndReadAskFirstOnlyWithUnsavedChanges()
     // Nothing further: no port was opened, so no message about it.
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes[1].text, QStringLiteral("Unsaved data will be lost, sure?"));
-    QVERIFY(!window.transfers()->isBusy());
+    QVERIFY(!program.transfers()->isBusy());
     QVERIFY(window.isWindowModified());
 
     // Undone back to what was saved: nothing is unsaved, Open asks nothing.

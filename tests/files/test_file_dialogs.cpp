@@ -92,7 +92,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     QTemporaryDir start;
     QTemporaryDir other;
     Program program;
-    program.window->fileCommands()->setProgramFolder(start.path());
+    program.fileCommands()->setProgramFolder(start.path());
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle);
 
     // Before any file: the start folder, the name field empty.
@@ -136,7 +136,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     program.dialogs->answer.clear();
     ClickTool(program, "TSave");
     QCOMPARE(program.dialogs->lastFolder, start.path());
-    QCOMPARE(program.window->fileCommands()->currentFile(), QString());
+    QCOMPARE(program.fileCommands()->currentFile(), QString());
     // New cancelled changes nothing.
     program.dialogs->answer = second;
     ClickTool(program, "TOpen");
@@ -149,7 +149,7 @@ void FileDialogsTest::titleStaysAcrossLanguageSwitches()
 {
     QTemporaryDir dir;
     Program program;
-    QVERIFY(program.window->fileCommands()->savePath(dir.filePath("radio.dat")));
+    QVERIFY(program.fileCommands()->savePath(dir.filePath("radio.dat")));
     program.action("MNEnglish")->trigger();
     QCOMPARE(program.window->windowHandle()->title(), kEnglishTitle + " - radio.dat");
     program.action("MNChinese")->trigger();
@@ -167,10 +167,10 @@ void FileDialogsTest::readFromTheRadioClearsTheCurrentFile()
     const auto restore = qScopeGuard([] { qputenv("Q731_PORTS", ""); });
     QTemporaryDir dir;
     Program program;
-    QVERIFY(program.window->fileCommands()->savePath(dir.filePath("radio.dat")));
+    QVERIFY(program.fileCommands()->savePath(dir.filePath("radio.dat")));
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
 
-    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    QSignalSpy ended(program.transfers(), &TransferController::transferEnded);
     ClickTool(program, "TRead");
     QVERIFY(ended.wait(10000));
     QCOMPARE(program.boxes.value(0).text, QStringLiteral("读频成功！"));
@@ -259,10 +259,13 @@ void FileDialogsTest::saveDialogOffersTheCurrentFileThroughTheToolbar()
 {
     QTemporaryDir dir;
     Program program(Language::English);
-    program.window->fileCommands()->setDialogs(std::make_unique<SystemFileDialogs>());
+    program.fileCommands()->setDialogs(std::make_unique<SystemFileDialogs>());
     const QString radio = dir.filePath("radio.dat");
-    QVERIFY(program.window->fileCommands()->savePath(radio));
-    program.session.data().channels.name(9) = "NINE";
+    QVERIFY(program.fileCommands()->savePath(radio));
+    // An edit after the save (an Open would forget the current file).
+    ChannelTable channels = program.session.data().channels;
+    channels.name(9) = "NINE";
+    program.session.replaceChannels(QStringLiteral("name"), channels);
 
     QString shownFolder;
     QString shownName;

@@ -55,16 +55,12 @@ struct Program
     {
     }
 
-    TransferController &transfers() const
-    {
-        return *window->findChild<TransferController *>("transfers");
-    }
     int chosenPortIndex() const { return window->findChild<PortChooser *>("ports")->chosenIndex(); }
 
     // Runs a Read or Write with the mouse and waits for its reported end.
     Outcome transfer(const char *key, int timeoutMs = 10000)
     {
-        QSignalSpy ended(window->transfers(), &TransferController::transferEnded);
+        QSignalSpy ended(transfers(), &TransferController::transferEnded);
         clickToolButton(key);
         if (!ended.wait(timeoutMs))
             return Outcome::None;
@@ -75,14 +71,14 @@ struct Program
     void pickPort(int port)
     {
         action("MNCommPort")->trigger();
-        QComboBox *list = window->portList();
+        QComboBox *list = portList();
         QTRY_VERIFY(list->view()->isVisible());
         QAbstractItemView *view = list->view();
         const QRect item = view->visualRect(list->model()->index(port - 1, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
     }
 
-    ProgressWindow *progress() const { return window->transfers()->progressWindow(); }
+    ProgressWindow *progress() const { return transfers()->progressWindow(); }
 
     // Opens the Programming menu with the mouse and clicks `item` in it.
     void clickProgramMenu(const char *item)
@@ -102,7 +98,7 @@ struct Program
     // resting on it asks for it.
     QString portTip(int port)
     {
-        QAbstractItemView *view = window->portList()->view();
+        QAbstractItemView *view = portList()->view();
         const QPoint at = view->visualRect(view->model()->index(port - 1, 0)).center();
         QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
         QApplication::sendEvent(view->viewport(), &help);
@@ -111,7 +107,7 @@ struct Program
 
     bool portGreyed(int port) const
     {
-        return window->portList()->itemData(port - 1, Qt::ForegroundRole).isValid();
+        return portList()->itemData(port - 1, Qt::ForegroundRole).isValid();
     }
 };
 
@@ -198,16 +194,16 @@ void TransfersTest::loadTestsPortOne()
         QCOMPARE(program.startupBoxes.front().text,
                  QStringLiteral("串行端口1无效或已被其它程序使用，请选择其他串口或关闭其程序."));
         QCOMPARE(program.startupBoxes.front().icon, QMessageBox::Warning);
-        QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
-        QCOMPARE(program.window->portList()->currentIndex(), -1);
+        QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: "));
+        QCOMPARE(program.portList()->currentIndex(), -1);
     }
     auto radio = StartRadio(0);
     QVERIFY(radio);
     Program program(radio->devicePath().toLocal8Bit());
     QVERIFY(program.startupBoxes.isEmpty());
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
-    QCOMPARE(program.window->portPanel()->toolTip(), radio->devicePath());
-    QVERIFY(!program.window->portList()->isVisible());
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: 1"));
+    QCOMPARE(program.portPanel()->toolTip(), radio->devicePath());
+    QVERIFY(!program.portList()->isVisible());
 }
 
 void TransfersTest::choosingAPort_data()
@@ -227,11 +223,11 @@ void TransfersTest::choosingAPort()
                     static_cast<Language>(language));
 
     program.pickPort(2);
-    QTRY_VERIFY(!program.window->portList()->isVisible());
+    QTRY_VERIFY(!program.portList()->isVisible());
     QVERIFY(program.boxes.isEmpty());
     QCOMPARE(program.chosenPortIndex(), 1);
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 2"));
-    QVERIFY(!program.window->serialLink()->isOpen());
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: 2"));
+    QVERIFY(!program.serialLink()->isOpen());
     // Only a test: nothing holds the device now.
     QCOMPARE(SerialLink::probe(radio->devicePath()), SerialLink::OpenError::None);
 
@@ -249,10 +245,10 @@ void TransfersTest::choosingAPort()
         QCOMPARE(box.caption, QStringLiteral("错误"));
     }
     QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(program.window->portList()->currentIndex(), -1);
+    QCOMPARE(program.portList()->currentIndex(), -1);
     QCOMPARE(program.chosenPortIndex(), 0);
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
-    QVERIFY(!program.window->portList()->isVisible());
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: "));
+    QVERIFY(!program.portList()->isVisible());
 
     // A port held by another program.
     SerialLink other;
@@ -260,7 +256,7 @@ void TransfersTest::choosingAPort()
     program.pickPort(2);
     QTRY_COMPARE(program.boxes.size(), 2);
     QVERIFY(program.boxes.last().text.contains(QLatin1Char('2')));
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: "));
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: "));
 }
 
 void TransfersTest::listHidesWhenLeft()
@@ -268,7 +264,7 @@ void TransfersTest::listHidesWhenLeft()
     auto radio = StartRadio(0);
     QVERIFY(radio);
     Program program(radio->devicePath().toLocal8Bit() + ":" + radio->devicePath().toLocal8Bit());
-    QComboBox *list = program.window->portList();
+    QComboBox *list = program.portList();
 
     // The drop-down closed without a pick.
     program.action("MNCommPort")->trigger();
@@ -276,7 +272,7 @@ void TransfersTest::listHidesWhenLeft()
     QTest::keyClick(list->view(), Qt::Key_Escape);
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(program.chosenPortIndex(), 0);
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: 1"));
 
     // The list itself losing the focus to the channel window.
     program.window->activateWindow();
@@ -299,7 +295,7 @@ void TransfersTest::readFillsTheEditors()
     Program program(radio->devicePath().toLocal8Bit());
     QCOMPARE(program.session.bandIndex(), 0);
 
-    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    QSignalSpy ended(program.transfers(), &TransferController::transferEnded);
     program.clickToolButton("TRead");
     ProgressWindow *progress = program.progress();
     QVERIFY(progress->isVisible());
@@ -308,14 +304,14 @@ void TransfersTest::readFillsTheEditors()
     QCOMPARE(progress->label()->text(), QStringLiteral("正在读频，请稍候。"));
     QCOMPARE(progress->bar()->minimum(), 1);
     QCOMPARE(progress->bar()->maximum(), 195);
-    QVERIFY(program.transfers().isReading());
-    QVERIFY(program.window->serialLink()->isOpen());
+    QVERIFY(program.transfers()->isReading());
+    QVERIFY(program.serialLink()->isOpen());
 
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.front().front().value<Outcome>(), Outcome::ReadCompleted);
     QVERIFY(!progress->isVisible());
-    QVERIFY(!program.transfers().isReading());
-    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isReading());
+    QVERIFY(!program.serialLink()->isOpen());
     QCOMPARE(program.boxes.size(), 1); // no band question
     QCOMPARE(program.boxes.front().text, QStringLiteral("读频成功！"));
     QCOMPARE(program.boxes.front().caption, QStringLiteral("提示"));
@@ -323,7 +319,7 @@ void TransfersTest::readFillsTheEditors()
     QVERIFY(std::equal(memory.begin(), memory.begin() + kRadioMemorySize,
                        program.session.image().begin()));
     QCOMPARE(program.session.bandIndex(), 4);
-    QCOMPARE(program.window->bandBox()->currentIndex(), 4);
+    QCOMPARE(program.bandBox()->currentIndex(), 4);
     QCOMPARE(program.session.data().channels.rx(1), std::string("410.12500"));
     QCOMPARE(program.session.data().channels.tx(1), std::string("411.25000"));
 }
@@ -343,11 +339,13 @@ void TransfersTest::writeSendsTheEditorsValues()
     radio->simulator().memory().fill(0xA5);
     Program program(radio->devicePath().toLocal8Bit(), Language::English);
     program.session.setHiddenMode(HiddenMode::Calibration, calibration);
-    program.session.data().channels.rx(2) = "150.50000";
-    program.session.data().channels.tx(2) = "151.00000";
-    program.session.data().calibration.values[4] = 99;
+    program.putRecords([](RadioData &data) {
+        data.channels.rx(2) = "150.50000";
+        data.channels.tx(2) = "151.00000";
+        data.calibration.values[4] = 99;
+    });
 
-    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    QSignalSpy ended(program.transfers(), &TransferController::transferEnded);
     program.clickToolButton("TWrite");
     ProgressWindow *progress = program.progress();
     QVERIFY(progress->isVisible());
@@ -355,12 +353,12 @@ void TransfersTest::writeSendsTheEditorsValues()
     QCOMPARE(progress->windowTitle(), QStringLiteral("Writing……"));
     QCOMPARE(progress->label()->text(),
              QStringLiteral("Writing frequently, please wait a moment."));
-    QVERIFY(program.transfers().isWriting());
+    QVERIFY(program.transfers()->isWriting());
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.front().front().value<Outcome>(), Outcome::WriteCompleted);
     QVERIFY(!progress->isVisible());
-    QVERIFY(!program.transfers().isWriting());
-    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isWriting());
+    QVERIFY(!program.serialLink()->isOpen());
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes.front().text, QStringLiteral("Writing succeeds frequently!"));
     QCOMPARE(program.boxes.front().caption, QStringLiteral("Suggestion"));
@@ -406,8 +404,8 @@ void TransfersTest::bandMismatch()
     if (!overrideMode)
         QCOMPARE(program.boxes.front().icon, QMessageBox::Warning);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.transfers().isWriting());
+    QVERIFY(!program.serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isWriting());
     QCOMPARE(radio->simulator().writtenAddresses().empty(), texts.size() == 1);
 }
 
@@ -421,8 +419,8 @@ void TransfersTest::portThatDoesNotOpen()
         QCOMPARE(program.boxes.front().text, QStringLiteral("串行端口无效"));
         QCOMPARE(program.boxes.front().icon, QMessageBox::NoIcon);
         QVERIFY(!program.progress()->isVisible());
-        QVERIFY(!program.transfers().isReading() && !program.transfers().isWriting());
-        QVERIFY(!program.window->serialLink()->watchdog().isActive());
+        QVERIFY(!program.transfers()->isReading() && !program.transfers()->isWriting());
+        QVERIFY(!program.serialLink()->watchdog().isActive());
         program.boxes.clear();
     }
     QVERIFY(program.session.image() == before);
@@ -434,7 +432,7 @@ void TransfersTest::silentRadio()
     QVERIFY(radio);
     radio->faults().silent = true;
     Program program(radio->devicePath().toLocal8Bit());
-    program.session.data().channels.rx(1) = "145.00000";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.00000"; });
     const RadioImage before = program.session.image();
 
     QElapsedTimer clock;
@@ -446,8 +444,8 @@ void TransfersTest::silentRadio()
              QStringLiteral("通信出错，请检查对讲机，连线及串口选择！"));
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.transfers().isReading());
+    QVERIFY(!program.serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isReading());
     QVERIFY(program.session.image() == before);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
 }
@@ -460,7 +458,7 @@ void TransfersTest::cablePulledMidRead()
     std::copy_n(memory.begin(), kRadioMemorySize, radio->simulator().memory().begin());
     radio->faults().stopAfterBlocks = 100;
     Program program(radio->devicePath().toLocal8Bit());
-    program.session.data().channels.rx(1) = "145.00000";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.00000"; });
 
     QElapsedTimer clock;
     clock.start();
@@ -469,7 +467,7 @@ void TransfersTest::cablePulledMidRead()
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes.front().text,
              QStringLiteral("通信中断：连线或串口已断开，请检查连线后重试！"));
-    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.serialLink()->isOpen());
     QVERIFY(!program.progress()->isVisible());
     // Nothing of the half read reaches the editors.
     QCOMPARE(program.session.bandIndex(), 0);
@@ -508,11 +506,11 @@ void TransfersTest::cablePulledInEveryPhase()
         r.faults().pullAtMessage = message;
     });
     Program program(radio.devicePath().toLocal8Bit(), static_cast<Language>(language));
-    program.session.data().channels.rx(1) = "145.00000";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.00000"; });
 
     QCOMPARE(program.transfer(command.constData()), Outcome::PortLost);
     // The hang-up ended it, long before the watchdog would have.
-    const SerialLink &link = *program.window->serialLink();
+    const SerialLink &link = *program.serialLink();
     QVERIFY2(link.protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2,
              qPrintable(QString::number(link.protocol().silenceCount())));
     QCOMPARE(program.boxes.size(), 1);
@@ -529,7 +527,7 @@ void TransfersTest::cablePulledInEveryPhase()
     QVERIFY(!link.isOpen());
     QVERIFY(!link.watchdog().isActive());
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.transfers().isReading() && !program.transfers().isWriting());
+    QVERIFY(!program.transfers()->isReading() && !program.transfers()->isWriting());
     // Even a read that had every block keeps the editors as they were.
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
@@ -542,7 +540,7 @@ void TransfersTest::writeToAnAckFlood()
     radio->simulator().memory().fill(0xA5);
     radio->faults().ackFlood = true;
     Program program(radio->devicePath().toLocal8Bit());
-    program.session.data().channels.rx(1) = "145.00000";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.00000"; });
 
     QCOMPARE(program.transfer("TWrite"), Outcome::BadReply);
     QCOMPARE(program.boxes.size(), 1);
@@ -550,11 +548,10 @@ void TransfersTest::writeToAnAckFlood()
              QStringLiteral("通信出错，请检查对讲机，连线及串口选择！"));
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.transfers().isWriting());
+    QVERIFY(!program.serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isWriting());
     // At once, not after the watchdog's three seconds.
-    QVERIFY(program.window->serialLink()->protocol().silenceCount() <
-            LinkProtocol::kSilenceLimit / 2);
+    QVERIFY(program.serialLink()->protocol().silenceCount() < LinkProtocol::kSilenceLimit / 2);
     QVERIFY(radio->simulator().writtenAddresses().empty());
     const auto &memory = radio->simulator().memory();
     QVERIFY(std::all_of(memory.begin(), memory.end(), [](std::uint8_t b) { return b == 0xA5; }));
@@ -569,7 +566,7 @@ void TransfersTest::readOfABlockForAnotherAddress()
     // The answer to the request for block 0 is block 1.
     radio->faults().otherAddressAtRequest = 0;
     Program program(radio->devicePath().toLocal8Bit(), Language::English);
-    program.session.data().channels.rx(1) = "145.00000";
+    program.putRecords([](RadioData &data) { data.channels.rx(1) = "145.00000"; });
     const RadioImage before = program.session.image();
 
     QCOMPARE(program.transfer("TRead"), Outcome::BadReply);
@@ -579,8 +576,8 @@ void TransfersTest::readOfABlockForAnotherAddress()
                             "selection!"));
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.window->serialLink()->isOpen());
-    QVERIFY(!program.transfers().isReading());
+    QVERIFY(!program.serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isReading());
     QVERIFY(program.session.image() == before);
     QCOMPARE(program.session.bandIndex(), 0);
     QCOMPARE(program.session.data().channels.rx(1), std::string("145.00000"));
@@ -591,19 +588,19 @@ void TransfersTest::oneTransferAtATime()
     auto radio = StartRadio(0);
     QVERIFY(radio);
     Program program(radio->devicePath().toLocal8Bit());
-    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    QSignalSpy ended(program.transfers(), &TransferController::transferEnded);
     program.clickToolButton("TWrite");
-    QVERIFY(program.transfers().isWriting());
+    QVERIFY(program.transfers()->isWriting());
     // The write's window is modeless: Read and Write can be clicked.
     program.clickToolButton("TRead");
     program.clickToolButton("TWrite");
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.boxes.front().text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
-    QVERIFY(!program.transfers().isReading());
+    QVERIFY(!program.transfers()->isReading());
     // A port choice meanwhile does not disturb the write.
     program.pickPort(1);
-    QTRY_VERIFY(!program.window->portList()->isVisible());
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 1"));
+    QTRY_VERIFY(!program.portList()->isVisible());
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: 1"));
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.front().front().value<Outcome>(), Outcome::WriteCompleted);
     QCOMPARE(program.boxes.size(), 3);
@@ -636,11 +633,11 @@ void TransfersTest::transferGoesOnWhileTheWindowIsHeld()
         connect(&r, &PtyRadio::endReceived, &r, [&radioHasTheEnd] { radioHasTheEnd.release(); });
     });
     Program program(radio.devicePath().toLocal8Bit());
-    program.session.data().channels.rx(3) = "150.50000";
-    QSignalSpy ended(program.window->transfers(), &TransferController::transferEnded);
+    program.putRecords([](RadioData &data) { data.channels.rx(3) = "150.50000"; });
+    QSignalSpy ended(program.transfers(), &TransferController::transferEnded);
 
     program.clickToolButton(command.constData());
-    QVERIFY(program.transfers().isReading() || program.transfers().isWriting());
+    QVERIFY(program.transfers()->isReading() || program.transfers()->isWriting());
     QVERIFY(radioHasTheEnd.tryAcquire(1, 10000));
 
     // Released, the window reports the end it was sent.
@@ -651,7 +648,7 @@ void TransfersTest::transferGoesOnWhileTheWindowIsHeld()
     QCOMPARE(program.boxes.front().text,
              write ? QStringLiteral("写频成功！") : QStringLiteral("读频成功！"));
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.transfers().isReading() && !program.transfers().isWriting());
+    QVERIFY(!program.transfers()->isReading() && !program.transfers()->isWriting());
     if (write) {
         RadioImage expected{};
         EncodeImage(program.session.data(), expected);
@@ -672,8 +669,8 @@ void TransfersTest::closingDuringATransfer()
     radio.run([](PtyRadio &r) { r.faults().silent = true; });
     Program program(radio.devicePath().toLocal8Bit());
     program.clickToolButton("TWrite");
-    QVERIFY(program.transfers().isWriting());
-    QVERIFY(program.window->serialLink()->isOpen());
+    QVERIFY(program.transfers()->isWriting());
+    QVERIFY(program.serialLink()->isOpen());
     program.window.reset();
     // The port is free again for the next program.
     QCOMPARE(SerialLink::probe(radio.devicePath()), SerialLink::OpenError::None);
@@ -693,7 +690,7 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     QVERIFY(program.boxes[0].writing);
     QCOMPARE(program.boxes[1].text, QStringLiteral("正在与对讲机通信，请等它结束后再试。"));
     QVERIFY(program.boxes[1].writing && !program.boxes[1].reading);
-    QVERIFY(!program.transfers().isWriting() && !program.transfers().isReading());
+    QVERIFY(!program.transfers()->isWriting() && !program.transfers()->isReading());
     QCOMPARE(radio->simulator().endsReceived(), 1);
 
     // Once reported, the next transfer runs; the read too is active through
@@ -703,7 +700,7 @@ void TransfersTest::transferRunsUntilItsEndIsReported()
     QCOMPARE(program.boxes.size(), 1);
     QCOMPARE(program.boxes[0].text, QStringLiteral("读频成功！"));
     QVERIFY(program.boxes[0].reading && !program.boxes[0].writing);
-    QVERIFY(!program.transfers().isReading());
+    QVERIFY(!program.transfers()->isReading());
 }
 
 void TransfersTest::progressBarPaintsAtMostTenTimesASecond()
@@ -782,8 +779,10 @@ void TransfersTest::verifyAfterWrite()
     radio->faults().corruptByte = corrupt;
     Program program(radio->devicePath().toLocal8Bit(), static_cast<Language>(language));
     program.session.setHiddenMode(HiddenMode::Calibration, calibration);
-    program.session.data().channels.rx(12) = "150.50000";
-    program.session.data().channels.name(128) = "LAST";
+    program.putRecords([](RadioData &data) {
+        data.channels.rx(12) = "150.50000";
+        data.channels.name(128) = "LAST";
+    });
     // An edit the write carries; without verify also one only a file keeps.
     program.session.editSettings("beep", [](RadioData &data) { data.options.beep ^= 1; });
     if (!verify)
@@ -798,12 +797,12 @@ void TransfersTest::verifyAfterWrite()
     if (verify) {
         program.clickVerifyAfterWrite();
         QVERIFY(item->isChecked());
-        QVERIFY(program.window->transfers()->verifyAfterWrite());
+        QVERIFY(program.transfers()->verifyAfterWrite());
     }
 
     // The window's titles in turn, as the progress reaches it.
     QStringList titles;
-    connect(program.window->serialLink(), &SerialLink::progress, this, [&] {
+    connect(program.serialLink(), &SerialLink::progress, this, [&] {
         if (titles.isEmpty() || titles.last() != program.progress()->windowTitle())
             titles << program.progress()->windowTitle();
     });
@@ -814,10 +813,10 @@ void TransfersTest::verifyAfterWrite()
     QCOMPARE(box.text, text);
     QVERIFY(box.writing && !box.reading);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.transfers().isWriting() && !program.transfers().isReading());
-    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isWriting() && !program.transfers()->isReading());
+    QVERIFY(!program.serialLink()->isOpen());
     QCOMPARE(radio->simulator().endsReceived(), verify ? 2 : 1);
-    const TransferController *transfers = program.window->transfers();
+    const TransferController *transfers = program.transfers();
     if (!verify) {
         QVERIFY(program.window->isWindowModified());
         QCOMPARE(transfers->verifyResult(), TransferController::VerifyResult::NotRun);
@@ -865,11 +864,10 @@ void TransfersTest::verifyWhoseReadBackFails()
              QString("Writing is done, but reading back to verify failed: Connection lost: the "
                      "cable or the serial port was disconnected. Check the cable and try again!"));
     QCOMPARE(program.boxes.front().icon, QMessageBox::Critical);
-    QCOMPARE(program.window->transfers()->verifyResult(),
-             TransferController::VerifyResult::ReadFailed);
+    QCOMPARE(program.transfers()->verifyResult(), TransferController::VerifyResult::ReadFailed);
     QVERIFY(!program.progress()->isVisible());
-    QVERIFY(!program.transfers().isWriting() && !program.transfers().isReading());
-    QVERIFY(!program.window->serialLink()->isOpen());
+    QVERIFY(!program.transfers()->isWriting() && !program.transfers()->isReading());
+    QVERIFY(!program.serialLink()->isOpen());
 }
 
 void TransfersTest::portListShowsDevices_data()
@@ -891,7 +889,7 @@ void TransfersTest::portListShowsDevices()
     // Port 1 names a device that is not there, port 2 the radio, 3.. nothing.
     Program program("/dev/q731-none:" + radio->devicePath().toLocal8Bit(),
                     static_cast<Language>(language));
-    QComboBox *list = program.window->portList();
+    QComboBox *list = program.portList();
 
     program.clickProgramMenu("MNCommPort");
     QTRY_VERIFY(list->view()->isVisible());
@@ -924,7 +922,7 @@ void TransfersTest::portListShowsDevices()
     QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, item.center());
     QTRY_VERIFY(!list->isVisible());
     QVERIFY(program.boxes.isEmpty());
-    QCOMPARE(program.window->portPanel()->text(), QStringLiteral("COM: 3"));
+    QCOMPARE(program.portPanel()->text(), QStringLiteral("COM: 3"));
 
     // Unplugged again: marked at the next opening.
     cable.reset();

@@ -78,8 +78,7 @@ void PrintPreviewTest::printShowsAModalPreviewNamedAfterTheProgram()
     Click(preview, "Close");
     QTRY_VERIFY(!preview);
     // The next Print makes a new window in the language now in force.
-    program.window->switchLanguage(language == Language::English ? Language::Chinese
-                                                                 : Language::English);
+    program.switchLanguage(language == Language::English ? Language::Chinese : Language::English);
     PrintPreview *next = OpenPreview(program);
     QVERIFY(next);
     QVERIFY(!next->windowTitle().endsWith(suffix));
@@ -156,23 +155,21 @@ void PrintPreviewTest::reportShowsWhatTheWindowsHold()
     const bool english = language == Language::English;
     QTemporaryDir dir;
     Program program(language);
-    program.window->bandBox()->selectBand(3);
-    RadioData &data = program.session.data();
-    data.channels.rx(1) = "435.12500";
-    data.channels.tx(1) = "435.12500";
-    data.channels.rx(128) = "469.98750";
-    data.channels.tx(128) = "469.98750";
-    data.channels.name(128) = "LAST";
-    program.session.notifyChannelsChanged();
-    data.options.allowCancelOperating = ticked;
-    data.options.vfoFrequency = "435.00000";
-    program.session.notifyOptionsChanged();
-    data.calibration.values = {11, 12, 13, 14, 15, 16, 17, 18, 19};
-    program.session.notifyCalibrationChanged();
+    program.bandBox()->selectBand(3);
+    program.putRecords([&](RadioData &data) {
+        data.channels.rx(1) = "435.12500";
+        data.channels.tx(1) = "435.12500";
+        data.channels.rx(128) = "469.98750";
+        data.channels.tx(128) = "469.98750";
+        data.channels.name(128) = "LAST";
+        data.options.allowCancelOperating = ticked;
+        data.options.vfoFrequency = "435.00000";
+        data.calibration.values = {11, 12, 13, 14, 15, 16, 17, 18, 19};
+    });
     // Typed into the priority channel and not yet committed: printed as the
     // field's leave check keeps it.
-    program.window->showEditor(program.window->optionsWindow());
-    auto *priority = program.window->optionsWindow()->findChild<QLineEdit *>("Text2");
+    program.showEditor(program.optionsWindow());
+    auto *priority = program.optionsWindow()->findChild<QLineEdit *>("Text2");
     priority->setFocus();
     priority->selectAll();
     QTest::keyClicks(priority, "042");

@@ -61,18 +61,21 @@ struct Spies
 // A session with something in every record New and the band change touch.
 void Fill(Session &session)
 {
-    RadioData &data = session.data();
-    data.channels.rx(1) = "145.12500";
-    data.channels.tx(1) = "145.72500";
-    data.channels.name(1) = "ONE";
-    data.channels.rx(7) = "150.00000";
-    data.options.vfoFrequency = "150.12500";
-    data.options.squelchLevel = 7;
-    data.options.powerOnPassword = "1234";
-    data.dtmf.aniStartCode = "999";
-    data.dtmf.aniEndCode = "88";
-    data.fm.channel(2) = "98.10";
-    data.calibration.values[4] = 77;
+    session.alterChannels([](ChannelTable &channels) {
+        channels.rx(1) = "145.12500";
+        channels.tx(1) = "145.72500";
+        channels.name(1) = "ONE";
+        channels.rx(7) = "150.00000";
+    });
+    session.editSettings(QStringLiteral("Form3"), [](RadioData &data) {
+        data.options.vfoFrequency = "150.12500";
+        data.options.squelchLevel = 7;
+        data.options.powerOnPassword = "1234";
+        data.dtmf.aniStartCode = "999";
+        data.dtmf.aniEndCode = "88";
+        data.fm.channel(2) = "98.10";
+        data.calibration.values[4] = 77;
+    });
 }
 
 RadioImage Encoded(const RadioData &data)
@@ -288,9 +291,8 @@ void SessionTest::editsAreReportedOnlyWhenTheRadioWouldSeeThem()
 {
     Session session;
     Spies spies(session);
-    ChannelTable before = session.data().channels;
-    session.data().channels.rx(3) = "146.00000";
-    session.recordChannelEdit(QStringLiteral("frequency"), before);
+    session.editChannels(QStringLiteral("frequency"),
+                         [](ChannelTable &channels) { channels.rx(3) = "146.00000"; });
     QCOMPARE(spies.edited.size(), 1);
     const auto was = spies.edited.front().at(1).value<ChannelState>();
     QCOMPARE(was.rows.size(), std::size_t(1));
@@ -298,9 +300,8 @@ void SessionTest::editsAreReportedOnlyWhenTheRadioWouldSeeThem()
     QCOMPARE(was.bandIndex, -1);
 
     // A transmit frequency on an unused channel reaches no byte of the radio.
-    before = session.data().channels;
-    session.data().channels.tx(9) = "146.00000";
-    session.recordChannelEdit(QStringLiteral("frequency"), before);
+    session.editChannels(QStringLiteral("frequency"),
+                         [](ChannelTable &channels) { channels.tx(9) = "146.00000"; });
     QCOMPARE(spies.edited.size(), 1);
 
     // A replacement puts the channels in and reports one change.

@@ -7,14 +7,30 @@
 
 #include "../session/fake_language_store.h"
 
+#include "app/band_box.h"
 #include "app/main_window.h"
+#include "editors/calibration_window.h"
+#include "editors/channel_grid_model.h"
+#include "editors/channel_grid_view.h"
+#include "editors/channel_window.h"
+#include "editors/dtmf_window.h"
+#include "editors/fm_window.h"
+#include "editors/options_window.h"
+#include "files/channel_list_commands.h"
+#include "files/file_commands.h"
+#include "link/link_thread.h"
 #include "link/transfer_controller.h"
 #include "session/language_store.h"
 #include "session/session.h"
+#include "ui/edit_history.h"
 #include "ui/message_box.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTest>
 #include <QToolBar>
@@ -86,6 +102,22 @@ struct ProgramFixture
     {
     }
 
+    // Records as an Open of a file that holds them leaves them: every window
+    // shows them, and there is nothing to undo or to save.
+    void putRecords(const std::function<void(RadioData &)> &change)
+    {
+        RadioData data = session.data();
+        change(data);
+        session.takeDecoded(session.image(), std::move(data));
+    }
+    // The image as a read brings it in, not yet decoded.
+    void putImage(const std::function<void(RadioImage &)> &change)
+    {
+        RadioImage image = session.image();
+        change(image);
+        session.setImage(image);
+    }
+
     QStringList boxTexts() const
     {
         QStringList texts;
@@ -102,10 +134,17 @@ struct ProgramFixture
         return QTest::qWaitForWindowActive(window.get());
     }
 
+    // The objects are looked up by name, as a person finds them by their
+    // place; a missing one stops the test program with its name instead of
+    // a crash on a null pointer further on.
     template<typename T = QWidget>
     static T *child(const QObject *parent, const char *name)
     {
-        return parent->findChild<T *>(QString::fromLatin1(name));
+        T *found = parent->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no %s named \"%s\" in %s", T::staticMetaObject.className(), name,
+                   qPrintable(parent->objectName()));
+        return found;
     }
     template<typename T = QWidget>
     T *child(const char *name) const
@@ -114,6 +153,44 @@ struct ProgramFixture
     }
     QAction *action(const char *name) const { return child<QAction>(name); }
     QToolBar *toolbar() const { return child<QToolBar>("Toolbar1"); }
+    QMdiArea *mdiArea() const { return child<QMdiArea>("MDIArea"); }
+    BandBox *bandBox() const { return child<BandBox>("Combo1"); }
+    QComboBox *portList() const { return child<QComboBox>("ComboCom"); }
+    QLabel *portPanel() const { return child<QLabel>("StatusBar1.Panel1"); }
+    ChannelWindow *channelWindow() const { return child<ChannelWindow>("Form1"); }
+    ChannelGridView *channelGrid() const { return child<ChannelGridView>("Grid1"); }
+    ChannelGridModel *channelModel() const
+    {
+        return qobject_cast<ChannelGridModel *>(channelGrid()->model());
+    }
+    DtmfWindow *dtmfWindow() const { return child<DtmfWindow>("Form2"); }
+    OptionsWindow *optionsWindow() const { return child<OptionsWindow>("Form3"); }
+    CalibrationWindow *calibrationWindow() const { return child<CalibrationWindow>("Form4"); }
+    FmWindow *fmWindow() const { return child<FmWindow>("Form5"); }
+    EditHistory &history() const { return *child<EditHistory>("history"); }
+    FileCommands *fileCommands() const { return child<FileCommands>("files"); }
+    ChannelListCommands *channelLists() const { return child<ChannelListCommands>("channelLists"); }
+    TransferController *transfers() const { return child<TransferController>("transfers"); }
+    // Lives on the link's thread: to be listened to.
+    SerialLink *serialLink() const { return child<LinkThread>("link")->link(); }
+
+    // Brings an editor to the front as its menu command does; the FM
+    // command stays disabled until its service mode is on.
+    void showEditor(QWidget *editor) const
+    {
+        auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+        QVERIFY(sub);
+        editor->show();
+        sub->show();
+        mdiArea()->setActiveSubWindow(sub);
+        sub->raise();
+        editor->activateWindow();
+    }
+    // MNChinese / MNEnglish, as chosen in the menu.
+    void switchLanguage(Language language) const
+    {
+        action(language == Language::Chinese ? "MNChinese" : "MNEnglish")->trigger();
+    }
 
     void clickToolButton(const char *key)
     {

@@ -170,7 +170,7 @@ void MessageBoxTest::sessionQuestionsAreOkCancelBoxes()
     session.setLanguage(Language::English);
     MessageBoxes boxes(session);
     session.setPrompts(&boxes);
-    session.data().channels.rx(1) = "145.12500";
+    session.alterChannels([](ChannelTable &channels) { channels.rx(1) = "145.12500"; });
 
     // Shown for real: its look is read and a click on OK answers it.
     QString title;
@@ -196,7 +196,7 @@ void MessageBoxTest::sessionQuestionsAreOkCancelBoxes()
     QCOMPARE(defaultId, int(IdCancel));
     QCOMPARE(session.bandIndex(), 3);
 
-    session.data().channels.rx(1) = "435.12500";
+    session.alterChannels([](ChannelTable &channels) { channels.rx(1) = "435.12500"; });
     QTimer::singleShot(0, this, [] {
         QWidget *box = QApplication::activeModalWidget();
         QVERIFY(box);
