@@ -623,14 +623,14 @@ private slots:
         QCOMPARE(root["channels"][3]["rx"].toString(), QString("146.00000")); // 4 taken
     }
 
-    // Rows that the band check before rounding and the reading of long
-    // numbers as 0 once let through.
+    // Which values round onto a band limit or are too large is the CSV
+    // parser's test; here, how the command shows such a value (cut short)
+    // in both languages, and that --skip-invalid keeps the channels of the
+    // refused rows as the file had them.
     void csvRowsOnTheBandLimitOrTooLargeAreRefused()
     {
         const QByteArray nines(400, '9');
         const QByteArray csv = "Location,Frequency,Duplex,Offset,Power\n"
-                               "1,173.9999996,,,\n"
-                               "2,173.99,+,0.0099996,\n"
                                "3,145,+," +
                                nines + ",\n4,145,,," + nines + "\n5,146,,,\n";
         WriteFile(path("limit.csv"), csv);
@@ -641,15 +641,12 @@ private slots:
         QVERIFY(!QFile::exists(path("limit-out.dat")));
         const QString shown = QString(39, '9') + QString::fromUtf8("…");
         const QStringList expected = {
-            "limit.csv line 2: Frequency 173.9999996: Beyond the scope of frequency band "
-            "(136-174MHz)",
-            "limit.csv line 3: Offset 174.00000: Beyond the scope of frequency band (136-174MHz)",
-            "limit.csv line 4: Offset " + shown +
+            "limit.csv line 2: Offset " + shown +
                 ": Beyond the scope of frequency band (136-174MHz)",
-            "limit.csv line 5: Power \"" + shown + "\" is a number too large to read",
+            "limit.csv line 3: Power \"" + shown + "\" is a number too large to read",
             "Taken: 1 row",
-            "Left out: 4 rows",
-            "  3 rows: beyond the scope of frequency band (136-174MHz)",
+            "Left out: 2 rows",
+            "  1 row: beyond the scope of frequency band (136-174MHz)",
             "  1 row: invalid Power",
             "Nothing was written",
         };
@@ -1415,9 +1412,9 @@ private slots:
     {
         SKIP_WITHOUT_PSEUDO_TERMINAL();
         // Answers the handshake and the identification, then streams ACKs
-        // and stores nothing: the memory --save stores at the end is the one
-        // it started with.
-        Simulator flood({"--ack-flood", "--save", path("flooded.dat")});
+        // and stores nothing (the serial link's test holds what the radio
+        // keeps); here, what the command says and its exit code.
+        Simulator flood({"--ack-flood"});
         const Run run = RunCli({"write", flood.device(), known(), "--lang", "zh"});
         QCOMPARE(run.exitCode, 3);
         QCOMPARE(run.out, QString());
@@ -1425,7 +1422,6 @@ private slots:
                  flood.device() + QStringLiteral(": 通信出错，请检查对讲机，连线及串口选择！"
                                                  "（对讲机的回答有误）\n"));
         QCOMPARE(flood.stop(), 0);
-        QCOMPARE(ReadFile(path("flooded.dat")), NewRadioFile(0));
     }
 
     void writeToSeveralRadiosAtOnce()
