@@ -2,6 +2,297 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>ByteFields</name>
+    <message>
+        <source>功率</source>
+        <translation>power</translation>
+    </message>
+    <message>
+        <source>繁忙信道锁定</source>
+        <translation>busy channel lock</translation>
+    </message>
+    <message>
+        <source>扫描添加</source>
+        <translation>scan add</translation>
+    </message>
+    <message>
+        <source>宽窄带</source>
+        <translation>wide/narrow</translation>
+    </message>
+    <message>
+        <source>发射禁止</source>
+        <translation>transmit stop</translation>
+    </message>
+    <message>
+        <source>扰频</source>
+        <translation>scramble</translation>
+    </message>
+    <message>
+        <source>提示音</source>
+        <translation>beep</translation>
+    </message>
+    <message>
+        <source>频道分组</source>
+        <translation>channel group</translation>
+    </message>
+    <message>
+        <source>省电</source>
+        <translation>battery save</translation>
+    </message>
+    <message>
+        <source>按键锁</source>
+        <translation>key lock</translation>
+    </message>
+    <message>
+        <source>收音机监听信号</source>
+        <translation>radio monitor signal</translation>
+    </message>
+    <message>
+        <source>频移</source>
+        <translation>frequency shift</translation>
+    </message>
+    <message>
+        <source>扫描模式</source>
+        <translation>scan mode</translation>
+    </message>
+    <message>
+        <source>收音机搜台模式</source>
+        <translation>radio search mode</translation>
+    </message>
+    <message>
+        <source>锁键模式</source>
+        <translation>lock-key mode</translation>
+    </message>
+    <message>
+        <source>通话结束提示音</source>
+        <translation>end-of-call tone</translation>
+    </message>
+    <message>
+        <source>开机密码设定</source>
+        <translation>power-on password setting</translation>
+    </message>
+    <message>
+        <source>尾音消除</source>
+        <translation>tail elimination</translation>
+    </message>
+    <message>
+        <source>背光灯方式</source>
+        <translation>backlight</translation>
+    </message>
+    <message>
+        <source>VOX 开关</source>
+        <translation>VOX switch</translation>
+    </message>
+    <message>
+        <source>接收时禁止VOX</source>
+        <translation>prohibit VOX while receiving</translation>
+    </message>
+    <message>
+        <source>VOX延迟时间</source>
+        <translation>VOX delay</translation>
+    </message>
+    <message>
+        <source>VOX增益电平</source>
+        <translation>VOX gain</translation>
+    </message>
+    <message>
+        <source>VFO 功率</source>
+        <translation>VFO power</translation>
+    </message>
+    <message>
+        <source>VFO 繁忙信道锁定</source>
+        <translation>VFO busy channel lock</translation>
+    </message>
+    <message>
+        <source>VFO 扫描添加</source>
+        <translation>VFO scan add</translation>
+    </message>
+    <message>
+        <source>VFO 宽窄带</source>
+        <translation>VFO wide/narrow</translation>
+    </message>
+    <message>
+        <source>VFO 发射禁止</source>
+        <translation>VFO transmit stop</translation>
+    </message>
+    <message>
+        <source>VFO 扰频</source>
+        <translation>VFO scramble</translation>
+    </message>
+    <message>
+        <source>VFO 压扩</source>
+        <translation>VFO companding</translation>
+    </message>
+    <message>
+        <source>可选功能：%1</source>
+        <translation>optional features: %1</translation>
+    </message>
+    <message>
+        <source>DTMF 信令：%1</source>
+        <translation>DTMF: %1</translation>
+    </message>
+    <message>
+        <source>收音机：%1</source>
+        <translation>FM radio: %1</translation>
+    </message>
+    <message>
+        <source>显示模式</source>
+        <translation>display mode</translation>
+    </message>
+    <message>
+        <source>优先扫描频道</source>
+        <translation>priority scan channel</translation>
+    </message>
+    <message>
+        <source>步进频率</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>自命名频道名称</source>
+        <translation>self-named channel name</translation>
+    </message>
+    <message>
+        <source>静噪等级</source>
+        <translation>squelch level</translation>
+    </message>
+    <message>
+        <source>当前频道</source>
+        <translation>present channel</translation>
+    </message>
+    <message>
+        <source>开机信息显示方式</source>
+        <translation>power-on display</translation>
+    </message>
+    <message>
+        <source>记忆频道显示模式</source>
+        <translation>memory channel display</translation>
+    </message>
+    <message>
+        <source>自动关机</source>
+        <translation>automatic power-off</translation>
+    </message>
+    <message>
+        <source>语音模式</source>
+        <translation>voice mode</translation>
+    </message>
+    <message>
+        <source>发射超时</source>
+        <translation>time-out timer</translation>
+    </message>
+    <message>
+        <source>型号标识</source>
+        <translation>model identification</translation>
+    </message>
+    <message>
+        <source>频段</source>
+        <translation>frequency band</translation>
+    </message>
+    <message>
+        <source>开机显示字符</source>
+        <translation>power-on text</translation>
+    </message>
+    <message>
+        <source>VFO 频率</source>
+        <translation>VFO frequency</translation>
+    </message>
+    <message>
+        <source>VFO 异频数</source>
+        <translation>VFO offset</translation>
+    </message>
+    <message>
+        <source>VFO 接收亚音频</source>
+        <translation>VFO receive tone</translation>
+    </message>
+    <message>
+        <source>VFO 发射亚音频</source>
+        <translation>VFO transmit tone</translation>
+    </message>
+    <message>
+        <source>VFO 异频方向</source>
+        <translation>VFO offset direction</translation>
+    </message>
+    <message>
+        <source>ANI 结束码</source>
+        <translation>ANI end code</translation>
+    </message>
+    <message>
+        <source>开机密码</source>
+        <translation>power-on password</translation>
+    </message>
+    <message>
+        <source>当前工作频道</source>
+        <translation>present channel</translation>
+    </message>
+    <message>
+        <source>频率</source>
+        <translation>frequency</translation>
+    </message>
+    <message>
+        <source>存储字节 %1</source>
+        <translation>memory byte %1</translation>
+    </message>
+    <message>
+        <source>信道 %1 的%2</source>
+        <translation>channel %1 %2</translation>
+    </message>
+    <message>
+        <source>接收频率</source>
+        <translation>receive frequency</translation>
+    </message>
+    <message>
+        <source>发射频率</source>
+        <translation>transmit frequency</translation>
+    </message>
+    <message>
+        <source>接收亚音频</source>
+        <translation>receive tone</translation>
+    </message>
+    <message>
+        <source>发射亚音频</source>
+        <translation>transmit tone</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>高功率</source>
+        <translation>high power</translation>
+    </message>
+    <message>
+        <source>中功率</source>
+        <translation>middle power</translation>
+    </message>
+    <message>
+        <source>低功率</source>
+        <translation>low power</translation>
+    </message>
+    <message>
+        <source>高段</source>
+        <translation>high section</translation>
+    </message>
+    <message>
+        <source>中段</source>
+        <translation>middle section</translation>
+    </message>
+    <message>
+        <source>低段</source>
+        <translation>low section</translation>
+    </message>
+    <message>
+        <source>调试：%1，%2</source>
+        <translation>calibration: %1, %2</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>收音机：频道 %1</source>
+        <translation>FM radio: channel %1</translation>
+    </message>
+</context>
+<context>
     <name>ChannelWindowTexts</name>
     <message>
         <source>剪贴板第 %1 行</source>

@@ -2,6 +2,297 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>ByteFields</name>
+    <message>
+        <source>功率</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>繁忙信道锁定</source>
+        <translation>繁忙信道锁定</translation>
+    </message>
+    <message>
+        <source>扫描添加</source>
+        <translation>扫描添加</translation>
+    </message>
+    <message>
+        <source>宽窄带</source>
+        <translation>宽窄带</translation>
+    </message>
+    <message>
+        <source>发射禁止</source>
+        <translation>发射禁止</translation>
+    </message>
+    <message>
+        <source>扰频</source>
+        <translation>扰频</translation>
+    </message>
+    <message>
+        <source>提示音</source>
+        <translation>提示音</translation>
+    </message>
+    <message>
+        <source>频道分组</source>
+        <translation>频道分组</translation>
+    </message>
+    <message>
+        <source>省电</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>按键锁</source>
+        <translation>按键锁</translation>
+    </message>
+    <message>
+        <source>收音机监听信号</source>
+        <translation>收音机监听信号</translation>
+    </message>
+    <message>
+        <source>频移</source>
+        <translation>频移</translation>
+    </message>
+    <message>
+        <source>扫描模式</source>
+        <translation>扫描模式</translation>
+    </message>
+    <message>
+        <source>收音机搜台模式</source>
+        <translation>收音机搜台模式</translation>
+    </message>
+    <message>
+        <source>锁键模式</source>
+        <translation>锁键模式</translation>
+    </message>
+    <message>
+        <source>通话结束提示音</source>
+        <translation>通话结束提示音</translation>
+    </message>
+    <message>
+        <source>开机密码设定</source>
+        <translation>开机密码设定</translation>
+    </message>
+    <message>
+        <source>尾音消除</source>
+        <translation>尾音消除</translation>
+    </message>
+    <message>
+        <source>背光灯方式</source>
+        <translation>背光灯方式</translation>
+    </message>
+    <message>
+        <source>VOX 开关</source>
+        <translation>VOX 开关</translation>
+    </message>
+    <message>
+        <source>接收时禁止VOX</source>
+        <translation>接收时禁止VOX</translation>
+    </message>
+    <message>
+        <source>VOX延迟时间</source>
+        <translation>VOX延迟时间</translation>
+    </message>
+    <message>
+        <source>VOX增益电平</source>
+        <translation>VOX增益电平</translation>
+    </message>
+    <message>
+        <source>VFO 功率</source>
+        <translation>VFO 功率</translation>
+    </message>
+    <message>
+        <source>VFO 繁忙信道锁定</source>
+        <translation>VFO 繁忙信道锁定</translation>
+    </message>
+    <message>
+        <source>VFO 扫描添加</source>
+        <translation>VFO 扫描添加</translation>
+    </message>
+    <message>
+        <source>VFO 宽窄带</source>
+        <translation>VFO 宽窄带</translation>
+    </message>
+    <message>
+        <source>VFO 发射禁止</source>
+        <translation>VFO 发射禁止</translation>
+    </message>
+    <message>
+        <source>VFO 扰频</source>
+        <translation>VFO 扰频</translation>
+    </message>
+    <message>
+        <source>VFO 压扩</source>
+        <translation>VFO 压扩</translation>
+    </message>
+    <message>
+        <source>可选功能：%1</source>
+        <translation>可选功能：%1</translation>
+    </message>
+    <message>
+        <source>DTMF 信令：%1</source>
+        <translation>DTMF 信令：%1</translation>
+    </message>
+    <message>
+        <source>收音机：%1</source>
+        <translation>收音机：%1</translation>
+    </message>
+    <message>
+        <source>显示模式</source>
+        <translation>显示模式</translation>
+    </message>
+    <message>
+        <source>优先扫描频道</source>
+        <translation>优先扫描频道</translation>
+    </message>
+    <message>
+        <source>步进频率</source>
+        <translation>步进频率</translation>
+    </message>
+    <message>
+        <source>自命名频道名称</source>
+        <translation>自命名频道名称</translation>
+    </message>
+    <message>
+        <source>静噪等级</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>当前频道</source>
+        <translation>当前频道</translation>
+    </message>
+    <message>
+        <source>开机信息显示方式</source>
+        <translation>开机信息显示方式</translation>
+    </message>
+    <message>
+        <source>记忆频道显示模式</source>
+        <translation>记忆频道显示模式</translation>
+    </message>
+    <message>
+        <source>自动关机</source>
+        <translation>自动关机</translation>
+    </message>
+    <message>
+        <source>语音模式</source>
+        <translation>语音模式</translation>
+    </message>
+    <message>
+        <source>发射超时</source>
+        <translation>发射超时</translation>
+    </message>
+    <message>
+        <source>型号标识</source>
+        <translation>型号标识</translation>
+    </message>
+    <message>
+        <source>频段</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>开机显示字符</source>
+        <translation>开机显示字符</translation>
+    </message>
+    <message>
+        <source>VFO 频率</source>
+        <translation>VFO 频率</translation>
+    </message>
+    <message>
+        <source>VFO 异频数</source>
+        <translation>VFO 异频数</translation>
+    </message>
+    <message>
+        <source>VFO 接收亚音频</source>
+        <translation>VFO 接收亚音频</translation>
+    </message>
+    <message>
+        <source>VFO 发射亚音频</source>
+        <translation>VFO 发射亚音频</translation>
+    </message>
+    <message>
+        <source>VFO 异频方向</source>
+        <translation>VFO 异频方向</translation>
+    </message>
+    <message>
+        <source>ANI 结束码</source>
+        <translation>ANI 结束码</translation>
+    </message>
+    <message>
+        <source>开机密码</source>
+        <translation>开机密码</translation>
+    </message>
+    <message>
+        <source>当前工作频道</source>
+        <translation>当前工作频道</translation>
+    </message>
+    <message>
+        <source>频率</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>存储字节 %1</source>
+        <translation>存储字节 %1</translation>
+    </message>
+    <message>
+        <source>信道 %1 的%2</source>
+        <translation>信道 %1 的%2</translation>
+    </message>
+    <message>
+        <source>接收频率</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>发射频率</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>接收亚音频</source>
+        <translation>接收亚音频</translation>
+    </message>
+    <message>
+        <source>发射亚音频</source>
+        <translation>发射亚音频</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>高功率</source>
+        <translation>高功率</translation>
+    </message>
+    <message>
+        <source>中功率</source>
+        <translation>中功率</translation>
+    </message>
+    <message>
+        <source>低功率</source>
+        <translation>低功率</translation>
+    </message>
+    <message>
+        <source>高段</source>
+        <translation>高段</translation>
+    </message>
+    <message>
+        <source>中段</source>
+        <translation>中段</translation>
+    </message>
+    <message>
+        <source>低段</source>
+        <translation>低段</translation>
+    </message>
+    <message>
+        <source>调试：%1，%2</source>
+        <translation>调试：%1，%2</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>收音机：频道 %1</source>
+        <translation>收音机：频道 %1</translation>
+    </message>
+</context>
+<context>
     <name>ChannelWindowTexts</name>
     <message>
         <source>剪贴板第 %1 行</source>

@@ -9,6 +9,7 @@
 #include "image/codec.h"
 #include "link/link_messages.h"
 #include "link/write_verify.h"
+#include "session/qt_translations.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -279,8 +280,8 @@ int RunWrite(const Console &console, const QStringList &arguments)
         } else if (verify && !differences[i].empty()) {
             const ByteDifference &first = differences[i].front();
             QStringList fields;
-            for (const std::string &field : DifferingFields({&first, 1}, console.language()))
-                fields << FromUtf8(field);
+            for (const MarkedText &field : DifferingFields({&first, 1}))
+                fields << TextIn(console.language(), field);
             code = ExitCommunicationError;
             failure =
                 console.translate("Cli", "校验不符：字节 %1 (0x%2) 写入 0x%3，读回 0x%4（%5）")

@@ -4,7 +4,7 @@
 // channel and its column, or a window and its setting. A radio that keeps
 // something else than it was given is reported this way, not by address.
 
-#include "language.h"
+#include "marked_text.h"
 
 #include <cstdint>
 #include <string>
@@ -12,13 +12,11 @@
 
 namespace q731 {
 
-// The fields that hold bits `bits` of memory byte `address` (0..3071), in the
-// language: "信道 12 的接收频率" / "channel 12 receive frequency",
-// "可选功能：静噪等级" / "optional features: squelch level". A byte shared by
+// The fields that hold bits `bits` of memory byte `address` (0..3071), named
+// for the user: "信道 12 的接收频率", "可选功能：静噪等级". A byte shared by
 // several settings names only those whose bits are among `bits`. A byte or bit
 // that belongs to no field (a filler, a fixed value) is named by its address:
-// "存储字节 1803" / "memory byte 1803". Nothing for an address outside the
-// memory or for no bits.
-std::vector<std::string> ImageByteFields(int address, std::uint8_t bits, Language language);
+// "存储字节 1803". Nothing for an address outside the memory or for no bits.
+std::vector<MarkedText> ImageByteFields(int address, std::uint8_t bits);
 
 } // namespace q731

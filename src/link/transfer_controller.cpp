@@ -4,6 +4,7 @@
 #include "link/link_thread.h"
 #include "link/port_chooser.h"
 #include "link/progress_window.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
 
@@ -218,10 +219,10 @@ QString TransferController::differencesText() const
     // A radio that keeps nothing would list every channel; the first ones
     // tell the user enough.
     constexpr std::size_t kListed = 10;
-    const std::vector<std::string> fields = DifferingFields(m_differences, m_session.language());
+    const std::vector<MarkedText> fields = DifferingFields(m_differences);
     QStringList lines;
     for (std::size_t i = 0; i < fields.size() && i < kListed; ++i)
-        lines << QString::fromUtf8(fields[i]);
+        lines << TextIn(m_session.language(), fields[i]);
     if (fields.size() > kListed)
         lines << tr("……另有 %1 项").arg(fields.size() - kListed);
     return tr("写频已完成，但校验不符。对讲机中以下内容与写入的不同：") + QStringLiteral("\r\n") +

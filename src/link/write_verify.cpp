@@ -28,13 +28,12 @@ std::vector<ByteDifference> CompareWritten(const RadioImage &written, const Radi
     return differences;
 }
 
-std::vector<std::string> DifferingFields(std::span<const ByteDifference> differences,
-                                         Language language)
+std::vector<MarkedText> DifferingFields(std::span<const ByteDifference> differences)
 {
-    std::vector<std::string> names;
+    std::vector<MarkedText> names;
     for (const ByteDifference &d : differences) {
         const auto bits = static_cast<std::uint8_t>(d.written ^ d.readBack);
-        for (std::string &name : ImageByteFields(d.address, bits, language)) {
+        for (MarkedText &name : ImageByteFields(d.address, bits)) {
             // A frequency or a name spans several bytes; it is one field.
             if (std::find(names.begin(), names.end(), name) == names.end())
                 names.push_back(std::move(name));

@@ -4,7 +4,7 @@
 // afterwards compares with it. Both programs verify a write this way: the
 // window program with "Verify after write", q731-cli with `write --verify`.
 
-#include "image/language.h"
+#include "image/marked_text.h"
 #include "image/radio_image.h"
 
 #include <cstdint>
@@ -33,8 +33,7 @@ std::vector<ByteDifference> CompareWritten(const RadioImage &written, const Radi
                                            bool calibrationMode);
 
 // The channels and settings that hold the differing bits, each named once,
-// in address order ("信道 12 的接收频率", "optional features: squelch level").
-std::vector<std::string> DifferingFields(std::span<const ByteDifference> differences,
-                                         Language language);
+// in address order ("信道 12 的接收频率", "可选功能：静噪等级").
+std::vector<MarkedText> DifferingFields(std::span<const ByteDifference> differences);
 
 } // namespace q731

@@ -87,6 +87,15 @@ QString TextIn(Language language, const char *context, const char *source,
     return text;
 }
 
+QString TextIn(Language language, const MarkedText &text)
+{
+    QString out = TextIn(language, text.context, text.pattern);
+    for (const MarkedText::Argument &argument : text.arguments)
+        out = out.arg(argument.text ? TextIn(language, text.context, argument.text)
+                                    : QString::number(argument.number));
+    return out;
+}
+
 QStringList QtTranslationFolders()
 {
     QStringList folders;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/language.h"
+#include "image/marked_text.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,10 @@ bool ApplyProgramTranslations(Language language);
 // `n` >= 0 picks the plural form and replaces %n, as tr() does.
 QString TextIn(Language language, const char *context, const char *source,
                const char *disambiguation = nullptr, int n = -1);
+
+// A text of the core in `language`: its pattern and text arguments
+// translated, its numbers written as they are.
+QString TextIn(Language language, const MarkedText &text);
 
 // TextIn bound to a language. Objects of it are named `translate`, so that
 // lupdate finds the texts of their calls: translate("Context", "文本").

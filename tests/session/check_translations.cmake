@@ -12,7 +12,8 @@ set(failed FALSE)
 foreach(catalogue IN LISTS catalogues)
     get_filename_component(name ${catalogue} NAME)
     file(COPY ${catalogue} DESTINATION ${WORK})
-    execute_process(COMMAND ${LUPDATE} -locations none ${SOURCES} -ts ${WORK}/${name}
+    execute_process(COMMAND ${LUPDATE} -locations none
+                            -tr-function-alias QT_TRANSLATE_NOOP+=Q731_TRANSLATE_NOOP ${SOURCES} -ts ${WORK}/${name}
                     RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "lupdate failed on ${name}:\n${output}")

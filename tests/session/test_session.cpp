@@ -2,9 +2,12 @@
 // change ask through the prompts they are given and change the records only
 // on OK. Built on QtCore alone, as the command-line program uses it.
 
+#include "image/byte_fields.h"
 #include "image/codec.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -91,6 +94,7 @@ class SessionTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void textsOfTheCoreAreTranslated();
     void newAsksAndCancelChangesNothing_data();
     void newAsksAndCancelChangesNothing();
     void newOnOkStartsAfresh();
@@ -324,4 +328,31 @@ void SessionTest::decodeStartsAfresh()
 }
 
 QTEST_GUILESS_MAIN(SessionTest)
+// The core names what it reports in its source language; every such name,
+// pattern and part, has its English in the catalogue.
+void SessionTest::textsOfTheCoreAreTranslated()
+{
+    const auto english = [](int address, int bits) {
+        QStringList names;
+        for (const MarkedText &field : ImageByteFields(address, std::uint8_t(bits)))
+            names << TextIn(Language::English, field);
+        return names;
+    };
+    QCOMPARE(english(ImageMap::recordBase(12), 0x01), QStringList{"channel 12 receive frequency"});
+    QCOMPARE(english(1799, 0x14),
+             (QStringList{"optional features: end-of-call tone", "memory byte 1799"}));
+    QCOMPARE(english(2033, 0x01), QStringList{"calibration: middle power, middle section"});
+    QCOMPARE(english(ImageMap::kFmChannels, 0x01), QStringList{"FM radio: channel 1"});
+    QCOMPARE(TextIn(Language::Chinese, ImageByteFields(1796, 0x01).front()),
+             QStringLiteral("可选功能：静噪等级"));
+
+    const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    for (int address = 0; address < int(kRadioMemorySize); ++address) {
+        for (int bits : {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}) {
+            for (const QString &name : english(address, bits))
+                QVERIFY2(!name.contains(chinese), qPrintable(name));
+        }
+    }
+}
+
 #include "test_session.moc"
