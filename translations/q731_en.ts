@@ -1449,6 +1449,10 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <source>信道数据</source>
         <translation>Channel data</translation>
     </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>q731::ChannelListCommands</name>

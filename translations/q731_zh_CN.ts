@@ -1445,6 +1445,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <source>信道数据</source>
         <translation>信道数据</translation>
     </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
 </context>
 <context>
     <name>q731::ChannelListCommands</name>

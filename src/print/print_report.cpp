@@ -173,8 +173,8 @@ private:
 bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const RadioData &data,
                   Language language)
 {
-    writer.setPageFooter(language == Language::English ? QStringLiteral("Page %1 of %2")
-                                                       : QStringLiteral("第 %1 页，共 %2 页"));
+    const TextsIn translate(language);
+    writer.setPageFooter(translate("PrintReport", "第 %1 页，共 %2 页"));
     writer.BeginDocument(device);
     Report(writer, data, language).build();
     return writer.EndDocument();
