@@ -1119,6 +1119,20 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
 <context>
     <name>OptionsWindow</name>
     <message>
+        <source>关闭</source>
+        <comment>call tone off</comment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <comment>the middle power</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>呼叫音:</source>
+        <translation>呼叫音:</translation>
+    </message>
+    <message>
         <source>可选功能</source>
         <translation>可选功能</translation>
     </message>
