@@ -794,6 +794,14 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
 <context>
     <name>DtmfWindow</name>
     <message>
+        <source>DTMF(双音多频)</source>
+        <translation>DTMF(双音多频)</translation>
+    </message>
+    <message>
+        <source>ANI：</source>
+        <translation>ANI：</translation>
+    </message>
+    <message>
         <source>%1毫秒</source>
         <translation>%1MS</translation>
     </message>

@@ -790,6 +790,14 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
 <context>
     <name>DtmfWindow</name>
     <message>
+        <source>DTMF(双音多频)</source>
+        <translation>DTMF(双音多频)</translation>
+    </message>
+    <message>
+        <source>ANI：</source>
+        <translation>ANI：</translation>
+    </message>
+    <message>
         <source>%1毫秒</source>
         <translation>%1毫秒</translation>
     </message>
