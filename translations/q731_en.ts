@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>ByteFields</name>
     <message>
         <source>功率</source>
@@ -290,6 +297,108 @@
     <message>
         <source>收音机：频道 %1</source>
         <translation>FM radio: channel %1</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationWindow</name>
+    <message>
+        <source>调试</source>
+        <translation>Debugging</translation>
+    </message>
+    <message>
+        <source>高功率等级</source>
+        <translation>High Power Grades</translation>
+    </message>
+    <message>
+        <source>中功率等级</source>
+        <translation>Mid Power Grades</translation>
+    </message>
+    <message>
+        <source>低功率等级</source>
+        <translation>Low Power Grades</translation>
+    </message>
+    <message>
+        <source>高段等级</source>
+        <translation>High Sect Grades</translation>
+    </message>
+    <message>
+        <source>中段等级</source>
+        <translation>Mid Sect Grades</translation>
+    </message>
+    <message>
+        <source>低段等级</source>
+        <translation>Low Sect Grades</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelWindow</name>
+    <message>
+        <source>禁止</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>信道编辑</source>
+        <translation>Channel Edit</translation>
+    </message>
+    <message>
+        <source>频道</source>
+        <translation>Fre</translation>
+    </message>
+    <message>
+        <source>接收频率</source>
+        <translation>RXFre</translation>
+    </message>
+    <message>
+        <source>发射频率</source>
+        <translation>TXfre</translation>
+    </message>
+    <message>
+        <source>接收亚音频</source>
+        <translation>QT/DQT Dec</translation>
+    </message>
+    <message>
+        <source>发射亚音频</source>
+        <translation>QT/DQT Enc</translation>
+    </message>
+    <message>
+        <source>功率</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>繁忙信道锁定</source>
+        <translation>Channel lock</translation>
+    </message>
+    <message>
+        <source>扫描添加</source>
+        <translation>Add scan</translation>
+    </message>
+    <message>
+        <source>宽窄带</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>发射禁止</source>
+        <translation>TX Estop</translation>
+    </message>
+    <message>
+        <source>扰频</source>
+        <translation>Scramble</translation>
+    </message>
+    <message>
+        <source>频道名称</source>
+        <translation>Channel Name</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1095,109 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     </message>
 </context>
 <context>
+    <name>DtmfWindow</name>
+    <message>
+        <source>DTMF(双音多频)</source>
+        <translation>DTMF(双音多频)</translation>
+    </message>
+    <message>
+        <source>ANI：</source>
+        <translation>ANI：</translation>
+    </message>
+    <message>
+        <source>%1毫秒</source>
+        <translation>%1MS</translation>
+    </message>
+    <message>
+        <source>自动拔号存储器</source>
+        <translation>Auto-dialing Memory</translation>
+    </message>
+    <message>
+        <source>其它功能</source>
+        <translation>Other Features</translation>
+    </message>
+    <message>
+        <source>第一组自动拔号存储器</source>
+        <translation>First Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第二组自动拔号存储器</source>
+        <translation>Second Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第三组自动拔号存储器</source>
+        <translation>Third Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第四组自动拔号存储器</source>
+        <translation>Fourth Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第五组自动拔号存储器</source>
+        <translation>Fifth Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第六组自动拔号存储器</source>
+        <translation>Sixth Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第七组自动拔号存储器</source>
+        <translation>Seventh Autodial Memory</translation>
+    </message>
+    <message>
+        <source>第八组自动拔号存储器</source>
+        <translation>Eight Autodial Memory</translation>
+    </message>
+    <message>
+        <source>ANI开始码：</source>
+        <translation>ANI Start Code：</translation>
+    </message>
+    <message>
+        <source>ANI结束码：</source>
+        <translation>ANI End Code：</translation>
+    </message>
+    <message>
+        <source>自身码：</source>
+        <translation>Own Code：</translation>
+    </message>
+    <message>
+        <source>发射开始</source>
+        <translation>Start Send</translation>
+    </message>
+    <message>
+        <source>发射结束</source>
+        <translation>End Send</translation>
+    </message>
+    <message>
+        <source>两者</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>DTMF速率：</source>
+        <translation>DTMF Rate：</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>慢</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>首位数码延迟：</source>
+        <translation>First Digital Delay：</translation>
+    </message>
+    <message>
+        <source>群呼码：</source>
+        <translation>Group Call Code：</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>Empty</translation>
+    </message>
+</context>
+<context>
     <name>FileMessages</name>
     <message>
         <source>“%1”</source>
@@ -1022,6 +1234,49 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>无法打开文件%1：%2。</source>
         <translation>Cannot open the file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FmWindow</name>
+    <message>
+        <source>FM频道设置</source>
+        <translation>FM Channel Set</translation>
+    </message>
+    <message>
+        <source>频率模式(频率):</source>
+        <translation>FrequencyMode(Frequency):</translation>
+    </message>
+    <message>
+        <source>当前收音机工作频道:</source>
+        <translation>Present Channel:</translation>
+    </message>
+    <message>
+        <source>显示模式:</source>
+        <translation>Reveal Mode:</translation>
+    </message>
+    <message>
+        <source>收音机步进频率:</source>
+        <translation>FM Step Frequency:</translation>
+    </message>
+    <message>
+        <source>频道</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>频率(MHz)</source>
+        <translation>Frequency(MHz)</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1068,6 +1323,37 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     </message>
 </context>
 <context>
+    <name>ImportDialog</name>
+    <message>
+        <source>导入信道(CSV)</source>
+        <translation>Import Channels (CSV)</translation>
+    </message>
+    <message>
+        <source>放入哪些频道</source>
+        <translation>Placement</translation>
+    </message>
+    <message>
+        <source>各行放入其 Location 所指的频道</source>
+        <translation>Each row to the channel of its Location</translation>
+    </message>
+    <message>
+        <source>按文件顺序放入空闲频道，从频道</source>
+        <translation>In file order into free channels, from channel</translation>
+    </message>
+    <message>
+        <source>先清空信道表</source>
+        <translation>Empty the channel table first</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>LinkMessage</name>
     <message>
         <source>通信出错，请检查对讲机，连线及串口选择！</source>
@@ -1076,6 +1362,155 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>通信中断：连线或串口已断开，请检查连线后重试！</source>
         <translation>Connection lost: the cable or the serial port was disconnected. Check the cable and try again!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>Save(&amp;S)</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <comment>menu item that opens the About box</comment>
+        <translation>About(&amp;H)</translation>
+    </message>
+    <message>
+        <source>中文(&amp;C)</source>
+        <translation>Chinese(&amp;C)</translation>
+    </message>
+    <message>
+        <source>通信端口(&amp;C)</source>
+        <translation>Communication Port(&amp;C)</translation>
+    </message>
+    <message>
+        <source>调试信息(&amp;B)</source>
+        <translation>Debug Information(&amp;B)</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>Edit(&amp;E)</translation>
+    </message>
+    <message>
+        <source>英文(&amp;E)</source>
+        <translation>English(&amp;E)</translation>
+    </message>
+    <message>
+        <source>帮助主题(F1)</source>
+        <translation>Help Theme(F1)</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <comment>the Help menu</comment>
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message>
+        <source>语言选择(&amp;L)</source>
+        <translation>Language Select(&amp;L)</translation>
+    </message>
+    <message>
+        <source>撤销(&amp;U)</source>
+        <translation>Undo(&amp;U)</translation>
+    </message>
+    <message>
+        <source>重做(&amp;R)</source>
+        <translation>Redo(&amp;R)</translation>
+    </message>
+    <message>
+        <source>信道编辑(&amp;M)</source>
+        <translation>Channel Edit(&amp;M)</translation>
+    </message>
+    <message>
+        <source>DTMF信令(&amp;D)</source>
+        <translation>DTMF(&amp;D)</translation>
+    </message>
+    <message>
+        <source>可选功能(&amp;P)</source>
+        <translation>Optional Features(&amp;P)</translation>
+    </message>
+    <message>
+        <source>收音机频道设置</source>
+        <translation>FM Channel Set</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>New(&amp;N)</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)</source>
+        <translation>Open(&amp;O)</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)</source>
+        <translation>Print(&amp;P)</translation>
+    </message>
+    <message>
+        <source>导入信道(CSV)…</source>
+        <translation>Import Channels (CSV)…</translation>
+    </message>
+    <message>
+        <source>导出信道(CSV)…</source>
+        <translation>Export Channels (CSV)…</translation>
+    </message>
+    <message>
+        <source>编程(&amp;G)</source>
+        <translation>Programming(&amp;G)</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>Quit(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>读频(&amp;R)</source>
+        <translation>Read Data from the Transceive(&amp;R)</translation>
+    </message>
+    <message>
+        <source>写频(&amp;W)</source>
+        <translation>Write Data in the Transceive(&amp;W)</translation>
+    </message>
+    <message>
+        <source>写后校验</source>
+        <translation>Verify after write</translation>
+    </message>
+    <message>
+        <source>频段</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>读频</source>
+        <translation>Read Data from the Transceive</translation>
+    </message>
+    <message>
+        <source>写频</source>
+        <translation>Write Data in the Transceive</translation>
+    </message>
+    <message>
+        <source>关闭频段强制模式（双击）</source>
+        <translation>Band override mode off (double-click)</translation>
+    </message>
+    <message>
+        <source>关闭校准模式（双击）</source>
+        <translation>Calibration mode off (double-click)</translation>
+    </message>
+    <message>
+        <source>关闭扩展选项模式（双击）</source>
+        <translation>Extra options mode off (double-click)</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1542,307 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>否</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsWindow</name>
+    <message>
+        <source>关闭</source>
+        <comment>call tone off</comment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <comment>the middle power</comment>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>呼叫音:</source>
+        <translation>呼叫音:</translation>
+    </message>
+    <message>
+        <source>可选功能</source>
+        <translation>Optional Features</translation>
+    </message>
+    <message>
+        <source>显式模式:</source>
+        <translation>Display Mode:</translation>
+    </message>
+    <message>
+        <source>频移:</source>
+        <translation>Shift Frequency:</translation>
+    </message>
+    <message>
+        <source>倒频:</source>
+        <translation>Reverse Frequency:</translation>
+    </message>
+    <message>
+        <source>开机密码设定:</source>
+        <translation>Open Secret Establish:</translation>
+    </message>
+    <message>
+        <source>VOX增益电平:</source>
+        <translation>VOX Gain Level:</translation>
+    </message>
+    <message>
+        <source>VOX延迟时间(秒):</source>
+        <translation>VOX Delay Time(s):</translation>
+    </message>
+    <message>
+        <source>收音机搜台模式:</source>
+        <translation>Radio Seach Mode:</translation>
+    </message>
+    <message>
+        <source>通话结束提示音:</source>
+        <translation>Talk Over Sound:</translation>
+    </message>
+    <message>
+        <source>发射超时:</source>
+        <translation>Time-out Timer:</translation>
+    </message>
+    <message>
+        <source>优先扫描频道:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>全频频率:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>异频数:</source>
+        <translation>Offset Data:</translation>
+    </message>
+    <message>
+        <source>接收亚音频:</source>
+        <translation>QT/DQT Dec:</translation>
+    </message>
+    <message>
+        <source>发射亚音频:</source>
+        <translation>QT/DQT Enc:</translation>
+    </message>
+    <message>
+        <source>功率:</source>
+        <translation>Power:</translation>
+    </message>
+    <message>
+        <source>繁忙信道锁定:</source>
+        <translation>BusyChannel Lock:</translation>
+    </message>
+    <message>
+        <source>扫描添加:</source>
+        <translation>Add Scan:</translation>
+    </message>
+    <message>
+        <source>宽窄带:</source>
+        <translation>Wide/Narrow:</translation>
+    </message>
+    <message>
+        <source>发射禁止:</source>
+        <translation>TX Estop:</translation>
+    </message>
+    <message>
+        <source>压扩:</source>
+        <translation>Companding:</translation>
+    </message>
+    <message>
+        <source>扰频:</source>
+        <translation>Scramble:</translation>
+    </message>
+    <message>
+        <source>步进频率:</source>
+        <translation>Step Frequency:</translation>
+    </message>
+    <message>
+        <source>异频:</source>
+        <translation>Offset:</translation>
+    </message>
+    <message>
+        <source>开机显示字符:</source>
+        <translation>Display Character:</translation>
+    </message>
+    <message>
+        <source>自命名频道名称:</source>
+        <translation>Self-Regard Channel:</translation>
+    </message>
+    <message>
+        <source>锁键模式:</source>
+        <translation>KeyLock Mode:</translation>
+    </message>
+    <message>
+        <source>频道分组:</source>
+        <translation>Channel Group:</translation>
+    </message>
+    <message>
+        <source>尾音消除:</source>
+        <translation>Dispell End Sound:</translation>
+    </message>
+    <message>
+        <source>背光灯方式:</source>
+        <translation>Poor Light Mode:</translation>
+    </message>
+    <message>
+        <source>VOX 开关:</source>
+        <translation>VOX Swith:</translation>
+    </message>
+    <message>
+        <source>开机信息显示方式:</source>
+        <translation>Open Display Mode:</translation>
+    </message>
+    <message>
+        <source>记忆频道显示模式:</source>
+        <translation>Memory display Mode:</translation>
+    </message>
+    <message>
+        <source>自动关机:</source>
+        <translation>Auto Shut-Down</translation>
+    </message>
+    <message>
+        <source>语音模式:</source>
+        <translation>Pronunciation mode:</translation>
+    </message>
+    <message>
+        <source>4位开机密码:</source>
+        <translation>Boot-strap Password:</translation>
+    </message>
+    <message>
+        <source>静噪等级:</source>
+        <translation>Squelch Level:</translation>
+    </message>
+    <message>
+        <source>当前频道数:</source>
+        <translation> Present Channel:</translation>
+    </message>
+    <message>
+        <source>提示音:</source>
+        <translation>Beep:</translation>
+    </message>
+    <message>
+        <source>省电:</source>
+        <translation>Battery Save:</translation>
+    </message>
+    <message>
+        <source>按键锁:</source>
+        <translation>Key Lock:</translation>
+    </message>
+    <message>
+        <source>扫描模式:</source>
+        <translation>Scan Mode:</translation>
+    </message>
+    <message>
+        <source>收音机监听信号:</source>
+        <translation>Radio Monitors Sigal:</translation>
+    </message>
+    <message>
+        <source>频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>频道</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>禁止</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>手动</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>载波</source>
+        <translation>Carry</translation>
+    </message>
+    <message>
+        <source>窄带</source>
+        <translation>Narrow</translation>
+    </message>
+    <message>
+        <source>宽带</source>
+        <translation>Wide</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>上锁</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>+异频</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>-异频</source>
+        <translation>Sub</translation>
+    </message>
+    <message>
+        <source>无异频</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>允许取消操作</source>
+        <translation>Allow to Cancel Operating</translation>
+    </message>
+    <message>
+        <source>接收时禁止VOX</source>
+        <translation>Prohibit VOX in the receiving</translation>
+    </message>
+    <message>
+        <source>功能设置</source>
+        <translation>Function Set</translation>
+    </message>
+    <message>
+        <source>全频频率</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>VOX(声控发射)</source>
+        <translation>VOX</translation>
+    </message>
+    <message>
+        <source>%1 分钟</source>
+        <translation>%1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 小时</source>
+        <translation>%1 Hour</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "dtmf_window.h"
 
 #include "editors/field_filters.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/object_names.h"
@@ -56,7 +57,9 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form2"), parent)
 {
     const Language language = m_session.language();
-    setWindowTitle(QStringLiteral("DTMF(双音多频)"));
+    const TextsIn translate(language);
+    // The title and the ANI label read the same in both languages.
+    setWindowTitle(translate("DtmfWindow", "DTMF(双音多频)"));
 
     m_memoriesPageButton =
         new QRadioButton(Caption(ObjectName(Control::DtmfMemoriesPageButton), language), this);
@@ -94,8 +97,7 @@ DtmfWindow::DtmfWindow(Session &session, QWidget *parent)
     addRow(Control::DtmfAniEndCode, caption(Control::DtmfAniEndCode),
            addCodeField(m_otherGroup, ObjectName(Control::DtmfAniEndCode), kCodeLength,
                         Field(&DtmfSettings::aniEndCode)));
-    // The ANI label reads the same in both languages.
-    addRow(Control::DtmfAniMode, QStringLiteral("ANI："),
+    addRow(Control::DtmfAniMode, translate("DtmfWindow", "ANI："),
            addList(m_otherGroup, ObjectName(Control::DtmfAniMode), items(Control::DtmfAniMode),
                    &DtmfSettings::aniMode));
     addRow(Control::DtmfRate, caption(Control::DtmfRate),

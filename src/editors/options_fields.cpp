@@ -1,6 +1,7 @@
 #include "options_fields.h"
 
 #include "image/tones.h"
+#include "session/qt_translations.h"
 #include "ui/captions.h"
 #include "ui/object_names.h"
 
@@ -102,23 +103,32 @@ QStringList OptionsListItems(Control list, Language language)
         return {"OFF", "DC", "MSG"};
     case C::VoiceMode:
         return {"OFF", "COMP", "SCRAMB"};
-    case C::CallTone:
-        return QStringList{"关闭"} + Numbers(1, 5, "", "TONE");
+    case C::CallTone: {
+        // Its "off" reads in Chinese in English too.
+        const TextsIn translate(language);
+        return QStringList{translate("OptionsWindow", "关闭", "call tone off")} +
+               Numbers(1, 5, "", "TONE");
+    }
     default:
         break;
     }
     QStringList items = CaptionTexts(kWindow, ObjectName(list), language);
-    // The middle power has no English text: the list keeps its Chinese one.
-    if (list == C::VfoPower)
-        items << QStringLiteral("中");
+    // The middle power is not in the window's list, and its English is the
+    // Chinese text.
+    if (list == C::VfoPower) {
+        const TextsIn translate(language);
+        items << translate("OptionsWindow", "中", "the middle power");
+    }
     return items;
 }
 
 QString OptionsLabelText(Control control, Language language)
 {
-    // The call tone field is never translated.
-    if (control == C::CallTone)
-        return QStringLiteral("呼叫音:");
+    // The call tone field's English is its Chinese text.
+    if (control == C::CallTone) {
+        const TextsIn translate(language);
+        return translate("OptionsWindow", "呼叫音:");
+    }
     const QString name = *LabelName(control) ? LabelObjectName(control) : ObjectName(control);
     const QStringList texts = CaptionTexts(kWindow, name, language);
     return texts.isEmpty() ? QString() : texts.front();

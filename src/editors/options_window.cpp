@@ -6,6 +6,7 @@
 #include "image/entry_rules.h"
 #include "image/text_helpers.h"
 #include "session/session.h"
+#include "ui/captions.h"
 #include "ui/object_names.h"
 #include "ui/twips.h"
 #include "ui/wheel_guard.h"
@@ -44,7 +45,7 @@ QString FromStd(const std::string &s)
 OptionsWindow::OptionsWindow(Session &session, QWidget *parent)
     : EditorWindow(session, QStringLiteral("Form3"), parent)
 {
-    setWindowTitle(QStringLiteral("可选功能"));
+    setWindowTitle(CaptionTexts(objectName(), QString(), session.language()).value(0));
     createFields();
     auto *hiddenModeLabels = new HiddenModeLabels(m_session, this);
     hiddenModeLabels->setObjectName(QStringLiteral("hiddenModeLabels"));

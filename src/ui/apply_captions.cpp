@@ -73,7 +73,7 @@ void Apply(const CaptionEntry &entry, Language language, QWidget *window)
         return;
     }
 
-    const auto &texts = language == Language::English ? entry.english : entry.chinese;
+    const std::optional<QStringList> texts = entry.textsIn(language);
     if (!texts)
         return;
     switch (entry.kind) {

@@ -2,6 +2,7 @@
 
 #include "image/texts.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 
 namespace q731 {
 
@@ -9,12 +10,14 @@ namespace {
 
 using Kind = CaptionEntry::Kind;
 
-// "<prefix><step * i><suffix>" for i = from .. from + count - 1.
-QStringList numbered(int from, int count, int step, const char *prefix, const char *suffix)
+using InEnglish = CaptionEntry::InEnglish;
+
+// `format` with %1 replaced by step * i, for i = from .. from + count - 1.
+QStringList Numbered(int from, int count, int step, const QString &format)
 {
     QStringList items;
     for (int i = from; i < from + count; ++i)
-        items << QString::fromUtf8(prefix) + QString::number(step * i) + QString::fromUtf8(suffix);
+        items << format.arg(step * i);
     return items;
 }
 
@@ -27,243 +30,375 @@ QStringList Texts(const Strings &texts)
     return items;
 }
 
+// The entries of one window, whose texts belong to one context of the
+// catalogues. Each text names the context again, for lupdate.
+class WindowEntries
+{
+public:
+    WindowEntries(std::vector<CaptionEntry> &table, const char *window, const char *context)
+        : m_table(table)
+        , m_window(QString::fromLatin1(window))
+        , m_context(context)
+    {
+    }
+
+    void add(const QString &control, Kind kind, std::vector<CaptionText> texts)
+    {
+        CaptionEntry entry = start(control, kind);
+        entry.texts = std::move(texts);
+        m_table.push_back(std::move(entry));
+    }
+
+    void made(const QString &control, Kind kind, std::function<QStringList(Language)> texts,
+              InEnglish inEnglish = InEnglish::Translated)
+    {
+        CaptionEntry entry = start(control, kind);
+        entry.made = std::move(texts);
+        entry.inEnglish = inEnglish;
+        m_table.push_back(std::move(entry));
+    }
+
+    void move(const QString &control, std::array<int, 3> chinese, std::array<int, 3> english)
+    {
+        CaptionEntry entry = start(control, Kind::Move);
+        entry.chineseMove = chinese;
+        entry.englishMove = english;
+        m_table.push_back(std::move(entry));
+    }
+
+private:
+    CaptionEntry start(const QString &control, Kind kind) const
+    {
+        CaptionEntry entry;
+        entry.window = m_window;
+        entry.control = control;
+        entry.kind = kind;
+        entry.context = m_context;
+        return entry;
+    }
+
+    std::vector<CaptionEntry> &m_table;
+    QString m_window;
+    const char *m_context;
+};
+
 std::vector<CaptionEntry> BuildTable()
 {
     std::vector<CaptionEntry> table;
-    auto e = [&table](const QString &window, const QString &control, Kind kind, int first,
-                      const QStringList &chinese, const QStringList &english) {
-        table.push_back({window, control, kind, first, chinese, english, {}, {}});
-    };
-    // An entry that only the Chinese set applies.
-    auto chineseOnly = [&table](const QString &window, const QString &control,
-                                const QStringList &chinese) {
-        table.push_back({window, control, Kind::Caption, 0, chinese, std::nullopt, {}, {}});
-    };
-    auto move = [&table](const QString &window, const QString &control, std::array<int, 3> chinese,
-                         std::array<int, 3> english) {
-        table.push_back(
-            {window, control, Kind::Move, 0, QStringList{}, QStringList{}, chinese, english});
-    };
+    WindowEntries mainWindow(table, "MDIForm1", "MainWindow");
+    WindowEntries channels(table, "Form1", "ChannelWindow");
+    WindowEntries dtmf(table, "Form2", "DtmfWindow");
+    WindowEntries options(table, "Form3", "OptionsWindow");
+    WindowEntries calibration(table, "Form4", "CalibrationWindow");
+    WindowEntries fm(table, "Form5", "FmWindow");
+    WindowEntries about(table, "FrmAbout", "AboutWindow");
+    WindowEntries progress(table, "FrmWriting", "ProgressWindow");
+    WindowEntries importing(table, "FrmImport", "ImportDialog");
 
-    // MDIForm1
-    e("MDIForm1", "", Kind::Caption, 0, {MainWindowCaption(Language::Chinese)},
-      {MainWindowCaption(Language::English)});
-    e("MDIForm1", "StatusBar1.Panel2", Kind::PanelText, 0, {MakerName(Language::Chinese)}, {""});
-    e("MDIForm1", "MNFile", Kind::Caption, 0, {"文件(&F)"}, {"File(&F)"});
-    e("MDIForm1", "MNSave", Kind::Caption, 0, {"保存(&S)"}, {"Save(&S)"});
-    e("MDIForm1", "MNAbout", Kind::Caption, 0, {"帮助(&H)"}, {"About(&H)"});
-    e("MDIForm1", "MNChinese", Kind::Caption, 0, {"中文(&C)"}, {"Chinese(&C)"});
-    e("MDIForm1", "MNCommPort", Kind::Caption, 0, {"通信端口(&C)"}, {"Communication Port(&C)"});
-    e("MDIForm1", "MNDebug", Kind::Caption, 0, {"调试信息(&B)"}, {"Debug Information(&B)"});
-    e("MDIForm1", "MNEdit", Kind::Caption, 0, {"编辑(&E)"}, {"Edit(&E)"});
-    e("MDIForm1", "MNEnglish", Kind::Caption, 0, {"英文(&E)"}, {"English(&E)"});
-    e("MDIForm1", "MNF1", Kind::Caption, 0, {"帮助主题(F1)"}, {"Help Theme(F1)"});
-    e("MDIForm1", "MNHelp", Kind::Caption, 0, {"帮助(&H)"}, {"Help(&H)"});
-    e("MDIForm1", "MNLanguage", Kind::Caption, 0, {"语言选择(&L)"}, {"Language Select(&L)"});
-    e("MDIForm1", "MNUndo", Kind::Caption, 0, {"撤销(&U)"}, {"Undo(&U)"});
-    e("MDIForm1", "MNRedo", Kind::Caption, 0, {"重做(&R)"}, {"Redo(&R)"});
-    e("MDIForm1", "MNModel", Kind::Caption, 0, {"信道编辑(&M)"}, {"Channel Edit(&M)"});
-    e("MDIForm1", "MNDTMF", Kind::Caption, 0, {"DTMF信令(&D)"}, {"DTMF(&D)"});
-    e("MDIForm1", "MNOption", Kind::Caption, 0, {"可选功能(&P)"}, {"Optional Features(&P)"});
-    e("MDIForm1", "MNFMset", Kind::Caption, 0, {"收音机频道设置"}, {"FM Channel Set"});
-    e("MDIForm1", "MNNew", Kind::Caption, 0, {"新建(&N)"}, {"New(&N)"});
-    e("MDIForm1", "MNOpen", Kind::Caption, 0, {"打开(&O)"}, {"Open(&O)"});
-    e("MDIForm1", "MNPrint", Kind::Caption, 0, {"打印(&P)"}, {"Print(&P)"});
-    e("MDIForm1", "MNImport", Kind::Caption, 0, {"导入信道(CSV)…"}, {"Import Channels (CSV)…"});
-    e("MDIForm1", "MNExport", Kind::Caption, 0, {"导出信道(CSV)…"}, {"Export Channels (CSV)…"});
-    e("MDIForm1", "MNProgram", Kind::Caption, 0, {"编程(&G)"}, {"Programming(&G)"});
-    e("MDIForm1", "MNQuit", Kind::Caption, 0, {"退出(&Q)"}, {"Quit(&Q)"});
-    e("MDIForm1", "MNRead", Kind::Caption, 0, {"读频(&R)"}, {"Read Data from the Transceive(&R)"});
-    e("MDIForm1", "MNWrite", Kind::Caption, 0, {"写频(&W)"}, {"Write Data in the Transceive(&W)"});
-    e("MDIForm1", "MNVerify", Kind::Caption, 0, {"写后校验"}, {"Verify after write"});
-    e("MDIForm1", "Label1", Kind::Caption, 0, {"频段"}, {"Frequency"});
-    move("MDIForm1", "Combo1", {585, 30, 1950}, {1085, 30, 1950});
-    move("MDIForm1", "ComboCom", {2475, 0, 1185}, {3475, 0, 1185});
-    e("MDIForm1", "TNew", Kind::ToolTip, 0, {"新建"}, {"New"});
-    e("MDIForm1", "TOpen", Kind::ToolTip, 0, {"打开"}, {"Open"});
-    e("MDIForm1", "TSave", Kind::ToolTip, 0, {"保存"}, {"Save"});
-    e("MDIForm1", "TRead", Kind::ToolTip, 0, {"读频"}, {"Read Data from the Transceive"});
-    e("MDIForm1", "TWrite", Kind::ToolTip, 0, {"写频"}, {"Write Data in the Transceive"});
+    // The main window
+    mainWindow.made("", Kind::Caption,
+                    [](Language language) { return QStringList{MainWindowCaption(language)}; });
+    // The maker's panel is empty in English.
+    mainWindow.made(
+        "StatusBar1.Panel2", Kind::PanelText,
+        [](Language language) { return QStringList{MakerName(language)}; }, InEnglish::Blank);
+    mainWindow.add("MNFile", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "文件(&F)")});
+    mainWindow.add("MNSave", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "保存(&S)")});
+    mainWindow.add(
+        "MNAbout", Kind::Caption,
+        {QT_TRANSLATE_NOOP3("MainWindow", "帮助(&H)", "menu item that opens the About box")});
+    mainWindow.add("MNChinese", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "中文(&C)")});
+    mainWindow.add("MNCommPort", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "通信端口(&C)")});
+    mainWindow.add("MNDebug", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "调试信息(&B)")});
+    mainWindow.add("MNEdit", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "编辑(&E)")});
+    mainWindow.add("MNEnglish", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "英文(&E)")});
+    mainWindow.add("MNF1", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "帮助主题(F1)")});
+    mainWindow.add("MNHelp", Kind::Caption,
+                   {QT_TRANSLATE_NOOP3("MainWindow", "帮助(&H)", "the Help menu")});
+    mainWindow.add("MNLanguage", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "语言选择(&L)")});
+    mainWindow.add("MNUndo", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "撤销(&U)")});
+    mainWindow.add("MNRedo", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "重做(&R)")});
+    mainWindow.add("MNModel", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "信道编辑(&M)")});
+    mainWindow.add("MNDTMF", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "DTMF信令(&D)")});
+    mainWindow.add("MNOption", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "可选功能(&P)")});
+    mainWindow.add("MNFMset", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "收音机频道设置")});
+    mainWindow.add("MNNew", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "新建(&N)")});
+    mainWindow.add("MNOpen", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "打开(&O)")});
+    mainWindow.add("MNPrint", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "打印(&P)")});
+    mainWindow.add("MNImport", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "导入信道(CSV)…")});
+    mainWindow.add("MNExport", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "导出信道(CSV)…")});
+    mainWindow.add("MNProgram", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "编程(&G)")});
+    mainWindow.add("MNQuit", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "退出(&Q)")});
+    mainWindow.add("MNRead", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "读频(&R)")});
+    mainWindow.add("MNWrite", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "写频(&W)")});
+    mainWindow.add("MNVerify", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "写后校验")});
+    mainWindow.add("Label1", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "频段")});
+    mainWindow.move("Combo1", {585, 30, 1950}, {1085, 30, 1950});
+    mainWindow.move("ComboCom", {2475, 0, 1185}, {3475, 0, 1185});
+    mainWindow.add("TNew", Kind::ToolTip, {QT_TRANSLATE_NOOP("MainWindow", "新建")});
+    mainWindow.add("TOpen", Kind::ToolTip, {QT_TRANSLATE_NOOP("MainWindow", "打开")});
+    mainWindow.add("TSave", Kind::ToolTip, {QT_TRANSLATE_NOOP("MainWindow", "保存")});
+    mainWindow.add("TRead", Kind::ToolTip, {QT_TRANSLATE_NOOP("MainWindow", "读频")});
+    mainWindow.add("TWrite", Kind::ToolTip, {QT_TRANSLATE_NOOP("MainWindow", "写频")});
     // The hidden-mode buttons: what they switch off, never their key names.
-    e("MDIForm1", "TAnMa", Kind::ToolTip, 0, {"关闭频段强制模式（双击）"},
-      {"Band override mode off (double-click)"});
-    e("MDIForm1", "TDebug", Kind::ToolTip, 0, {"关闭校准模式（双击）"},
-      {"Calibration mode off (double-click)"});
-    e("MDIForm1", "TFMMa", Kind::ToolTip, 0, {"关闭扩展选项模式（双击）"},
-      {"Extra options mode off (double-click)"});
+    mainWindow.add("TAnMa", Kind::ToolTip,
+                   {QT_TRANSLATE_NOOP("MainWindow", "关闭频段强制模式（双击）")});
+    mainWindow.add("TDebug", Kind::ToolTip,
+                   {QT_TRANSLATE_NOOP("MainWindow", "关闭校准模式（双击）")});
+    mainWindow.add("TFMMa", Kind::ToolTip,
+                   {QT_TRANSLATE_NOOP("MainWindow", "关闭扩展选项模式（双击）")});
 
-    // Form1
+    // The channel window
     // The channel lists are the codec's own texts (image/texts.h).
-    e("Form1", "Combo1", Kind::List, 0, Texts(std::array{OffText(Language::Chinese)}),
-      Texts(std::array{OffText(Language::English)}));
+    channels.made("Combo1", Kind::List,
+                  [](Language language) { return Texts(std::array{OffText(language)}); });
     for (int column = 5; column <= 10; ++column) {
-        e("Form1", QStringLiteral("Combo5(%1)").arg(column), Kind::List, 0,
-          Texts(ChannelOptionItems(column, Language::Chinese)),
-          Texts(ChannelOptionItems(column, Language::English)));
+        channels.made(
+            QStringLiteral("Combo5(%1)").arg(column), Kind::List,
+            [column](Language language) { return Texts(ChannelOptionItems(column, language)); });
     }
     // The window's seventh option list stands over no column.
-    e("Form1", "Combo5(11)", Kind::List, 0, {"禁止", "使能"}, {"Off", "On"});
-    e("Form1", "", Kind::Caption, 0, {"信道编辑"}, {"Channel Edit"});
-    e("Form1", "Grid1", Kind::Header, 0,
-      {"频道", "接收频率", "发射频率", "接收亚音频", "发射亚音频", "功率", "繁忙信道锁定",
-       "扫描添加", "宽窄带", "发射禁止", "扰频", "频道名称"},
-      {"Fre", "RXFre", "TXfre", "QT/DQT Dec", "QT/DQT Enc", "Power", "Channel lock", "Add scan",
-       "Band", "TX Estop", "Scramble", "Channel Name"});
+    channels.add(
+        "Combo5(11)", Kind::List,
+        {QT_TRANSLATE_NOOP("ChannelWindow", "禁止"), QT_TRANSLATE_NOOP("ChannelWindow", "使能")});
+    channels.add("", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "信道编辑")});
+    channels.add(
+        "Grid1", Kind::Header,
+        {QT_TRANSLATE_NOOP("ChannelWindow", "频道"), QT_TRANSLATE_NOOP("ChannelWindow", "接收频率"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "发射频率"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "接收亚音频"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "发射亚音频"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "功率"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "繁忙信道锁定"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "扫描添加"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "宽窄带"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "发射禁止"), QT_TRANSLATE_NOOP("ChannelWindow", "扰频"),
+         QT_TRANSLATE_NOOP("ChannelWindow", "频道名称")});
 
-    // Form2
-    e("Form2", "Combo17", Kind::List, 0, numbered(0, 10, 200, "", "毫秒"),
-      numbered(0, 10, 200, "", "MS"));
-    e("Form2", "Option1", Kind::Caption, 0, {"自动拔号存储器"}, {"Auto-dialing Memory"});
-    e("Form2", "Option2", Kind::Caption, 0, {"其它功能"}, {"Other Features"});
-    e("Form2", "Label1(0)", Kind::Caption, 0, {"第一组自动拔号存储器"}, {"First Autodial Memory"});
-    e("Form2", "Label1(1)", Kind::Caption, 0, {"第二组自动拔号存储器"}, {"Second Autodial Memory"});
-    e("Form2", "Label1(2)", Kind::Caption, 0, {"第三组自动拔号存储器"}, {"Third Autodial Memory"});
-    e("Form2", "Label1(3)", Kind::Caption, 0, {"第四组自动拔号存储器"}, {"Fourth Autodial Memory"});
-    e("Form2", "Label1(4)", Kind::Caption, 0, {"第五组自动拔号存储器"}, {"Fifth Autodial Memory"});
-    e("Form2", "Label1(5)", Kind::Caption, 0, {"第六组自动拔号存储器"}, {"Sixth Autodial Memory"});
-    e("Form2", "Label1(6)", Kind::Caption, 0, {"第七组自动拔号存储器"},
-      {"Seventh Autodial Memory"});
-    e("Form2", "Label1(7)", Kind::Caption, 0, {"第八组自动拔号存储器"}, {"Eight Autodial Memory"});
-    e("Form2", "Label2", Kind::Caption, 0, {"ANI开始码："}, {"ANI Start Code："});
-    e("Form2", "Label4", Kind::Caption, 0, {"ANI结束码："}, {"ANI End Code："});
-    e("Form2", "Label3", Kind::Caption, 0, {"自身码："}, {"Own Code："});
-    e("Form2", "Combo1", Kind::List, 0, {"发射开始", "发射结束", "两者"},
-      {"Start Send", "End Send", "Both"});
-    e("Form2", "Label16", Kind::Caption, 0, {"DTMF速率："}, {"DTMF Rate："});
-    e("Form2", "Combo16", Kind::List, 0, {"快", "慢"}, {"Fast", "Slow"});
-    e("Form2", "Label17", Kind::Caption, 0, {"首位数码延迟："}, {"First Digital Delay："});
-    e("Form2", "Label18", Kind::Caption, 0, {"群呼码："}, {"Group Call Code："});
-    e("Form2", "Combo18", Kind::List, 0, {"空"}, {"Empty"});
+    // The DTMF window
+    dtmf.made("Combo17", Kind::List, [](Language language) {
+        const TextsIn translate(language);
+        return Numbered(0, 10, 200, translate("DtmfWindow", "%1毫秒"));
+    });
+    dtmf.add("Option1", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "自动拔号存储器")});
+    dtmf.add("Option2", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "其它功能")});
+    dtmf.add("Label1(0)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第一组自动拔号存储器")});
+    dtmf.add("Label1(1)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第二组自动拔号存储器")});
+    dtmf.add("Label1(2)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第三组自动拔号存储器")});
+    dtmf.add("Label1(3)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第四组自动拔号存储器")});
+    dtmf.add("Label1(4)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第五组自动拔号存储器")});
+    dtmf.add("Label1(5)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第六组自动拔号存储器")});
+    dtmf.add("Label1(6)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第七组自动拔号存储器")});
+    dtmf.add("Label1(7)", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "第八组自动拔号存储器")});
+    dtmf.add("Label2", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "ANI开始码：")});
+    dtmf.add("Label4", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "ANI结束码：")});
+    dtmf.add("Label3", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "自身码：")});
+    dtmf.add("Combo1", Kind::List,
+             {QT_TRANSLATE_NOOP("DtmfWindow", "发射开始"),
+              QT_TRANSLATE_NOOP("DtmfWindow", "发射结束"),
+              QT_TRANSLATE_NOOP("DtmfWindow", "两者")});
+    dtmf.add("Label16", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "DTMF速率：")});
+    dtmf.add("Combo16", Kind::List,
+             {QT_TRANSLATE_NOOP("DtmfWindow", "快"), QT_TRANSLATE_NOOP("DtmfWindow", "慢")});
+    dtmf.add("Label17", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "首位数码延迟：")});
+    dtmf.add("Label18", Kind::Caption, {QT_TRANSLATE_NOOP("DtmfWindow", "群呼码：")});
+    dtmf.add("Combo18", Kind::List, {QT_TRANSLATE_NOOP("DtmfWindow", "空")});
 
-    // Form3
-    e("Form3", "", Kind::Caption, 0, {"可选功能"}, {"Optional Features"});
-    e("Form3", "Label1", Kind::Caption, 0, {"显式模式:"}, {"Display Mode:"});
-    e("Form3", "Label10", Kind::Caption, 0, {"频移:"}, {"Shift Frequency:"});
-    e("Form3", "Label11", Kind::Caption, 0, {"倒频:"}, {"Reverse Frequency:"});
-    e("Form3", "Label12", Kind::Caption, 0, {"开机密码设定:"}, {"Open Secret Establish:"});
-    e("Form3", "Label14", Kind::Caption, 0, {"VOX增益电平:"}, {"VOX Gain Level:"});
-    e("Form3", "Label15", Kind::Caption, 0, {"VOX延迟时间(秒):"}, {"VOX Delay Time(s):"});
-    e("Form3", "Label17", Kind::Caption, 0, {"收音机搜台模式:"}, {"Radio Seach Mode:"});
-    e("Form3", "Label18", Kind::Caption, 0, {"通话结束提示音:"}, {"Talk Over Sound:"});
-    e("Form3", "Label19", Kind::Caption, 0, {"发射超时:"}, {"Time-out Timer:"});
-    e("Form3", "Label2", Kind::Caption, 0, {"优先扫描频道:"}, {"Priority:"});
-    e("Form3", "Label20", Kind::Caption, 0, {"全频频率:"}, {"Frequency:"});
-    e("Form3", "Label21", Kind::Caption, 0, {"异频数:"}, {"Offset Data:"});
-    e("Form3", "Label22", Kind::Caption, 0, {"接收亚音频:"}, {"QT/DQT Dec:"});
-    e("Form3", "Label23", Kind::Caption, 0, {"发射亚音频:"}, {"QT/DQT Enc:"});
-    e("Form3", "Label24", Kind::Caption, 0, {"功率:"}, {"Power:"});
-    e("Form3", "Label25", Kind::Caption, 0, {"繁忙信道锁定:"}, {"BusyChannel Lock:"});
-    e("Form3", "Label26", Kind::Caption, 0, {"扫描添加:"}, {"Add Scan:"});
-    e("Form3", "Label27", Kind::Caption, 0, {"宽窄带:"}, {"Wide/Narrow:"});
-    e("Form3", "Label28", Kind::Caption, 0, {"发射禁止:"}, {"TX Estop:"});
-    e("Form3", "Label29", Kind::Caption, 0, {"压扩:"}, {"Companding:"});
-    e("Form3", "Label16", Kind::Caption, 0, {"扰频:"}, {"Scramble:"});
-    e("Form3", "Label3", Kind::Caption, 0, {"步进频率:"}, {"Step Frequency:"});
-    e("Form3", "Label30", Kind::Caption, 0, {"异频:"}, {"Offset:"});
-    e("Form3", "Label31", Kind::Caption, 0, {"开机显示字符:"}, {"Display Character:"});
-    e("Form3", "Label32", Kind::Caption, 0, {"自命名频道名称:"}, {"Self-Regard Channel:"});
-    e("Form3", "Label33", Kind::Caption, 0, {"锁键模式:"}, {"KeyLock Mode:"});
-    e("Form3", "Label34", Kind::Caption, 0, {"频道分组:"}, {"Channel Group:"});
-    e("Form3", "Label35", Kind::Caption, 0, {"尾音消除:"}, {"Dispell End Sound:"});
-    e("Form3", "Label36", Kind::Caption, 0, {"背光灯方式:"}, {"Poor Light Mode:"});
-    e("Form3", "Label37", Kind::Caption, 0, {"VOX 开关:"}, {"VOX Swith:"});
-    e("Form3", "Label38", Kind::Caption, 0, {"开机信息显示方式:"}, {"Open Display Mode:"});
-    e("Form3", "Label39", Kind::Caption, 0, {"记忆频道显示模式:"}, {"Memory display Mode:"});
-    e("Form3", "Label40", Kind::Caption, 0, {"自动关机:"}, {"Auto Shut-Down"});
-    e("Form3", "Label41", Kind::Caption, 0, {"语音模式:"}, {"Pronunciation mode:"});
-    e("Form3", "Label42", Kind::Caption, 0, {"4位开机密码:"}, {"Boot-strap Password:"});
-    e("Form3", "Label5", Kind::Caption, 0, {"静噪等级:"}, {"Squelch Level:"});
-    e("Form3", "Label6", Kind::Caption, 0, {"当前频道数:"}, {" Present Channel:"});
-    e("Form3", "Label7", Kind::Caption, 0, {"提示音:"}, {"Beep:"});
-    e("Form3", "Label8", Kind::Caption, 0, {"省电:"}, {"Battery Save:"});
-    e("Form3", "Label9", Kind::Caption, 0, {"按键锁:"}, {"Key Lock:"});
-    e("Form3", "LabelMod", Kind::Caption, 0, {"扫描模式:"}, {"Scan Mode:"});
-    e("Form3", "Label13", Kind::Caption, 0, {"收音机监听信号:"}, {"Radio Monitors Sigal:"});
-    e("Form3", "Combo1", Kind::List, 0, {"频率", "频道"}, {"Frequency", "Channel"});
-    e("Form3", "Combo10", Kind::List, 0, {"关", "开"}, {"Off", "On"});
-    e("Form3", "Combo11", Kind::List, 0, {"使能", "禁止"}, {"On", "Off"});
-    e("Form3", "Combo13", Kind::List, 0, {"手动", "自动"}, {"Manual", "Auto"});
-    e("Form3", "Combo16", Kind::List, 0, {"开", "关"}, {"On", "Off"});
-    e("Form3", "Combo17", Kind::List, 0, {"开", "关"}, {"On", "Off"});
-    e("Form3", "Combo2", Kind::List, 0, {"开", "关"}, {"On", "Off"});
-    e("Form3", "Combo20", Kind::List, 0, {"关", "开"}, {"Off", "On"});
-    e("Form3", "Combo22", Kind::List, 0, {"关闭"}, {"Off"});
-    e("Form3", "Combo23", Kind::List, 0, {"关闭"}, {"Off"});
-    e("Form3", "Combo24", Kind::List, 0, {"低", "高"}, {"Low", "High"});
-    e("Form3", "Combo25", Kind::List, 0, {"载波", "关"}, {"Carry", "Off"});
-    e("Form3", "Combo26", Kind::List, 0, {"禁止", "使能"}, {"Off", "On"});
-    e("Form3", "Combo27", Kind::List, 0, {"窄带", "宽带"}, {"Narrow", "Wide"});
-    e("Form3", "Combo28", Kind::List, 0, {"开", "关"}, {"On", "Off"});
-    e("Form3", "Combo29", Kind::List, 0, {"禁止", "使能"}, {"Off", "On"});
-    e("Form3", "Combo12", Kind::List, 0, {"使能", "禁止"}, {"On", "Off"});
-    e("Form3", "ComboMod", Kind::List, 0, {"载波", "时间"}, {"Carry", "Time"});
-    e("Form3", "Combo6", Kind::List, 0, {"关闭", "打开"}, {"Off", "On"});
-    e("Form3", "Combo8", Kind::List, 0, {"关", "开"}, {"Off", "On"});
-    e("Form3", "Combo7", Kind::List, 0, {"关", "开"}, {"Off", "On"});
-    e("Form3", "Combo9", Kind::List, 0, {"上锁", "正常"}, {"Lock", "Normal"});
-    e("Form3", "Combo30", Kind::List, 0, {"+异频", "-异频", "无异频"}, {"Add", "Sub", "None"});
-    e("Form3", "Combo31", Kind::List, 0, {"关", "开"}, {"Off", "On"});
-    e("Form3", "Combo33", Kind::List, 0, {"开", "关"}, {"On", "Off"});
-    e("Form3", "Combo34", Kind::List, 0, {"频道", "频率"}, {"Channel", "Frequency"});
-    e("Form3", "Check12", Kind::Caption, 0, {"允许取消操作"}, {"Allow to Cancel Operating"});
-    e("Form3", "Check13", Kind::Caption, 0, {"接收时禁止VOX"}, {"Prohibit VOX in the receiving"});
-    e("Form3", "Option1", Kind::Caption, 0, {"功能设置"}, {"Function Set"});
-    e("Form3", "Option2", Kind::Caption, 0, {"全频频率"}, {"VFO"});
-    e("Form3", "Frame1", Kind::Caption, 0, {"VOX(声控发射)"}, {"VOX"});
-    e("Form3", "Frame2", Kind::Caption, 0, {"功能设置"}, {"Function Set"});
-    e("Form3", "Frame3", Kind::Caption, 0, {"全频频率"}, {"VFO"});
-    e("Form3", "Combo19", Kind::List, 0, QStringList{"关闭"} + numbered(1, 7, 1, "", " 分钟"),
-      QStringList{"Off"} + numbered(1, 7, 1, "", " Minute"));
-    e("Form3", "Combo35", Kind::List, 0, QStringList{"关"} + numbered(1, 15, 1, "", " 小时"),
-      QStringList{"Off"} + numbered(1, 15, 1, "", " Hour"));
+    // The optional features window
+    options.add("", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "可选功能")});
+    options.add("Label1", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "显式模式:")});
+    options.add("Label10", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "频移:")});
+    options.add("Label11", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "倒频:")});
+    options.add("Label12", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "开机密码设定:")});
+    options.add("Label14", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "VOX增益电平:")});
+    options.add("Label15", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "VOX延迟时间(秒):")});
+    options.add("Label17", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "收音机搜台模式:")});
+    options.add("Label18", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "通话结束提示音:")});
+    options.add("Label19", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "发射超时:")});
+    options.add("Label2", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "优先扫描频道:")});
+    options.add("Label20", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "全频频率:")});
+    options.add("Label21", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "异频数:")});
+    options.add("Label22", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "接收亚音频:")});
+    options.add("Label23", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "发射亚音频:")});
+    options.add("Label24", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "功率:")});
+    options.add("Label25", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "繁忙信道锁定:")});
+    options.add("Label26", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "扫描添加:")});
+    options.add("Label27", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "宽窄带:")});
+    options.add("Label28", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "发射禁止:")});
+    options.add("Label29", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "压扩:")});
+    options.add("Label16", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "扰频:")});
+    options.add("Label3", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "步进频率:")});
+    options.add("Label30", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "异频:")});
+    options.add("Label31", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "开机显示字符:")});
+    options.add("Label32", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "自命名频道名称:")});
+    options.add("Label33", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "锁键模式:")});
+    options.add("Label34", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "频道分组:")});
+    options.add("Label35", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "尾音消除:")});
+    options.add("Label36", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "背光灯方式:")});
+    options.add("Label37", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "VOX 开关:")});
+    options.add("Label38", Kind::Caption,
+                {QT_TRANSLATE_NOOP("OptionsWindow", "开机信息显示方式:")});
+    options.add("Label39", Kind::Caption,
+                {QT_TRANSLATE_NOOP("OptionsWindow", "记忆频道显示模式:")});
+    options.add("Label40", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "自动关机:")});
+    options.add("Label41", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "语音模式:")});
+    options.add("Label42", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "4位开机密码:")});
+    options.add("Label5", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "静噪等级:")});
+    options.add("Label6", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "当前频道数:")});
+    options.add("Label7", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "提示音:")});
+    options.add("Label8", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "省电:")});
+    options.add("Label9", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "按键锁:")});
+    options.add("LabelMod", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "扫描模式:")});
+    options.add("Label13", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "收音机监听信号:")});
+    options.add(
+        "Combo1", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "频率"), QT_TRANSLATE_NOOP("OptionsWindow", "频道")});
+    options.add(
+        "Combo10", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "关"), QT_TRANSLATE_NOOP("OptionsWindow", "开")});
+    options.add(
+        "Combo11", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "使能"), QT_TRANSLATE_NOOP("OptionsWindow", "禁止")});
+    options.add(
+        "Combo13", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "手动"), QT_TRANSLATE_NOOP("OptionsWindow", "自动")});
+    options.add(
+        "Combo16", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "开"), QT_TRANSLATE_NOOP("OptionsWindow", "关")});
+    options.add(
+        "Combo17", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "开"), QT_TRANSLATE_NOOP("OptionsWindow", "关")});
+    options.add(
+        "Combo2", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "开"), QT_TRANSLATE_NOOP("OptionsWindow", "关")});
+    options.add(
+        "Combo20", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "关"), QT_TRANSLATE_NOOP("OptionsWindow", "开")});
+    options.add("Combo22", Kind::List, {QT_TRANSLATE_NOOP("OptionsWindow", "关闭")});
+    options.add("Combo23", Kind::List, {QT_TRANSLATE_NOOP("OptionsWindow", "关闭")});
+    options.add(
+        "Combo24", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "低"), QT_TRANSLATE_NOOP("OptionsWindow", "高")});
+    options.add(
+        "Combo25", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "载波"), QT_TRANSLATE_NOOP("OptionsWindow", "关")});
+    options.add(
+        "Combo26", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "禁止"), QT_TRANSLATE_NOOP("OptionsWindow", "使能")});
+    options.add(
+        "Combo27", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "窄带"), QT_TRANSLATE_NOOP("OptionsWindow", "宽带")});
+    options.add(
+        "Combo28", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "开"), QT_TRANSLATE_NOOP("OptionsWindow", "关")});
+    options.add(
+        "Combo29", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "禁止"), QT_TRANSLATE_NOOP("OptionsWindow", "使能")});
+    options.add(
+        "Combo12", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "使能"), QT_TRANSLATE_NOOP("OptionsWindow", "禁止")});
+    options.add(
+        "ComboMod", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "载波"), QT_TRANSLATE_NOOP("OptionsWindow", "时间")});
+    options.add(
+        "Combo6", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "关闭"), QT_TRANSLATE_NOOP("OptionsWindow", "打开")});
+    options.add(
+        "Combo8", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "关"), QT_TRANSLATE_NOOP("OptionsWindow", "开")});
+    options.add(
+        "Combo7", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "关"), QT_TRANSLATE_NOOP("OptionsWindow", "开")});
+    options.add(
+        "Combo9", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "上锁"), QT_TRANSLATE_NOOP("OptionsWindow", "正常")});
+    options.add("Combo30", Kind::List,
+                {QT_TRANSLATE_NOOP("OptionsWindow", "+异频"),
+                 QT_TRANSLATE_NOOP("OptionsWindow", "-异频"),
+                 QT_TRANSLATE_NOOP("OptionsWindow", "无异频")});
+    options.add(
+        "Combo31", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "关"), QT_TRANSLATE_NOOP("OptionsWindow", "开")});
+    options.add(
+        "Combo33", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "开"), QT_TRANSLATE_NOOP("OptionsWindow", "关")});
+    options.add(
+        "Combo34", Kind::List,
+        {QT_TRANSLATE_NOOP("OptionsWindow", "频道"), QT_TRANSLATE_NOOP("OptionsWindow", "频率")});
+    options.add("Check12", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "允许取消操作")});
+    options.add("Check13", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "接收时禁止VOX")});
+    options.add("Option1", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "功能设置")});
+    options.add("Option2", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "全频频率")});
+    options.add("Frame1", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "VOX(声控发射)")});
+    options.add("Frame2", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "功能设置")});
+    options.add("Frame3", Kind::Caption, {QT_TRANSLATE_NOOP("OptionsWindow", "全频频率")});
+    options.made("Combo19", Kind::List, [](Language language) {
+        const TextsIn translate(language);
+        return QStringList{translate("OptionsWindow", "关闭")} +
+               Numbered(1, 7, 1, translate("OptionsWindow", "%1 分钟"));
+    });
+    options.made("Combo35", Kind::List, [](Language language) {
+        const TextsIn translate(language);
+        return QStringList{translate("OptionsWindow", "关")} +
+               Numbered(1, 15, 1, translate("OptionsWindow", "%1 小时"));
+    });
 
-    // Form4
-    e("Form4", "", Kind::Caption, 0, {"调试"}, {"Debugging"});
-    e("Form4", "SSTab1", Kind::Tabs, 0, {"高功率等级", "中功率等级", "低功率等级"},
-      {"High Power Grades", "Mid Power Grades", "Low Power Grades"});
+    // The calibration window
+    calibration.add("", Kind::Caption, {QT_TRANSLATE_NOOP("CalibrationWindow", "调试")});
+    calibration.add("SSTab1", Kind::Tabs,
+                    {QT_TRANSLATE_NOOP("CalibrationWindow", "高功率等级"),
+                     QT_TRANSLATE_NOOP("CalibrationWindow", "中功率等级"),
+                     QT_TRANSLATE_NOOP("CalibrationWindow", "低功率等级")});
     for (int i = 0; i < 9; ++i) {
-        static const char *const chinese[] = {"高段等级", "中段等级", "低段等级"};
-        static const char *const english[] = {"High Sect Grades", "Mid Sect Grades",
-                                              "Low Sect Grades"};
-        e("Form4", QStringLiteral("Frame1(%1)").arg(i), Kind::Caption, 0,
-          {QString::fromUtf8(chinese[i % 3])}, {QString::fromUtf8(english[i % 3])});
+        static const char *const sections[] = {
+            QT_TRANSLATE_NOOP("CalibrationWindow", "高段等级"),
+            QT_TRANSLATE_NOOP("CalibrationWindow", "中段等级"),
+            QT_TRANSLATE_NOOP("CalibrationWindow", "低段等级"),
+        };
+        calibration.add(QStringLiteral("Frame1(%1)").arg(i), Kind::Caption, {sections[i % 3]});
     }
     for (int i = 0; i < 9; ++i) {
-        e("Form4", QStringLiteral("Label1(%1)").arg(i), Kind::Caption, 0, {"低"}, {"Low"});
-        e("Form4", QStringLiteral("Label2(%1)").arg(i), Kind::Caption, 0, {"高"}, {"High"});
+        calibration.add(QStringLiteral("Label1(%1)").arg(i), Kind::Caption,
+                        {QT_TRANSLATE_NOOP("CalibrationWindow", "低")});
+        calibration.add(QStringLiteral("Label2(%1)").arg(i), Kind::Caption,
+                        {QT_TRANSLATE_NOOP("CalibrationWindow", "高")});
     }
 
-    // Form5
-    e("Form5", "", Kind::Caption, 0, {"FM频道设置"}, {"FM Channel Set"});
-    e("Form5", "Label1(3)", Kind::Caption, 0, {"频率模式(频率):"}, {"FrequencyMode(Frequency):"});
-    e("Form5", "Label1(0)", Kind::Caption, 0, {"当前收音机工作频道:"}, {"Present Channel:"});
-    e("Form5", "Label1(1)", Kind::Caption, 0, {"显示模式:"}, {"Reveal Mode:"});
-    e("Form5", "Label1(2)", Kind::Caption, 0, {"收音机步进频率:"}, {"FM Step Frequency:"});
-    e("Form5", "Combo1(1)", Kind::List, 0, {"频道", "频率"}, {"Channel", "Frequency"});
-    e("Form5", "MSFGrid", Kind::Header, 0, {"频道", "频率(MHz)"}, {"Channel", "Frequency(MHz)"});
-    e("Form5", "Command1", Kind::Caption, 0, {"确定"}, {"OK"});
-    e("Form5", "Command2", Kind::Caption, 0, {"取消"}, {"Cancel"});
+    // The FM channel window
+    fm.add("", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "FM频道设置")});
+    fm.add("Label1(3)", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "频率模式(频率):")});
+    fm.add("Label1(0)", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "当前收音机工作频道:")});
+    fm.add("Label1(1)", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "显示模式:")});
+    fm.add("Label1(2)", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "收音机步进频率:")});
+    fm.add("Combo1(1)", Kind::List,
+           {QT_TRANSLATE_NOOP("FmWindow", "频道"), QT_TRANSLATE_NOOP("FmWindow", "频率")});
+    fm.add("MSFGrid", Kind::Header,
+           {QT_TRANSLATE_NOOP("FmWindow", "频道"), QT_TRANSLATE_NOOP("FmWindow", "频率(MHz)")});
+    fm.add("Command1", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "确定")});
+    fm.add("Command2", Kind::Caption, {QT_TRANSLATE_NOOP("FmWindow", "取消")});
 
-    // FrmAbout
-    e("FrmAbout", "", Kind::Caption, 0, {"帮助"}, {"Help"});
-    e("FrmAbout", "lblTitle", Kind::Caption, 0, {ProductTitle(Language::Chinese)},
-      {ProductTitle(Language::English)});
-    e("FrmAbout", "lblVersion", Kind::Caption, 0, {EditionText(Language::Chinese)},
-      {EditionText(Language::English)});
+    // The About box
+    about.add("", Kind::Caption, {QT_TRANSLATE_NOOP("AboutWindow", "帮助")});
+    about.made("lblTitle", Kind::Caption,
+               [](Language language) { return QStringList{ProductTitle(language)}; });
+    about.made("lblVersion", Kind::Caption,
+               [](Language language) { return QStringList{EditionText(language)}; });
 
-    // FrmWriting
-    chineseOnly("FrmWriting", "Label1", {""});
+    // The progress window: its line is emptied in Chinese only.
+    progress.made(
+        "Label1", Kind::Caption, [](Language) { return QStringList{QString()}; },
+        InEnglish::Unchanged);
 
-    // FrmImport
-    e("FrmImport", "", Kind::Caption, 0, {"导入信道(CSV)"}, {"Import Channels (CSV)"});
-    e("FrmImport", "Frame1", Kind::Caption, 0, {"放入哪些频道"}, {"Placement"});
-    e("FrmImport", "Option1", Kind::Caption, 0, {"各行放入其 Location 所指的频道"},
-      {"Each row to the channel of its Location"});
-    e("FrmImport", "Option2", Kind::Caption, 0, {"按文件顺序放入空闲频道，从频道"},
-      {"In file order into free channels, from channel"});
-    e("FrmImport", "Check1", Kind::Caption, 0, {"先清空信道表"}, {"Empty the channel table first"});
-    e("FrmImport", "Command1", Kind::Caption, 0, {"导入"}, {"Import"});
-    e("FrmImport", "Command2", Kind::Caption, 0, {"取消"}, {"Cancel"});
+    // The import dialog
+    importing.add("", Kind::Caption, {QT_TRANSLATE_NOOP("ImportDialog", "导入信道(CSV)")});
+    importing.add("Frame1", Kind::Caption, {QT_TRANSLATE_NOOP("ImportDialog", "放入哪些频道")});
+    importing.add("Option1", Kind::Caption,
+                  {QT_TRANSLATE_NOOP("ImportDialog", "各行放入其 Location 所指的频道")});
+    importing.add("Option2", Kind::Caption,
+                  {QT_TRANSLATE_NOOP("ImportDialog", "按文件顺序放入空闲频道，从频道")});
+    importing.add("Check1", Kind::Caption, {QT_TRANSLATE_NOOP("ImportDialog", "先清空信道表")});
+    importing.add("Command1", Kind::Caption, {QT_TRANSLATE_NOOP("ImportDialog", "导入")});
+    importing.add("Command2", Kind::Caption, {QT_TRANSLATE_NOOP("ImportDialog", "取消")});
     return table;
 }
 
@@ -285,13 +420,25 @@ const QStringList &CaptionWindowOrder()
     return order;
 }
 
+std::optional<QStringList> CaptionEntry::textsIn(Language language) const
+{
+    if (language == Language::English && inEnglish == InEnglish::Unchanged)
+        return std::nullopt;
+    if (language == Language::English && inEnglish == InEnglish::Blank)
+        return QStringList{QString()};
+    if (made)
+        return made(language);
+    QStringList items;
+    for (const CaptionText &text : texts)
+        items << TextIn(language, context, text.source, text.disambiguation);
+    return items;
+}
+
 QStringList CaptionTexts(const QString &window, const QString &control, Language language)
 {
     for (const CaptionEntry &entry : CaptionTable()) {
-        if (entry.window == window && entry.control == control) {
-            const auto &texts = language == Language::English ? entry.english : entry.chinese;
-            return texts ? *texts : QStringList{};
-        }
+        if (entry.window == window && entry.control == control)
+            return entry.textsIn(language).value_or(QStringList{});
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -14,9 +15,26 @@ class QWidget;
 
 namespace q731 {
 
+// A text of the caption table: the Chinese source text of the catalogues,
+// marked with QT_TRANSLATE_NOOP (or QT_TRANSLATE_NOOP3 where the same Chinese
+// says two things) under the context of its window.
+struct CaptionText
+{
+    constexpr CaptionText(const char *source, const char *disambiguation = nullptr)
+        : source(source)
+        , disambiguation(disambiguation)
+    {
+    }
+
+    const char *source;
+    const char *disambiguation;
+};
+
 // One entry of the caption table: what to set on which control of which
-// window, in each language. A language whose texts are absent leaves the
-// control unchanged.
+// window. The table holds no language's text itself: its texts come from the
+// program's catalogues when they are asked for, and lists that are counted
+// out or made by the codec are made then too. Positions and sizes are kept
+// per language.
 struct CaptionEntry
 {
     enum class Kind {
@@ -29,14 +47,28 @@ struct CaptionEntry
         Move,      // left, top, width in twips
     };
 
+    // What the entry does when the language is English.
+    enum class InEnglish {
+        Translated, // its texts, translated
+        Unchanged,  // nothing: the control keeps the text it has
+        Blank,      // one empty text
+    };
+
     QString window;  // object name of the window
     QString control; // object name of the control; empty for the window itself
     Kind kind = Kind::Caption;
     int first = 0;
-    std::optional<QStringList> chinese;
-    std::optional<QStringList> english;
+    const char *context = nullptr; // the catalogues' context of `texts`
+    std::vector<CaptionText> texts;
+    // A list made when asked for, in place of `texts`.
+    std::function<QStringList(Language)> made;
+    InEnglish inEnglish = InEnglish::Translated;
     std::array<int, 3> chineseMove{};
     std::array<int, 3> englishMove{};
+
+    // The texts the entry sets in `language`, whatever language the program
+    // speaks; none when the entry leaves its control unchanged.
+    std::optional<QStringList> textsIn(Language language) const;
 };
 
 // The whole table, window by window in the order ApplyCaptions walks them.
@@ -50,7 +82,8 @@ const QStringList &CaptionWindowOrder();
 // program's part (apply_captions.cpp); the table itself needs no widgets.
 void ApplyCaptions(Language language, const QList<QWidget *> &windows);
 
-// The texts of one entry in a language (for windows that fill a list at creation).
+// The texts of one entry in a language (for windows that fill a list at
+// creation, and the report that prints in a language of its own).
 QStringList CaptionTexts(const QString &window, const QString &control, Language language);
 
 } // namespace q731
