@@ -129,8 +129,6 @@ void ChannelCellDelegate::open(const QModelIndex &index)
     // A list closed by this very click may not have been handed back yet.
     if (m_openList)
         cancelList(m_openList);
-    if (!editorOf(index.column()))
-        return;
     m_grid->edit(index);
     if (m_openList)
         m_openList->showPopup();

@@ -35,7 +35,8 @@ public:
     ChannelCellDelegate(Session &session, MessageBoxes &boxes, ChannelGridModel *model,
                         ChannelGridView *grid, QWidget *panel, QWidget *window);
 
-    // Opens the cell's editor (a click or Enter on it); a list drops down.
+    // Opens the editor of a cell that has one (a click or Enter on it, never
+    // on the channel number); a list drops down.
     void open(const QModelIndex &index);
     // The boxes are left as if they lost the focus: what they hold is committed.
     void leaveTextBoxes();
