@@ -90,7 +90,10 @@ Qt::ItemFlags ChannelGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // The channel numbers select rows; every other cell opens an editor.
+    if (index.column() == GridColumn::Number)
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
 QString ChannelGridModel::cellText(int row, int column) const

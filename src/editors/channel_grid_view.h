@@ -6,7 +6,8 @@ namespace q731 {
 
 // Grid1: the 128 x 12 channel grid. A left press selects one cell and opens
 // its editor at once (it never drags a range); Enter acts as a click on the
-// current cell. Editing itself is the window's: the view only reports.
+// current cell. The view only reports: the window decides which cell opens
+// and its delegate lends the editor.
 class ChannelGridView : public QTableView
 {
     Q_OBJECT

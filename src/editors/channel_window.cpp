@@ -1,10 +1,9 @@
 #include "channel_window.h"
 
-#include "editors/channel_field_editors.h"
+#include "editors/channel_cell_delegate.h"
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window_texts.h"
-#include "image/tones.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/message_box.h"
@@ -13,18 +12,13 @@
 #include "ui/subclass.h"
 #include "ui/twips.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -93,14 +87,6 @@ int ContentColumnWidth(const QTableView &grid, int column)
     return width;
 }
 
-std::vector<std::string> ItemTexts(const QComboBox *list)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < list->count(); ++i)
-        items.push_back(list->itemText(i).toStdString());
-    return items;
-}
-
 } // namespace
 
 ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *parent)
@@ -110,8 +96,6 @@ ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *par
     const QStringList title = CaptionTexts(objectName(), QString(), session.language());
     setWindowTitle(title.isEmpty() ? QString() : title.front());
     createGrid();
-    createEditors();
-    StartSelectors();
 
     m_gridHook = new SubClassGrid(this);
     (void)m_gridHook->HookGrid(m_grid->viewport());
@@ -127,11 +111,11 @@ ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *par
     connect(m_scrollBars, &cScrollBars::Scroll, this, &ChannelWindow::movePanel);
 
     connect(&m_session, &Session::channelsChanged, this, [this] {
-        closeEditorsWithoutCommit();
-        m_model->setGrid(shownLists());
+        m_cells->closeWithoutCommit();
+        m_model->setGrid(m_cells->shownLists());
     });
     connect(&m_session, &Session::channelRowsRestored, this, &ChannelWindow::rowsRestored);
-    m_model->setGrid(shownLists());
+    m_model->setGrid(m_cells->shownLists());
     resize(sizeHint());
 }
 
@@ -154,6 +138,7 @@ void ChannelWindow::createGrid()
     m_grid = new ChannelGridView(m_panel);
     m_model = new ChannelGridModel(m_session, this);
     m_grid->setModel(m_model);
+    m_cells = new ChannelCellDelegate(m_session, m_boxes, m_model, m_grid, m_panel, this);
 
     int width = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < kGridColumns; ++column) {
@@ -178,86 +163,6 @@ void ChannelWindow::createGrid()
             [this] { m_grid->setFocus(Qt::OtherFocusReason); });
 }
 
-void ChannelWindow::createEditors()
-{
-    m_frequencyEditor = new ChannelTextBox(ChannelTextBox::Frequency, m_panel);
-    m_nameEditor = new ChannelTextBox(ChannelTextBox::Name, m_panel);
-    for (ChannelTextBox *box : {m_frequencyEditor, m_nameEditor}) {
-        connect(box, &ChannelTextBox::enterPressed, this,
-                [this] { m_grid->setFocus(Qt::OtherFocusReason); });
-        connect(box, &ChannelTextBox::escapePressed, this, [this, box] { cancelTextBox(box); });
-    }
-    connect(m_frequencyEditor, &ChannelTextBox::lostFocus, this,
-            &ChannelWindow::frequencyEditorLeft);
-    connect(m_nameEditor, &ChannelTextBox::lostFocus, this, &ChannelWindow::nameEditorLeft);
-    connect(m_nameEditor, &QLineEdit::textEdited, this, [this](const QString &text) {
-        if (m_nameEditorOpen)
-            m_session.alterChannels(
-                [&](ChannelTable &channels) { m_model->commitName(channels, m_currentRow, text); });
-    });
-
-    const Language language = m_session.language();
-    m_toneEditor = new ChannelListBox(m_panel);
-    m_toneEditor->setObjectName(ObjectName(Control::ChannelToneList));
-    for (int i = 0; i < kToneCount; ++i)
-        m_toneEditor->addItem(QString::fromStdString(ToneListEntry(i, language)));
-    for (int column = kFirstOptionColumn; column <= kLastOptionColumn; ++column) {
-        auto *list = new ChannelListBox(m_panel);
-        list->setObjectName(OptionEditorName(column));
-        list->addItems(CaptionTexts(objectName(), OptionEditorName(column), language));
-        m_optionEditors[static_cast<std::size_t>(column - kFirstOptionColumn)] = list;
-    }
-    std::vector<ChannelListBox *> lists(m_optionEditors.begin(), m_optionEditors.end());
-    lists.push_back(m_toneEditor);
-    for (ChannelListBox *list : lists) {
-        list->hide();
-        list->installEventFilter(this);
-        connect(list, &QComboBox::activated, this,
-                [this, list](int index) { listChosen(list, index); });
-        connect(list, &ChannelListBox::cancelled, this, [this, list] { cancelList(list); });
-        // A choice follows the closing at once; a list still waiting after
-        // that was left without one (a click outside, another window).
-        connect(list, &ChannelListBox::popupClosed, this, [this, list] {
-            QTimer::singleShot(0, this, [this, list] {
-                if (m_openList == list && !list->view()->isVisible())
-                    cancelList(list);
-            });
-        });
-    }
-}
-
-void ChannelWindow::StartSelectors()
-{
-    m_toneEditor->setCurrentIndex(0);
-    for (QComboBox *list : m_optionEditors)
-        list->setCurrentIndex(1);
-}
-
-GridLists ChannelWindow::shownLists() const
-{
-    GridLists lists;
-    lists.tones = ItemTexts(m_toneEditor);
-    for (int column = kFirstOption; column <= kLastList; ++column)
-        lists.options[static_cast<std::size_t>(column - kFirstOption)] =
-            ItemTexts(m_optionEditors[static_cast<std::size_t>(column - kFirstOptionColumn)]);
-    return lists;
-}
-
-QComboBox *ChannelWindow::listOf(int column) const
-{
-    if (column == RxTone || column == TxTone)
-        return m_toneEditor;
-    if (column >= kFirstOption && column <= kLastList)
-        return m_optionEditors[static_cast<std::size_t>(column - kFirstOptionColumn)];
-    return nullptr;
-}
-
-QRect ChannelWindow::cellRect(int row, int column) const
-{
-    const QRect cell = m_grid->visualRect(m_model->cellIndex(row, column));
-    return cell.translated(m_grid->viewport()->mapTo(m_panel, QPoint(0, 0)));
-}
-
 void ChannelWindow::onCellClicked()
 {
     const QModelIndex current = m_grid->currentIndex();
@@ -277,156 +182,18 @@ void ChannelWindow::onCellClicked()
         m_currentColumn = Rx;
         m_grid->setCurrentIndex(m_model->cellIndex(row, Rx));
     }
-    if (column == Rx || column == Tx)
-        openTextBox(m_frequencyEditor, row, column);
-    else if (column == Name)
-        openTextBox(m_nameEditor, row, column);
-    else if (QComboBox *list = listOf(column))
-        openList(list, row, column);
-}
-
-const ChannelTable &ChannelWindow::table() const
-{
-    return m_session.data().channels;
-}
-
-void ChannelWindow::openTextBox(ChannelTextBox *box, int row, int column)
-{
-    box->setGeometry(cellRect(row, column));
-    box->setText(m_model->cellText(row, column));
-    if (box == m_frequencyEditor) {
-        m_frequencyEditorOpen = true;
-        m_frequencyWhenOpened = box->text();
-    } else {
-        m_nameEditorOpen = true;
-        m_nameWhenOpened = box->text();
-        m_nameBefore = table();
-    }
-    box->show();
-    box->raise();
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
-}
-
-void ChannelWindow::openList(QComboBox *list, int row, int column)
-{
-    const QRect cell = cellRect(row, column);
-    list->setGeometry(cell.left(), cell.top(), cell.width(), list->sizeHint().height());
-    list->setCurrentIndex(table().index(static_cast<ChannelTable::Row>(column - kFirstList), row));
-    m_openList = list;
-    list->show();
-    list->raise();
-    list->setFocus(Qt::OtherFocusReason);
-    list->showPopup();
-}
-
-void ChannelWindow::frequencyEditorLeft()
-{
-    if (!m_frequencyEditorOpen)
-        return;
-    m_frequencyEditorOpen = false;
-    if (m_frequencyEditor->text() != m_frequencyWhenOpened) {
-        FrequencyCheck::Status status = FrequencyCheck::InBand;
-        m_session.editChannels(QStringLiteral("frequency"), [&](ChannelTable &channels) {
-            status = m_model->commitFrequency(channels, m_currentRow, m_currentColumn,
-                                              m_frequencyEditor->text());
-        });
-        if (status == FrequencyCheck::OutOfBand) {
-            showBandMessage();
-            m_grid->setFocus(Qt::OtherFocusReason);
-        }
-    }
-    if (m_frequencyEditor->hasFocus())
-        m_grid->setFocus(Qt::OtherFocusReason);
-    m_frequencyEditor->hide();
-}
-
-void ChannelWindow::nameEditorLeft()
-{
-    if (!m_nameEditorOpen)
-        return;
-    m_nameEditorOpen = false;
-    m_session.editChannels(
-        QStringLiteral("name"),
-        [&](ChannelTable &channels) {
-            if (m_nameEditor->text() != m_nameWhenOpened)
-                m_model->commitName(channels, m_currentRow, m_nameEditor->text());
-        },
-        &m_nameBefore);
-    if (m_nameEditor->hasFocus())
-        m_grid->setFocus(Qt::OtherFocusReason);
-    m_nameEditor->hide();
-}
-
-void ChannelWindow::cancelTextBox(ChannelTextBox *box)
-{
-    // Esc: the cell keeps the value it had when the box opened.
-    if (box == m_frequencyEditor) {
-        m_frequencyEditorOpen = false;
-    } else if (m_nameEditorOpen) {
-        m_nameEditorOpen = false;
-        if (m_nameEditor->text() != m_nameWhenOpened)
-            m_session.alterChannels([&](ChannelTable &channels) {
-                m_model->commitName(channels, m_currentRow, m_nameWhenOpened);
-            });
-    }
-    m_grid->setFocus(Qt::OtherFocusReason);
-    box->hide();
-}
-
-void ChannelWindow::listChosen(QComboBox *list, int index)
-{
-    if (list != m_openList || index < 0)
-        return;
-    m_openList = nullptr;
-    m_session.editChannels(QStringLiteral("list choice"), [&](ChannelTable &channels) {
-        m_model->chooseListItem(channels, m_currentRow, m_currentColumn, index,
-                                list->itemText(index));
-    });
-    m_grid->setFocus(Qt::OtherFocusReason);
-    list->hide();
-}
-
-void ChannelWindow::cancelList(QComboBox *list)
-{
-    if (list == m_openList)
-        m_openList = nullptr;
-    // The focus goes back to the grid unless the user took it elsewhere. The
-    // window may not be active again yet after its popup closed: then the
-    // grid is where the focus returns when it is.
-    const QWidget *focus = QApplication::focusWidget();
-    if (!focus || focus == list || focus->window() == list->view()->window() ||
-        focusWidget() == list)
-        m_grid->setFocus(Qt::OtherFocusReason);
-    list->hidePopup();
-    list->hide();
+    m_cells->open(m_model->cellIndex(row, column));
 }
 
 void ChannelWindow::rowsRestored(const QList<int> &rows)
 {
-    closeEditorsWithoutCommit();
-    m_model->showRows(rows, shownLists());
-}
-
-void ChannelWindow::closeEditorsWithoutCommit()
-{
-    m_frequencyEditorOpen = false;
-    m_nameEditorOpen = false;
-    m_openList = nullptr;
-    const bool hadFocus = m_panel->isAncestorOf(focusWidget()) && focusWidget() != m_grid;
-    if (hadFocus)
-        m_grid->setFocus(Qt::OtherFocusReason);
-    m_frequencyEditor->hide();
-    m_nameEditor->hide();
-    m_toneEditor->hide();
-    for (QComboBox *list : m_optionEditors)
-        list->hide();
+    m_cells->closeWithoutCommit();
+    m_model->showRows(rows, m_cells->shownLists());
 }
 
 void ChannelWindow::hideTextEditors()
 {
-    frequencyEditorLeft();
-    nameEditorLeft();
+    m_cells->leaveTextBoxes();
 }
 
 void ChannelWindow::commitPendingEdits()
@@ -437,13 +204,14 @@ void ChannelWindow::commitPendingEdits()
 void ChannelWindow::readGridIntoTable()
 {
     commitPendingEdits();
-    m_session.alterChannels(
-        [&](ChannelTable &channels) { m_model->readGridIntoTable(channels, shownLists()); });
+    m_session.alterChannels([&](ChannelTable &channels) {
+        m_model->readGridIntoTable(channels, m_cells->shownLists());
+    });
 }
 
 void ChannelWindow::fillGridFromTable()
 {
-    m_model->fillGridFromTable(shownLists());
+    m_model->fillGridFromTable(m_cells->shownLists());
 }
 
 void ChannelWindow::gridWheel(int rotation)
@@ -493,20 +261,17 @@ void ChannelWindow::pasteRows()
     // is taken as if typed.
     ChannelGrid::PasteResult result;
     m_session.editChannels(QStringLiteral("paste"), [&](ChannelTable &channels) {
-        result = clipboard && clipboard->hasFormat(kChannelRowsMime)
-                     ? m_model->pasteRowsExact(channels, rows.front(),
-                                               clipboard->data(kChannelRowsMime), shownLists())
-                     : m_model->pasteRows(channels, rows.front(),
-                                          clipboard ? clipboard->text() : QString(), shownLists());
+        result =
+            clipboard && clipboard->hasFormat(kChannelRowsMime)
+                ? m_model->pasteRowsExact(channels, rows.front(), clipboard->data(kChannelRowsMime),
+                                          m_cells->shownLists())
+                : m_model->pasteRows(channels, rows.front(),
+                                     clipboard ? clipboard->text() : QString(),
+                                     m_cells->shownLists());
     });
     const QString message = PasteMessageText(result, m_session.bandIndex(), m_session.language());
     if (!message.isEmpty())
         m_boxes.show(message, StyleOkExclamation);
-}
-
-void ChannelWindow::showBandMessage()
-{
-    m_boxes.show(BandMessageText(m_session.language()), StyleOk);
 }
 
 void ChannelWindow::updateScrollRanges()
@@ -550,19 +315,6 @@ void ChannelWindow::resizeEvent(QResizeEvent *event)
 {
     EditorWindow::resizeEvent(event);
     updateScrollRanges();
-}
-
-bool ChannelWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // A list that loses the focus without a choice closes and changes nothing.
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        auto *list = qobject_cast<QComboBox *>(watched);
-        if (list && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
-            !list->view()->window()->isAncestorOf(QApplication::focusWidget()))
-            cancelList(list);
-    }
-    return EditorWindow::eventFilter(watched, event);
 }
 
 } // namespace q731

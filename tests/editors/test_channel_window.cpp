@@ -577,17 +577,37 @@ void ChannelWindowTest::enterOpensTheEditorAndCommits()
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Return);
     QVERIFY(program.text1()->hasFocus());
+    // The grid holds the cell's editor while it is open, and only then.
+    const QModelIndex rx = program.model()->cellIndex(1, 1);
+    QCOMPARE(grid->indexWidget(rx), program.text1());
     QTest::keyClicks(program.text1(), "145.127");
     QTest::keyClick(program.text1(), Qt::Key_Enter);
     QVERIFY(grid->hasFocus());
+    QVERIFY(!grid->indexWidget(rx));
     QCOMPARE(Row(program, 1), kEnglishNewRow);
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Return);
     QVERIFY(program.list("Combo1")->view()->isVisible());
+    QCOMPARE(grid->indexWidget(program.model()->cellIndex(1, 3)), program.list("Combo1"));
     QTest::keyClick(program.list("Combo1")->view(), Qt::Key_Down);
     QTest::keyClick(program.list("Combo1")->view(), Qt::Key_Return);
     QCOMPARE(program.cell(1, 3), QStringLiteral("67.0"));
+    QVERIFY(!grid->indexWidget(program.model()->cellIndex(1, 3)));
+
+    // Tab leaves a box as a click elsewhere does: what it holds is committed,
+    // and the grid's cell stays where it was, with no editor opened beside it.
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(program.text1()->hasFocus());
+    QTest::keyClicks(program.text1(), "146");
+    QTest::keyClick(program.text1(), Qt::Key_Tab);
+    QVERIFY(program.text1()->isHidden());
+    QCOMPARE(program.cell(1, 2), QStringLiteral("146.00000"));
+    QCOMPARE(grid->currentIndex(), program.model()->cellIndex(1, 2));
+    QVERIFY(program.list("Combo1")->isHidden());
+    QVERIFY(!grid->indexWidget(program.model()->cellIndex(1, 2)));
+    QVERIFY(!grid->indexWidget(program.model()->cellIndex(1, 3)));
 }
 
 void ChannelWindowTest::encodingCommitsAnOpenBox()
