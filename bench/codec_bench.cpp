@@ -42,7 +42,7 @@ void BM_DecodeEncodeImage(benchmark::State &state)
     q731::EncodeImage(source, image);
     q731::RadioData data;
     for (auto _ : state) {
-        q731::DecodeImage(image, data, q731::Language::English);
+        q731::DecodeImage(image, data);
         q731::EncodeImage(data, image);
         benchmark::DoNotOptimize(image.data());
         benchmark::ClobberMemory();

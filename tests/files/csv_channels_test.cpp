@@ -694,7 +694,7 @@ TEST(CsvChannels, ExportLeavesOutFrequenciesDecodedFromADamagedImage)
     put(4, {0x00, 0x25, 0x51, 0x14, 0x45, 0x23, 0x51, 0x14}); // 145.12345, off the raster
     image[1814] = 0;                                          // band 136-174MHz
     RadioData data;
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     ASSERT_EQ(data.channels.tx(2), "4A5.12500");
 
     const CsvExport exported = ExportChannelsCsv(data.channels, kVhf);
@@ -758,7 +758,7 @@ TEST(CsvChannels, ExportThenImportGivesTheSameChannelsOrTellsWhy)
                     putFrequency(13 * (n - 1) + 4);
             }
             image[1814] = static_cast<std::uint8_t>(bandIndex);
-            DecodeImage(image, data, Language::Chinese);
+            DecodeImage(image, data);
             ASSERT_EQ(data.bandIndex, bandIndex);
         } else {
             // A table as the grid makes it.
