@@ -123,9 +123,6 @@ void SetNumOf(const RadioImage &image, ChannelTable &table)
         DecodeChannelTone(image, b + 8, ChannelTable::RxTone, n, table);
         DecodeChannelTone(image, b + 10, ChannelTable::TxTone, n, table);
         DecodeOptions(image[b + 12], n, table);
-        // The grid shows the list items of what was decoded.
-        for (auto &texts : table.ColumnTexts)
-            texts[static_cast<std::size_t>(n - 1)].clear();
     }
 }
 

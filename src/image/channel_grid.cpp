@@ -160,7 +160,7 @@ struct ExactRow
     std::string rx;
     std::string tx;
     std::array<int, ChannelTable::kRows> indexes{};
-    std::array<std::string, ChannelTable::kRows> texts;
+    std::array<std::string, ChannelTable::kRows> texts; // read, not used
     std::array<std::string, ChannelTable::kRows> cells; // grid columns 3..10
     std::string name;
 };
@@ -258,13 +258,9 @@ void ChannelGrid::SetGrid(const ChannelTable &table, const GridLists &lists)
         } else {
             setCell(n, Rx, table.rx(n));
             setCell(n, Tx, table.tx(n));
-            for (int column = kFirstList; column <= kLastList; ++column) {
-                std::string text = table.text(RowOf(column), n);
-                // A channel typed in has no texts of its own yet.
-                if (text.empty())
-                    text = ItemText(lists.forColumn(column), table.index(RowOf(column), n));
-                setCell(n, column, std::move(text));
-            }
+            for (int column = kFirstList; column <= kLastList; ++column)
+                setCell(n, column,
+                        ItemText(lists.forColumn(column), table.index(RowOf(column), n)));
         }
         setCell(n, Name, table.name(n));
     }
@@ -385,9 +381,6 @@ void ChannelGrid::ChooseListItem(ChannelTable &table, int row, int column, int i
         return;
     setCell(row, column, std::string(text));
     table.index(RowOf(column), row) = index;
-    // The tone text is what the encoder turns into bytes; the option texts
-    // are kept with their index so that the table never contradicts itself.
-    table.text(RowOf(column), row) = std::string(text);
 }
 
 std::string ChannelGrid::CopyRows(const std::vector<int> &rows) const
@@ -419,8 +412,11 @@ std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vec
         std::vector<std::string> fields = {table.rx(row), table.tx(row)};
         for (int r = 0; r < ChannelTable::kRows; ++r)
             fields.push_back(std::to_string(table.index(static_cast<ChannelTable::Row>(r), row)));
+        // Each entry's text in the language of the copy too: a copy of the
+        // program that still keeps texts in its records reads them back.
         for (int r = 0; r < ChannelTable::kRows; ++r)
-            fields.push_back(table.text(static_cast<ChannelTable::Row>(r), row));
+            fields.push_back(
+                ChannelListText(r, table.index(static_cast<ChannelTable::Row>(r), row), language));
         for (int column = kFirstList; column <= kLastList; ++column)
             fields.push_back(cell(row, column));
         fields.push_back(table.name(row));
@@ -595,22 +591,18 @@ ChannelGrid::PasteResult ChannelGrid::PasteRowsExact(ChannelTable &table, int fi
         const int n = firstRow + static_cast<int>(i);
         table.rx(n) = row.rx;
         table.tx(n) = row.tx;
-        for (int r = 0; r < ChannelTable::kRows; ++r) {
-            const auto tableRow = static_cast<ChannelTable::Row>(r);
-            table.index(tableRow, n) = row.indexes[static_cast<std::size_t>(r)];
-            table.text(tableRow, n) = row.texts[static_cast<std::size_t>(r)];
-        }
+        for (int r = 0; r < ChannelTable::kRows; ++r)
+            table.index(static_cast<ChannelTable::Row>(r), n) =
+                row.indexes[static_cast<std::size_t>(r)];
         table.name(n) = row.name;
         ShowRow(table, n, lists);
-        // The cells as they were copied, where they still say the same in
-        // the language in force ("Wide" of a new channel against the list's "wide").
+        // A new channel's texts as they were copied, where they still say the
+        // same in the language in force ("Wide" against the list's "wide").
         for (int column = kFirstList; column <= kLastList && !row.rx.empty(); ++column) {
             const std::string &copied = row.cells[static_cast<std::size_t>(column - kFirstList)];
             const int index = row.indexes[static_cast<std::size_t>(column - kFirstList)];
-            const bool same = copied == table.text(RowOf(column), n) ||
-                              (copied == NewChannelCellText(column, language) &&
-                               index == NewChannelIndex(column - kFirstList));
-            if (copiedIn == language && same)
+            if (copiedIn == language && copied == NewChannelCellText(column, language) &&
+                index == NewChannelIndex(column - kFirstList))
                 setCell(n, column, copied);
         }
     }

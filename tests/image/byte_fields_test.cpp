@@ -54,15 +54,9 @@ TEST(ImageByteFields, EverySettingIsNamedByItsOwnBytes)
          "channel 13 receive frequency"},
         {[](RadioData &d) { d.channels.tx(13) = "151.00000"; }, "信道 13 的发射频率",
          "channel 13 transmit frequency"},
-        {[](RadioData &d) {
-             d.channels.index(ChannelTable::RxTone, 1) = 9;
-             d.channels.text(ChannelTable::RxTone, 1) = ToneListEntry(9, Language::English);
-         },
-         "信道 1 的接收亚音频", "channel 1 receive tone"},
-        {[](RadioData &d) {
-             d.channels.index(ChannelTable::TxTone, 127) = 200;
-             d.channels.text(ChannelTable::TxTone, 127) = ToneListEntry(200, Language::English);
-         },
+        {[](RadioData &d) { d.channels.index(ChannelTable::RxTone, 1) = 9; }, "信道 1 的接收亚音频",
+         "channel 1 receive tone"},
+        {[](RadioData &d) { d.channels.index(ChannelTable::TxTone, 127) = 200; },
          "信道 127 的发射亚音频", "channel 127 transmit tone"},
         {option(ChannelTable::Power, 4, 0), "信道 4 的功率", "channel 4 power"},
         {option(ChannelTable::BusyLock, 4, 1), "信道 4 的繁忙信道锁定",

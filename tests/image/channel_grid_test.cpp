@@ -52,7 +52,6 @@ TEST(FrequencyEntry, NewChannelGetsTheDefaultsOfTheTable)
         const int indexes[] = {0, 0, 1, 1, 1, 1, 1, 1};
         for (int r = 0; r < ChannelTable::kRows; ++r) {
             EXPECT_EQ(g.table.ColumnIndexes[r][6], indexes[r]) << r;
-            EXPECT_EQ(g.table.ColumnTexts[r][6], "") << r; // the encoder needs none
         }
     }
 }
@@ -108,13 +107,9 @@ TEST(GridRefresh, SetGridShowsTheTableAndNamesOfEmptyRows)
     ChannelTable table;
     table.rx(1) = "145.00000";
     table.tx(1) = "";
-    table.text(ChannelTable::RxTone, 1) = "67.0";
     table.index(ChannelTable::RxTone, 1) = 1;
-    table.text(ChannelTable::TxTone, 1) = "Off";
-    for (int r = ChannelTable::Power; r < ChannelTable::kRows; ++r)
-        table.text(static_cast<ChannelTable::Row>(r), 1) = "x" + std::to_string(r);
+    table.index(ChannelTable::Scramble, 1) = 1;
     table.name(2) = "EMPTY";
-    // A channel typed in and not decoded has indexes but no texts.
     table.rx(3) = "146.00000";
     table.index(ChannelTable::Bandwidth, 3) = 1;
 
@@ -124,7 +119,7 @@ TEST(GridRefresh, SetGridShowsTheTableAndNamesOfEmptyRows)
     EXPECT_EQ(grid.cell(1, Tx), "");
     EXPECT_EQ(grid.cell(1, RxTone), "67.0");
     EXPECT_EQ(grid.cell(1, TxTone), "Off");
-    EXPECT_EQ(grid.cell(1, Scramble), "x7");
+    EXPECT_EQ(grid.cell(1, Scramble), "Off");
     EXPECT_EQ(grid.cell(2, Rx), "");
     EXPECT_EQ(grid.cell(2, Name), "EMPTY");
     EXPECT_EQ(grid.cell(3, RxTone), "Off");
@@ -215,7 +210,6 @@ TEST(CopyPaste, RowsRoundTripBetweenPositions)
     EXPECT_EQ(g.row(10), (std::vector<std::string>{"145.10000", "145.10000", "71.9", "Off", "High",
                                                    "Off", "Off", "wide", "Off", "Off", "ONE"}));
     EXPECT_EQ(g.table.index(ChannelTable::RxTone, 10), 3);
-    EXPECT_EQ(g.table.text(ChannelTable::RxTone, 10), "71.9");
     EXPECT_EQ(g.table.index(ChannelTable::ScanAdd, 10), 0);
     EXPECT_TRUE(g.table.rx(11).empty());
     EXPECT_EQ(g.table.name(11), "NAME2");
@@ -320,7 +314,6 @@ TEST(CopyPaste, ExactRowsPasteByteForByte)
     g.table.rx(2) = "146.00000";
     g.table.tx(2) = "";
     g.table.index(ChannelTable::Power, 2) = 2;
-    g.table.text(ChannelTable::RxTone, 2) = "67.0";
     g.table.index(ChannelTable::RxTone, 2) = 1;
     // A decoded name may hold any byte: a tab, a line end, '%', Latin-1 letters.
     g.table.name(2) = "a\tb\n%\xC3\xA9Z";
@@ -342,7 +335,6 @@ TEST(CopyPaste, ExactRowsPasteByteForByte)
         EXPECT_EQ(g.table.name(n + 9), g.table.name(n)) << n;
         for (int r = 0; r < ChannelTable::kRows; ++r) {
             EXPECT_EQ(g.table.ColumnIndexes[r][n + 8], g.table.ColumnIndexes[r][n - 1]) << n;
-            EXPECT_EQ(g.table.ColumnTexts[r][n + 8], g.table.ColumnTexts[r][n - 1]) << n;
         }
         EXPECT_EQ(g.row(n + 9), g.row(n)) << n;
     }
