@@ -128,10 +128,10 @@ ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *par
 
     connect(&m_session, &Session::channelsChanged, this, [this] {
         closeEditorsWithoutCommit();
-        m_model->setGrid(shownLists());
+        m_model->setGrid();
     });
     connect(&m_session, &Session::channelRowsRestored, this, &ChannelWindow::rowsRestored);
-    m_model->setGrid(shownLists());
+    m_model->setGrid();
     resize(sizeHint());
 }
 
@@ -380,8 +380,7 @@ void ChannelWindow::listChosen(QComboBox *list, int index)
         return;
     m_openList = nullptr;
     m_session.editChannels(QStringLiteral("list choice"), [&](ChannelTable &channels) {
-        m_model->chooseListItem(channels, m_currentRow, m_currentColumn, index,
-                                list->itemText(index));
+        m_model->chooseListItem(channels, m_currentRow, m_currentColumn, index);
     });
     m_grid->setFocus(Qt::OtherFocusReason);
     list->hide();
@@ -405,7 +404,7 @@ void ChannelWindow::cancelList(QComboBox *list)
 void ChannelWindow::rowsRestored(const QList<int> &rows)
 {
     closeEditorsWithoutCommit();
-    m_model->showRows(rows, shownLists());
+    m_model->showRows(rows);
 }
 
 void ChannelWindow::closeEditorsWithoutCommit()
@@ -434,16 +433,9 @@ void ChannelWindow::commitPendingEdits()
     hideTextEditors();
 }
 
-void ChannelWindow::readGridIntoTable()
+void ChannelWindow::languageSwitched()
 {
-    commitPendingEdits();
-    m_session.alterChannels(
-        [&](ChannelTable &channels) { m_model->readGridIntoTable(channels, shownLists()); });
-}
-
-void ChannelWindow::fillGridFromTable()
-{
-    m_model->fillGridFromTable(shownLists());
+    m_model->languageSwitched();
 }
 
 void ChannelWindow::gridWheel(int rotation)
