@@ -35,7 +35,6 @@ public:
     static int gridRow(const QModelIndex &index) { return index.row() + 1; }
     QModelIndex cellIndex(int row, int column) const { return index(row - 1, column); }
     QString cellText(int row, int column) const;
-    bool isEmptyRow(int row) const { return ChannelGrid::isEmptyRow(table(), row); }
 
     FrequencyCheck::Status commitFrequency(ChannelTable &channels, int row, int column,
                                            const QString &typed);
