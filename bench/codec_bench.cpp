@@ -22,9 +22,7 @@ q731::RadioData FullData()
         t.tx(n) = rx;
         const int tone = 1 + n % (q731::kToneCount - 1);
         t.index(ChannelTable::RxTone, n) = tone;
-        t.text(ChannelTable::RxTone, n) = q731::ToneListEntry(tone, q731::Language::English);
         t.index(ChannelTable::TxTone, n) = tone;
-        t.text(ChannelTable::TxTone, n) = t.text(ChannelTable::RxTone, n);
         t.index(ChannelTable::Power, n) = n % 3;
         t.name(n) = std::string("CH").append(std::to_string(n));
     }
@@ -42,7 +40,7 @@ void BM_DecodeEncodeImage(benchmark::State &state)
     q731::EncodeImage(source, image);
     q731::RadioData data;
     for (auto _ : state) {
-        q731::DecodeImage(image, data, q731::Language::English);
+        q731::DecodeImage(image, data);
         q731::EncodeImage(data, image);
         benchmark::DoNotOptimize(image.data());
         benchmark::ClobberMemory();

@@ -139,7 +139,7 @@ public:
         const CsvImport import = ParseChannelsCsv(kSampleChannels, BandLimitsOf(0));
         RadioData data = m_session.data();
         for (const CsvChannel &channel : import.channels)
-            ApplyCsvChannel(channel, data.channels, m_session.language());
+            ApplyCsvChannel(channel, data.channels);
         DtmfSettings &dtmf = data.dtmf;
         dtmf.autoDialMemories[0] = "13912345678";
         dtmf.autoDialMemories[1] = "*101#";

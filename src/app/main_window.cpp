@@ -385,13 +385,12 @@ void MainWindow::updateTitle()
 
 void MainWindow::switchLanguage(Language language)
 {
-    // The grid's cells are matched against its lists while both still show
-    // the old language; then every caption changes; then the grid is refilled
-    // from the table in the new language.
-    m_channelWindow->readGridIntoTable();
+    // What is being typed is taken in the language it was typed in; then
+    // every caption changes and the grid is drawn in the new language.
+    m_channelWindow->commitPendingEdits();
     m_session.setLanguage(language);
     applyCaptions();
-    m_channelWindow->fillGridFromTable();
+    m_channelWindow->languageSwitched();
 }
 
 void MainWindow::newFile()

@@ -187,7 +187,7 @@ int RunImport(const Console &console, const QStringList &arguments)
         console.error(console.translate("Cli", "没有写入任何文件"));
         return ExitFileError;
     }
-    data.channels = ApplyCsvImport(import, data.channels, language);
+    data.channels = ApplyCsvImport(import, data.channels);
     if (const int code = SaveDataFile(console, files[2], data))
         return code;
     PrintCounts(console, counts, true);

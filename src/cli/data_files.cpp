@@ -83,7 +83,7 @@ int OpenDataFile(const Console &console, const QString &path, RadioData &data, R
 {
     RadioImage scratch{};
     const DataFileOpenResult result =
-        q731::OpenDataFile(Location(path), image ? *image : scratch, data, console.language());
+        q731::OpenDataFile(Location(path), image ? *image : scratch, data);
     switch (result.error) {
     case DataFileError::None:
         return ExitDone;

@@ -229,7 +229,7 @@ void ChannelCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *,
             return;
         m_openList = nullptr;
         m_session.editChannels(QStringLiteral("list choice"), [&](ChannelTable &channels) {
-            m_model->chooseListItem(channels, m_row, m_column, m_chosen, list->itemText(m_chosen));
+            m_model->chooseListItem(channels, m_row, m_column, m_chosen);
         });
     }
 }

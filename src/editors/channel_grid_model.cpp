@@ -98,7 +98,7 @@ Qt::ItemFlags ChannelGridModel::flags(const QModelIndex &index) const
 
 QString ChannelGridModel::cellText(int row, int column) const
 {
-    return QString::fromStdString(m_grid.cell(row, column));
+    return QString::fromStdString(m_grid.cell(table(), row, column, m_session.language()));
 }
 
 void ChannelGridModel::rowsChanged(int firstRow, int lastRow)
@@ -115,9 +115,8 @@ void ChannelGridModel::allChanged()
 FrequencyCheck::Status ChannelGridModel::commitFrequency(ChannelTable &channels, int row,
                                                          int column, const QString &typed)
 {
-    const FrequencyCheck::Status status =
-        m_grid.CommitFrequency(channels, row, column, Utf8(typed), m_session.bandLowMHz(),
-                               m_session.bandHighMHz(), m_session.language());
+    const FrequencyCheck::Status status = m_grid.CommitFrequency(
+        channels, row, column, Utf8(typed), m_session.bandLowMHz(), m_session.bandHighMHz());
     rowsChanged(row, row);
     return status;
 }
@@ -128,10 +127,9 @@ void ChannelGridModel::commitName(ChannelTable &channels, int row, const QString
     rowsChanged(row, row);
 }
 
-void ChannelGridModel::chooseListItem(ChannelTable &channels, int row, int column, int index,
-                                      const QString &text)
+void ChannelGridModel::chooseListItem(ChannelTable &channels, int row, int column, int index)
 {
-    m_grid.ChooseListItem(channels, row, column, index, Utf8(text));
+    m_grid.ChooseListItem(channels, row, column, index);
     rowsChanged(row, row);
 }
 
@@ -141,34 +139,29 @@ void ChannelGridModel::clearChannel(ChannelTable &channels, int row)
     rowsChanged(row, row);
 }
 
-void ChannelGridModel::setGrid(const GridLists &lists)
+void ChannelGridModel::setGrid()
 {
-    m_grid.SetGrid(table(), lists);
+    m_grid.SetGrid();
     allChanged();
 }
 
-void ChannelGridModel::readGridIntoTable(ChannelTable &channels, const GridLists &shown) const
+void ChannelGridModel::languageSwitched()
 {
-    m_grid.ReadGridIntoTable(channels, shown);
-}
-
-void ChannelGridModel::fillGridFromTable(const GridLists &lists)
-{
-    m_grid.FillGridFromTable(table(), lists);
+    m_grid.LanguageSwitched();
     allChanged();
 }
 
-void ChannelGridModel::showRows(const QList<int> &rows, const GridLists &lists)
+void ChannelGridModel::showRows(const QList<int> &rows)
 {
     for (int row : rows) {
-        m_grid.ShowRow(table(), row, lists);
+        m_grid.ShowRow(row);
         rowsChanged(row, row);
     }
 }
 
 QString ChannelGridModel::copyRows(const std::vector<int> &rows) const
 {
-    return QString::fromStdString(m_grid.CopyRows(rows));
+    return QString::fromStdString(m_grid.CopyRows(table(), rows, m_session.language()));
 }
 
 QByteArray ChannelGridModel::copyRowsExact(const std::vector<int> &rows) const
@@ -186,9 +179,8 @@ void ChannelGridModel::pastedRowsChanged(int firstRow, const ChannelGrid::PasteR
 ChannelGrid::PasteResult ChannelGridModel::pasteRows(ChannelTable &channels, int firstRow,
                                                      const QString &text, const GridLists &lists)
 {
-    const ChannelGrid::PasteResult result =
-        m_grid.PasteRows(channels, firstRow, Utf8(text), m_session.bandLowMHz(),
-                         m_session.bandHighMHz(), lists, m_session.language());
+    const ChannelGrid::PasteResult result = m_grid.PasteRows(
+        channels, firstRow, Utf8(text), m_session.bandLowMHz(), m_session.bandHighMHz(), lists);
     pastedRowsChanged(firstRow, result);
     return result;
 }

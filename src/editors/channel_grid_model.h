@@ -12,9 +12,9 @@ namespace q731 {
 
 class Session;
 
-// Grid1's cells over the session's ChannelTable. Every edit goes through
-// this model, which changes the cell texts and the table that the session
-// hands it (Session::editChannels) together and tells the view. Model row r
+// Grid1's cells over the session's ChannelTable, in the session's language.
+// Every edit goes through this model, which changes the table that the
+// session hands it (Session::editChannels) and tells the view. Model row r
 // is grid row r + 1 (channel r + 1); the grid's title row is the horizontal
 // header.
 class ChannelGridModel : public QAbstractTableModel
@@ -35,21 +35,19 @@ public:
     static int gridRow(const QModelIndex &index) { return index.row() + 1; }
     QModelIndex cellIndex(int row, int column) const { return index(row - 1, column); }
     QString cellText(int row, int column) const;
-    bool isEmptyRow(int row) const { return m_grid.isEmptyRow(row); }
 
     FrequencyCheck::Status commitFrequency(ChannelTable &channels, int row, int column,
                                            const QString &typed);
     void commitName(ChannelTable &channels, int row, const QString &text);
-    void chooseListItem(ChannelTable &channels, int row, int column, int index,
-                        const QString &text);
+    void chooseListItem(ChannelTable &channels, int row, int column, int index);
     void clearChannel(ChannelTable &channels, int row);
 
-    // Rebuilds every cell from the table (after it was replaced).
-    void setGrid(const GridLists &lists);
-    void readGridIntoTable(ChannelTable &channels, const GridLists &shown) const;
-    void fillGridFromTable(const GridLists &lists);
-    // Redraws these channels from the table in the texts of `lists`.
-    void showRows(const QList<int> &rows, const GridLists &lists);
+    // Redraws every cell from the table (after it was replaced).
+    void setGrid();
+    // Redraws every cell in the language now in force.
+    void languageSwitched();
+    // Redraws these channels from the table (undo, redo).
+    void showRows(const QList<int> &rows);
 
     QString copyRows(const std::vector<int> &rows) const;
     QByteArray copyRowsExact(const std::vector<int> &rows) const;

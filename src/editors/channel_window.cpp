@@ -112,10 +112,10 @@ ChannelWindow::ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *par
 
     connect(&m_session, &Session::channelsChanged, this, [this] {
         m_cells->closeWithoutCommit();
-        m_model->setGrid(m_cells->shownLists());
+        m_model->setGrid();
     });
     connect(&m_session, &Session::channelRowsRestored, this, &ChannelWindow::rowsRestored);
-    m_model->setGrid(m_cells->shownLists());
+    m_model->setGrid();
     resize(sizeHint());
 }
 
@@ -188,7 +188,7 @@ void ChannelWindow::onCellClicked()
 void ChannelWindow::rowsRestored(const QList<int> &rows)
 {
     m_cells->closeWithoutCommit();
-    m_model->showRows(rows, m_cells->shownLists());
+    m_model->showRows(rows);
 }
 
 void ChannelWindow::hideTextEditors()
@@ -201,17 +201,9 @@ void ChannelWindow::commitPendingEdits()
     hideTextEditors();
 }
 
-void ChannelWindow::readGridIntoTable()
+void ChannelWindow::languageSwitched()
 {
-    commitPendingEdits();
-    m_session.alterChannels([&](ChannelTable &channels) {
-        m_model->readGridIntoTable(channels, m_cells->shownLists());
-    });
-}
-
-void ChannelWindow::fillGridFromTable()
-{
-    m_model->fillGridFromTable(m_cells->shownLists());
+    m_model->languageSwitched();
 }
 
 void ChannelWindow::gridWheel(int rotation)

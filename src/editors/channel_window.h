@@ -28,10 +28,8 @@ public:
     ChannelWindow(Session &session, MessageBoxes &boxes, QWidget *parent = nullptr);
     ~ChannelWindow() override;
 
-    // The language switch: grid texts -> table while the grid and its lists
-    // still show the old language, then table -> grid in the new one.
-    void readGridIntoTable();
-    void fillGridFromTable();
+    // The language switch: the grid is drawn anew in the new language.
+    void languageSwitched();
     // Hides the in-place text editors (a click on the toolbar or band frame,
     // or on the window outside the grid); what they hold is committed.
     void hideTextEditors();

@@ -102,9 +102,8 @@ CsvImportDialog *ChannelListCommands::importPath(const QString &path)
     if (byLocation.fileProblem())
         dialog->choosePlacement({.renumber = true});
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        m_session.replaceChannels(
-            QStringLiteral("CSV import"),
-            ApplyCsvImport(dialog->import(), m_session.data().channels, m_session.language()));
+        m_session.replaceChannels(QStringLiteral("CSV import"),
+                                  ApplyCsvImport(dialog->import(), m_session.data().channels));
         emit imported();
     });
     dialog->open();

@@ -933,7 +933,7 @@ CsvImport ParseChannelsCsv(std::string_view text, BandLimits band)
     return ImportChannelsCsv(text, band, ChannelTable{}, {});
 }
 
-void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language language)
+void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table)
 {
     const int n = channel.location;
     if (n < 1 || n > kChannelCount)
@@ -943,28 +943,19 @@ void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language la
         return;
     table.rx(n) = channel.rx;
     table.tx(n) = channel.tx;
-    for (int row = 0; row < ChannelTable::kRows; ++row) {
-        const auto r = static_cast<ChannelTable::Row>(row);
-        const int index = channel.indexes[static_cast<std::size_t>(row)];
-        table.index(r, n) = index;
-        if (row <= ChannelTable::TxTone) {
-            table.text(r, n) = ToneListEntry(index, language);
-        } else {
-            const std::vector<std::string> &items = ChannelOptionItems(row + 3, language);
-            if (index >= 0 && index < static_cast<int>(items.size()))
-                table.text(r, n) = items[static_cast<std::size_t>(index)];
-        }
-    }
+    for (int row = 0; row < ChannelTable::kRows; ++row)
+        table.index(static_cast<ChannelTable::Row>(row), n) =
+            channel.indexes[static_cast<std::size_t>(row)];
     table.name(n) = channel.name;
 }
 
-ChannelTable ApplyCsvImport(const CsvImport &import, const ChannelTable &table, Language language)
+ChannelTable ApplyCsvImport(const CsvImport &import, const ChannelTable &table)
 {
     ChannelTable result = table;
     if (import.placement.clear)
         result.clearAll();
     for (const CsvChannel &channel : import.channels)
-        ApplyCsvChannel(channel, result, language);
+        ApplyCsvChannel(channel, result);
     return result;
 }
 

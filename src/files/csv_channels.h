@@ -174,9 +174,9 @@ CsvImport ImportChannelsCsv(std::string_view text, BandLimits band, const Channe
 CsvImport ParseChannelsCsv(std::string_view text, BandLimits band);
 
 // Puts the row at its location, with the texts the grid shows in `language`.
-void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table, Language language);
+void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table);
 
 // `table` with the import's rows in place (emptied first when it says so).
-ChannelTable ApplyCsvImport(const CsvImport &import, const ChannelTable &table, Language language);
+ChannelTable ApplyCsvImport(const CsvImport &import, const ChannelTable &table);
 
 } // namespace q731

@@ -57,13 +57,13 @@ DatLoadResult LoadDatFile(const std::vector<std::uint8_t> &fileBytes)
 }
 
 DatLoadError DecodeDatFile(const std::vector<std::uint8_t> &fileBytes, RadioImage &image,
-                           RadioData &data, Language language)
+                           RadioData &data)
 {
     const DatLoadResult loaded = LoadDatFile(fileBytes);
     if (loaded.error != DatLoadError::None)
         return loaded.error;
     std::copy(loaded.image.begin(), loaded.image.begin() + kRadioMemorySize, image.begin());
-    DecodeImage(image, data, language);
+    DecodeImage(image, data);
     // The radio's image has no room for the DTMF settings: this program keeps
     // them after byte 3120. A file without the block (or written by another
     // program) keeps what the image gave, so the block comes second.

@@ -5,7 +5,6 @@
 // of the first 3,120 bytes are unaffected by it. This is the format half of
 // Open and Save; data_file_store.h puts it on disk.
 
-#include "image/language.h"
 #include "image/radio_image.h"
 #include "image/records.h"
 
@@ -53,7 +52,7 @@ DatLoadResult LoadDatFile(const std::vector<std::uint8_t> &fileBytes);
 // takes the DTMF settings from the block after the image, when there is a
 // good one. On an error `image` and `data` are left as they were.
 DatLoadError DecodeDatFile(const std::vector<std::uint8_t> &fileBytes, RadioImage &image,
-                           RadioData &data, Language language);
+                           RadioData &data);
 
 // Save: EncodeImage of `data` into `image`, then the whole file: header,
 // image bytes 0..3071 and the DTMF block.

@@ -213,14 +213,13 @@ DataFileWriteResult WriteDataFile(const DataFileLocation &file,
     return file.standardStream ? WriteStandardOutput(bytes) : WriteAtomically(file.path, bytes);
 }
 
-DataFileOpenResult OpenDataFile(const DataFileLocation &file, RadioImage &image, RadioData &data,
-                                Language language)
+DataFileOpenResult OpenDataFile(const DataFileLocation &file, RadioImage &image, RadioData &data)
 {
     const DataFileReadResult read = ReadDataFile(file, kDatFileSizeLimit);
     DataFileOpenResult result{read.error, read.reason, read.bytes.size()};
     if (!read.ok())
         return result;
-    switch (DecodeDatFile(read.bytes, image, data, language)) {
+    switch (DecodeDatFile(read.bytes, image, data)) {
     case DatLoadError::None:
         break;
     case DatLoadError::WrongModel:

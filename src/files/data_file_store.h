@@ -7,7 +7,6 @@
 // replace), with the reason of a failure kept for each program to tell in its
 // own words.
 
-#include "image/language.h"
 #include "image/radio_image.h"
 #include "image/records.h"
 
@@ -89,8 +88,7 @@ DataFileWriteResult WriteDataFile(const DataFileLocation &file,
 
 // Open: reads at most kDatFileSizeLimit bytes, then DecodeDatFile into `image`
 // and `data`. On any failure both are left as they were.
-DataFileOpenResult OpenDataFile(const DataFileLocation &file, RadioImage &image, RadioData &data,
-                                Language language);
+DataFileOpenResult OpenDataFile(const DataFileLocation &file, RadioImage &image, RadioData &data);
 
 // Save: EncodeDatFile of `data` (the image ends up in `image`), then
 // WriteDataFile.

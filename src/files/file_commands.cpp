@@ -96,7 +96,7 @@ bool FileCommands::openPath(const QString &path)
     RadioImage image = m_session.image();
     RadioData data = m_session.data();
     const DataFileOpenResult result =
-        OpenDataFile({.path = path, .refuseSpecialFiles = true}, image, data, language);
+        OpenDataFile({.path = path, .refuseSpecialFiles = true}, image, data);
     switch (result.error) {
     case DataFileError::None:
         break;

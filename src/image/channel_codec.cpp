@@ -3,7 +3,6 @@
 #include "band_list.h"
 #include "settings_codec.h"
 #include "text_helpers.h"
-#include "texts.h"
 #include "tones.h"
 
 namespace q731 {
@@ -13,25 +12,17 @@ namespace {
 using namespace ImageMap;
 
 void DecodeChannelTone(const RadioImage &image, int base, ChannelTable::Row row, int n,
-                       ChannelTable &table, Language language)
+                       ChannelTable &table)
 {
-    const DecodedTone tone = DecodeTone(image[base], image[base + 1], language);
-    // A code outside the tone list is written back as off, so it is shown as
+    // A code outside the tone list is written back as off, so it is held as
     // off: the grid must never show a tone the radio will not get.
-    const bool listed = !tone.off && tone.index != 0;
-    table.text(row, n) = listed ? tone.text : std::string(OffText(language));
-    table.index(row, n) = listed ? tone.index : 0;
+    table.index(row, n) = ToneIndexOfCode(image[base], image[base + 1]);
 }
 
 void PutChannelTone(const ChannelTable &table, ChannelTable::Row row, int n, int base,
                     RadioImage &image)
 {
-    const int index = table.index(row, n);
-    std::string text = table.text(row, n);
-    // A tone chosen in the grid before any text went with it still has its entry.
-    if (index != 0 && text.empty())
-        text = ToneListEntry(index, Language::English);
-    const auto [low, high] = EncodeTone(index, text);
+    const auto [low, high] = EncodeTone(table.index(row, n));
     image[base] = low;
     image[base + 1] = high;
 }
@@ -49,7 +40,7 @@ constexpr OptionField kOptionFields[] = {
     {ChannelTable::TxStop, 5, 0x1},  {ChannelTable::Scramble, 6, 0x1},
 };
 
-void DecodeOptions(std::uint8_t value, int n, ChannelTable &table, Language language)
+void DecodeOptions(std::uint8_t value, int n, ChannelTable &table)
 {
     for (const OptionField &field : kOptionFields) {
         int index = (value >> field.shift) & field.mask;
@@ -57,9 +48,6 @@ void DecodeOptions(std::uint8_t value, int n, ChannelTable &table, Language lang
         if (field.row == ChannelTable::Power && index == 3)
             index = 2;
         table.index(field.row, n) = index;
-        const auto &items = ChannelOptionItems(field.row + 3, language);
-        table.text(field.row, n) =
-            index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)] : "";
     }
 }
 
@@ -122,7 +110,7 @@ void EncodeFrequencyAt(const std::string &text, int base, RadioImage &image)
         image[base + 4 - pair] = static_cast<std::uint8_t>(FrequencyBcdByte(text, pair));
 }
 
-void SetNumOf(const RadioImage &image, ChannelTable &table, Language language)
+void SetNumOf(const RadioImage &image, ChannelTable &table)
 {
     for (int n = 1; n <= kChannelCount; ++n) {
         const int b = recordBase(n);
@@ -132,9 +120,9 @@ void SetNumOf(const RadioImage &image, ChannelTable &table, Language language)
         }
         table.rx(n) = DecodeFrequencyAt(image, b);
         table.tx(n) = image[b + 4] != 0xFF ? DecodeFrequencyAt(image, b + 4) : std::string();
-        DecodeChannelTone(image, b + 8, ChannelTable::RxTone, n, table, language);
-        DecodeChannelTone(image, b + 10, ChannelTable::TxTone, n, table, language);
-        DecodeOptions(image[b + 12], n, table, language);
+        DecodeChannelTone(image, b + 8, ChannelTable::RxTone, n, table);
+        DecodeChannelTone(image, b + 10, ChannelTable::TxTone, n, table);
+        DecodeOptions(image[b + 12], n, table);
     }
 }
 
@@ -172,14 +160,14 @@ void EncodeChannel(const ChannelTable &table, int n, RadioImage &image)
     EncodeNameSlot(table, n, image);
 }
 
-void DecodeImage(const RadioImage &image, RadioData &data, Language language)
+void DecodeImage(const RadioImage &image, RadioData &data)
 {
-    SetNumOf(image, data.channels, language);
+    SetNumOf(image, data.channels);
     DecodeGeneralSettings(image, data.options);
     DecodeBandIndex(image, data.bandIndex);
     const BandLimits limits = BandLimitsOf(data.bandIndex);
     DropChannelsOutsideBand(data.channels, limits.lowMHz, limits.highMHz);
-    DecodeRemainingSettings(image, data, language);
+    DecodeRemainingSettings(image, data);
     DecodeNames(image, data.channels);
 }
 

@@ -160,7 +160,7 @@ struct ExactRow
     std::string rx;
     std::string tx;
     std::array<int, ChannelTable::kRows> indexes{};
-    std::array<std::string, ChannelTable::kRows> texts;
+    std::array<std::string, ChannelTable::kRows> texts; // read, not used
     std::array<std::string, ChannelTable::kRows> cells; // grid columns 3..10
     std::string name;
 };
@@ -233,49 +233,45 @@ const std::vector<std::string> &GridLists::forColumn(int column) const
     return none;
 }
 
-std::string ChannelGrid::cell(int row, int column) const
+std::string ChannelGrid::cell(const ChannelTable &table, int row, int column,
+                              Language language) const
 {
     if (!ValidRow(row) || column < 0 || column >= kGridColumns)
         return {};
-    if (column == Number)
+    const bool used = !table.rx(row).empty();
+    switch (column) {
+    case Number:
         return std::to_string(row);
-    return m_cells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
-}
-
-void ChannelGrid::setCell(int row, int column, std::string text)
-{
-    if (!ValidRow(row) || column <= Number || column >= kGridColumns)
-        return;
-    m_cells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)] = std::move(text);
-}
-
-void ChannelGrid::SetGrid(const ChannelTable &table, const GridLists &lists)
-{
-    for (int n = 1; n <= kChannelCount; ++n) {
-        if (table.rx(n).empty()) {
-            for (int column = Rx; column <= kLastList; ++column)
-                setCell(n, column, {});
-        } else {
-            setCell(n, Rx, table.rx(n));
-            setCell(n, Tx, table.tx(n));
-            for (int column = kFirstList; column <= kLastList; ++column) {
-                std::string text = table.text(RowOf(column), n);
-                // A channel typed in has no texts of its own yet.
-                if (text.empty())
-                    text = ItemText(lists.forColumn(column), table.index(RowOf(column), n));
-                setCell(n, column, std::move(text));
-            }
-        }
-        setCell(n, Name, table.name(n));
+    case Rx:
+        return table.rx(row);
+    case Tx:
+        return used ? table.tx(row) : std::string();
+    case Name:
+        return table.name(row);
+    default:
+        break;
     }
+    if (!used)
+        return {};
+    const int listRow = column - kFirstList;
+    const int index = table.index(RowOf(column), row);
+    if (m_newChannelTexts[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(listRow)] &&
+        index == NewChannelIndex(listRow))
+        return std::string(NewChannelCellText(column, language));
+    return ChannelListText(listRow, index, language);
+}
+
+void ChannelGrid::SetGrid()
+{
+    for (auto &row : m_newChannelTexts)
+        row.fill(false);
 }
 
 void ChannelGrid::clearChannel(ChannelTable &table, int n)
 {
     if (!ValidRow(n))
         return;
-    for (int column = Rx; column <= Name; ++column)
-        setCell(n, column, {});
+    ShowRow(n);
     table.clearChannel(n);
 }
 
@@ -285,68 +281,28 @@ void ChannelGrid::ClearGrid(ChannelTable &table)
         clearChannel(table, n);
 }
 
-void ChannelGrid::ReadGridIntoTable(ChannelTable &table, const GridLists &shown) const
+void ChannelGrid::LanguageSwitched()
 {
-    for (int n = 1; n <= kChannelCount; ++n) {
-        if (cell(n, Rx).empty()) {
-            table.rx(n).clear();
-            continue;
-        }
-        table.rx(n) = cell(n, Rx);
-        table.tx(n) = cell(n, Tx);
-        for (int column : {RxTone, TxTone}) {
-            const std::string text = cell(n, column);
-            if (text == OffText(Language::English) || text == OffText(Language::Chinese))
-                table.index(RowOf(column), n) = 0;
-        }
-        for (int column = kFirstOption; column <= kLastList; ++column) {
-            const int index = FindItem(shown.forColumn(column), cell(n, column));
-            if (index >= 0)
-                table.index(RowOf(column), n) = index;
-        }
-    }
+    SetGrid();
 }
 
-void ChannelGrid::FillGridFromTable(const ChannelTable &table, const GridLists &lists)
+void ChannelGrid::ShowRow(int n)
 {
-    for (int n = 1; n <= kChannelCount; ++n) {
-        if (table.rx(n).empty())
-            continue;
-        setCell(n, Rx, table.rx(n));
-        setCell(n, Tx, table.tx(n));
-        for (int column = kFirstList; column <= kLastList; ++column)
-            setCell(n, column, ItemText(lists.forColumn(column), table.index(RowOf(column), n)));
-    }
+    if (ValidRow(n))
+        m_newChannelTexts[static_cast<std::size_t>(n - 1)].fill(false);
 }
 
-void ChannelGrid::ShowRow(const ChannelTable &table, int n, const GridLists &lists)
+void ChannelGrid::FillNewChannel(ChannelTable &table, int row)
 {
-    if (!ValidRow(n))
-        return;
-    const bool used = !table.rx(n).empty();
-    setCell(n, Rx, table.rx(n));
-    setCell(n, Tx, used ? table.tx(n) : std::string());
-    for (int column = kFirstList; column <= kLastList; ++column) {
-        setCell(n, column,
-                used ? ItemText(lists.forColumn(column), table.index(RowOf(column), n))
-                     : std::string());
-    }
-    setCell(n, Name, table.name(n));
-}
-
-void ChannelGrid::FillNewChannel(ChannelTable &table, int row, Language language)
-{
-    setCell(row, Tx, cell(row, Rx));
-    table.tx(row) = cell(row, Rx);
-    for (int column = kFirstList; column <= kLastList; ++column) {
-        setCell(row, column, std::string(NewChannelCellText(column, language)));
-        table.index(RowOf(column), row) = NewChannelIndex(column - kFirstList);
-    }
+    table.tx(row) = table.rx(row);
+    for (int listRow = 0; listRow < ChannelTable::kRows; ++listRow)
+        table.index(static_cast<ChannelTable::Row>(listRow), row) = NewChannelIndex(listRow);
+    m_newChannelTexts[static_cast<std::size_t>(row - 1)].fill(true);
 }
 
 FrequencyCheck::Status ChannelGrid::CommitFrequency(ChannelTable &table, int row, int column,
                                                     std::string_view typed, int bandLowMHz,
-                                                    int bandHighMHz, Language language)
+                                                    int bandHighMHz)
 {
     if (!ValidRow(row) || (column != Rx && column != Tx))
         return FrequencyCheck::NotANumber;
@@ -359,12 +315,13 @@ FrequencyCheck::Status ChannelGrid::CommitFrequency(ChannelTable &table, int row
     case FrequencyCheck::NotANumber:
     case FrequencyCheck::OutOfBand:
         break;
-    case FrequencyCheck::InBand:
-        setCell(row, column, check.text);
+    case FrequencyCheck::InBand: {
+        const bool fresh = isEmptyRow(table, row);
         FrequencyOf(table, column, row) = check.text;
-        if (column == Rx && isEmptyRow(row))
-            FillNewChannel(table, row, language);
+        if (column == Rx && fresh)
+            FillNewChannel(table, row);
         break;
+    }
     }
     return check.status;
 }
@@ -373,24 +330,20 @@ void ChannelGrid::CommitName(ChannelTable &table, int row, std::string_view text
 {
     if (!ValidRow(row))
         return;
-    std::string name = StripFillChars(text);
-    table.name(row) = name;
-    setCell(row, Name, std::move(name));
+    table.name(row) = StripFillChars(text);
 }
 
-void ChannelGrid::ChooseListItem(ChannelTable &table, int row, int column, int index,
-                                 std::string_view text)
+void ChannelGrid::ChooseListItem(ChannelTable &table, int row, int column, int index)
 {
     if (!ValidRow(row) || column < kFirstList || column > kLastList)
         return;
-    setCell(row, column, std::string(text));
     table.index(RowOf(column), row) = index;
-    // The tone text is what the encoder turns into bytes; the option texts
-    // are kept with their index so that the table never contradicts itself.
-    table.text(RowOf(column), row) = std::string(text);
+    m_newChannelTexts[static_cast<std::size_t>(row - 1)]
+                     [static_cast<std::size_t>(column - kFirstList)] = false;
 }
 
-std::string ChannelGrid::CopyRows(const std::vector<int> &rows) const
+std::string ChannelGrid::CopyRows(const ChannelTable &table, const std::vector<int> &rows,
+                                  Language language) const
 {
     std::string text;
     for (int row : rows) {
@@ -399,7 +352,7 @@ std::string ChannelGrid::CopyRows(const std::vector<int> &rows) const
         for (int column = Rx; column <= Name; ++column) {
             if (column > Rx)
                 text += '\t';
-            text += cell(row, column);
+            text += cell(table, row, column, language);
         }
         text += '\n';
     }
@@ -419,10 +372,13 @@ std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vec
         std::vector<std::string> fields = {table.rx(row), table.tx(row)};
         for (int r = 0; r < ChannelTable::kRows; ++r)
             fields.push_back(std::to_string(table.index(static_cast<ChannelTable::Row>(r), row)));
+        // Each entry's text in the language of the copy too: a copy of the
+        // program that still keeps texts in its records reads them back.
         for (int r = 0; r < ChannelTable::kRows; ++r)
-            fields.push_back(table.text(static_cast<ChannelTable::Row>(r), row));
+            fields.push_back(
+                ChannelListText(r, table.index(static_cast<ChannelTable::Row>(r), row), language));
         for (int column = kFirstList; column <= kLastList; ++column)
-            fields.push_back(cell(row, column));
+            fields.push_back(cell(table, row, column, language));
         fields.push_back(table.name(row));
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (i > 0)
@@ -436,8 +392,7 @@ std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vec
 
 ChannelGrid::PasteResult ChannelGrid::PasteRows(ChannelTable &table, int firstRow,
                                                 std::string_view text, int bandLowMHz,
-                                                int bandHighMHz, const GridLists &lists,
-                                                Language language)
+                                                int bandHighMHz, const GridLists &lists)
 {
     PasteResult result;
     const std::vector<std::string_view> lines = PastedLines(text);
@@ -507,20 +462,16 @@ ChannelGrid::PasteResult ChannelGrid::PasteRows(ChannelTable &table, int firstRo
         if (pasted.clear) {
             clearChannel(table, pasted.row);
         } else {
-            const bool fresh = isEmptyRow(pasted.row);
-            setCell(pasted.row, Rx, pasted.rx);
+            const bool fresh = isEmptyRow(table, pasted.row);
             table.rx(pasted.row) = pasted.rx;
             if (fresh)
-                FillNewChannel(table, pasted.row, language);
-            if (pasted.tx) {
-                setCell(pasted.row, Tx, *pasted.tx);
+                FillNewChannel(table, pasted.row);
+            if (pasted.tx)
                 table.tx(pasted.row) = *pasted.tx;
-            }
             for (int column = kFirstList; column <= kLastList; ++column) {
                 const auto &index = pasted.indexes[static_cast<std::size_t>(column - kFirstList)];
                 if (index)
-                    ChooseListItem(table, pasted.row, column, *index,
-                                   ItemText(lists.forColumn(column), *index));
+                    ChooseListItem(table, pasted.row, column, *index);
             }
         }
         if (pasted.name)
@@ -595,23 +546,20 @@ ChannelGrid::PasteResult ChannelGrid::PasteRowsExact(ChannelTable &table, int fi
         const int n = firstRow + static_cast<int>(i);
         table.rx(n) = row.rx;
         table.tx(n) = row.tx;
-        for (int r = 0; r < ChannelTable::kRows; ++r) {
-            const auto tableRow = static_cast<ChannelTable::Row>(r);
-            table.index(tableRow, n) = row.indexes[static_cast<std::size_t>(r)];
-            table.text(tableRow, n) = row.texts[static_cast<std::size_t>(r)];
-        }
+        for (int r = 0; r < ChannelTable::kRows; ++r)
+            table.index(static_cast<ChannelTable::Row>(r), n) =
+                row.indexes[static_cast<std::size_t>(r)];
         table.name(n) = row.name;
-        ShowRow(table, n, lists);
-        // The cells as they were copied, where they still say the same in
-        // the language in force ("Wide" of a new channel against the list's "wide").
+        ShowRow(n);
+        // A new channel's texts as they were copied, where they still say the
+        // same in the language in force ("Wide" against the list's "wide").
         for (int column = kFirstList; column <= kLastList && !row.rx.empty(); ++column) {
             const std::string &copied = row.cells[static_cast<std::size_t>(column - kFirstList)];
             const int index = row.indexes[static_cast<std::size_t>(column - kFirstList)];
-            const bool same = copied == table.text(RowOf(column), n) ||
-                              (copied == NewChannelCellText(column, language) &&
-                               index == NewChannelIndex(column - kFirstList));
-            if (copiedIn == language && same)
-                setCell(n, column, copied);
+            if (copiedIn == language && copied == NewChannelCellText(column, language) &&
+                index == NewChannelIndex(column - kFirstList))
+                m_newChannelTexts[static_cast<std::size_t>(n - 1)]
+                                 [static_cast<std::size_t>(column - kFirstList)] = true;
         }
     }
     result.status = PasteResult::Applied;

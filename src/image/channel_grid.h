@@ -1,9 +1,10 @@
 #pragma once
 
-// The channel grid as plain cell texts, and every rule by which an edit of a
-// cell reaches both the grid and the ChannelTable. The grid keeps its own
-// texts: they are what the user sees and they may differ from the list items
-// (a new channel's bandwidth cell reads "Wide", the list item "wide").
+// The channel grid's cells as texts made from the ChannelTable, and every rule
+// by which an edit of a cell reaches the table. The grid keeps no texts: only
+// which cells of a new channel still show the texts it was given, which may
+// differ from the list items (a new channel's bandwidth cell reads "Wide", the
+// list item "wide").
 
 #include "entry_rules.h"
 #include "language.h"
@@ -56,43 +57,43 @@ struct GridLists
 class ChannelGrid
 {
 public:
-    // Column 0 holds the channel number; row 0 and other rows hold nothing here.
-    std::string cell(int row, int column) const;
+    // What cell (row, column) shows in `language`: column 0 the channel
+    // number, the others the table's values. A row without a receive
+    // frequency shows only its number and name.
+    std::string cell(const ChannelTable &table, int row, int column, Language language) const;
 
-    // A row that has held no channel since it was last cleared: its receive
-    // tone cell is empty (every channel shows a tone text there).
-    bool isEmptyRow(int row) const { return cell(row, GridColumn::RxTone).empty(); }
+    // A row that holds no channel: its receive frequency is empty.
+    static bool isEmptyRow(const ChannelTable &table, int row) { return table.rx(row).empty(); }
 
-    // Table -> cells after the table was replaced (decode, New, band change):
-    // a channel with a receive frequency shows its frequencies and the texts
-    // that go with its list indexes; every row shows its name.
-    void SetGrid(const ChannelTable &table, const GridLists &lists);
+    // The table was replaced (decode, New, band change): every cell shows its
+    // list item.
+    void SetGrid();
 
-    // Empties channel n in grid and table; the channel number stays.
+    // Empties channel n in the table; the channel number stays.
     void clearChannel(ChannelTable &table, int n);
     void ClearGrid(ChannelTable &table);
 
-    // Grid texts -> table, matching list cells against the lists still shown.
-    void ReadGridIntoTable(ChannelTable &table, const GridLists &shown) const;
-    // Table -> grid texts in the lists now in force (language switch).
-    void FillGridFromTable(const ChannelTable &table, const GridLists &lists);
-    // Channel n as the table holds it, its list cells in the texts of `lists`
-    // (a channel put back by undo or redo, whatever language it was made in).
-    void ShowRow(const ChannelTable &table, int n, const GridLists &lists);
+    // The language changed: every list cell shows its item in the new
+    // language, also where a new channel showed its own text, which does not
+    // come back ("Wide" becomes "宽带", and "wide" on the way back).
+    void LanguageSwitched();
+    // Channel n was put back by undo or redo: its list cells show their items.
+    void ShowRow(int n);
 
     // The frequency box of cell (row, column 1 or 2) lost the focus with `typed`.
-    // OutOfBand leaves grid and table unchanged; the caller tells the user.
+    // OutOfBand leaves the table unchanged; the caller tells the user.
     FrequencyCheck::Status CommitFrequency(ChannelTable &table, int row, int column,
-                                           std::string_view typed, int bandLowMHz, int bandHighMHz,
-                                           Language language);
+                                           std::string_view typed, int bandLowMHz, int bandHighMHz);
     // The name box of row `row` holds `text`.
     void CommitName(ChannelTable &table, int row, std::string_view text);
-    // Item `index` with text `text` was chosen from the list of column 3..10.
-    void ChooseListItem(ChannelTable &table, int row, int column, int index, std::string_view text);
+    // Item `index` was chosen from the list of column 3..10.
+    void ChooseListItem(ChannelTable &table, int row, int column, int index);
 
-    // Columns 1..11 of the given rows, one line per row, tab-separated: what
-    // a spreadsheet takes. A name cell is written as it is.
-    std::string CopyRows(const std::vector<int> &rows) const;
+    // Columns 1..11 of the given rows as `language` shows them, one line per
+    // row, tab-separated: what a spreadsheet takes. A name cell is written as
+    // it is.
+    std::string CopyRows(const ChannelTable &table, const std::vector<int> &rows,
+                         Language language) const;
     // The same rows in the program's own clipboard form: every value of the
     // table and every cell exactly, names of any byte and up to 8 characters
     // included, so that a paste within the program gives them back unchanged.
@@ -125,20 +126,23 @@ public:
     // the lines would go beyond channel 128. A missing or empty list cell
     // keeps the channel's value (the defaults for a new channel).
     PasteResult PasteRows(ChannelTable &table, int firstRow, std::string_view text, int bandLowMHz,
-                          int bandHighMHz, const GridLists &lists, Language language);
+                          int bandHighMHz, const GridLists &lists);
     // Rows in the form CopyRowsExact writes, byte for byte as they were copied.
     // Only what the radio could not take is refused: a frequency outside the
-    // band in force now, a name longer than a name slot. Cells copied in
-    // another language show in the lists of `lists`.
+    // band in force now, a name longer than a name slot. A new channel's own
+    // texts come back only when they were copied in `language`.
     PasteResult PasteRowsExact(ChannelTable &table, int firstRow, std::string_view exact,
                                int bandLowMHz, int bandHighMHz, const GridLists &lists,
                                Language language);
 
 private:
-    void setCell(int row, int column, std::string text);
-    void FillNewChannel(ChannelTable &table, int row, Language language);
+    void FillNewChannel(ChannelTable &table, int row);
 
-    std::array<std::array<std::string, kGridColumns>, kChannelCount> m_cells;
+    // The list cells of a new channel show the texts it was given
+    // (NewChannelCellText), which differ from the list items in places, while
+    // they hold the new channel's value: until an item is chosen, the table is
+    // shown anew or the language changes.
+    std::array<std::array<bool, ChannelTable::kRows>, kChannelCount> m_newChannelTexts{};
 };
 
 } // namespace q731

@@ -2,7 +2,6 @@
 
 // The two whole-image operations and the channel steps they are made of.
 
-#include "language.h"
 #include "radio_image.h"
 #include "records.h"
 
@@ -12,17 +11,17 @@ namespace q731 {
 
 // Image -> records, in the radio's order: channel records (SetNumOf), settings
 // 1792..1807, band byte 1814, the band filter (SetGrid), the remaining
-// settings, DTMF text, FM and calibration, then the 128 names. Texts that the
-// decoder stores (the off tone, the channel option texts) are in `language`.
+// settings, DTMF text, FM and calibration, then the 128 names. The records
+// get values only (frequency texts, list indexes, names), in no language.
 // Never fails: a step that cannot be carried out keeps the field's old value.
-void DecodeImage(const RadioImage &image, RadioData &data, Language language);
+void DecodeImage(const RadioImage &image, RadioData &data);
 
 // Records -> image bytes 0..3071, every byte written (fillers and fixed bytes
 // included). Element 3072 is not touched. The records are not changed.
 void EncodeImage(const RadioData &data, RadioImage &image);
 
 // The channel step of DecodeImage: records -> ChannelTable.
-void SetNumOf(const RadioImage &image, ChannelTable &table, Language language);
+void SetNumOf(const RadioImage &image, ChannelTable &table);
 
 // The band filter of SetGrid: every channel whose receive frequency is empty,
 // not a plain decimal number, below lowMHz or at/above highMHz is cleared.

@@ -11,10 +11,8 @@ void ChannelTable::clearChannel(int n)
         return;
     rx(n).clear();
     tx(n).clear();
-    for (int row = 0; row < kRows; ++row) {
+    for (int row = 0; row < kRows; ++row)
         ColumnIndexes[row][n - 1] = 0;
-        ColumnTexts[row][n - 1].clear();
-    }
     name(n).clear();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The plain records that the image codec reads and writes and that the editor
-// windows show and edit. Values are held the way the windows show them: list
-// indexes and texts (UTF-8). Bytes exist only in the RadioImage.
+// windows show and edit. They hold values in no language: frequencies as
+// their text, list indexes, names (UTF-8). Every view makes its texts from
+// them in the language it shows. Bytes exist only in the RadioImage.
 
 #include "radio_image.h"
 
@@ -14,7 +15,7 @@ namespace q731 {
 // The 128 channels. Channel n (1..128) is entry n-1 of every array.
 struct ChannelTable
 {
-    // Rows of ColumnIndexes / ColumnTexts; grid column c (3..10) is row c-3.
+    // Rows of ColumnIndexes; grid column c (3..10) is row c-3.
     enum Row {
         RxTone = 0,
         TxTone = 1,
@@ -33,9 +34,6 @@ struct ChannelTable
     // List index behind grid columns 3..10 (tone index into ToneList, option
     // index into the channel option lists). 0 when cleared.
     std::array<std::array<int, kChannelCount>, kRows> ColumnIndexes{};
-    // The texts that go with ColumnIndexes as last decoded. Rows 0..1 hold the
-    // tone texts from which EncodeImage builds the tone bytes.
-    std::array<std::array<std::string, kChannelCount>, kRows> ColumnTexts;
     // Names, at most 8 characters; independent of the frequencies.
     std::array<std::string, kChannelCount> ChannelNames;
 
@@ -45,12 +43,10 @@ struct ChannelTable
     const std::string &tx(int n) const { return FrequencyTexts[1][n - 1]; }
     int &index(Row row, int n) { return ColumnIndexes[row][n - 1]; }
     int index(Row row, int n) const { return ColumnIndexes[row][n - 1]; }
-    std::string &text(Row row, int n) { return ColumnTexts[row][n - 1]; }
-    const std::string &text(Row row, int n) const { return ColumnTexts[row][n - 1]; }
     std::string &name(int n) { return ChannelNames[n - 1]; }
     const std::string &name(int n) const { return ChannelNames[n - 1]; }
 
-    // Empties channel n (1..128): both frequencies, every index and text, the name.
+    // Empties channel n (1..128): both frequencies, every index, the name.
     void clearChannel(int n);
     // clearChannel for every channel.
     void clearAll();

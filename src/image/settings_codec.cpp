@@ -131,9 +131,9 @@ std::string DecodeFmWord(const RadioImage &image, int base)
     return FormatFmFrequency(text);
 }
 
-void PutTone(int index, Language language, int base, RadioImage &image)
+void PutTone(int index, int base, RadioImage &image)
 {
-    const auto [low, high] = EncodeTone(index, ToneListEntry(index, language));
+    const auto [low, high] = EncodeTone(index);
     image[base] = low;
     image[base + 1] = high;
 }
@@ -188,7 +188,7 @@ void DecodeBandIndex(const RadioImage &image, int &bandIndex)
         bandIndex = byte;
 }
 
-void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language language)
+void DecodeRemainingSettings(const RadioImage &image, RadioData &data)
 {
     namespace L = OptionListLength;
     OptionalFeatures &o = data.options;
@@ -196,8 +196,8 @@ void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language 
 
     o.vfoFrequency = DecodeFrequencyAt(image, kVfoFrequency);
     o.vfoOffset = FormatFixed(LeadingNumber(DecodeFrequencyAt(image, kVfoOffset)), 5);
-    o.vfoRxTone = DecodeTone(image[kVfoRxTone], image[kVfoRxTone + 1], language).index;
-    o.vfoTxTone = DecodeTone(image[kVfoTxTone], image[kVfoTxTone + 1], language).index;
+    o.vfoRxTone = ToneIndexOfCode(image[kVfoRxTone], image[kVfoRxTone + 1]);
+    o.vfoTxTone = ToneIndexOfCode(image[kVfoTxTone], image[kVfoTxTone + 1]);
 
     const std::uint8_t options = image[kVfoOptions];
     DecodeBits(options, 0, 2, L::vfoPower, o.vfoPower);
@@ -267,10 +267,8 @@ void EncodeSettings(const RadioData &data, RadioImage &image)
 
     EncodeFrequencyAt(o.vfoFrequency, kVfoFrequency, image);
     EncodeFrequencyAt(OffsetDigits(o.vfoOffset), kVfoOffset, image);
-    // The VFO tones are list indexes; the entry text does not depend on the
-    // language except for the off entry, which writes 0xFF 0xFF anyway.
-    PutTone(o.vfoRxTone, Language::English, kVfoRxTone, image);
-    PutTone(o.vfoTxTone, Language::English, kVfoTxTone, image);
+    PutTone(o.vfoRxTone, kVfoRxTone, image);
+    PutTone(o.vfoTxTone, kVfoTxTone, image);
     image[kVfoOptions] =
         Byte(Bits(o.vfoPower, 0, 2) | Bits(o.vfoBusyLock, 2, 1) | Bits(o.vfoScanAdd, 3, 1) |
              Bits(o.vfoBandwidth, 4, 1) | Bits(o.vfoTxStop, 5, 1) | Bits(o.vfoScramble, 6, 1) |

@@ -3,7 +3,6 @@
 // The settings half of the codec (bytes 1792..2047). DecodeImage runs the two
 // decode halves around the band filter, so the band is known before the VFO.
 
-#include "language.h"
 #include "radio_image.h"
 #include "records.h"
 
@@ -24,7 +23,7 @@ void DecodeGeneralSettings(const RadioImage &image, OptionalFeatures &options);
 void DecodeBandIndex(const RadioImage &image, int &bandIndex);
 
 // Bytes 1816..2040: power-on text, VFO, DTMF text, password, FM, calibration.
-void DecodeRemainingSettings(const RadioImage &image, RadioData &data, Language language);
+void DecodeRemainingSettings(const RadioImage &image, RadioData &data);
 
 // Every byte 1792..2047, fillers and fixed bytes included.
 void EncodeSettings(const RadioData &data, RadioImage &image);

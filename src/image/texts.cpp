@@ -1,5 +1,7 @@
 #include "texts.h"
 
+#include "tones.h"
+
 #include <array>
 
 namespace q731 {
@@ -67,6 +69,16 @@ std::string_view NewChannelCellText(int column, Language language)
     if (column < 3 || column > 10)
         return {};
     return kNewChannelCells[LanguageSlot(language)][static_cast<std::size_t>(column - 3)];
+}
+
+std::string ChannelListText(int row, int index, Language language)
+{
+    if (row == 0 || row == 1)
+        return ToneListEntry(index, language);
+    const std::vector<std::string> &items = ChannelOptionItems(row + 3, language);
+    if (index < 0 || index >= static_cast<int>(items.size()))
+        return {};
+    return items[static_cast<std::size_t>(index)];
 }
 
 int NewChannelIndex(int row)

@@ -27,4 +27,8 @@ std::string_view NewChannelCellText(int column, Language language);
 inline constexpr std::array<int, 8> kNewChannelIndexes = {0, 0, 1, 1, 1, 1, 1, 1};
 int NewChannelIndex(int row);
 
+// What list `row` of a channel (ChannelTable row 0..7: the two tones, then the
+// options) shows for entry `index`; empty for an index outside the list.
+std::string ChannelListText(int row, int index, Language language);
+
 } // namespace q731

@@ -117,11 +117,18 @@ DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language)
     return tone;
 }
 
-std::pair<std::uint8_t, std::uint8_t> EncodeTone(int index, std::string_view text)
+int ToneIndexOfCode(std::uint8_t low, std::uint8_t high)
+{
+    // The language names only the off entry, whose index is 0 in every language.
+    return DecodeTone(low, high, Language::English).index;
+}
+
+std::pair<std::uint8_t, std::uint8_t> EncodeTone(int index)
 {
     if (index == 0)
         return {0xFF, 0xFF};
-    const std::string hex = ToneToHex(text);
+    // Only entry 0 depends on the language, so any language names the others.
+    const std::string hex = ToneToHex(ToneListEntry(index, Language::English));
     const std::string_view view(hex);
     const auto low = static_cast<std::uint8_t>(HexToNumber(view.substr(0, 2)));
     const auto high =

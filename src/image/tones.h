@@ -33,8 +33,11 @@ struct DecodedTone
 // ToneCode (low byte first) -> tone text and index. A low byte of 0xFF is off.
 DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language);
 
-// Index 0 gives 0xFF 0xFF; any other index the bytes of ToneToHex(text).
-// Returns {low, high}.
-std::pair<std::uint8_t, std::uint8_t> EncodeTone(int index, std::string_view text);
+// ToneCode -> list index; 0 for off and for a code that names no entry.
+int ToneIndexOfCode(std::uint8_t low, std::uint8_t high);
+
+// Index 0 gives 0xFF 0xFF; any other index the bytes of ToneToHex of its list
+// entry. Returns {low, high}.
+std::pair<std::uint8_t, std::uint8_t> EncodeTone(int index);
 
 } // namespace q731

@@ -11,11 +11,9 @@ ChannelRow TakeRow(const ChannelTable &table, int n)
     ChannelRow row;
     row.rx = table.rx(n);
     row.tx = table.tx(n);
-    for (int r = 0; r < ChannelTable::kRows; ++r) {
-        const auto tableRow = static_cast<ChannelTable::Row>(r);
-        row.indexes[static_cast<std::size_t>(r)] = table.index(tableRow, n);
-        row.texts[static_cast<std::size_t>(r)] = table.text(tableRow, n);
-    }
+    for (int r = 0; r < ChannelTable::kRows; ++r)
+        row.indexes[static_cast<std::size_t>(r)] =
+            table.index(static_cast<ChannelTable::Row>(r), n);
     row.name = table.name(n);
     return row;
 }
@@ -24,11 +22,9 @@ void PutRow(ChannelTable &table, int n, const ChannelRow &row)
 {
     table.rx(n) = row.rx;
     table.tx(n) = row.tx;
-    for (int r = 0; r < ChannelTable::kRows; ++r) {
-        const auto tableRow = static_cast<ChannelTable::Row>(r);
-        table.index(tableRow, n) = row.indexes[static_cast<std::size_t>(r)];
-        table.text(tableRow, n) = row.texts[static_cast<std::size_t>(r)];
-    }
+    for (int r = 0; r < ChannelTable::kRows; ++r)
+        table.index(static_cast<ChannelTable::Row>(r), n) =
+            row.indexes[static_cast<std::size_t>(r)];
     table.name(n) = row.name;
 }
 

@@ -20,7 +20,6 @@ struct ChannelRow
     std::string rx;
     std::string tx;
     std::array<int, ChannelTable::kRows> indexes{};
-    std::array<std::string, ChannelTable::kRows> texts;
     std::string name;
 
     bool operator==(const ChannelRow &) const = default;

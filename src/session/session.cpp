@@ -228,7 +228,7 @@ void Session::decodeImage()
 {
     emit recordsReplaced();
     const int bandBefore = m_data.bandIndex;
-    DecodeImage(m_image, m_data, m_language);
+    DecodeImage(m_image, m_data);
     announceDecoded(bandBefore);
 }
 

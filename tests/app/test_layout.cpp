@@ -234,7 +234,7 @@ struct Program
         const CsvImport import = ParseChannelsCsv(kChannels, BandLimitsOf(0));
         putRecords([&](RadioData &data) {
             for (const CsvChannel &channel : import.channels)
-                ApplyCsvChannel(channel, data.channels, language);
+                ApplyCsvChannel(channel, data.channels);
         });
     }
 

@@ -139,8 +139,6 @@ void PutChannel(ChannelTable &t, int n, const char *rx, const char *tx, int rxTo
     t.tx(n) = tx;
     t.index(ChannelTable::RxTone, n) = rxTone;
     t.index(ChannelTable::TxTone, n) = txTone;
-    t.text(ChannelTable::RxTone, n) = ToneListEntry(rxTone, Language::English);
-    t.text(ChannelTable::TxTone, n) = ToneListEntry(txTone, Language::English);
     for (int row = ChannelTable::Power; row <= ChannelTable::Scramble; ++row)
         t.index(static_cast<ChannelTable::Row>(row), n) = 1;
     t.name(n) = name;

@@ -197,7 +197,7 @@ private slots:
         RadioImage image{};
         RadioData data;
         const Language lang = language == "en" ? Language::English : Language::Chinese;
-        QVERIFY(OpenDataFile({.path = known()}, image, data, lang).ok());
+        QVERIFY(OpenDataFile({.path = known()}, image, data).ok());
         const QString reference = path("reference.pdf");
         QVERIFY(WriteFile(
             reference,

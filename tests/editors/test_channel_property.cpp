@@ -525,7 +525,7 @@ public:
         const Language language = m_program.session.language();
         const GridLists &lists = m_lists[static_cast<int>(language)];
         RadioData decoded;
-        DecodeImage(image, decoded, language);
+        DecodeImage(image, decoded);
         if (m_program.bandBox()->currentIndex() != decoded.bandIndex)
             return QString("band box %1, image band %2")
                 .arg(m_program.bandBox()->currentIndex())

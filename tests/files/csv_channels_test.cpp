@@ -29,8 +29,6 @@ void PutChannel(ChannelTable &t, int n, const std::string &rx, const std::string
     t.tx(n) = tx;
     t.index(Row::RxTone, n) = rxTone;
     t.index(Row::TxTone, n) = txTone;
-    t.text(Row::RxTone, n) = ToneListEntry(rxTone, Language::English);
-    t.text(Row::TxTone, n) = ToneListEntry(txTone, Language::English);
     for (int row = Row::Power; row <= Row::Scramble; ++row)
         t.index(static_cast<Row>(row), n) = options[static_cast<std::size_t>(row - Row::Power)];
 }
@@ -79,7 +77,7 @@ TEST(CsvChannels, ExportThenImportKeepsEveryToneCombinationAndOption)
 
     ChannelTable back;
     for (const CsvChannel &channel : import.channels)
-        ApplyCsvChannel(channel, back, Language::English);
+        ApplyCsvChannel(channel, back);
     for (int c = 1; c < n; ++c) {
         SCOPED_TRACE(c);
         EXPECT_EQ(back.rx(c), table.rx(c));
@@ -87,7 +85,6 @@ TEST(CsvChannels, ExportThenImportKeepsEveryToneCombinationAndOption)
         EXPECT_EQ(back.name(c), table.name(c));
         for (int row = 0; row < ChannelTable::kRows; ++row)
             EXPECT_EQ(back.index(static_cast<Row>(row), c), table.index(static_cast<Row>(row), c));
-        EXPECT_EQ(back.text(Row::TxTone, c), table.text(Row::TxTone, c));
     }
 }
 
@@ -196,7 +193,7 @@ TEST(CsvChannels, TypingRulesForFrequenciesAndNames)
     ChannelTable table;
     PutChannel(table, 5, "150.00000", "150.00000", 1, 1);
     table.name(5) = "KEEP";
-    ApplyCsvChannel(*ChannelAt(import, 5), table, Language::English);
+    ApplyCsvChannel(*ChannelAt(import, 5), table);
     EXPECT_TRUE(table.rx(5).empty());
     EXPECT_TRUE(table.name(5).empty());
 }
@@ -523,7 +520,7 @@ TEST(CsvChannels, PlacementByLocationRenumberedOrIntoAnEmptiedTable)
         locations.push_back(c.location);
     EXPECT_EQ(locations, (std::vector<int>{2, 4, 5, 6, 7}));
     EXPECT_TRUE(renumbered.replaced.empty() && renumbered.emptied.empty());
-    ChannelTable after = ApplyCsvImport(renumbered, table, Language::English);
+    ChannelTable after = ApplyCsvImport(renumbered, table);
     EXPECT_EQ(after.rx(3), "150.00000"); // channels in use stay
     EXPECT_EQ(after.name(4), "R1");
     EXPECT_TRUE(after.rx(1).empty());
@@ -537,7 +534,7 @@ TEST(CsvChannels, PlacementByLocationRenumberedOrIntoAnEmptiedTable)
     EXPECT_EQ(locations, (std::vector<int>{2, 3, 4, 5, 6}));
     EXPECT_EQ(renumbered.replaced, std::vector<int>{3});
     EXPECT_EQ(renumbered.emptied, std::vector<int>{10});
-    after = ApplyCsvImport(renumbered, table, Language::English);
+    after = ApplyCsvImport(renumbered, table);
     EXPECT_TRUE(after.rx(10).empty());
     EXPECT_EQ(after.name(3), "R1");
 
@@ -694,7 +691,7 @@ TEST(CsvChannels, ExportLeavesOutFrequenciesDecodedFromADamagedImage)
     put(4, {0x00, 0x25, 0x51, 0x14, 0x45, 0x23, 0x51, 0x14}); // 145.12345, off the raster
     image[1814] = 0;                                          // band 136-174MHz
     RadioData data;
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     ASSERT_EQ(data.channels.tx(2), "4A5.12500");
 
     const CsvExport exported = ExportChannelsCsv(data.channels, kVhf);
@@ -758,7 +755,7 @@ TEST(CsvChannels, ExportThenImportGivesTheSameChannelsOrTellsWhy)
                     putFrequency(13 * (n - 1) + 4);
             }
             image[1814] = static_cast<std::uint8_t>(bandIndex);
-            DecodeImage(image, data, Language::Chinese);
+            DecodeImage(image, data);
             ASSERT_EQ(data.bandIndex, bandIndex);
         } else {
             // A table as the grid makes it.

@@ -96,7 +96,7 @@ TEST(DatFile, SaveWritesTheImageAndTheDtmfBlockAndOpenTakesBothBack)
     RadioImage opened{};
     opened.fill(0x55);
     RadioData into;
-    ASSERT_EQ(DecodeDatFile(file, opened, into, Language::English), DatLoadError::None);
+    ASSERT_EQ(DecodeDatFile(file, opened, into), DatLoadError::None);
     EXPECT_TRUE(std::equal(image.begin(), image.begin() + 3072, opened.begin()));
     EXPECT_EQ(opened[3072], 0x55);
     EXPECT_EQ(into.channels.rx(1), "145.12500");
@@ -127,7 +127,7 @@ TEST(DatFile, OpenOfABadFileChangesNothing)
         RadioData records;
         records.channels.rx(7) = "160.00000";
         records.dtmf.ownCode = "1";
-        EXPECT_EQ(DecodeDatFile(bytes, target, records, Language::Chinese), error);
+        EXPECT_EQ(DecodeDatFile(bytes, target, records), error);
         EXPECT_TRUE(std::all_of(target.begin(), target.end(), [](int b) { return b == 0x11; }));
         EXPECT_EQ(records.channels.rx(7), "160.00000");
         EXPECT_EQ(records.channels.rx(4), "");

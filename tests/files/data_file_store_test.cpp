@@ -132,8 +132,7 @@ void DataFileStoreTest::openAndSaveGoThroughTheFile()
 
     q731::RadioData opened;
     q731::RadioImage openedImage{};
-    const q731::DataFileOpenResult result =
-        q731::OpenDataFile({.path = path}, openedImage, opened, q731::Language::English);
+    const q731::DataFileOpenResult result = q731::OpenDataFile({.path = path}, openedImage, opened);
     QVERIFY(result.ok());
     QCOMPARE(result.size, q731::kDatFileSize + q731::kDtmfBlockSize);
     QCOMPARE(opened.channels.rx(3), std::string("145.50000"));
@@ -175,7 +174,7 @@ void DataFileStoreTest::openFailuresChangeNothing()
         q731::RadioImage target{};
         target.fill(0x22);
         const q731::DataFileOpenResult result =
-            q731::OpenDataFile({.path = c.path}, target, records, q731::Language::Chinese);
+            q731::OpenDataFile({.path = c.path}, target, records);
         QCOMPARE(result.error, c.error);
         QCOMPARE(result.size, c.size);
         QCOMPARE(records.channels.rx(1), std::string("150.00000"));
@@ -203,10 +202,9 @@ void DataFileStoreTest::specialFilesAreReadAsStreamsOrRefused()
           QStringLiteral("\\\\?\\GLOBALROOT\\Device\\Null"), QStringLiteral("\\??\\NUL"),
           QStringLiteral("\\\\?\\") + folder + QStringLiteral("\\NUL.dat")}) {
         QVERIFY2(q731::IsSpecialFile(device), qPrintable(device));
-        QCOMPARE(q731::OpenDataFile({.path = device, .refuseSpecialFiles = true}, image, data,
-                                    q731::Language::English)
-                     .error,
-                 DataFileError::NotRegularFile);
+        QCOMPARE(
+            q731::OpenDataFile({.path = device, .refuseSpecialFiles = true}, image, data).error,
+            DataFileError::NotRegularFile);
         QCOMPARE(q731::SaveDataFile({.path = device}, data, image).error,
                  DataFileError::NotRegularFile);
     }
@@ -217,9 +215,7 @@ void DataFileStoreTest::specialFilesAreReadAsStreamsOrRefused()
         QVERIFY2(!q731::IsSpecialFile(file), qPrintable(file));
         const q731::DataFileWriteResult saved = q731::SaveDataFile({.path = file}, data, image);
         QVERIFY2(saved.ok(), qPrintable(file + QStringLiteral(": ") + saved.reason));
-        QVERIFY2(q731::OpenDataFile({.path = file, .refuseSpecialFiles = true}, image, data,
-                                    q731::Language::English)
-                     .ok(),
+        QVERIFY2(q731::OpenDataFile({.path = file, .refuseSpecialFiles = true}, image, data).ok(),
                  qPrintable(file));
     }
 #elif !defined(Q_OS_UNIX)
@@ -228,20 +224,16 @@ void DataFileStoreTest::specialFilesAreReadAsStreamsOrRefused()
     // An endless device is read up to the limit, or not opened at all.
     q731::RadioData data;
     q731::RadioImage image{};
-    QCOMPARE(q731::OpenDataFile({.path = "/dev/zero"}, image, data, q731::Language::English).error,
-             DataFileError::TooLarge);
-    QCOMPARE(q731::OpenDataFile({.path = "/dev/zero", .refuseSpecialFiles = true}, image, data,
-                                q731::Language::English)
-                 .error,
-             DataFileError::NotRegularFile);
+    QCOMPARE(q731::OpenDataFile({.path = "/dev/zero"}, image, data).error, DataFileError::TooLarge);
+    QCOMPARE(
+        q731::OpenDataFile({.path = "/dev/zero", .refuseSpecialFiles = true}, image, data).error,
+        DataFileError::NotRegularFile);
 
     // A pipe without a writer would block the read for ever: refused unopened.
     QTemporaryDir dir;
     const QString pipe = dir.filePath("pipe");
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    QCOMPARE(q731::OpenDataFile({.path = pipe, .refuseSpecialFiles = true}, image, data,
-                                q731::Language::English)
-                 .error,
+    QCOMPARE(q731::OpenDataFile({.path = pipe, .refuseSpecialFiles = true}, image, data).error,
              DataFileError::NotRegularFile);
     // A write never replaces it.
     QCOMPARE(q731::SaveDataFile({.path = pipe}, data, image).error, DataFileError::NotRegularFile);

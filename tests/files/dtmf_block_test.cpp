@@ -112,7 +112,7 @@ DtmfSettings HostileRecord(std::mt19937 &random)
 RadioData Open(const std::vector<std::uint8_t> &file, RadioData data = {})
 {
     RadioImage image{};
-    EXPECT_EQ(DecodeDatFile(file, image, data, Language::English), DatLoadError::None);
+    EXPECT_EQ(DecodeDatFile(file, image, data), DatLoadError::None);
     return data;
 }
 

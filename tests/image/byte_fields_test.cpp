@@ -53,15 +53,9 @@ TEST(ImageByteFields, EverySettingIsNamedByItsOwnBytes)
     const Case cases[] = {
         {[](RadioData &d) { d.channels.rx(13) = "150.00000"; }, "信道 13 的接收频率"},
         {[](RadioData &d) { d.channels.tx(13) = "151.00000"; }, "信道 13 的发射频率"},
-        {[](RadioData &d) {
-             d.channels.index(ChannelTable::RxTone, 1) = 9;
-             d.channels.text(ChannelTable::RxTone, 1) = ToneListEntry(9, Language::English);
-         },
+        {[](RadioData &d) { d.channels.index(ChannelTable::RxTone, 1) = 9; },
          "信道 1 的接收亚音频"},
-        {[](RadioData &d) {
-             d.channels.index(ChannelTable::TxTone, 127) = 200;
-             d.channels.text(ChannelTable::TxTone, 127) = ToneListEntry(200, Language::English);
-         },
+        {[](RadioData &d) { d.channels.index(ChannelTable::TxTone, 127) = 200; },
          "信道 127 的发射亚音频"},
         {option(ChannelTable::Power, 4, 0), "信道 4 的功率"},
         {option(ChannelTable::BusyLock, 4, 1), "信道 4 的繁忙信道锁定"},

@@ -21,9 +21,7 @@ RadioData RealisticData()
         const int txTone = (n * 11 + 3) % kToneCount;
         char rx[16];
         std::snprintf(rx, sizeof rx, "%03d.%05d", 136 + n % 38, (n * 625) % 100000);
-        SetChannel(data.channels, n, rx, n % 4 == 0 ? "" : "145.12500", tone,
-                   ToneListEntry(tone, Language::English), txTone,
-                   ToneListEntry(txTone, Language::English),
+        SetChannel(data.channels, n, rx, n % 4 == 0 ? "" : "145.12500", tone, txTone,
                    {n % 3, n % 2, (n / 2) % 2, (n / 3) % 2, (n / 5) % 2, (n / 7) % 2},
                    n % 5 == 0 ? "" : std::string("CH").append(std::to_string(n)));
     }
@@ -78,17 +76,17 @@ std::vector<std::uint8_t> Bytes(const RadioImage &image, int from, int count)
     return {image.begin() + from, image.begin() + from + count};
 }
 
-RadioData Decoded(const RadioImage &image, Language language = Language::English)
+RadioData Decoded(const RadioImage &image)
 {
     RadioData data;
-    DecodeImage(image, data, language);
+    DecodeImage(image, data);
     return data;
 }
 
 TEST(ChannelRecord, FrequenciesAreBcdLeastSignificantPairFirst)
 {
     RadioData data;
-    SetChannel(data.channels, 1, "145.12500", "146.02500", 0, "", 0, "", {1, 1, 1, 1, 1, 1}, "");
+    SetChannel(data.channels, 1, "145.12500", "146.02500", 0, 0, {1, 1, 1, 1, 1, 1}, "");
     const RadioImage image = Encoded(data);
     EXPECT_EQ(Bytes(image, 0, 8),
               (std::vector<std::uint8_t>{0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x60, 0x14}));
@@ -100,8 +98,7 @@ TEST(ChannelRecord, FrequenciesAreBcdLeastSignificantPairFirst)
 TEST(ChannelRecord, EmptyReceiveFrequencyWritesThirteenFillers)
 {
     RadioData data;
-    SetChannel(data.channels, 7, "", "145.00000", 52, "D023N", 1, "67.0", {2, 1, 1, 1, 1, 1},
-               "KEEP");
+    SetChannel(data.channels, 7, "", "145.00000", 52, 1, {2, 1, 1, 1, 1, 1}, "KEEP");
     const RadioImage image = Encoded(data);
     EXPECT_EQ(Bytes(image, recordBase(7), 13), std::vector<std::uint8_t>(13, 0xFF));
     EXPECT_EQ(Bytes(image, nameBase(7), 4), (std::vector<std::uint8_t>{'K', 'E', 'E', 'P'}));
@@ -110,8 +107,7 @@ TEST(ChannelRecord, EmptyReceiveFrequencyWritesThirteenFillers)
 TEST(ChannelRecord, NoTransmitFrequencyKeepsTonesAndOptions)
 {
     RadioData data;
-    SetChannel(data.channels, 3, "150.00000", "", 52, "D023N", 159, "D023I", {0, 1, 0, 1, 0, 1},
-               "");
+    SetChannel(data.channels, 3, "150.00000", "", 52, 159, {0, 1, 0, 1, 0, 1}, "");
     const RadioImage image = Encoded(data);
     const int b = recordBase(3);
     EXPECT_EQ(Bytes(image, b + 4, 4), std::vector<std::uint8_t>(4, 0xFF));
@@ -127,8 +123,7 @@ TEST(ChannelRecord, NoTransmitFrequencyKeepsTonesAndOptions)
 TEST(ChannelRecord, LastChannelSitsAtTheEndOfItsAreas)
 {
     RadioData data;
-    SetChannel(data.channels, 128, "170.00000", "170.00000", 0, "", 0, "", {1, 1, 1, 1, 1, 1},
-               "LAST");
+    SetChannel(data.channels, 128, "170.00000", "170.00000", 0, 0, {1, 1, 1, 1, 1, 1}, "LAST");
     const RadioImage image = Encoded(data, 0x00);
     EXPECT_EQ(recordBase(128) + 12, 1663);
     EXPECT_EQ(image[1663], 0x80 + 1 + 4 + 8 + 16 + 32 + 64);
@@ -143,19 +138,22 @@ TEST(ChannelRecord, OptionByteBitsAndPowerThree)
     PutBytes(image, 0,
              {0x00, 0x00, 0x50, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x83});
     image[ImageMap::kBandIndex] = 0;
-    RadioData data = Decoded(image, Language::Chinese);
+    RadioData data = Decoded(image);
+    const auto shown = [&data](ChannelTable::Row row, Language language) {
+        return ChannelListText(row, data.channels.index(row, 1), language);
+    };
     EXPECT_EQ(data.channels.index(ChannelTable::Power, 1), 2);
-    EXPECT_EQ(data.channels.text(ChannelTable::Power, 1), "中");
-    EXPECT_EQ(data.channels.text(ChannelTable::BusyLock, 1), "载波");
-    EXPECT_EQ(data.channels.text(ChannelTable::RxTone, 1), "关闭");
+    EXPECT_EQ(shown(ChannelTable::Power, Language::Chinese), "中");
+    EXPECT_EQ(shown(ChannelTable::BusyLock, Language::Chinese), "载波");
+    EXPECT_EQ(shown(ChannelTable::RxTone, Language::Chinese), "关闭");
     EXPECT_EQ(Encoded(data)[12], 0x82);
 
     image[12] = 0xFF - 0x80; // bit 7 is not read; every other field at 1
-    data = Decoded(image, Language::English);
+    data = Decoded(image);
     EXPECT_EQ(data.channels.index(ChannelTable::Power, 1), 2);
-    EXPECT_EQ(data.channels.text(ChannelTable::Bandwidth, 1), "wide");
-    EXPECT_EQ(data.channels.text(ChannelTable::TxStop, 1), "Off");
-    EXPECT_EQ(data.channels.text(ChannelTable::ScanAdd, 1), "On");
+    EXPECT_EQ(shown(ChannelTable::Bandwidth, Language::English), "wide");
+    EXPECT_EQ(shown(ChannelTable::TxStop, Language::English), "Off");
+    EXPECT_EQ(shown(ChannelTable::ScanAdd, Language::English), "On");
     EXPECT_EQ(Encoded(data)[12], 0xFE);
 }
 
@@ -166,9 +164,13 @@ TEST(ChannelRecord, UnlistedToneIsShownAndWrittenAsOff)
              {0x00, 0x00, 0x50, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x99, 0x09, 0x41, 0x25, 0x80});
     image[ImageMap::kBandIndex] = 0;
     const RadioData data = Decoded(image);
-    EXPECT_EQ(data.channels.text(ChannelTable::RxTone, 1), "Off");
+    EXPECT_EQ(ChannelListText(ChannelTable::RxTone, data.channels.index(ChannelTable::RxTone, 1),
+                              Language::English),
+              "Off");
     EXPECT_EQ(data.channels.index(ChannelTable::RxTone, 1), 0);
-    EXPECT_EQ(data.channels.text(ChannelTable::TxTone, 1), "254.1");
+    EXPECT_EQ(ChannelListText(ChannelTable::TxTone, data.channels.index(ChannelTable::TxTone, 1),
+                              Language::English),
+              "254.1");
     EXPECT_EQ(data.channels.index(ChannelTable::TxTone, 1), 50);
     const RadioImage again = Encoded(data);
     EXPECT_EQ(Bytes(again, 8, 4), (std::vector<std::uint8_t>{0xFF, 0xFF, 0x41, 0x25}));
@@ -177,7 +179,7 @@ TEST(ChannelRecord, UnlistedToneIsShownAndWrittenAsOff)
 TEST(ChannelRecord, ToneChosenWithoutTextUsesItsListEntry)
 {
     RadioData data;
-    SetChannel(data.channels, 1, "145.00000", "145.00000", 1, "", 159, "", {1, 1, 1, 1, 1, 1}, "");
+    SetChannel(data.channels, 1, "145.00000", "145.00000", 1, 159, {1, 1, 1, 1, 1, 1}, "");
     EXPECT_EQ(Bytes(Encoded(data), 8, 4), (std::vector<std::uint8_t>{0x70, 0x06, 0x23, 0xC0}));
 }
 
@@ -225,13 +227,11 @@ TEST(ChannelDecode, FillerInFirstByteEmptiesTheChannelButNotItsName)
     PutBytes(image, nameBase(5), {'E', 'M', 'P', 'T', 'Y'});
     image[ImageMap::kBandIndex] = 0;
     RadioData data;
-    SetChannel(data.channels, 5, "150.00000", "150.00000", 1, "67.0", 1, "67.0", {1, 1, 1, 1, 1, 1},
-               "OLD");
-    DecodeImage(image, data, Language::English);
+    SetChannel(data.channels, 5, "150.00000", "150.00000", 1, 1, {1, 1, 1, 1, 1, 1}, "OLD");
+    DecodeImage(image, data);
     EXPECT_EQ(data.channels.rx(5), "");
     EXPECT_EQ(data.channels.tx(5), "");
     EXPECT_EQ(data.channels.index(ChannelTable::RxTone, 5), 0);
-    EXPECT_EQ(data.channels.text(ChannelTable::RxTone, 5), "");
     EXPECT_EQ(data.channels.name(5), "EMPTY");
 }
 
@@ -239,11 +239,11 @@ TEST(BandFilter, DropsChannelsOutsideTheDecodedBand)
 {
     RadioData data;
     data.bandIndex = 0;
-    SetChannel(data.channels, 1, "174.00000", "174.00000", 0, "", 0, "", {1, 1, 1, 1, 1, 1}, "UP");
-    SetChannel(data.channels, 2, "173.99999", "173.99999", 0, "", 0, "", {1, 1, 1, 1, 1, 1}, "IN");
-    SetChannel(data.channels, 3, "136.00000", "136.00000", 0, "", 0, "", {1, 1, 1, 1, 1, 1}, "LO");
-    SetChannel(data.channels, 4, "135.99999", "135.99999", 0, "", 0, "", {1, 1, 1, 1, 1, 1}, "BE");
-    SetChannel(data.channels, 5, "435.00000", "435.00000", 0, "", 0, "", {1, 1, 1, 1, 1, 1}, "UHF");
+    SetChannel(data.channels, 1, "174.00000", "174.00000", 0, 0, {1, 1, 1, 1, 1, 1}, "UP");
+    SetChannel(data.channels, 2, "173.99999", "173.99999", 0, 0, {1, 1, 1, 1, 1, 1}, "IN");
+    SetChannel(data.channels, 3, "136.00000", "136.00000", 0, 0, {1, 1, 1, 1, 1, 1}, "LO");
+    SetChannel(data.channels, 4, "135.99999", "135.99999", 0, 0, {1, 1, 1, 1, 1, 1}, "BE");
+    SetChannel(data.channels, 5, "435.00000", "435.00000", 0, 0, {1, 1, 1, 1, 1, 1}, "UHF");
     const RadioImage image = Encoded(data);
 
     RadioData back = Decoded(image);
@@ -253,7 +253,6 @@ TEST(BandFilter, DropsChannelsOutsideTheDecodedBand)
     EXPECT_EQ(back.channels.rx(4), "");
     EXPECT_EQ(back.channels.rx(5), "");
     EXPECT_EQ(back.channels.index(ChannelTable::Power, 1), 0);
-    EXPECT_EQ(back.channels.text(ChannelTable::Power, 1), "");
     EXPECT_EQ(back.channels.name(1), "UP"); // names come back after the filter
     const RadioImage again = Encoded(back);
     EXPECT_EQ(Bytes(again, recordBase(1), 13), std::vector<std::uint8_t>(13, 0xFF));
@@ -277,7 +276,7 @@ TEST(BandFilter, FrequencyWithHexLettersIsDropped)
     PutBytes(image, recordBase(1),
              {0x00, 0xA5, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x80});
     ChannelTable table;
-    SetNumOf(image, table, Language::English);
+    SetNumOf(image, table);
     EXPECT_EQ(table.rx(1), "145.1A500");
     EXPECT_FALSE(FrequencyInBand("145.1A500", 136, 174));
     EXPECT_TRUE(FrequencyInBand("145.10000", 136, 174));
@@ -319,18 +318,16 @@ TEST(RoundTrip, DecodeThenEncodeReproducesAnImageThisProgramWrote)
 {
     const RadioData data = RealisticData();
     const RadioImage image = Encoded(data);
-    for (Language language : {Language::Chinese, Language::English}) {
-        const RadioData back = Decoded(image, language);
-        const RadioImage again = Encoded(back, 0xEE);
-        EXPECT_EQ(Bytes(again, 0, 3072), Bytes(image, 0, 3072));
-        for (int n = 1; n <= kChannelCount; ++n) {
-            EXPECT_EQ(back.channels.rx(n), data.channels.rx(n));
-            EXPECT_EQ(back.channels.tx(n), data.channels.rx(n).empty() ? "" : data.channels.tx(n));
-            EXPECT_EQ(back.channels.name(n), data.channels.name(n));
-            for (int row = 0; row < ChannelTable::kRows; ++row)
-                EXPECT_EQ(back.channels.ColumnIndexes[row][n - 1],
-                          data.channels.ColumnIndexes[row][n - 1]);
-        }
+    const RadioData back = Decoded(image);
+    const RadioImage again = Encoded(back, 0xEE);
+    EXPECT_EQ(Bytes(again, 0, 3072), Bytes(image, 0, 3072));
+    for (int n = 1; n <= kChannelCount; ++n) {
+        EXPECT_EQ(back.channels.rx(n), data.channels.rx(n));
+        EXPECT_EQ(back.channels.tx(n), data.channels.rx(n).empty() ? "" : data.channels.tx(n));
+        EXPECT_EQ(back.channels.name(n), data.channels.name(n));
+        for (int row = 0; row < ChannelTable::kRows; ++row)
+            EXPECT_EQ(back.channels.ColumnIndexes[row][n - 1],
+                      data.channels.ColumnIndexes[row][n - 1]);
     }
 }
 

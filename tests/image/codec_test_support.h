@@ -25,16 +25,13 @@ inline void PutBytes(RadioImage &image, int at, std::initializer_list<int> bytes
 
 // A channel as the grid leaves it after the user picked every column.
 inline void SetChannel(ChannelTable &table, int n, const std::string &rx, const std::string &tx,
-                       int rxTone, const std::string &rxToneText, int txTone,
-                       const std::string &txToneText, std::initializer_list<int> options,
+                       int rxTone, int txTone, std::initializer_list<int> options,
                        const std::string &name)
 {
     table.rx(n) = rx;
     table.tx(n) = tx;
     table.index(ChannelTable::RxTone, n) = rxTone;
-    table.text(ChannelTable::RxTone, n) = rxToneText;
     table.index(ChannelTable::TxTone, n) = txTone;
-    table.text(ChannelTable::TxTone, n) = txToneText;
     int row = ChannelTable::Power;
     for (int index : options)
         table.index(static_cast<ChannelTable::Row>(row++), n) = index;

@@ -36,7 +36,7 @@ TEST(SettingsDecode, AllFillerSettingsArea)
     data.options.allowCancelOperating = true;
     data.bandIndex = 5;
     data.fm.channel(3) = "90.00";
-    DecodeImage(FilledImage(0xFF), data, Language::English);
+    DecodeImage(FilledImage(0xFF), data);
     const OptionalFeatures &o = data.options;
 
     EXPECT_EQ(o.displayMode, 1);
@@ -121,7 +121,7 @@ TEST(SettingsDecode, RangeTestFallbackAndOutOfListKeep)
         image[static_cast<std::size_t>(c.byte)] = static_cast<std::uint8_t>(c.value);
         RadioData data;
         data.options.*c.field = c.before;
-        DecodeImage(image, data, Language::English);
+        DecodeImage(image, data);
         EXPECT_EQ(data.options.*c.field, c.expected) << "byte " << c.byte << " = " << c.value;
     }
 }
@@ -133,12 +133,12 @@ TEST(SettingsDecode, ChannelNumberTextsAndBand)
     image[1797] = 129;
     image[kBandIndex] = 7;
     RadioData data;
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     EXPECT_EQ(data.options.priorityScanChannel, "128");
     EXPECT_EQ(data.options.presentChannel, "");
     EXPECT_EQ(data.bandIndex, 7);
     image[kBandIndex] = 8;
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     EXPECT_EQ(data.bandIndex, 7);
 
     RadioData out;
@@ -199,7 +199,7 @@ TEST(SettingsEncode, BitFieldsAndTheirConstantBits)
     EXPECT_EQ(image[1800], 1 | 2 | 4 | 16 | 160);
 
     RadioData back;
-    DecodeImage(image, back, Language::English);
+    DecodeImage(image, back);
     EXPECT_EQ(back.options.lockKeyMode, 3);
     EXPECT_EQ(back.options.backlight, 2);
     EXPECT_EQ(back.options.voxDelay, 2);
@@ -228,7 +228,7 @@ TEST(SettingsCharacters, PowerOnTextPasswordAndDtmfSlot)
     PutBytes(image, kPowerOnText, {0xFF, 0x41, 0xFF, 0x42, 0xFF, 0xFF});
     PutBytes(image, kDtmfText, {'1', '#', 0xFF, '*'});
     data.dtmf.autoDialMemories[0] = "555";
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     EXPECT_EQ(data.options.powerOnText, "AB");
     EXPECT_EQ(data.options.powerOnPassword, "12");
     EXPECT_EQ(data.dtmf.aniEndCode, "1#*");
@@ -244,12 +244,12 @@ TEST(SettingsCharacters, DtmfSlotKeepsOnlyDtmfCharacters)
     PutBytes(
         image, kDtmfText,
         {0x00, '1', 'a', 'E', '#', 0xFF, 'd', '*', 0x80, 0xE9, 'z', ' ', '9', 'B', 0x7F, 0x1B});
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     EXPECT_EQ(data.dtmf.aniEndCode, "1A#D*9B");
 
     PutBytes(image, kDtmfText,
              {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', '*', '#'});
-    DecodeImage(image, data, Language::English);
+    DecodeImage(image, data);
     EXPECT_EQ(data.dtmf.aniEndCode, "0123456789ABCD*#");
 
     EXPECT_EQ(DtmfCode("12345678901", 8), "12345678");
@@ -273,7 +273,7 @@ TEST(SettingsVfo, FrequencyOffsetTonesAndOptions)
 
     RadioData back;
     back.options.vfoTxTone = 7;
-    DecodeImage(image, back, Language::Chinese);
+    DecodeImage(image, back);
     EXPECT_EQ(back.options.vfoFrequency, "438.50000");
     EXPECT_EQ(back.options.vfoOffset, "10.00000");
     EXPECT_EQ(back.options.vfoRxTone, 52);
@@ -311,7 +311,7 @@ TEST(SettingsFm, FrequencyWordsAndSettings)
     PutBytes(image, kFmChannels + 2 * 5, {0x02, 0x81}); // channel 6: 108.05 MHz
     PutBytes(image, kFmFrequency, {0x00, 0x64});        // 81.00 MHz
     RadioData back;
-    DecodeImage(image, back, Language::English);
+    DecodeImage(image, back);
     EXPECT_EQ(back.fm.channel(1), "88.80");
     EXPECT_EQ(back.fm.channel(2), "107.95");
     EXPECT_EQ(back.fm.channel(3), "88.85");
@@ -327,7 +327,7 @@ TEST(SettingsFm, FrequencyWordsAndSettings)
     // Values outside the window's lists are kept and written back as read.
     image[kFmSettings + 1] = 13;
     image[kFmSettings + 2] = 200;
-    DecodeImage(image, back, Language::English);
+    DecodeImage(image, back);
     EXPECT_EQ(back.fm.FmDisplayMode, 13);
     EXPECT_EQ(back.fm.FmStep, 200);
     const RadioImage again = Encoded(back);
@@ -345,7 +345,7 @@ TEST(SettingsCalibration, ByteOrderOfTheSliders)
     RadioImage other = image;
     PutBytes(other, kCalibration, {10, 11, 12, 13, 14, 15, 16, 17, 18});
     RadioData back;
-    DecodeImage(other, back, Language::English);
+    DecodeImage(other, back);
     EXPECT_EQ(back.calibration.values, (std::array<int, 9>{13, 10, 14, 15, 11, 16, 17, 12, 18}));
 }
 

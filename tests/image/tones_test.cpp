@@ -57,13 +57,13 @@ TEST(ToneCode, EveryListEntryRoundTrips)
 {
     for (int index = 1; index < kToneCount; ++index) {
         const std::string text = ToneListEntry(index, Language::English);
-        const auto [low, high] = EncodeTone(index, text);
+        const auto [low, high] = EncodeTone(index);
         const DecodedTone tone = DecodeTone(low, high, Language::English);
         EXPECT_EQ(tone.text, text);
         EXPECT_EQ(tone.index, index);
     }
-    EXPECT_EQ(EncodeTone(0, "67.0"), std::make_pair(std::uint8_t{0xFF}, std::uint8_t{0xFF}));
-    EXPECT_EQ(EncodeTone(1, "67.0"), std::make_pair(std::uint8_t{0x70}, std::uint8_t{0x06}));
+    EXPECT_EQ(EncodeTone(0), std::make_pair(std::uint8_t{0xFF}, std::uint8_t{0xFF}));
+    EXPECT_EQ(EncodeTone(1), std::make_pair(std::uint8_t{0x70}, std::uint8_t{0x06}));
 }
 
 } // namespace
