@@ -32,13 +32,8 @@ public:
         : m_writer(writer)
         , m_data(data)
         , m_language(language)
+        , translate(language)
     {
-    }
-
-    // `source` of `context` in the report's language.
-    QString translate(const char *context, const char *source) const
-    {
-        return TextIn(m_language, context, source);
     }
 
     void row(const QString &first, const QString &second)
@@ -166,6 +161,8 @@ private:
     ReportWriter &m_writer;
     const RadioData &m_data;
     Language m_language;
+    // Texts in the report's language: translate("PrintReport", "…").
+    const TextsIn translate;
 };
 
 } // namespace

@@ -59,6 +59,12 @@ bool ApplyProgramTranslations(Language language)
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)
         return false;
+    QTranslator *previous =
+        app->findChild<QTranslator *>(kProgramTranslatorName, Qt::FindDirectChildrenOnly);
+    // Every session installs its language when it is made: the catalogue in
+    // place already is neither loaded again nor announced to every widget.
+    if (previous && previous->language() == QLatin1String(TraitsOf(language).locale))
+        return true;
     auto *translator = new QTranslator(app);
     if (!translator->load(ProgramCatalogue(language))) {
         delete translator;
@@ -66,8 +72,6 @@ bool ApplyProgramTranslations(Language language)
     }
     // The new catalogue goes in before the old one leaves, so that no
     // LanguageChange ever finds the program without one.
-    QTranslator *previous =
-        app->findChild<QTranslator *>(kProgramTranslatorName, Qt::FindDirectChildrenOnly);
     translator->setObjectName(kProgramTranslatorName);
     QCoreApplication::installTranslator(translator);
     delete previous;
