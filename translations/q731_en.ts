@@ -339,6 +339,104 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>频道</source>
+        <translation>Ch</translation>
+    </message>
+    <message>
+        <source>接收</source>
+        <translation>RX MHz</translation>
+    </message>
+    <message>
+        <source>发射</source>
+        <translation>TX MHz</translation>
+    </message>
+    <message>
+        <source>接收亚音</source>
+        <translation>RX tone</translation>
+    </message>
+    <message>
+        <source>发射亚音</source>
+        <translation>TX tone</translation>
+    </message>
+    <message>
+        <source>功率</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>繁忙锁定</source>
+        <translation>Busy lock</translation>
+    </message>
+    <message>
+        <source>扫描</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>宽窄带</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>发射禁止</source>
+        <translation>TX stop</translation>
+    </message>
+    <message>
+        <source>扰频</source>
+        <translation>Scramble</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelLists</name>
+    <message>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>载波</source>
+        <translation>Carry</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>禁止</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>窄带</source>
+        <translation>Narror</translation>
+    </message>
+    <message>
+        <source>宽带</source>
+        <translation>wide</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
     <name>ChannelWindow</name>
     <message>
         <source>禁止</source>
@@ -1542,6 +1640,29 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>否</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>NewChannel</name>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>宽带</source>
+        <translation>Wide</translation>
     </message>
 </context>
 <context>

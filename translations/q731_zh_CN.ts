@@ -339,6 +339,104 @@
     </message>
 </context>
 <context>
+    <name>ChannelFields</name>
+    <message>
+        <source>频道</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>接收</source>
+        <translation>接收</translation>
+    </message>
+    <message>
+        <source>发射</source>
+        <translation>发射</translation>
+    </message>
+    <message>
+        <source>接收亚音</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>发射亚音</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>功率</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>繁忙锁定</source>
+        <translation>繁忙锁定</translation>
+    </message>
+    <message>
+        <source>扫描</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>宽窄带</source>
+        <translation>宽窄带</translation>
+    </message>
+    <message>
+        <source>发射禁止</source>
+        <translation>发射禁止</translation>
+    </message>
+    <message>
+        <source>扰频</source>
+        <translation>扰频</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名称</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelLists</name>
+    <message>
+        <source>低</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>载波</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>禁止</source>
+        <translation>禁止</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>使能</translation>
+    </message>
+    <message>
+        <source>窄带</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>宽带</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>ChannelWindow</name>
     <message>
         <source>禁止</source>
@@ -1538,6 +1636,29 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>否</source>
         <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>NewChannel</name>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>使能</source>
+        <translation>使能</translation>
+    </message>
+    <message>
+        <source>宽带</source>
+        <translation>宽带</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,7 @@ QString Field(Control control, int index)
 
 QVariant ToneSetting(int index)
 {
-    return index == 0 ? QVariant() : QVariant(FromUtf8(ToneListEntry(index, Language::English)));
+    return index == 0 ? QVariant() : QVariant(FromUtf8(ToneListEntry(index)));
 }
 
 std::vector<SettingValue> OptionSettings(const OptionalFeatures &o)
@@ -183,26 +183,25 @@ std::vector<SettingValue> Settings(const RadioData &data)
 QString SettingText(const SettingValue &setting, Language language)
 {
     if (setting.value.isNull())
-        return FromUtf8(std::string(OffText(language)));
+        return FromUtf8(GridListsIn(language).tones.front());
     return Cell(setting.value.toString());
 }
 
 QString ShowTable(const RadioData &data, Language language)
 {
     const TextsIn translate(language);
-    // The core's channel field titles are kept by the value of Language.
-    const auto slot = static_cast<std::size_t>(language);
+    const GridLists &lists = GridListsIn(language);
     const ChannelTable &t = data.channels;
     QStringList header;
     for (const ChannelField &field : ChannelFields())
-        header << FromUtf8(std::string(field.title[slot]));
+        header << TextIn(language, "ChannelFields", field.title);
     QList<QStringList> rows;
     for (int n = 1; n <= kChannelCount; ++n) {
         if (t.rx(n).empty() && t.name(n).empty())
             continue;
         QStringList row;
         for (const ChannelField &field : ChannelFields())
-            row << Cell(FromUtf8(ChannelFieldText(field, t, n, language)));
+            row << Cell(FromUtf8(ChannelFieldText(field, t, n, lists)));
         rows << row;
     }
     QString out = AlignedTable(header, rows);
@@ -246,6 +245,7 @@ QJsonObject ShowJson(const RadioData &data)
 
 QStringList DiffLines(const RadioData &a, const RadioData &b, Language language)
 {
+    const GridLists &lists = GridListsIn(language);
     QStringList lines;
     const auto line = [&lines](const QString &key, const QString &from, const QString &to) {
         lines << QStringLiteral("%1: %2 -> %3").arg(key, Cell(from), Cell(to));
@@ -254,8 +254,8 @@ QStringList DiffLines(const RadioData &a, const RadioData &b, Language language)
         for (const ChannelField &field : ChannelFields()) {
             if (field.kind == ChannelField::Kind::Number)
                 continue;
-            const QString from = FromUtf8(ChannelFieldText(field, a.channels, n, language));
-            const QString to = FromUtf8(ChannelFieldText(field, b.channels, n, language));
+            const QString from = FromUtf8(ChannelFieldText(field, a.channels, n, lists));
+            const QString to = FromUtf8(ChannelFieldText(field, b.channels, n, lists));
             if (from != to)
                 line(QStringLiteral("channel %1 %2").arg(n).arg(Latin1(field.key)), from, to);
         }

@@ -5,6 +5,7 @@
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window_texts.h"
 #include "image/tones.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/message_box.h"
@@ -72,8 +73,8 @@ void ChannelCellDelegate::createEditors()
     const Language language = m_session.language();
     m_toneEditor = new ChannelListBox(m_panel);
     m_toneEditor->setObjectName(ObjectName(Control::ChannelToneList));
-    for (int i = 0; i < kToneCount; ++i)
-        m_toneEditor->addItem(QString::fromStdString(ToneListEntry(i, language)));
+    for (const std::string &tone : GridListsIn(language).tones)
+        m_toneEditor->addItem(QString::fromStdString(tone));
     m_toneEditor->setCurrentIndex(0);
     for (int column = kFirstOptionColumn; column <= kLastOptionColumn; ++column) {
         auto *list = new ChannelListBox(m_panel);
@@ -103,7 +104,7 @@ void ChannelCellDelegate::createEditors()
 
 GridLists ChannelCellDelegate::shownLists() const
 {
-    GridLists lists;
+    GridLists lists = GridListsIn(m_session.language());
     lists.tones = ItemTexts(m_toneEditor);
     for (int column = kFirstOption; column <= kLastList; ++column)
         lists.options[static_cast<std::size_t>(column - kFirstOption)] =

@@ -1,5 +1,6 @@
 #include "channel_grid_model.h"
 
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/captions.h"
 
@@ -98,7 +99,8 @@ Qt::ItemFlags ChannelGridModel::flags(const QModelIndex &index) const
 
 QString ChannelGridModel::cellText(int row, int column) const
 {
-    return QString::fromStdString(m_grid.cell(table(), row, column, m_session.language()));
+    return QString::fromStdString(
+        m_grid.cell(table(), row, column, GridListsIn(m_session.language())));
 }
 
 void ChannelGridModel::rowsChanged(int firstRow, int lastRow)
@@ -161,12 +163,14 @@ void ChannelGridModel::showRows(const QList<int> &rows)
 
 QString ChannelGridModel::copyRows(const std::vector<int> &rows) const
 {
-    return QString::fromStdString(m_grid.CopyRows(table(), rows, m_session.language()));
+    return QString::fromStdString(
+        m_grid.CopyRows(table(), rows, GridListsIn(m_session.language())));
 }
 
 QByteArray ChannelGridModel::copyRowsExact(const std::vector<int> &rows) const
 {
-    const std::string exact = m_grid.CopyRowsExact(table(), rows, m_session.language());
+    const Language language = m_session.language();
+    const std::string exact = m_grid.CopyRowsExact(table(), rows, GridListsIn(language), language);
     return {exact.data(), static_cast<qsizetype>(exact.size())};
 }
 
@@ -177,7 +181,8 @@ void ChannelGridModel::pastedRowsChanged(int firstRow, const ChannelGrid::PasteR
 }
 
 ChannelGrid::PasteResult ChannelGridModel::pasteRows(ChannelTable &channels, int firstRow,
-                                                     const QString &text, const GridLists &lists)
+                                                     const QString &text,
+                                                     std::span<const GridLists> lists)
 {
     const ChannelGrid::PasteResult result = m_grid.PasteRows(
         channels, firstRow, Utf8(text), m_session.bandLowMHz(), m_session.bandHighMHz(), lists);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <span>
 #include <vector>
 
 namespace q731 {
@@ -53,7 +54,7 @@ public:
     QByteArray copyRowsExact(const std::vector<int> &rows) const;
     // Text from elsewhere, through the entry rules.
     ChannelGrid::PasteResult pasteRows(ChannelTable &channels, int firstRow, const QString &text,
-                                       const GridLists &lists);
+                                       std::span<const GridLists> lists);
     // Rows that this program copied, as they were.
     ChannelGrid::PasteResult pasteRowsExact(ChannelTable &channels, int firstRow,
                                             const QByteArray &exact, const GridLists &lists);

@@ -4,6 +4,7 @@
 #include "editors/channel_grid_model.h"
 #include "editors/channel_grid_view.h"
 #include "editors/channel_window_texts.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/message_box.h"
@@ -66,7 +67,7 @@ int ContentColumnWidth(const QTableView &grid, int column)
                 fit(cells, text, cellMargin + cells.averageCharWidth());
         }
         if (column >= kFirstList && column <= kLastList) {
-            const GridLists lists = GridLists::Of(language);
+            const GridLists &lists = GridListsIn(language);
             for (const std::string &text : lists.forColumn(column))
                 fit(cells, QString::fromStdString(text), cellMargin);
         }
@@ -170,8 +171,6 @@ void ChannelWindow::onCellClicked()
         return;
     const int row = ChannelGridModel::gridRow(current);
     int column = current.column();
-    m_currentRow = row;
-    m_currentColumn = column;
     // The channel numbers are the grid's fixed column: they select rows (for
     // copying and deleting) and open nothing.
     if (column == Number)
@@ -179,7 +178,6 @@ void ChannelWindow::onCellClicked()
     // A new channel always starts with its receive frequency.
     if (m_model->cellText(row, Rx).isEmpty() && column != Rx) {
         column = Rx;
-        m_currentColumn = Rx;
         m_grid->setCurrentIndex(m_model->cellIndex(row, Rx));
     }
     m_cells->open(m_model->cellIndex(row, column));
@@ -251,15 +249,15 @@ void ChannelWindow::pasteRows()
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     // Our own rows keep what the name box would refuse; text from elsewhere
     // is taken as if typed.
+    std::vector<GridLists> lists = EveryGridLists(m_session.language());
+    lists.front() = m_cells->shownLists();
     ChannelGrid::PasteResult result;
     m_session.editChannels(QStringLiteral("paste"), [&](ChannelTable &channels) {
-        result =
-            clipboard && clipboard->hasFormat(kChannelRowsMime)
-                ? m_model->pasteRowsExact(channels, rows.front(), clipboard->data(kChannelRowsMime),
-                                          m_cells->shownLists())
-                : m_model->pasteRows(channels, rows.front(),
-                                     clipboard ? clipboard->text() : QString(),
-                                     m_cells->shownLists());
+        result = clipboard && clipboard->hasFormat(kChannelRowsMime)
+                     ? m_model->pasteRowsExact(channels, rows.front(),
+                                               clipboard->data(kChannelRowsMime), lists.front())
+                     : m_model->pasteRows(channels, rows.front(),
+                                          clipboard ? clipboard->text() : QString(), lists);
     });
     const QString message = PasteMessageText(result, m_session.bandIndex(), m_session.language());
     if (!message.isEmpty())

@@ -35,9 +35,6 @@ public:
     void hideTextEditors();
     void commitPendingEdits() override;
 
-    int CurrentRow() const { return m_currentRow; }
-    int CurrentColumn() const { return m_currentColumn; }
-
     QSize sizeHint() const override;
 
 protected:
@@ -66,8 +63,6 @@ private:
     ChannelCellDelegate *m_cells = nullptr;
     SubClassGrid *m_gridHook = nullptr;
     cScrollBars *m_scrollBars = nullptr;
-    int m_currentRow = 1;
-    int m_currentColumn = 1;
 };
 
 } // namespace q731

@@ -81,8 +81,8 @@ QStringList OptionsListItems(Control list, Language language)
 {
     if (list == C::VfoRxTone || list == C::VfoTxTone) {
         QStringList tones;
-        for (int i = 0; i < kToneCount; ++i)
-            tones << QString::fromStdString(ToneListEntry(i, language));
+        for (const std::string &tone : GridListsIn(language).tones)
+            tones << QString::fromStdString(tone);
         return tones;
     }
     // Lists whose texts are the same in both languages.

@@ -75,15 +75,10 @@ std::string_view KindWord(ToneKind kind)
     return "";
 }
 
-std::string ToneText(int index)
-{
-    return ToneListEntry(index, Language::English);
-}
-
 // "D023N" -> "023".
 std::string DcsCodeOf(int index)
 {
-    return ToneText(index).substr(1, 3);
+    return ToneListEntry(index).substr(1, 3);
 }
 
 char PolarityOf(int index)
@@ -255,7 +250,7 @@ std::optional<int> CtcssIndex(std::string_view text)
     const std::optional<double> value = ParseNumber(text);
     if (!value)
         return std::nullopt;
-    const int index = ToneIndexOf(FormatFixed(*value, 1), Language::English);
+    const int index = ToneIndexOf(FormatFixed(*value, 1));
     if (index < kFirstCtcss || index > kLastCtcss)
         return std::nullopt;
     return index;
@@ -269,7 +264,7 @@ std::optional<int> DcsIndex(std::string_view text, char polarity)
         return std::nullopt;
     code.insert(0, 3 - code.size(), '0');
     const std::string entry = "D" + code + (polarity == 'R' ? "I" : "N");
-    const int index = ToneIndexOf(entry, Language::English);
+    const int index = ToneIndexOf(entry);
     if (index < kFirstDcsNormal)
         return std::nullopt;
     return index;
@@ -296,12 +291,12 @@ ToneColumns ExportTones(int rxTone, int txTone)
         return out;
     if (tx == ToneKind::Tone && rx == ToneKind::None) {
         out.mode = "Tone";
-        out.rTone = ToneText(txTone);
+        out.rTone = ToneListEntry(txTone);
         return out;
     }
     if (tx == ToneKind::Tone && rx == ToneKind::Tone && txTone == rxTone) {
         out.mode = "TSQL";
-        out.rTone = out.cTone = ToneText(txTone);
+        out.rTone = out.cTone = ToneListEntry(txTone);
         return out;
     }
     if (tx == ToneKind::Dtcs && rx == ToneKind::Dtcs && DcsCodeOf(txTone) == DcsCodeOf(rxTone)) {
@@ -313,13 +308,13 @@ ToneColumns ExportTones(int rxTone, int txTone)
     out.mode = "Cross";
     out.crossMode = std::string(KindWord(tx)) + "->" + std::string(KindWord(rx));
     if (tx == ToneKind::Tone)
-        out.rTone = ToneText(txTone);
+        out.rTone = ToneListEntry(txTone);
     if (tx == ToneKind::Dtcs) {
         out.dtcs = DcsCodeOf(txTone);
         out.polarity[0] = PolarityOf(txTone);
     }
     if (rx == ToneKind::Tone)
-        out.cTone = ToneText(rxTone);
+        out.cTone = ToneListEntry(rxTone);
     if (rx == ToneKind::Dtcs) {
         out.rxDtcs = DcsCodeOf(rxTone);
         out.polarity[1] = PolarityOf(rxTone);
@@ -568,23 +563,13 @@ CsvProblem ProblemOf(const ChannelField &field)
     }
 }
 
-// The entry of an option list that `word` (lower case) names: one of the
-// field's CSV words, or a word `show` prints for it.
+// The entry of an option list that `word` (lower case) names.
 std::optional<int> OptionEntryOf(const ChannelField &field, const std::string &word)
 {
-    const std::size_t entries = ChannelOptionItems(field.row + 3, Language::English).size();
+    const auto entries = static_cast<std::size_t>(ChannelOptionCount(field.row + 3));
     for (std::size_t i = 0; i < entries && i < field.csvWords.size(); ++i) {
         if (IsCsvWordOf(field.csvWords[i], word))
             return static_cast<int>(i);
-    }
-    if (!field.csvReadsShowWords)
-        return std::nullopt;
-    for (const Language language : {Language::English, Language::Chinese}) {
-        const std::vector<std::string> &items = ChannelOptionItems(field.row + 3, language);
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (Lower(items[i]) == word)
-                return static_cast<int>(i);
-        }
     }
     return std::nullopt;
 }
@@ -658,8 +643,7 @@ void ReadName(RowReader &row, CsvChannel &channel)
 // the list is written as what a new channel gets.
 std::string_view WordOf(const ChannelField &field, int index)
 {
-    const auto entries =
-        static_cast<int>(ChannelOptionItems(field.row + 3, Language::English).size());
+    const int entries = ChannelOptionCount(field.row + 3);
     if (index < 0 || index >= entries)
         index = NewChannelIndex(field.row);
     return field.csvWords[static_cast<std::size_t>(index)].write;

@@ -173,7 +173,7 @@ CsvImport ImportChannelsCsv(std::string_view text, BandLimits band, const Channe
 // Each row to its Location, into an empty table.
 CsvImport ParseChannelsCsv(std::string_view text, BandLimits band);
 
-// Puts the row at its location, with the texts the grid shows in `language`.
+// Puts the row at its location.
 void ApplyCsvChannel(const CsvChannel &channel, ChannelTable &table);
 
 // `table` with the import's rows in place (emptied first when it says so).

@@ -16,16 +16,15 @@ const std::string &FrequencyOf(const ChannelField &field, const ChannelTable &ta
 }
 
 // The tone's entry, or nothing for off and for a code outside the list.
-std::string ToneOf(const ChannelField &field, const ChannelTable &table, int n, Language language)
+std::string ToneOf(const ChannelField &field, const ChannelTable &table, int n)
 {
-    const int index = table.index(static_cast<Row>(field.row), n);
-    return index == 0 ? std::string() : ToneListEntry(index, language);
+    return ToneListEntry(table.index(static_cast<Row>(field.row), n));
 }
 
 } // namespace
 
 std::string ChannelFieldText(const ChannelField &field, const ChannelTable &table, int n,
-                             Language language)
+                             const GridLists &lists)
 {
     if (field.kind == Kind::Number)
         return std::to_string(n);
@@ -37,12 +36,12 @@ std::string ChannelFieldText(const ChannelField &field, const ChannelTable &tabl
     case Kind::Frequency:
         return FrequencyOf(field, table, n);
     case Kind::Tone: {
-        const std::string tone = ToneOf(field, table, n, language);
-        return tone.empty() ? std::string(OffText(language)) : tone;
+        const std::string tone = ToneOf(field, table, n);
+        return tone.empty() ? lists.tones.front() : tone;
     }
     case Kind::Option: {
         const int index = table.index(static_cast<Row>(field.row), n);
-        const std::vector<std::string> &items = ChannelOptionItems(field.row + 3, language);
+        const std::vector<std::string> &items = lists.forColumn(field.row + 3);
         if (index < 0 || index >= static_cast<int>(items.size()))
             return std::to_string(index);
         return items[static_cast<std::size_t>(index)];
@@ -68,7 +67,7 @@ ChannelFieldValue ChannelFieldJson(const ChannelField &field, const ChannelTable
     case Kind::Frequency:
         return text(FrequencyOf(field, table, n));
     case Kind::Tone:
-        return text(ToneOf(field, table, n, Language::English));
+        return text(ToneOf(field, table, n));
     case Kind::Option: {
         const int index = table.index(static_cast<Row>(field.row), n);
         if (field.onIndex >= 0)

@@ -5,8 +5,9 @@
 // `show --json` and the columns of a CSV channel list. All of them read this
 // table, so a field added to a channel is one row here.
 
-#include "language.h"
+#include "marked_text.h"
 #include "records.h"
+#include "texts.h"
 
 #include <array>
 #include <span>
@@ -25,7 +26,11 @@ struct ChannelField
         Name,
     };
     // How a CSV channel list writes one entry of an option list, and the
-    // lower-case words that it reads as that entry ('|' between them).
+    // lower-case words that it reads as that entry ('|' between them). The
+    // words read include those that `show` printed for the entry in either
+    // language ("carry", "载波"), fixed here so that files stay readable
+    // whatever a translation says, unless they say the opposite of the field
+    // (Skip: not in scan).
     struct CsvWords
     {
         std::string_view write;
@@ -34,9 +39,10 @@ struct ChannelField
 
     Kind kind = Kind::Name;
     int row = 0;
-    std::string_view key;                  // diff: "channel 5 busy_lock: ..."
-    std::array<std::string_view, 2> title; // show table column: Chinese, English
-    std::string_view json;                 // member of a channel in `show --json`
+    std::string_view key; // diff: "channel 5 busy_lock: ..."
+    // The show table's column title, a source text of context "ChannelFields".
+    const char *title = "";
+    std::string_view json; // member of a channel in `show --json`
     // For on/off option fields: the entry that means on (JSON true). -1 for
     // the others, whose JSON value is the word of the entry.
     int onIndex = -1;
@@ -46,10 +52,6 @@ struct ChannelField
     // names.
     std::string_view csvColumn;
     std::array<CsvWords, 3> csvWords{};
-    // The column also reads the words that `show` prints for the entries, in
-    // both languages ("Carry", "载波"), unless it says the opposite of the
-    // field (Skip: not in scan).
-    bool csvReadsShowWords = true;
 };
 
 // Every field, in the order of the show table. The names that doc/formats.md
@@ -58,87 +60,87 @@ struct ChannelField
 inline constexpr std::array kChannelFields = {
     ChannelField{.kind = ChannelField::Kind::Number,
                  .key = "number",
-                 .title = {"频道", "Ch"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "频道"),
                  .json = "number",
                  .csvColumn = "Location"},
     ChannelField{.kind = ChannelField::Kind::Frequency,
                  .row = 0,
                  .key = "rx",
-                 .title = {"接收", "RX MHz"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "接收"),
                  .json = "rx",
                  .csvColumn = "Frequency"},
     ChannelField{.kind = ChannelField::Kind::Frequency,
                  .row = 1,
                  .key = "tx",
-                 .title = {"发射", "TX MHz"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "发射"),
                  .json = "tx",
                  .csvColumn = "Offset"},
     ChannelField{.kind = ChannelField::Kind::Tone,
                  .row = ChannelTable::RxTone,
                  .key = "rx_tone",
-                 .title = {"接收亚音", "RX tone"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "接收亚音"),
                  .json = "rxTone",
                  .csvColumn = "Tone"},
     ChannelField{.kind = ChannelField::Kind::Tone,
                  .row = ChannelTable::TxTone,
                  .key = "tx_tone",
-                 .title = {"发射亚音", "TX tone"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "发射亚音"),
                  .json = "txTone",
                  .csvColumn = "Tone"},
-    ChannelField{
-        .kind = ChannelField::Kind::Option,
-        .row = ChannelTable::Power,
-        .key = "power",
-        .title = {"功率", "Power"},
-        .json = "power",
-        .jsonWords = {"low", "high", "middle"},
-        .csvColumn = "Power",
-        // Written as watts; any wattage is read too (the nearest level).
-        .csvWords = {{{"1.0W", "low|l"}, {"5.0W", "high|h"}, {"2.5W", "mid|middle|medium|m"}}}},
+    ChannelField{.kind = ChannelField::Kind::Option,
+                 .row = ChannelTable::Power,
+                 .key = "power",
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "功率"),
+                 .json = "power",
+                 .jsonWords = {"low", "high", "middle"},
+                 .csvColumn = "Power",
+                 // Written as watts; any wattage is read too (the nearest level).
+                 .csvWords = {{{"1.0W", "low|l|低"},
+                               {"5.0W", "high|h|高"},
+                               {"2.5W", "mid|middle|medium|m|中"}}}},
     ChannelField{.kind = ChannelField::Kind::Option,
                  .row = ChannelTable::BusyLock,
                  .key = "busy_lock",
-                 .title = {"繁忙锁定", "Busy lock"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "繁忙锁定"),
                  .json = "busyLock",
                  .onIndex = 0,
                  .csvColumn = "BusyLock",
-                 .csvWords = {{{"Carrier", "carrier|on"}, {"Off", "off"}}}},
+                 .csvWords = {{{"Carrier", "carrier|on|carry|载波"}, {"Off", "off|关"}}}},
     ChannelField{.kind = ChannelField::Kind::Option,
                  .row = ChannelTable::ScanAdd,
                  .key = "scan_add",
-                 .title = {"扫描", "Scan"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "扫描"),
                  .json = "scanAdd",
                  .onIndex = 1,
                  .csvColumn = "Skip",
-                 .csvWords = {{{"S", "s"}, {"", "p"}}},
-                 .csvReadsShowWords = false},
+                 .csvWords = {{{"S", "s"}, {"", "p"}}}},
     ChannelField{.kind = ChannelField::Kind::Option,
                  .row = ChannelTable::Bandwidth,
                  .key = "bandwidth",
-                 .title = {"宽窄带", "Width"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "宽窄带"),
                  .json = "bandwidth",
                  .jsonWords = {"narrow", "wide"},
                  .csvColumn = "Mode",
-                 .csvWords = {{{"NFM", "nfm"}, {"FM", "fm"}}}},
+                 .csvWords = {{{"NFM", "nfm|narror|窄带"}, {"FM", "fm|wide|宽带"}}}},
     ChannelField{.kind = ChannelField::Kind::Option,
                  .row = ChannelTable::TxStop,
                  .key = "tx_stop",
-                 .title = {"发射禁止", "TX stop"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "发射禁止"),
                  .json = "txStop",
                  .onIndex = 0,
                  .csvColumn = "TxStop",
-                 .csvWords = {{{"On", "on"}, {"Off", "off"}}}},
+                 .csvWords = {{{"On", "on|开"}, {"Off", "off|关"}}}},
     ChannelField{.kind = ChannelField::Kind::Option,
                  .row = ChannelTable::Scramble,
                  .key = "scramble",
-                 .title = {"扰频", "Scramble"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "扰频"),
                  .json = "scramble",
                  .onIndex = 0,
                  .csvColumn = "Scramble",
-                 .csvWords = {{{"On", "on"}, {"Off", "off"}}}},
+                 .csvWords = {{{"On", "on|开"}, {"Off", "off|关"}}}},
     ChannelField{.kind = ChannelField::Kind::Name,
                  .key = "name",
-                 .title = {"名称", "Name"},
+                 .title = Q731_TRANSLATE_NOOP("ChannelFields", "名称"),
                  .json = "name",
                  .csvColumn = "Name"},
 };
@@ -160,11 +162,11 @@ constexpr const ChannelField &ChannelFieldNamed(std::string_view key)
 }
 
 // The field of channel n as the show table and the diff lines print it: the
-// frequency, the list entry in `language` (an off tone as "关闭" / "Off"),
-// the name, the number. Empty for every field of an unused channel but its
-// name and number.
+// frequency, the list entry of `lists` (an off tone as its off entry), the
+// name, the number. Empty for every field of an unused channel but its name
+// and number.
 std::string ChannelFieldText(const ChannelField &field, const ChannelTable &table, int n,
-                             Language language);
+                             const GridLists &lists);
 
 // The field of channel n as a JSON value.
 struct ChannelFieldValue

@@ -61,21 +61,17 @@ std::vector<std::string_view> Split(std::string_view text, char separator)
 }
 
 // A list cell of a pasted line -> list index, or -1 when the text names no
-// item. Texts of both languages are taken, and the texts a new channel shows,
-// so that rows copied before a language switch paste after it.
-int MatchListCell(int column, std::string_view text, const GridLists &shown)
+// item. Texts of every language are taken, the one shown first, and the texts
+// a new channel shows, so that rows copied before a language switch paste
+// after it.
+int MatchListCell(int column, std::string_view text, std::span<const GridLists> lists)
 {
-    if (const int index = FindItem(shown.forColumn(column), text); index >= 0)
-        return index;
-    for (Language language : {Language::Chinese, Language::English}) {
-        if (column <= TxTone && text == OffText(language))
-            return 0;
-        if (column >= kFirstOption) {
-            const int index = FindItem(ChannelOptionItems(column, language), text);
-            if (index >= 0)
-                return index;
-        }
-        if (text == NewChannelCellText(column, language))
+    for (const GridLists &language : lists) {
+        if (const int index = FindItem(language.forColumn(column), text); index >= 0)
+            return index;
+    }
+    for (const GridLists &language : lists) {
+        if (text == language.newChannelCell(column))
             return NewChannelIndex(column - kFirstList);
     }
     return -1;
@@ -212,29 +208,8 @@ ChannelGrid::PasteResult Refusal(ChannelGrid::PasteResult result,
 
 } // namespace
 
-GridLists GridLists::Of(Language language)
-{
-    GridLists lists;
-    for (int i = 0; i < kToneCount; ++i)
-        lists.tones.push_back(ToneListEntry(i, language));
-    for (int column = kFirstOption; column <= kLastList; ++column)
-        lists.options[static_cast<std::size_t>(column - kFirstOption)] =
-            ChannelOptionItems(column, language);
-    return lists;
-}
-
-const std::vector<std::string> &GridLists::forColumn(int column) const
-{
-    static const std::vector<std::string> none;
-    if (column == RxTone || column == TxTone)
-        return tones;
-    if (column >= kFirstOption && column <= kLastList)
-        return options[static_cast<std::size_t>(column - kFirstOption)];
-    return none;
-}
-
 std::string ChannelGrid::cell(const ChannelTable &table, int row, int column,
-                              Language language) const
+                              const GridLists &lists) const
 {
     if (!ValidRow(row) || column < 0 || column >= kGridColumns)
         return {};
@@ -257,8 +232,8 @@ std::string ChannelGrid::cell(const ChannelTable &table, int row, int column,
     const int index = table.index(RowOf(column), row);
     if (m_newChannelTexts[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(listRow)] &&
         index == NewChannelIndex(listRow))
-        return std::string(NewChannelCellText(column, language));
-    return ChannelListText(listRow, index, language);
+        return lists.newChannelCell(column);
+    return lists.item(listRow, index);
 }
 
 void ChannelGrid::SetGrid()
@@ -343,7 +318,7 @@ void ChannelGrid::ChooseListItem(ChannelTable &table, int row, int column, int i
 }
 
 std::string ChannelGrid::CopyRows(const ChannelTable &table, const std::vector<int> &rows,
-                                  Language language) const
+                                  const GridLists &lists) const
 {
     std::string text;
     for (int row : rows) {
@@ -352,7 +327,7 @@ std::string ChannelGrid::CopyRows(const ChannelTable &table, const std::vector<i
         for (int column = Rx; column <= Name; ++column) {
             if (column > Rx)
                 text += '\t';
-            text += cell(table, row, column, language);
+            text += cell(table, row, column, lists);
         }
         text += '\n';
     }
@@ -360,7 +335,7 @@ std::string ChannelGrid::CopyRows(const ChannelTable &table, const std::vector<i
 }
 
 std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vector<int> &rows,
-                                       Language language) const
+                                       const GridLists &lists, Language language) const
 {
     std::string exact(kExactHeader);
     exact += '\t';
@@ -375,10 +350,9 @@ std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vec
         // Each entry's text in the language of the copy too: a copy of the
         // program that still keeps texts in its records reads them back.
         for (int r = 0; r < ChannelTable::kRows; ++r)
-            fields.push_back(
-                ChannelListText(r, table.index(static_cast<ChannelTable::Row>(r), row), language));
+            fields.push_back(lists.item(r, table.index(static_cast<ChannelTable::Row>(r), row)));
         for (int column = kFirstList; column <= kLastList; ++column)
-            fields.push_back(cell(table, row, column, language));
+            fields.push_back(cell(table, row, column, lists));
         fields.push_back(table.name(row));
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (i > 0)
@@ -392,7 +366,7 @@ std::string ChannelGrid::CopyRowsExact(const ChannelTable &table, const std::vec
 
 ChannelGrid::PasteResult ChannelGrid::PasteRows(ChannelTable &table, int firstRow,
                                                 std::string_view text, int bandLowMHz,
-                                                int bandHighMHz, const GridLists &lists)
+                                                int bandHighMHz, std::span<const GridLists> lists)
 {
     PasteResult result;
     const std::vector<std::string_view> lines = PastedLines(text);
@@ -556,7 +530,7 @@ ChannelGrid::PasteResult ChannelGrid::PasteRowsExact(ChannelTable &table, int fi
         for (int column = kFirstList; column <= kLastList && !row.rx.empty(); ++column) {
             const std::string &copied = row.cells[static_cast<std::size_t>(column - kFirstList)];
             const int index = row.indexes[static_cast<std::size_t>(column - kFirstList)];
-            if (copiedIn == language && copied == NewChannelCellText(column, language) &&
+            if (copiedIn == language && copied == lists.newChannelCell(column) &&
                 index == NewChannelIndex(column - kFirstList))
                 m_newChannelTexts[static_cast<std::size_t>(n - 1)]
                                  [static_cast<std::size_t>(column - kFirstList)] = true;

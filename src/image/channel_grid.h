@@ -9,8 +9,10 @@
 #include "entry_rules.h"
 #include "language.h"
 #include "records.h"
+#include "texts.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,26 +43,13 @@ inline constexpr int kFirstOption = Power;
 inline constexpr int kLastList = Scramble;
 } // namespace GridColumn
 
-// The item texts of the grid's drop-down lists as they are shown: the tone
-// list (265 entries) and the six option lists of columns 5..10.
-struct GridLists
-{
-    std::vector<std::string> tones;
-    std::array<std::vector<std::string>, 6> options;
-
-    // The lists of a language as the program defines them.
-    static GridLists Of(Language language);
-    // The list behind grid column 3..10; empty for any other column.
-    const std::vector<std::string> &forColumn(int column) const;
-};
-
 class ChannelGrid
 {
 public:
-    // What cell (row, column) shows in `language`: column 0 the channel
-    // number, the others the table's values. A row without a receive
-    // frequency shows only its number and name.
-    std::string cell(const ChannelTable &table, int row, int column, Language language) const;
+    // What cell (row, column) shows with the lists of the language in force:
+    // column 0 the channel number, the others the table's values. A row
+    // without a receive frequency shows only its number and name.
+    std::string cell(const ChannelTable &table, int row, int column, const GridLists &lists) const;
 
     // A row that holds no channel: its receive frequency is empty.
     static bool isEmptyRow(const ChannelTable &table, int row) { return table.rx(row).empty(); }
@@ -89,16 +78,17 @@ public:
     // Item `index` was chosen from the list of column 3..10.
     void ChooseListItem(ChannelTable &table, int row, int column, int index);
 
-    // Columns 1..11 of the given rows as `language` shows them, one line per
+    // Columns 1..11 of the given rows as `lists` show them, one line per
     // row, tab-separated: what a spreadsheet takes. A name cell is written as
     // it is.
     std::string CopyRows(const ChannelTable &table, const std::vector<int> &rows,
-                         Language language) const;
+                         const GridLists &lists) const;
     // The same rows in the program's own clipboard form: every value of the
     // table and every cell exactly, names of any byte and up to 8 characters
     // included, so that a paste within the program gives them back unchanged.
+    // The rows are marked as copied in `language`, whose lists are `lists`.
     std::string CopyRowsExact(const ChannelTable &table, const std::vector<int> &rows,
-                              Language language) const;
+                              const GridLists &lists, Language language) const;
 
     // What a paste did, or why it changed nothing and where.
     struct PasteResult
@@ -124,13 +114,16 @@ public:
     // onto rows firstRow, firstRow + 1, ... Every value is checked the way a
     // typed one is. Nothing at all is changed when a line is refused or when
     // the lines would go beyond channel 128. A missing or empty list cell
-    // keeps the channel's value (the defaults for a new channel).
+    // keeps the channel's value (the defaults for a new channel). A list
+    // cell may name its item in any language: `lists` holds the lists of
+    // every language, the one shown first.
     PasteResult PasteRows(ChannelTable &table, int firstRow, std::string_view text, int bandLowMHz,
-                          int bandHighMHz, const GridLists &lists);
+                          int bandHighMHz, std::span<const GridLists> lists);
     // Rows in the form CopyRowsExact writes, byte for byte as they were copied.
     // Only what the radio could not take is refused: a frequency outside the
     // band in force now, a name longer than a name slot. A new channel's own
-    // texts come back only when they were copied in `language`.
+    // texts come back only when they were copied in `language`, the one in
+    // force, whose lists are `lists`.
     PasteResult PasteRowsExact(ChannelTable &table, int firstRow, std::string_view exact,
                                int bandLowMHz, int bandHighMHz, const GridLists &lists,
                                Language language);
@@ -139,7 +132,7 @@ private:
     void FillNewChannel(ChannelTable &table, int row);
 
     // The list cells of a new channel show the texts it was given
-    // (NewChannelCellText), which differ from the list items in places, while
+    // (GridLists::newChannelCell), which differ from the list items in places, while
     // they hold the new channel's value: until an item is chosen, the table is
     // shown anew or the language changes.
     std::array<std::array<bool, ChannelTable::kRows>, kChannelCount> m_newChannelTexts{};

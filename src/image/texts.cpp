@@ -2,8 +2,6 @@
 
 #include "tones.h"
 
-#include <array>
-
 namespace q731 {
 
 namespace {
@@ -12,73 +10,44 @@ constexpr int kFirstOptionColumn = 5;
 constexpr int kLastOptionColumn = 10;
 constexpr std::size_t kOptionColumns = kLastOptionColumn - kFirstOptionColumn + 1;
 
-std::size_t LanguageSlot(Language language)
-{
-    return language == Language::English ? 1 : 0;
-}
-
-// Option lists of grid columns 5..10, [language][column - 5].
-const std::array<std::array<std::vector<std::string>, kOptionColumns>, 2> &OptionLists()
-{
-    static const std::array<std::array<std::vector<std::string>, kOptionColumns>, 2> lists = {{
-        {{
-            {"低", "高", "中"},
-            {"载波", "关"},
-            {"禁止", "使能"},
-            {"窄带", "宽带"},
-            {"开", "关"},
-            {"开", "关"},
-        }},
-        {{
-            {"Low", "High", "Middle"},
-            {"Carry", "Off"},
-            {"Off", "On"},
-            {"Narror", "wide"},
-            {"On", "Off"},
-            {"On", "Off"},
-        }},
-    }};
-    return lists;
-}
-
-// What a new channel shows in columns 3..10, [language][column - 3]. The
-// bandwidth cell reads "Wide" here although the list item is "wide".
-constexpr std::array<std::array<std::string_view, 8>, 2> kNewChannelCells = {{
-    {"关闭", "关闭", "高", "关", "使能", "宽带", "关", "关"},
-    {"Off", "Off", "High", "Off", "On", "Wide", "Off", "Off"},
+// Option lists of grid columns 5..10.
+const std::array<std::vector<const char *>, kOptionColumns> kOptionSources = {{
+    {Q731_TRANSLATE_NOOP("ChannelLists", "低"), Q731_TRANSLATE_NOOP("ChannelLists", "高"),
+     Q731_TRANSLATE_NOOP("ChannelLists", "中")},
+    {Q731_TRANSLATE_NOOP("ChannelLists", "载波"), Q731_TRANSLATE_NOOP("ChannelLists", "关")},
+    {Q731_TRANSLATE_NOOP("ChannelLists", "禁止"), Q731_TRANSLATE_NOOP("ChannelLists", "使能")},
+    {Q731_TRANSLATE_NOOP("ChannelLists", "窄带"), Q731_TRANSLATE_NOOP("ChannelLists", "宽带")},
+    {Q731_TRANSLATE_NOOP("ChannelLists", "开"), Q731_TRANSLATE_NOOP("ChannelLists", "关")},
+    {Q731_TRANSLATE_NOOP("ChannelLists", "开"), Q731_TRANSLATE_NOOP("ChannelLists", "关")},
 }};
+
+// What a new channel shows in columns 3..10. The same source text may read
+// otherwise here than in a list, so these have a context of their own.
+constexpr std::array<const char *, 8> kNewChannelSources = {
+    Q731_TRANSLATE_NOOP("NewChannel", "关闭"), Q731_TRANSLATE_NOOP("NewChannel", "关闭"),
+    Q731_TRANSLATE_NOOP("NewChannel", "高"),   Q731_TRANSLATE_NOOP("NewChannel", "关"),
+    Q731_TRANSLATE_NOOP("NewChannel", "使能"), Q731_TRANSLATE_NOOP("NewChannel", "宽带"),
+    Q731_TRANSLATE_NOOP("NewChannel", "关"),   Q731_TRANSLATE_NOOP("NewChannel", "关"),
+};
+
+bool IsOptionColumn(int column)
+{
+    return column >= kFirstOptionColumn && column <= kLastOptionColumn;
+}
 
 } // namespace
 
-std::string_view OffText(Language language)
+const char *OffSource()
 {
-    return language == Language::English ? "Off" : "关闭";
+    return Q731_TRANSLATE_NOOP("ChannelLists", "关闭");
 }
 
-const std::vector<std::string> &ChannelOptionItems(int column, Language language)
+int ChannelOptionCount(int column)
 {
-    static const std::vector<std::string> none;
-    if (column < kFirstOptionColumn || column > kLastOptionColumn)
-        return none;
-    return OptionLists()[LanguageSlot(language)]
-                        [static_cast<std::size_t>(column - kFirstOptionColumn)];
-}
-
-std::string_view NewChannelCellText(int column, Language language)
-{
-    if (column < 3 || column > 10)
-        return {};
-    return kNewChannelCells[LanguageSlot(language)][static_cast<std::size_t>(column - 3)];
-}
-
-std::string ChannelListText(int row, int index, Language language)
-{
-    if (row == 0 || row == 1)
-        return ToneListEntry(index, language);
-    const std::vector<std::string> &items = ChannelOptionItems(row + 3, language);
-    if (index < 0 || index >= static_cast<int>(items.size()))
-        return {};
-    return items[static_cast<std::size_t>(index)];
+    return IsOptionColumn(column)
+               ? static_cast<int>(
+                     kOptionSources[static_cast<std::size_t>(column - kFirstOptionColumn)].size())
+               : 0;
 }
 
 int NewChannelIndex(int row)
@@ -86,6 +55,47 @@ int NewChannelIndex(int row)
     if (row < 0 || row >= static_cast<int>(kNewChannelIndexes.size()))
         return 0;
     return kNewChannelIndexes[static_cast<std::size_t>(row)];
+}
+
+GridLists GridLists::Translated(const Translate &translate)
+{
+    GridLists lists;
+    lists.tones.push_back(translate(kListTextContext, OffSource()));
+    for (int i = 1; i < kToneCount; ++i)
+        lists.tones.push_back(ToneListEntry(i));
+    for (std::size_t c = 0; c < kOptionColumns; ++c) {
+        for (const char *source : kOptionSources[c])
+            lists.options[c].push_back(translate(kListTextContext, source));
+    }
+    for (std::size_t c = 0; c < kNewChannelSources.size(); ++c)
+        lists.newChannelCells[c] = translate("NewChannel", kNewChannelSources[c]);
+    return lists;
+}
+
+const std::vector<std::string> &GridLists::forColumn(int column) const
+{
+    static const std::vector<std::string> none;
+    if (column == 3 || column == 4)
+        return tones;
+    if (IsOptionColumn(column))
+        return options[static_cast<std::size_t>(column - kFirstOptionColumn)];
+    return none;
+}
+
+std::string GridLists::item(int row, int index) const
+{
+    const std::vector<std::string> &items = forColumn(row + 3);
+    if (index < 0 || index >= static_cast<int>(items.size()))
+        return {};
+    return items[static_cast<std::size_t>(index)];
+}
+
+const std::string &GridLists::newChannelCell(int column) const
+{
+    static const std::string none;
+    if (column < 3 || column > 10)
+        return none;
+    return newChannelCells[static_cast<std::size_t>(column - 3)];
 }
 
 } // namespace q731

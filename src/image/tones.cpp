@@ -1,7 +1,6 @@
 #include "tones.h"
 
 #include "text_helpers.h"
-#include "texts.h"
 
 #include <array>
 #include <unordered_map>
@@ -65,19 +64,15 @@ std::string HexNoPad(std::uint8_t value)
 
 } // namespace
 
-std::string ToneListEntry(int index, Language language)
+std::string ToneListEntry(int index)
 {
-    if (index == 0)
-        return std::string(OffText(language));
-    if (index < 0 || index >= kToneCount)
+    if (index <= 0 || index >= kToneCount)
         return {};
     return FixedEntries()[static_cast<std::size_t>(index)];
 }
 
-int ToneIndexOf(std::string_view text, Language language)
+int ToneIndexOf(std::string_view text)
 {
-    if (text == OffText(language))
-        return 0;
     // Every entry but the off entry is unique, so a lookup table finds the first.
     static const std::unordered_map<std::string_view, int> positions = [] {
         std::unordered_map<std::string_view, int> map;
@@ -90,11 +85,10 @@ int ToneIndexOf(std::string_view text, Language language)
     return found == positions.end() ? 0 : found->second;
 }
 
-DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language)
+DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high)
 {
     DecodedTone tone;
     if (low == 0xFF) {
-        tone.text = std::string(OffText(language));
         tone.off = true;
         return tone;
     }
@@ -113,22 +107,20 @@ DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language)
         else
             tone.text.append("0.").append(lowShort);
     }
-    tone.index = ToneIndexOf(tone.text, language);
+    tone.index = ToneIndexOf(tone.text);
     return tone;
 }
 
 int ToneIndexOfCode(std::uint8_t low, std::uint8_t high)
 {
-    // The language names only the off entry, whose index is 0 in every language.
-    return DecodeTone(low, high, Language::English).index;
+    return DecodeTone(low, high).index;
 }
 
 std::pair<std::uint8_t, std::uint8_t> EncodeTone(int index)
 {
     if (index == 0)
         return {0xFF, 0xFF};
-    // Only entry 0 depends on the language, so any language names the others.
-    const std::string hex = ToneToHex(ToneListEntry(index, Language::English));
+    const std::string hex = ToneToHex(ToneListEntry(index));
     const std::string_view view(hex);
     const auto low = static_cast<std::uint8_t>(HexToNumber(view.substr(0, 2)));
     const auto high =

@@ -3,8 +3,6 @@
 // The tone list shared by the channel grid and the VFO tone selectors, and the
 // two-byte ToneCode that stands for a tone in the image.
 
-#include "language.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,13 +13,12 @@ namespace q731 {
 // 0: off; 1..50: CTCSS; 51..157: DCS normal ("D023N"); 158..264: inverted.
 inline constexpr int kToneCount = 265;
 
-// Entry `index` of ToneList; entry 0 is the off text of the language.
-// Empty for an index outside 0..264.
-std::string ToneListEntry(int index, Language language);
+// Entry `index` of ToneList ("67.0", "D023N"). Empty for the off entry 0,
+// whose text is the language's (GridLists), and outside 0..264.
+std::string ToneListEntry(int index);
 
 // Position of the first entry equal to `text` (exact, case-sensitive), 0 if none.
-// The off entry is found only in the given language.
-int ToneIndexOf(std::string_view text, Language language);
+int ToneIndexOf(std::string_view text);
 
 struct DecodedTone
 {
@@ -30,8 +27,9 @@ struct DecodedTone
     bool off = false;
 };
 
-// ToneCode (low byte first) -> tone text and index. A low byte of 0xFF is off.
-DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high, Language language);
+// ToneCode (low byte first) -> tone text and index. A low byte of 0xFF is off,
+// with an empty text.
+DecodedTone DecodeTone(std::uint8_t low, std::uint8_t high);
 
 // ToneCode -> list index; 0 for off and for a code that names no entry.
 int ToneIndexOfCode(std::uint8_t low, std::uint8_t high);

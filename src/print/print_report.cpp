@@ -10,9 +10,21 @@
 #include <QLocale>
 #include <QPdfWriter>
 
+#include <array>
+
 namespace q731 {
 
 namespace {
+
+// The maker's name heads the report as large as a line allows: the Chinese
+// name is short, the English one long. By the value of Language.
+constexpr std::array kMakerNamePoints = {20, 12};
+
+int MakerNamePoints(Language language)
+{
+    const auto index = static_cast<std::size_t>(language);
+    return kMakerNamePoints[index < kMakerNamePoints.size() ? index : 0];
+}
 
 // Every row of the settings sections: two cells of 4500 twips, centred, with
 // all four borders.
@@ -75,7 +87,7 @@ public:
     std::vector<QStringList> channelRows() const
     {
         const ChannelTable &table = m_data.channels;
-        const GridLists lists = GridLists::Of(m_language);
+        const GridLists &lists = GridListsIn(m_language);
         std::vector<QStringList> rows;
         for (int n = 1; n <= kChannelCount; ++n) {
             QStringList cells(kGridColumns);
@@ -102,7 +114,7 @@ public:
     {
         m_writer.NewPage();
         m_writer.setBold(true);
-        m_writer.PrintLine(MakerName(m_language), m_language == Language::English ? 12 : 20, 2);
+        m_writer.PrintLine(MakerName(m_language), MakerNamePoints(m_language), 2);
         m_writer.setBold(false);
         m_writer.setLineHeight(14);
         m_writer.PrintLine(translate("PrintReport", "ZR-614对讲机") +

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <array>
 #include <iterator>
 
 namespace q731 {
@@ -52,6 +53,31 @@ const LanguageTraits &TraitsOf(Language language)
 {
     const auto index = static_cast<std::size_t>(language);
     return kTraits[index < std::size(kTraits) ? index : 0];
+}
+
+const GridLists &GridListsIn(Language language)
+{
+    static const std::array<GridLists, std::size(kTraits)> lists = [] {
+        std::array<GridLists, std::size(kTraits)> all;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i] = GridLists::Translated([i](const char *context, const char *source) {
+                return TextIn(static_cast<Language>(i), context, source).toStdString();
+            });
+        }
+        return all;
+    }();
+    const auto index = static_cast<std::size_t>(language);
+    return lists[index < lists.size() ? index : 0];
+}
+
+std::vector<GridLists> EveryGridLists(Language shown)
+{
+    std::vector<GridLists> every{GridListsIn(shown)};
+    for (std::size_t i = 0; i < std::size(kTraits); ++i) {
+        if (static_cast<Language>(i) != shown)
+            every.push_back(GridListsIn(static_cast<Language>(i)));
+    }
+    return every;
 }
 
 bool ApplyProgramTranslations(Language language)

@@ -2,9 +2,12 @@
 
 #include "image/language.h"
 #include "image/marked_text.h"
+#include "image/texts.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace q731 {
 
@@ -44,6 +47,12 @@ QString TextIn(Language language, const char *context, const char *source,
 // A text of the core in `language`: its pattern and text arguments
 // translated, its numbers written as they are.
 QString TextIn(Language language, const MarkedText &text);
+
+// The channel grid's list texts in `language`, made once per language.
+const GridLists &GridListsIn(Language language);
+// Those of every language, `shown` first: what a paste reads, which may come
+// from a copy made before a language switch.
+std::vector<GridLists> EveryGridLists(Language shown);
 
 // TextIn bound to a language. Objects of it are named `translate`, so that
 // lupdate finds the texts of their calls: translate("Context", "文本").

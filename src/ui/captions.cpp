@@ -149,13 +149,14 @@ std::vector<CaptionEntry> BuildTable()
                    {QT_TRANSLATE_NOOP("MainWindow", "关闭扩展选项模式（双击）")});
 
     // The channel window
-    // The channel lists are the codec's own texts (image/texts.h).
-    channels.made("Combo1", Kind::List,
-                  [](Language language) { return Texts(std::array{OffText(language)}); });
+    // The channel lists are the grid's (image/texts.h).
+    channels.made("Combo1", Kind::List, [](Language language) {
+        return Texts(std::array{GridListsIn(language).tones.front()});
+    });
     for (int column = 5; column <= 10; ++column) {
         channels.made(
             QStringLiteral("Combo5(%1)").arg(column), Kind::List,
-            [column](Language language) { return Texts(ChannelOptionItems(column, language)); });
+            [column](Language language) { return Texts(GridListsIn(language).forColumn(column)); });
     }
     // The window's seventh option list stands over no column.
     channels.add(

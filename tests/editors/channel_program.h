@@ -32,6 +32,7 @@ struct ChannelProgram : ProgramFixture
     QLineEdit *text2() const { return form1()->findChild<QLineEdit *>("Text2"); }
     QComboBox *list(const char *name) const { return form1()->findChild<QComboBox *>(name); }
     QString cell(int row, int column) const { return model()->cellText(row, column); }
+    int currentRow() const { return ChannelGridModel::gridRow(grid()->currentIndex()); }
     const ChannelTable &table() const { return session.data().channels; }
 
     QPoint cellCentre(int row, int column) const

@@ -14,6 +14,7 @@
 #include "image/text_helpers.h"
 #include "image/texts.h"
 #include "image/tones.h"
+#include "session/qt_translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ public:
         , m_random(seed)
     {
         for (Language language : {Language::Chinese, Language::English})
-            m_lists[static_cast<int>(language)] = GridLists::Of(language);
+            m_lists[static_cast<int>(language)] = GridListsIn(language);
     }
 
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
@@ -189,7 +190,7 @@ public:
             break;
         case 1:
             m_log << "click number";
-            m_program.click(m_program.form1()->CurrentRow(), 0);
+            m_program.click(m_program.currentRow(), 0);
             break;
         case 2:
             m_log << "encode";
@@ -306,7 +307,7 @@ public:
                 m_log << "list click outside";
                 QWidget *popup = list->view()->window();
                 const QPoint elsewhere = m_program.grid()->viewport()->mapToGlobal(
-                    m_program.cellCentre(m_program.form1()->CurrentRow(), 0));
+                    m_program.cellCentre(m_program.currentRow(), 0));
                 QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
                                   popup->mapFromGlobal(elsewhere));
                 break;
@@ -558,9 +559,8 @@ public:
                 int index =
                     static_cast<int>(std::find(items.begin(), items.end(), shown) - items.begin());
                 if (index == static_cast<int>(items.size()))
-                    index = shown == NewChannelCellText(column, language)
-                                ? NewChannelIndex(column - 3)
-                                : -1;
+                    index =
+                        shown == lists.newChannelCell(column) ? NewChannelIndex(column - 3) : -1;
                 if (index != stored) {
                     const bool listed = stored >= 0 && stored < static_cast<int>(items.size());
                     return differs(column, listed ? QString::fromStdString(items[stored])

@@ -128,7 +128,7 @@ TEST(CsvChannels, HandWrittenListWithEveryToneModeAndDuplexKind)
     ASSERT_TRUE(import.problems.empty()) << import.problems.front().line;
     ASSERT_EQ(import.channels.size(), 11u);
 
-    const auto tone = [](const char *text) { return ToneIndexOf(text, Language::English); };
+    const auto tone = [](const char *text) { return ToneIndexOf(text); };
     struct Expected
     {
         int location;
@@ -618,7 +618,7 @@ TEST(CsvChannels, DuplexMappingBothWays)
                                             "6,146.94,split,,,\n",
                                             kVhf);
     ASSERT_EQ(hand.channels.size(), 5u);
-    const auto tone = ToneIndexOf("100.0", Language::English);
+    const auto tone = ToneIndexOf("100.0");
     EXPECT_EQ(hand.channels[0].tx, "146.94000");
     EXPECT_EQ(hand.channels[0].index(Row::TxTone), tone); // rToneFreq alone, both ways
     EXPECT_EQ(hand.channels[0].index(Row::RxTone), tone);
@@ -653,21 +653,21 @@ TEST(CsvChannels, OptionColumnsReadTheWordsShowPrints)
         ASSERT_EQ(import.channels.size(), 1u);
         EXPECT_EQ(import.channels[0].index(row), index);
     }
-    // Every word of every option list that `show` prints is read as its entry.
+    // Every item of every option list in the program's source language is
+    // read as its entry (but Skip's, which says the opposite of the list).
+    const GridLists source =
+        GridLists::Translated([](const char *, const char *text) { return text; });
     for (const ChannelField &field : ChannelFields()) {
-        if (field.kind != ChannelField::Kind::Option || !field.csvReadsShowWords)
+        if (field.kind != ChannelField::Kind::Option || field.csvColumn == "Skip")
             continue;
-        for (const Language language : {Language::English, Language::Chinese}) {
-            const std::vector<std::string> &items = ChannelOptionItems(field.row + 3, language);
-            for (std::size_t i = 0; i < items.size(); ++i) {
-                SCOPED_TRACE(items[i]);
-                const CsvImport import =
-                    ParseChannelsCsv("Location,Frequency," + std::string(field.csvColumn) +
-                                         "\n1,145," + items[i] + "\n",
-                                     kVhf);
-                ASSERT_EQ(import.channels.size(), 1u);
-                EXPECT_EQ(import.channels[0].index(static_cast<Row>(field.row)), int(i));
-            }
+        const std::vector<std::string> &items = source.forColumn(field.row + 3);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            SCOPED_TRACE(items[i]);
+            const CsvImport import = ParseChannelsCsv(
+                "Location,Frequency," + std::string(field.csvColumn) + "\n1,145," + items[i] + "\n",
+                kVhf);
+            ASSERT_EQ(import.channels.size(), 1u);
+            EXPECT_EQ(import.channels[0].index(static_cast<Row>(field.row)), int(i));
         }
     }
     // Skip says the opposite of "add to scan": On and Off would read backwards.

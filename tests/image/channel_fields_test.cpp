@@ -16,7 +16,7 @@ using Row = ChannelTable::Row;
 
 std::size_t ListLength(const ChannelField &field)
 {
-    return ChannelOptionItems(field.row + 3, Language::English).size();
+    return static_cast<std::size_t>(ChannelOptionCount(field.row + 3));
 }
 
 std::string Lower(std::string_view s)
@@ -29,13 +29,12 @@ std::string Lower(std::string_view s)
 
 TEST(ChannelFields, EveryOutputNamesEveryFieldOnce)
 {
-    std::set<std::string_view> keys, json, chinese, english, csv;
+    std::set<std::string_view> keys, json, titles, csv;
     std::set<int> rows;
     for (const ChannelField &field : ChannelFields()) {
         EXPECT_TRUE(keys.insert(field.key).second) << field.key;
         EXPECT_TRUE(json.insert(field.json).second) << field.key;
-        EXPECT_TRUE(chinese.insert(field.title[0]).second) << field.key;
-        EXPECT_TRUE(english.insert(field.title[1]).second) << field.key;
+        EXPECT_TRUE(titles.insert(field.title).second) << field.key;
         // Both tones are carried by the Tone column and the columns it names.
         EXPECT_TRUE(csv.insert(field.csvColumn).second || field.kind == Kind::Tone) << field.key;
         if (field.kind == Kind::Tone || field.kind == Kind::Option) {
@@ -108,7 +107,7 @@ TEST(ChannelFields, TextAndJsonOfAChannel)
 {
     ChannelTable table;
     table.rx(5) = "145.12500";
-    table.index(Row::RxTone, 5) = ToneIndexOf("D023N", Language::English);
+    table.index(Row::RxTone, 5) = ToneIndexOf("D023N");
     table.index(Row::Power, 5) = 2;
     table.index(Row::BusyLock, 5) = 0;
     table.index(Row::ScanAdd, 5) = 0;
@@ -118,16 +117,16 @@ TEST(ChannelFields, TextAndJsonOfAChannel)
     table.name(5) = "AB";
     table.name(6) = "SPARE";
 
-    std::vector<std::string> english, chinese, unused;
+    // The lists in the source language; their translation is the session's.
+    const GridLists lists =
+        GridLists::Translated([](const char *, const char *source) { return source; });
+    std::vector<std::string> chinese, unused;
     std::vector<ChannelFieldValue> json;
     for (const ChannelField &field : ChannelFields()) {
-        english.push_back(ChannelFieldText(field, table, 5, Language::English));
-        chinese.push_back(ChannelFieldText(field, table, 5, Language::Chinese));
-        unused.push_back(ChannelFieldText(field, table, 6, Language::English));
+        chinese.push_back(ChannelFieldText(field, table, 5, lists));
+        unused.push_back(ChannelFieldText(field, table, 6, lists));
         json.push_back(ChannelFieldJson(field, table, 5));
     }
-    EXPECT_EQ(english, (std::vector<std::string>{"5", "145.12500", "", "D023N", "Off", "Middle",
-                                                 "Carry", "Off", "Narror", "Off", "On", "AB"}));
     EXPECT_EQ(chinese, (std::vector<std::string>{"5", "145.12500", "", "D023N", "关闭", "中",
                                                  "载波", "禁止", "窄带", "关", "开", "AB"}));
     EXPECT_EQ(unused,
@@ -163,8 +162,8 @@ TEST(ChannelFields, TextAndJsonOfAChannel)
     // the list as off.
     table.index(Row::Power, 5) = 7;
     table.index(Row::TxTone, 5) = 999;
-    EXPECT_EQ(ChannelFieldText(ChannelFields()[5], table, 5, Language::English), "7");
-    EXPECT_EQ(ChannelFieldText(ChannelFields()[4], table, 5, Language::English), "Off");
+    EXPECT_EQ(ChannelFieldText(ChannelFields()[5], table, 5, lists), "7");
+    EXPECT_EQ(ChannelFieldText(ChannelFields()[4], table, 5, lists), "关闭");
     EXPECT_EQ(ChannelFieldJson(ChannelFields()[4], table, 5).type, V::Null);
 }
 

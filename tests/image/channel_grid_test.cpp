@@ -4,10 +4,42 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
+
 using namespace q731;
 using namespace q731::GridColumn;
 
 namespace {
+
+// The lists as the two catalogues give them: the core keeps only the source
+// texts, and what the grid does must not depend on which language it shows.
+const GridLists &ListsIn(Language language)
+{
+    static const GridLists chinese =
+        GridLists::Translated([](const char *, const char *source) { return source; });
+    static const GridLists english =
+        GridLists::Translated([](const char *context, const char *source) {
+            static const std::map<std::pair<std::string, std::string>, std::string> words = {
+                {{"ChannelLists", "关闭"}, "Off"},    {{"ChannelLists", "低"}, "Low"},
+                {{"ChannelLists", "高"}, "High"},     {{"ChannelLists", "中"}, "Middle"},
+                {{"ChannelLists", "载波"}, "Carry"},  {{"ChannelLists", "关"}, "Off"},
+                {{"ChannelLists", "禁止"}, "Off"},    {{"ChannelLists", "使能"}, "On"},
+                {{"ChannelLists", "窄带"}, "Narror"}, {{"ChannelLists", "宽带"}, "wide"},
+                {{"ChannelLists", "开"}, "On"},       {{"NewChannel", "关闭"}, "Off"},
+                {{"NewChannel", "高"}, "High"},       {{"NewChannel", "关"}, "Off"},
+                {{"NewChannel", "使能"}, "On"},       {{"NewChannel", "宽带"}, "Wide"},
+            };
+            return words.at({context, source});
+        });
+    return language == Language::English ? english : chinese;
+}
+
+std::vector<GridLists> EveryLists(Language shown)
+{
+    const Language other = shown == Language::English ? Language::Chinese : Language::English;
+    return {ListsIn(shown), ListsIn(other)};
+}
 
 struct Grid
 {
@@ -21,7 +53,10 @@ struct Grid
     {
         return grid.CommitFrequency(table, row, column, text, low, high);
     }
-    std::string cell(int n, int column) const { return grid.cell(table, n, column, language); }
+    std::string cell(int n, int column) const
+    {
+        return grid.cell(table, n, column, ListsIn(language));
+    }
     std::vector<std::string> row(int n) const
     {
         std::vector<std::string> cells;
@@ -117,7 +152,7 @@ TEST(GridRefresh, SetGridShowsTheTableAndNamesOfEmptyRows)
     ChannelGrid grid;
     grid.SetGrid();
     const auto cellOf = [&](int n, int column) {
-        return grid.cell(table, n, column, Language::English);
+        return grid.cell(table, n, column, ListsIn(Language::English));
     };
     EXPECT_EQ(cellOf(1, Rx), "145.00000");
     EXPECT_EQ(cellOf(1, Tx), "");
@@ -206,13 +241,13 @@ TEST(CopyPaste, RowsRoundTripBetweenPositions)
     g.grid.ChooseListItem(g.table, 1, ScanAdd, 0);
     g.grid.CommitName(g.table, 1, "ONE");
     g.grid.CommitName(g.table, 2, "NAME2");
-    const std::string copied = g.grid.CopyRows(g.table, {1, 2}, g.language);
+    const std::string copied = g.grid.CopyRows(g.table, {1, 2}, ListsIn(g.language));
     EXPECT_EQ(copied, "145.10000\t145.10000\t71.9\tOff\tHigh\tOff\tOff\tWide\tOff\tOff\tONE\n"
                       "\t\t\t\t\t\t\t\t\t\tNAME2\n");
 
     g.type(11, Rx, "150");
     const ChannelGrid::PasteResult pasted =
-        g.grid.PasteRows(g.table, 10, copied, g.low, g.high, GridLists::Of(Language::English));
+        g.grid.PasteRows(g.table, 10, copied, g.low, g.high, EveryLists(Language::English));
     EXPECT_EQ(pasted.status, ChannelGrid::PasteResult::Applied);
     EXPECT_EQ(pasted.count, 2);
     EXPECT_EQ(g.row(10), (std::vector<std::string>{"145.10000", "145.10000", "71.9", "Off", "High",
@@ -235,7 +270,7 @@ TEST(CopyPaste, OutOfBandOrForeignTextChangesNothing)
     Grid g;
     g.type(1, Rx, "145");
     const ChannelTable before = g.table;
-    const GridLists lists = GridLists::Of(Language::English);
+    const std::vector<GridLists> lists = EveryLists(Language::English);
     using R = ChannelGrid::PasteResult;
     struct Refusal
     {
@@ -273,7 +308,7 @@ TEST(CopyPaste, FrequencyColumnAloneMakesNewChannelsAndKeepsExisting)
     Grid g;
     g.type(2, Rx, "145");
     g.grid.ChooseListItem(g.table, 2, Power, 0);
-    const GridLists lists = GridLists::Of(Language::English);
+    const std::vector<GridLists> lists = EveryLists(Language::English);
     // Lines that would go beyond the last channel refuse the whole paste.
     const ChannelGrid::PasteResult beyond =
         g.grid.PasteRows(g.table, 127, "146.107\r\n147\r\n148\r\n", g.low, g.high, lists);
@@ -302,11 +337,11 @@ TEST(CopyPaste, RowsCopiedInChinesePasteInEnglish)
     Grid g;
     g.language = Language::Chinese;
     g.type(1, Rx, "145");
-    const std::string copied = g.grid.CopyRows(g.table, {1}, g.language);
+    const std::string copied = g.grid.CopyRows(g.table, {1}, ListsIn(g.language));
     g.language = Language::English;
-    EXPECT_EQ(g.grid.PasteRows(g.table, 5, copied, g.low, g.high, GridLists::Of(Language::English))
-                  .status,
-              ChannelGrid::PasteResult::Applied);
+    EXPECT_EQ(
+        g.grid.PasteRows(g.table, 5, copied, g.low, g.high, EveryLists(Language::English)).status,
+        ChannelGrid::PasteResult::Applied);
     EXPECT_EQ(g.row(5), (std::vector<std::string>{"145.00000", "145.00000", "Off", "Off", "High",
                                                   "Off", "On", "wide", "Off", "Off", ""}));
 }
@@ -325,11 +360,13 @@ TEST(CopyPaste, ExactRowsPasteByteForByte)
     g.type(1, Rx, "145.1"); // shows the new channel's "Wide"
     g.grid.ChooseListItem(g.table, 1, TxTone, 120);
     g.grid.CommitName(g.table, 1, "VTAC11");
-    const std::string exact = g.grid.CopyRowsExact(g.table, {1, 2, 3}, g.language);
-    const GridLists lists = GridLists::Of(Language::English);
+    const std::string exact =
+        g.grid.CopyRowsExact(g.table, {1, 2, 3}, ListsIn(g.language), g.language);
+    const std::vector<GridLists> lists = EveryLists(Language::English);
 
     using R = ChannelGrid::PasteResult;
-    const R pasted = g.grid.PasteRowsExact(g.table, 10, exact, g.low, g.high, lists, g.language);
+    const R pasted =
+        g.grid.PasteRowsExact(g.table, 10, exact, g.low, g.high, lists.front(), g.language);
     EXPECT_EQ(pasted.status, R::Applied);
     EXPECT_EQ(pasted.count, 3);
     for (int n = 1; n <= 3; ++n) {
@@ -352,16 +389,18 @@ TEST(CopyPaste, ExactRowsPasteByteForByte)
             EXPECT_EQ(image[2048 + 8 * (n + 9) + i], image[2048 + 8 * n + i]) << n << ' ' << i;
     }
     // Text from elsewhere goes by the name box's rule.
-    EXPECT_EQ(
-        g.grid
-            .PasteRows(g.table, 20, g.grid.CopyRows(g.table, {1}, g.language), g.low, g.high, lists)
-            .status,
-        R::Applied);
+    EXPECT_EQ(g.grid
+                  .PasteRows(g.table, 20, g.grid.CopyRows(g.table, {1}, ListsIn(g.language)), g.low,
+                             g.high, lists)
+                  .status,
+              R::Applied);
     EXPECT_EQ(g.table.name(20), "VTAC1");
 
     // Copied in Chinese, the list cells show in the lists now in force.
-    const std::string chinese = g.grid.CopyRowsExact(g.table, {1}, Language::Chinese);
-    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 30, chinese, g.low, g.high, lists, g.language).status,
+    const std::string chinese =
+        g.grid.CopyRowsExact(g.table, {1}, ListsIn(Language::Chinese), Language::Chinese);
+    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 30, chinese, g.low, g.high, lists.front(), g.language)
+                  .status,
               R::Applied);
     EXPECT_EQ(g.cell(30, Bandwidth), "wide");
     EXPECT_EQ(g.cell(1, Bandwidth), "Wide");
@@ -369,27 +408,32 @@ TEST(CopyPaste, ExactRowsPasteByteForByte)
     // Refused: a frequency of another band, a name no slot holds, rows beyond
     // channel 128, a damaged row. Nothing changes.
     const ChannelTable before = g.table;
-    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 127, exact, g.low, g.high, lists, g.language).status,
-              R::DoesNotFit);
-    const R band = g.grid.PasteRowsExact(g.table, 40, exact, 400, 470, lists, g.language);
+    EXPECT_EQ(
+        g.grid.PasteRowsExact(g.table, 127, exact, g.low, g.high, lists.front(), g.language).status,
+        R::DoesNotFit);
+    const R band = g.grid.PasteRowsExact(g.table, 40, exact, 400, 470, lists.front(), g.language);
     EXPECT_EQ(band.status, R::OutOfBand);
     EXPECT_EQ(band.line, 1);
     EXPECT_EQ(band.channel, 40);
     EXPECT_EQ(band.value, "145.10000");
     g.table.name(3) = "NINECHARS";
-    const std::string long_name = g.grid.CopyRowsExact(g.table, {1, 3}, g.language);
+    const std::string long_name =
+        g.grid.CopyRowsExact(g.table, {1, 3}, ListsIn(g.language), g.language);
     g.table.name(3) = before.name(3);
-    const R name = g.grid.PasteRowsExact(g.table, 40, long_name, g.low, g.high, lists, g.language);
+    const R name =
+        g.grid.PasteRowsExact(g.table, 40, long_name, g.low, g.high, lists.front(), g.language);
     EXPECT_EQ(name.status, R::NameTooLong);
     EXPECT_EQ(name.line, 2);
     EXPECT_EQ(name.channel, 41);
     EXPECT_EQ(name.value, "NINECHARS");
     std::string damaged = exact;
     damaged.replace(damaged.find("VTAC11"), 6, "%ZZ");
-    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 40, damaged, g.low, g.high, lists, g.language).status,
+    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 40, damaged, g.low, g.high, lists.front(), g.language)
+                  .status,
               R::Damaged);
-    EXPECT_EQ(g.grid.PasteRowsExact(g.table, 40, "", g.low, g.high, lists, g.language).status,
-              R::NoRows);
+    EXPECT_EQ(
+        g.grid.PasteRowsExact(g.table, 40, "", g.low, g.high, lists.front(), g.language).status,
+        R::NoRows);
     EXPECT_EQ(g.table.FrequencyTexts, before.FrequencyTexts);
     EXPECT_EQ(g.table.ChannelNames, before.ChannelNames);
 }

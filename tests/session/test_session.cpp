@@ -3,7 +3,9 @@
 // on OK. Built on QtCore alone, as the command-line program uses it.
 
 #include "image/byte_fields.h"
+#include "image/channel_fields.h"
 #include "image/codec.h"
+#include "image/tones.h"
 #include "session/qt_translations.h"
 #include "session/session.h"
 
@@ -11,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <vector>
 
 using namespace q731;
@@ -353,6 +356,31 @@ void SessionTest::textsOfTheCoreAreTranslated()
                 QVERIFY2(!name.contains(chinese), qPrintable(name));
         }
     }
+
+    // The grid's lists: the English list says "wide" where a new channel
+    // says "Wide", and both tone lists begin with off.
+    const GridLists &lists = GridListsIn(Language::English);
+    QCOMPARE(lists.tones.size(), std::size_t(kToneCount));
+    QCOMPARE(lists.tones.front(), std::string("Off"));
+    QCOMPARE(lists.tones.back(), std::string("D754I"));
+    const std::array<std::vector<std::string>, 6> options = {{
+        {"Low", "High", "Middle"},
+        {"Carry", "Off"},
+        {"Off", "On"},
+        {"Narror", "wide"},
+        {"On", "Off"},
+        {"On", "Off"},
+    }};
+    QCOMPARE(lists.options, options);
+    QCOMPARE(lists.newChannelCells,
+             (std::array<std::string, 8>{"Off", "Off", "High", "Off", "On", "Wide", "Off", "Off"}));
+    QCOMPARE(GridListsIn(Language::Chinese).newChannelCell(8), std::string("宽带"));
+    QStringList titles;
+    for (const ChannelField &field : ChannelFields())
+        titles << TextIn(Language::English, "ChannelFields", field.title);
+    QCOMPARE(titles.join(QLatin1Char('|')),
+             QStringLiteral("Ch|RX MHz|TX MHz|RX tone|TX tone|Power|Busy lock|Scan|Width|TX "
+                            "stop|Scramble|Name"));
 }
 
 #include "test_session.moc"
