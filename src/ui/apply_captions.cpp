@@ -67,7 +67,8 @@ void Apply(const CaptionEntry &entry, Language language, QWidget *window)
         auto *widget = qobject_cast<QWidget *>(target);
         if (!widget)
             return;
-        const auto &twips = language == Language::English ? entry.englishMove : entry.chineseMove;
+        const auto slot = static_cast<std::size_t>(language);
+        const auto &twips = entry.moves[slot < entry.moves.size() ? slot : 0];
         widget->setGeometry(TwipsToPixelsX(twips[0], widget), TwipsToPixelsY(twips[1], widget),
                             TwipsToPixelsX(twips[2], widget), widget->height());
         return;

@@ -61,8 +61,7 @@ public:
     void move(const QString &control, std::array<int, 3> chinese, std::array<int, 3> english)
     {
         CaptionEntry entry = start(control, Kind::Move);
-        entry.chineseMove = chinese;
-        entry.englishMove = english;
+        entry.moves = {chinese, english};
         m_table.push_back(std::move(entry));
     }
 

@@ -63,8 +63,8 @@ struct CaptionEntry
     // A list made when asked for, in place of `texts`.
     std::function<QStringList(Language)> made;
     InEnglish inEnglish = InEnglish::Translated;
-    std::array<int, 3> chineseMove{};
-    std::array<int, 3> englishMove{};
+    // Kind::Move: left, top and width in twips, by the value of Language.
+    std::array<std::array<int, 3>, 2> moves{};
 
     // The texts the entry sets in `language`, whatever language the program
     // speaks; none when the entry leaves its control unchanged.
