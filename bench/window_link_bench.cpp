@@ -55,6 +55,8 @@ class MemoryLanguageStore : public LanguageStore
 public:
     std::optional<QByteArray> readValue() override { return std::nullopt; }
     void writeValue(const QByteArray &) override {}
+    QStringList readRecentFiles() override { return {}; }
+    void writeRecentFiles(const QStringList &) override {}
 };
 
 struct Result

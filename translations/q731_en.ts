@@ -592,8 +592,8 @@
         <translation>simulate [--band N] ...        a simulated radio on a pseudo-terminal</translation>
     </message>
     <message>
-        <source>report FILE OUT.pdf            打印报表存为 PDF</source>
-        <translation>report FILE OUT.pdf            the print report as a PDF</translation>
+        <source>report FILE OUT.pdf [...]      打印报表存为 PDF</source>
+        <translation>report FILE OUT.pdf [...]      the print report as a PDF</translation>
     </message>
     <message>
         <source>用法：q731-cli 命令 [参数] [--lang zh|en]
@@ -822,6 +822,14 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>纸张：a4 或 letter（默认按系统的度量制）</source>
         <translation>Paper: a4 or letter (default: by the system&apos;s measurement units)</translation>
+    </message>
+    <message>
+        <source>信道表只列出使用中的信道</source>
+        <translation>list only the channels in use in the channel table</translation>
+    </message>
+    <message>
+        <source>每页开头印出文件名、频段和日期</source>
+        <translation>print the file name, band and date at the top of every page</translation>
     </message>
     <message>
         <source>--paper 只能是 a4 或 letter</source>
@@ -1473,6 +1481,14 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <translation>Save(&amp;S)</translation>
     </message>
     <message>
+        <source>另存为(&amp;A)…</source>
+        <translation>Save As(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
         <source>帮助(&amp;H)</source>
         <comment>menu item that opens the About box</comment>
         <translation>About(&amp;H)</translation>
@@ -2012,6 +2028,14 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <source>第 %1 页，共 %2 页</source>
         <translation>Page %1 of %2</translation>
     </message>
+    <message>
+        <source>文件：%1    频段：%2    日期：%3</source>
+        <translation>File: %1    Band: %2    Date: %3</translation>
+    </message>
+    <message>
+        <source>（未保存）</source>
+        <translation>(not saved)</translation>
+    </message>
 </context>
 <context>
     <name>Product</name>
@@ -2111,6 +2135,10 @@ The file was not changed.</translation>
         <translation>Save</translation>
     </message>
     <message>
+        <source>文件%1已不存在，已从最近的文件中删去。</source>
+        <translation>The file %1 no longer exists; it was removed from Recent Files.</translation>
+    </message>
+    <message>
         <source>文件类型不正确！</source>
         <translation>File type is incorrect!</translation>
     </message>
@@ -2193,6 +2221,14 @@ You have no permission to open %1. Add your user to the group %2 (sudo usermod -
     <message>
         <source>打印</source>
         <translation>Print</translation>
+    </message>
+    <message>
+        <source>仅使用中的信道</source>
+        <translation>Channels in use only</translation>
+    </message>
+    <message>
+        <source>页眉：文件、频段、日期</source>
+        <translation>Header: file, band, date</translation>
     </message>
     <message>
         <source>放大</source>

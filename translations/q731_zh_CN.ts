@@ -591,8 +591,8 @@
         <translation>simulate [--band N] ...        在伪终端上模拟对讲机</translation>
     </message>
     <message>
-        <source>report FILE OUT.pdf            打印报表存为 PDF</source>
-        <translation>report FILE OUT.pdf            打印报表存为 PDF</translation>
+        <source>report FILE OUT.pdf [...]      打印报表存为 PDF</source>
+        <translation>report FILE OUT.pdf [...]      打印报表存为 PDF</translation>
     </message>
     <message>
         <source>用法：q731-cli 命令 [参数] [--lang zh|en]
@@ -821,6 +821,14 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>纸张：a4 或 letter（默认按系统的度量制）</source>
         <translation>纸张：a4 或 letter（默认按系统的度量制）</translation>
+    </message>
+    <message>
+        <source>信道表只列出使用中的信道</source>
+        <translation>信道表只列出使用中的信道</translation>
+    </message>
+    <message>
+        <source>每页开头印出文件名、频段和日期</source>
+        <translation>每页开头印出文件名、频段和日期</translation>
     </message>
     <message>
         <source>--paper 只能是 a4 或 letter</source>
@@ -1469,6 +1477,14 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
+        <source>另存为(&amp;A)…</source>
+        <translation>另存为(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>最近的文件</translation>
+    </message>
+    <message>
         <source>帮助(&amp;H)</source>
         <comment>menu item that opens the About box</comment>
         <translation>帮助(&amp;H)</translation>
@@ -2008,6 +2024,14 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <source>第 %1 页，共 %2 页</source>
         <translation>第 %1 页，共 %2 页</translation>
     </message>
+    <message>
+        <source>文件：%1    频段：%2    日期：%3</source>
+        <translation>文件：%1    频段：%2    日期：%3</translation>
+    </message>
+    <message>
+        <source>（未保存）</source>
+        <translation>（未保存）</translation>
+    </message>
 </context>
 <context>
     <name>Product</name>
@@ -2107,6 +2131,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>保存</translation>
     </message>
     <message>
+        <source>文件%1已不存在，已从最近的文件中删去。</source>
+        <translation>文件%1已不存在，已从最近的文件中删去。</translation>
+    </message>
+    <message>
         <source>文件类型不正确！</source>
         <translation>文件类型不正确！</translation>
     </message>
@@ -2189,6 +2217,14 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>打印</source>
         <translation>打印</translation>
+    </message>
+    <message>
+        <source>仅使用中的信道</source>
+        <translation>仅使用中的信道</translation>
+    </message>
+    <message>
+        <source>页眉：文件、频段、日期</source>
+        <translation>页眉：文件、频段、日期</translation>
     </message>
     <message>
         <source>放大</source>

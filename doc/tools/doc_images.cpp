@@ -60,9 +60,12 @@ class MemoryLanguageStore : public LanguageStore
 public:
     std::optional<QByteArray> readValue() override { return m_value; }
     void writeValue(const QByteArray &value) override { m_value = value; }
+    QStringList readRecentFiles() override { return m_recentFiles; }
+    void writeRecentFiles(const QStringList &files) override { m_recentFiles = files; }
 
 private:
     std::optional<QByteArray> m_value;
+    QStringList m_recentFiles;
 };
 
 // A dealer's everyday list in the 2 m band, taken through the CSV import.

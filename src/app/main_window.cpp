@@ -11,6 +11,7 @@
 #include "files/channel_list_commands.h"
 #include "files/file_commands.h"
 #include "files/file_drop.h"
+#include "files/recent_files.h"
 #include "link/link_thread.h"
 #include "link/port_chooser.h"
 #include "link/transfer_controller.h"
@@ -32,7 +33,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -123,6 +126,7 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     connect(m_fileCommands, &FileCommands::opened, this, [this] { showEditor(m_channelWindow); });
     connect(m_fileCommands, &FileCommands::currentFileChanged, this, &MainWindow::updateTitle);
     new DatFileDrop(*m_fileCommands, this);
+    createRecentMenu();
     m_channelLists = new ChannelListCommands(m_session, m_boxes, *m_fileCommands, this, this);
     m_channelLists->setObjectName(QStringLiteral("channelLists"));
     connect(m_channelLists, &ChannelListCommands::imported, this,
@@ -155,6 +159,7 @@ void MainWindow::createMenus()
         {"MNFile", "MNNew", "Ctrl+N", &MainWindow::newFile},
         {"MNFile", "MNOpen", "Ctrl+O", &MainWindow::openFile},
         {"MNFile", "MNSave", "Ctrl+S", &MainWindow::saveFile},
+        {"MNFile", "MNSaveAs", "Ctrl+Shift+S", &MainWindow::saveFileAs},
         {"MNFile", "MNImport", nullptr, &MainWindow::importChannels},
         {"MNFile", "MNExport", nullptr, &MainWindow::exportChannels},
         {"MNFile", "MNPrint", nullptr, &MainWindow::printReport},
@@ -428,6 +433,43 @@ void MainWindow::saveFile()
     m_fileCommands->save();
 }
 
+void MainWindow::saveFileAs()
+{
+    m_fileCommands->saveAs();
+}
+
+void MainWindow::createRecentMenu()
+{
+    auto *file = findChild<QMenu *>(QStringLiteral("MNFile"));
+    m_recentMenu = new QMenu(CaptionOf("MNRecent"), file);
+    m_recentMenu->setObjectName(QStringLiteral("MNRecent"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("MNRecentAction"));
+    file->insertMenu(findChild<QAction *>(QStringLiteral("MNLine1")), m_recentMenu);
+    m_recentFiles = new RecentFiles(m_languageStore, this);
+    m_fileCommands->setRecentFiles(m_recentFiles);
+    connect(m_recentFiles, &RecentFiles::changed, this, &MainWindow::fillRecentMenu);
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList &files = m_recentFiles->files();
+    // A long path keeps its drive and its file name.
+    const QFontMetrics metrics(m_recentMenu->font());
+    const int width = metrics.averageCharWidth() * 70;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QString shown = metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, width);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        entry->setObjectName(QStringLiteral("MNRecent%1").arg(i + 1));
+        connect(entry, &QAction::triggered, this,
+                [this, path] { m_fileCommands->openRecent(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!files.isEmpty());
+}
+
 void MainWindow::importChannels()
 {
     m_channelLists->importList();
@@ -442,7 +484,13 @@ void MainWindow::printReport()
 {
     // A field still being typed in is printed as it will be kept.
     commitPendingEdits();
-    ShowPrintPreview(m_session, m_boxes, this);
+    // The customer's choices last while the program runs; the file and the
+    // date are those of this report.
+    m_reportOptions.fileName = QFileInfo(m_fileCommands->currentFile()).fileName();
+    m_reportOptions.date = QDate::currentDate();
+    PrintPreview *preview = ShowPrintPreview(m_session, m_boxes, this, m_reportOptions);
+    connect(preview, &PrintPreview::optionsChanged, this,
+            [this](const ReportOptions &options) { m_reportOptions = options; });
 }
 
 void MainWindow::readRadio()

@@ -2,6 +2,7 @@
 
 #include "app/hidden_mode_buttons.h"
 #include "image/language.h"
+#include "print/print_report.h"
 
 #include <QMainWindow>
 
@@ -10,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QToolBar;
 
 namespace q731 {
@@ -28,6 +30,7 @@ class LinkThread;
 class MessageBoxes;
 class OptionsWindow;
 class PortChooser;
+class RecentFiles;
 class TransferController;
 class Session;
 class WheelGuard;
@@ -70,6 +73,7 @@ private:
     void redo();
     void openFile();
     void saveFile();
+    void saveFileAs();
     void importChannels();
     void exportChannels();
     void printReport();
@@ -80,6 +84,8 @@ private:
     void showHelp();
 
     void createMenus();
+    void createRecentMenu();
+    void fillRecentMenu();
     void createToolbar();
     void createStatusBar();
     void createEditors();
@@ -109,12 +115,15 @@ private:
     CalibrationWindow *m_calibrationWindow = nullptr;
     FmWindow *m_fmWindow = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    RecentFiles *m_recentFiles = nullptr;
+    QMenu *m_recentMenu = nullptr;
     ChannelListCommands *m_channelLists = nullptr;
     LinkThread *m_link = nullptr;
     PortChooser *m_portChooser = nullptr;
     TransferController *m_transfers = nullptr;
     DoubleClickGate m_modeGates[3];
     bool m_closing = false;
+    ReportOptions m_reportOptions;
     // The history's step when the running write took the records; -1 when none.
     int m_writtenStep = -1;
     bool m_writtenCalibration = false;

@@ -39,7 +39,7 @@ const Command kCommands[] = {
     {"simulate", RunSimulate,
      QT_TRANSLATE_NOOP("Cli", "simulate [--band N] ...        在伪终端上模拟对讲机")},
     {"report", RunReport,
-     QT_TRANSLATE_NOOP("Cli", "report FILE OUT.pdf            打印报表存为 PDF")},
+     QT_TRANSLATE_NOOP("Cli", "report FILE OUT.pdf [...]      打印报表存为 PDF")},
 };
 
 // --lang is looked for before the command is parsed, so that even the

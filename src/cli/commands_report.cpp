@@ -5,6 +5,7 @@
 #include "cli/data_files.h"
 #include "print/print_report.h"
 
+#include <QDate>
 #include <QFileInfo>
 
 namespace q731::cli {
@@ -19,6 +20,9 @@ int RunReport(const Console &console, const QStringList &arguments)
                        console.translate("Cli", "要写入的 PDF 文件（- 为标准输出）"));
     line.addValue(QStringLiteral("paper"), QStringLiteral("a4|letter"),
                   console.translate("Cli", "纸张：a4 或 letter（默认按系统的度量制）"));
+    line.addFlag(QStringLiteral("used-only"), console.translate("Cli", "信道表只列出使用中的信道"));
+    line.addFlag(QStringLiteral("header"),
+                 console.translate("Cli", "每页开头印出文件名、频段和日期"));
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
 
@@ -38,8 +42,12 @@ int RunReport(const Console &console, const QStringList &arguments)
     RadioData data = FreshRadioData();
     if (const int code = OpenDataFile(console, files[0], data))
         return code;
+    const ReportOptions options{.usedChannelsOnly = line.isSet(QStringLiteral("used-only")),
+                                .header = line.isSet(QStringLiteral("header")),
+                                .fileName = QFileInfo(files[0]).fileName(),
+                                .date = QDate::currentDate()};
     const QByteArray pdf =
-        ReportPdf(data, console.language(), paper, QFileInfo(files[0]).fileName());
+        ReportPdf(data, console.language(), paper, QFileInfo(files[0]).fileName(), options);
     if (pdf.isEmpty()) {
         console.error(console.translate("Cli", "无法生成报表：没有写入任何文件"));
         return ExitFileError;

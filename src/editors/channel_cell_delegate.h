@@ -44,6 +44,8 @@ public:
     void closeWithoutCommit();
     // The texts the lists show, in the language they were filled in.
     GridLists shownLists() const;
+    // The editor lent to the open cell; none when no cell is open.
+    QWidget *openEditor() const { return m_lent; }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

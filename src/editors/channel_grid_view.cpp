@@ -95,6 +95,7 @@ void ChannelGridView::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+    case Qt::Key_F2:
         if (currentIndex().isValid())
             emit cellClicked();
         return;
@@ -102,8 +103,18 @@ void ChannelGridView::keyPressEvent(QKeyEvent *event)
         emit deleteRequested();
         return;
     default:
-        QTableView::keyPressEvent(event);
+        break;
     }
+    // A character, not a shortcut nor the space that selects.
+    const QString text = event->text();
+    const bool typed =
+        text.size() == 1 && text.front().isPrint() && !text.front().isSpace() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (typed && currentIndex().isValid()) {
+        emit typedIntoCell(event->key(), event->modifiers(), text);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void ChannelGridView::keyboardSearch(const QString &)

@@ -5,9 +5,10 @@
 namespace q731 {
 
 // Grid1: the 128 x 12 channel grid. A left press selects one cell and opens
-// its editor at once (it never drags a range); Enter acts as a click on the
-// current cell. The view only reports: the window decides which cell opens
-// and its delegate lends the editor.
+// its editor at once (it never drags a range); Enter and F2 act as a click on
+// the current cell, and a character typed on it opens its editor with that
+// character. The view only reports: the window decides which cell opens and
+// its delegate lends the editor.
 class ChannelGridView : public QTableView
 {
     Q_OBJECT
@@ -19,8 +20,10 @@ public:
     void setTopRow(int row);
 
 signals:
-    // A left click or Enter on the current cell.
+    // A left click, Enter or F2 on the current cell.
     void cellClicked();
+    // A character typed on the current cell, with the key that typed it.
+    void typedIntoCell(int key, Qt::KeyboardModifiers modifiers, const QString &text);
     void deleteRequested();
     void copyRequested();
     void pasteRequested();

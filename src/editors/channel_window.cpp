@@ -13,9 +13,14 @@
 #include "ui/subclass.h"
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -156,6 +161,7 @@ void ChannelWindow::createGrid()
     m_panel->setGeometry(0, 0, m_grid->width() + 2, m_grid->height() + 2);
 
     connect(m_grid, &ChannelGridView::cellClicked, this, &ChannelWindow::onCellClicked);
+    connect(m_grid, &ChannelGridView::typedIntoCell, this, &ChannelWindow::typeIntoCell);
     connect(m_grid, &ChannelGridView::deleteRequested, this, &ChannelWindow::deleteSelectedRows);
     connect(m_grid, &ChannelGridView::copyRequested, this, &ChannelWindow::copySelectedRows);
     connect(m_grid, &ChannelGridView::pasteRequested, this, &ChannelWindow::pasteRows);
@@ -181,6 +187,25 @@ void ChannelWindow::onCellClicked()
         m_grid->setCurrentIndex(m_model->cellIndex(row, Rx));
     }
     m_cells->open(m_model->cellIndex(row, column));
+}
+
+void ChannelWindow::typeIntoCell(int key, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    onCellClicked();
+    QWidget *editor = m_cells->openEditor();
+    if (!editor)
+        return;
+    // The character replaces a box's text, as in a spreadsheet; in a list it
+    // picks the first item it begins.
+    QWidget *target = editor;
+    if (auto *box = qobject_cast<QLineEdit *>(editor))
+        box->selectAll();
+    else if (auto *list = qobject_cast<QComboBox *>(editor))
+        target = list->view();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
 }
 
 void ChannelWindow::rowsRestored(const QList<int> &rows)

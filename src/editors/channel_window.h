@@ -45,6 +45,7 @@ protected:
 private:
     void createGrid();
     void onCellClicked();
+    void typeIntoCell(int key, Qt::KeyboardModifiers modifiers, const QString &text);
     void rowsRestored(const QList<int> &rows);
     void gridWheel(int rotation);
 

@@ -4,6 +4,7 @@
 #include "files/data_file_store.h"
 #include "files/file_dialogs.h"
 #include "files/file_messages.h"
+#include "files/recent_files.h"
 #include "session/product.h"
 #include "session/qt_translations.h"
 #include "session/session.h"
@@ -65,6 +66,14 @@ void FileCommands::open()
 
 void FileCommands::save()
 {
+    if (m_currentFile.isEmpty())
+        saveAs();
+    else
+        savePath(m_currentFile);
+}
+
+void FileCommands::saveAs()
+{
     // The current file's name and folder, so that saving again is Enter.
     const QString start = !m_currentFile.isEmpty()  ? m_currentFile
                           : !m_lastFolder.isEmpty() ? m_lastFolder
@@ -79,12 +88,27 @@ void FileCommands::save()
 void FileCommands::setCurrentFile(const QString &path)
 {
     const QString absolute = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    if (!absolute.isEmpty())
+    if (!absolute.isEmpty()) {
         m_lastFolder = QFileInfo(absolute).absolutePath();
+        if (m_recent)
+            m_recent->add(absolute);
+    }
     if (absolute == m_currentFile)
         return;
     m_currentFile = absolute;
     emit currentFileChanged(m_currentFile);
+}
+
+bool FileCommands::openRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        if (m_recent)
+            m_recent->remove(path);
+        showError(
+            tr("文件%1已不存在，已从最近的文件中删去。").arg(Quoted(path, m_session.language())));
+        return false;
+    }
+    return openPath(path);
 }
 
 bool FileCommands::openPath(const QString &path)

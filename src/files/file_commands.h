@@ -11,6 +11,7 @@ namespace q731 {
 
 class FileDialogs;
 class MessageBoxes;
+class RecentFiles;
 class Session;
 
 // The Open and Save commands: the dialogs, the data file on disk and the
@@ -37,8 +38,17 @@ public:
     // after New or a read from the radio, and before any file.
     QString currentFile() const { return m_currentFile; }
 
+    // Files opened or saved go to the front of `recent`.
+    void setRecentFiles(RecentFiles *recent) { m_recent = recent; }
+
     void open();
+    // To the current file without asking when there is one, else as saveAs.
     void save();
+    // Always asks for the name, starting on the current file.
+    void saveAs();
+    // A file of the recent files: one that is gone is taken off the list,
+    // and the user is told.
+    bool openRecent(const QString &path);
 
     // Open without the dialog (the dialog's answer, a dropped file). With
     // unsaved changes the user is asked before the file's data replace them.
@@ -62,6 +72,7 @@ private:
     QString m_programFolder;
     QString m_currentFile;
     QString m_lastFolder; // of the file last opened or saved, kept after New and Read
+    RecentFiles *m_recent = nullptr; // outlives the commands (the main window owns both)
 };
 
 } // namespace q731

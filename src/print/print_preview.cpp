@@ -8,6 +8,7 @@
 #include "session/session.h"
 #include "ui/message_box.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -51,11 +52,13 @@ QString PrintPreview::CaptionFor(Language language)
     return program + translate("q731::PrintPreview", "打印预览");
 }
 
-PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent)
+PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent,
+                           const ReportOptions &options)
     : QDialog(parent)
     , m_session(session)
     , m_boxes(boxes)
     , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_options(options)
 {
     setObjectName(QStringLiteral("FrmPrint"));
     setWindowTitle(CaptionFor(session.language()));
@@ -79,6 +82,19 @@ PrintPreview::PrintPreview(Session &session, MessageBoxes &boxes, QWidget *paren
     m_paper->addItem(QStringLiteral("Letter"), int(QPageSize::Letter));
     m_paper->setCurrentIndex(m_printer->pageLayout().pageSize().id() == QPageSize::Letter ? 1 : 0);
     buttons->addWidget(m_paper);
+    const auto addChoice = [&](const char *name, const QString &text, bool ReportOptions::*choice) {
+        auto *box = new QCheckBox(text, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(m_options.*choice);
+        buttons->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, [this, choice](bool on) {
+            m_options.*choice = on;
+            m_preview->updatePreview();
+            emit optionsChanged(m_options);
+        });
+    };
+    addChoice("UsedOnly", tr("仅使用中的信道"), &ReportOptions::usedChannelsOnly);
+    addChoice("Header", tr("页眉：文件、频段、日期"), &ReportOptions::header);
     QPushButton *zoomIn = addButton("ZoomIn", tr("放大"));
     QPushButton *zoomOut = addButton("ZoomOut", tr("缩小"));
     buttons->addStretch(1);
@@ -117,7 +133,7 @@ PrintPreview::~PrintPreview() = default;
 bool PrintPreview::render(QPrinter *printer)
 {
     ReportWriter writer(PreviewReportSettings());
-    return PrintContent(writer, printer, m_session.data(), m_session.language());
+    return PrintContent(writer, printer, m_session.data(), m_session.language(), m_options);
 }
 
 void PrintPreview::print()
@@ -137,7 +153,7 @@ void PrintPreview::saveAsPdf()
         return;
     // Painted whole first, then put in place as Save does with a data file.
     const QByteArray pdf = ReportPdf(m_session.data(), m_session.language(),
-                                     m_printer->pageLayout().pageSize(), windowTitle());
+                                     m_printer->pageLayout().pageSize(), windowTitle(), m_options);
     const bool saved =
         !pdf.isEmpty() &&
         WriteDataFile({.path = name}, std::vector<std::uint8_t>(pdf.begin(), pdf.end())).ok();
@@ -152,9 +168,10 @@ void PrintPreview::showFailure(const QString &text)
     m_boxes.show(text, StyleOkStop, tr("错误"));
 }
 
-PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent)
+PrintPreview *ShowPrintPreview(Session &session, MessageBoxes &boxes, QWidget *parent,
+                               const ReportOptions &options)
 {
-    auto *preview = new PrintPreview(session, boxes, parent);
+    auto *preview = new PrintPreview(session, boxes, parent, options);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     preview->show();

@@ -1,6 +1,7 @@
 #include "print_report.h"
 
 #include "editors/options_fields.h"
+#include "image/band_list.h"
 #include "image/channel_grid.h"
 #include "session/product.h"
 #include "session/qt_translations.h"
@@ -40,10 +41,11 @@ QString FromStd(const std::string &text)
 class Report
 {
 public:
-    Report(ReportWriter &writer, const RadioData &data, Language language)
+    Report(ReportWriter &writer, const RadioData &data, Language language, bool usedChannelsOnly)
         : m_writer(writer)
         , m_data(data)
         , m_language(language)
+        , m_usedChannelsOnly(usedChannelsOnly)
         , translate(language)
     {
     }
@@ -83,13 +85,15 @@ public:
 
     // The channel grid as the channel window shows it: the number, and for a
     // channel in use its frequencies and the list texts of its entries; every
-    // row shows its name.
+    // row shows its name. For a customer, only the channels in use.
     std::vector<QStringList> channelRows() const
     {
         const ChannelTable &table = m_data.channels;
         const GridLists &lists = GridListsIn(m_language);
         std::vector<QStringList> rows;
         for (int n = 1; n <= kChannelCount; ++n) {
+            if (m_usedChannelsOnly && table.rx(n).empty())
+                continue;
             QStringList cells(kGridColumns);
             cells[GridColumn::Number] = QString::number(n);
             if (!table.rx(n).empty()) {
@@ -173,6 +177,7 @@ private:
     ReportWriter &m_writer;
     const RadioData &m_data;
     Language m_language;
+    bool m_usedChannelsOnly;
     // Texts in the report's language: translate("PrintReport", "…").
     const TextsIn translate;
 };
@@ -180,13 +185,25 @@ private:
 } // namespace
 
 bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const RadioData &data,
-                  Language language)
+                  Language language, const ReportOptions &options)
 {
     const TextsIn translate(language);
     writer.setPageFooter(translate("PrintReport", "第 %1 页，共 %2 页"));
+    writer.setPageHeader(options.header ? ReportHeader(data, language, options) : QString());
     writer.BeginDocument(device);
-    Report(writer, data, language).build();
+    Report(writer, data, language, options.usedChannelsOnly).build();
     return writer.EndDocument();
+}
+
+QString ReportHeader(const RadioData &data, Language language, const ReportOptions &options)
+{
+    const TextsIn translate(language);
+    const bool listed = data.bandIndex >= 0 && data.bandIndex < int(kBandItems.size());
+    const std::string_view band = listed ? kBandItems[std::size_t(data.bandIndex)] : "";
+    return translate("PrintReport", "文件：%1    频段：%2    日期：%3")
+        .arg(options.fileName.isEmpty() ? translate("PrintReport", "（未保存）") : options.fileName,
+             QString::fromLatin1(band.data(), qsizetype(band.size())),
+             options.date.toString(Qt::ISODate));
 }
 
 ReportSettings PreviewReportSettings()
@@ -202,7 +219,7 @@ QPageSize DefaultReportPaper()
 }
 
 QByteArray ReportPdf(const RadioData &data, Language language, const QPageSize &paper,
-                     const QString &title)
+                     const QString &title, const ReportOptions &options)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -214,7 +231,7 @@ QByteArray ReportPdf(const RadioData &data, Language language, const QPageSize &
         pdf.setTitle(title);
         pdf.setCreator(ProductTitle(language));
         ReportWriter writer(PreviewReportSettings());
-        if (!PrintContent(writer, &pdf, data, language))
+        if (!PrintContent(writer, &pdf, data, language, options))
             return {};
     }
     return buffer.data();

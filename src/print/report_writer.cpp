@@ -165,6 +165,17 @@ void ReportWriter::startPage()
     m_pages.emplace_back();
     m_y = 0;
     m_lastLine.clear();
+    if (m_header.isEmpty())
+        return;
+    Item item;
+    item.font = fontOf(kFooterSize, false);
+    item.text = m_header;
+    item.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    item.rule = true;
+    const double height = bodyLineHeight(item.font) * 1.2;
+    item.rect = QRectF(0, 0, m_area.width(), height);
+    add(item);
+    m_y = height + bodyLineHeight(item.font) / 2;
 }
 
 void ReportWriter::ensureRoom(double height)

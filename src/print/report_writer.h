@@ -57,6 +57,8 @@ public:
 
     // "%1" the page number, "%2" the page count.
     void setPageFooter(const QString &pattern) { m_footer = pattern; }
+    // A line at the top of every page, ruled off from the body; none when empty.
+    void setPageHeader(const QString &text) { m_header = text; }
     // Bold on or off for what follows.
     void setBold(bool bold) { m_bold = bold; }
     // The least height in points of a line, a row and a line feed (text is
@@ -107,6 +109,7 @@ private:
     bool m_bold = false;
     int m_lineHeight = 0;
     QString m_footer = QStringLiteral("%1 / %2");
+    QString m_header;
     QString m_lastLine;
     std::vector<Page> m_pages;
     std::vector<Item> m_row; // cells of the row being built

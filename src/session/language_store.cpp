@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <cstdint>
+
 #ifdef Q_OS_WIN
 #include "session/win_registry.h"
 
@@ -16,6 +18,7 @@ namespace q731 {
 namespace {
 
 const QString kValueName = QStringLiteral("BinaryValue");
+const QString kRecentFilesName = QStringLiteral("RecentFiles");
 const QLatin1String kByteArrayPrefix("@ByteArray(");
 
 // The text of a REG_SZ or of a binary value written as text: UTF-16
@@ -114,10 +117,75 @@ void IniLanguageStore::writeValue(const QByteArray &value)
     settings.sync();
 }
 
+QStringList IniLanguageStore::readRecentFiles()
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return {};
+    // One file is read back as a text, several as a list.
+    const QVariant value = settings.value(kRecentFilesName);
+    if (value.typeId() == QMetaType::QString)
+        return {value.toString()};
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList();
+    return {};
+}
+
+void IniLanguageStore::writeRecentFiles(const QStringList &files)
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (files.isEmpty())
+        settings.remove(kRecentFilesName);
+    else
+        settings.setValue(kRecentFilesName, files);
+    settings.sync();
+}
+
+QStringList TextsFromMultiString(unsigned long type, const QByteArray &data)
+{
+    if (type != RegistryMultiText)
+        return {};
+    QStringList texts;
+    QString text;
+    for (qsizetype i = 0; i + 1 < data.size(); i += 2) {
+        const char16_t unit = char16_t(std::uint8_t(data[i]) | std::uint8_t(data[i + 1]) << 8);
+        if (unit != 0) {
+            text += QChar(unit);
+            continue;
+        }
+        if (text.isEmpty())
+            break;
+        texts << text;
+        text.clear();
+    }
+    if (!text.isEmpty())
+        texts << text;
+    return texts;
+}
+
+QByteArray MultiStringOf(const QStringList &texts)
+{
+    QByteArray bytes;
+    const auto put = [&bytes](char16_t unit) {
+        bytes += char(unit & 0xFF);
+        bytes += char(unit >> 8);
+    };
+    for (const QString &text : texts) {
+        if (text.isEmpty())
+            continue;
+        for (const QChar c : text)
+            put(c.unicode());
+        put(0);
+    }
+    put(0);
+    return bytes;
+}
+
 #ifdef Q_OS_WIN
 namespace {
 const wchar_t kRegistryKey[] = L"QV-44T";
 const wchar_t kRegistryValue[] = L"BinaryValue";
+const wchar_t kRegistryRecentFiles[] = L"RecentFiles";
 } // namespace
 
 std::optional<QByteArray> RegistryLanguageStore::readValue()
@@ -136,6 +204,24 @@ void RegistryLanguageStore::writeValue(const QByteArray &value)
     // Failures are not reported: the next start simply finds the old choice.
     const std::vector<std::uint8_t> bytes(value.begin(), value.end());
     (void)win::WriteUserBinary(kRegistryKey, kRegistryValue, bytes);
+}
+
+QStringList RegistryLanguageStore::readRecentFiles()
+{
+    const std::optional<win::RegistryValue> value =
+        win::ReadUserValue(kRegistryKey, kRegistryRecentFiles);
+    if (!value)
+        return {};
+    const QByteArray data(reinterpret_cast<const char *>(value->data.data()),
+                          static_cast<qsizetype>(value->data.size()));
+    return TextsFromMultiString(value->type, data);
+}
+
+void RegistryLanguageStore::writeRecentFiles(const QStringList &files)
+{
+    const QByteArray data = MultiStringOf(files);
+    const std::vector<std::uint8_t> bytes(data.begin(), data.end());
+    (void)win::WriteUserValue(kRegistryKey, kRegistryRecentFiles, RegistryMultiText, bytes);
 }
 #endif
 

@@ -52,15 +52,21 @@ std::optional<RegistryValue> ReadUserValue(const std::wstring &key, const std::w
     return value;
 }
 
-bool WriteUserBinary(const std::wstring &key, const std::wstring &name,
-                     const std::vector<std::uint8_t> &bytes)
+bool WriteUserValue(const std::wstring &key, const std::wstring &name, unsigned long type,
+                    const std::vector<std::uint8_t> &bytes)
 {
     OpenKey opened;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, opened.out(), nullptr) != ERROR_SUCCESS)
         return false;
-    return RegSetValueExW(opened.get(), name.c_str(), 0, REG_BINARY, bytes.data(),
+    return RegSetValueExW(opened.get(), name.c_str(), 0, type, bytes.data(),
                           static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
+bool WriteUserBinary(const std::wstring &key, const std::wstring &name,
+                     const std::vector<std::uint8_t> &bytes)
+{
+    return WriteUserValue(key, name, REG_BINARY, bytes);
 }
 
 } // namespace q731::win

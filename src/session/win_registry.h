@@ -1,6 +1,6 @@
 #pragma once
 
-// The registry layer of the Windows build: the two calls the language store
+// The registry layer of the Windows build: the calls the language store
 // needs, on HKEY_CURRENT_USER. Plain Win32, no Qt, compiled on Windows only.
 
 #include <cstdint>
@@ -20,8 +20,11 @@ struct RegistryValue
 // cannot be read.
 std::optional<RegistryValue> ReadUserValue(const std::wstring &key, const std::wstring &name);
 
-// Creates the key when it is missing and sets <name> to a REG_BINARY value
-// holding `bytes`, replacing a value of another type. False on failure.
+// Creates the key when it is missing and sets <name> to a value of `type`
+// (REG_BINARY, REG_MULTI_SZ, ...) holding `bytes`, replacing a value of
+// another type. False on failure.
+bool WriteUserValue(const std::wstring &key, const std::wstring &name, unsigned long type,
+                    const std::vector<std::uint8_t> &bytes);
 bool WriteUserBinary(const std::wstring &key, const std::wstring &name,
                      const std::vector<std::uint8_t> &bytes);
 

@@ -103,6 +103,8 @@ std::vector<CaptionEntry> BuildTable()
         [](Language language) { return QStringList{MakerName(language)}; }, InEnglish::Blank);
     mainWindow.add("MNFile", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "文件(&F)")});
     mainWindow.add("MNSave", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "保存(&S)")});
+    mainWindow.add("MNSaveAs", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "另存为(&A)…")});
+    mainWindow.add("MNRecent", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "最近的文件")});
     mainWindow.add(
         "MNAbout", Kind::Caption,
         {QT_TRANSLATE_NOOP3("MainWindow", "帮助(&H)", "menu item that opens the About box")});

@@ -186,16 +186,19 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
             QCOMPARE(program.menuText(entry.control.toLatin1().constData()), expected);
             ++checked;
         }
-        QCOMPARE(checked, 27);
+        QCOMPARE(checked, 29);
         QCOMPARE(program.action("TRead")->toolTip(),
                  language == Language::English ? QStringLiteral("Read Data from the Transceive")
                                                : QStringLiteral("读频"));
     }
     const std::pair<const char *, const char *> shortcuts[] = {
-        {"MNNew", "Ctrl+N"},  {"MNOpen", "Ctrl+O"},   {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
-        {"MNDTMF", "Ctrl+D"}, {"MNOption", "Ctrl+P"}, {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
-        {"MNRead", "Ctrl+R"}, {"MNWrite", "Ctrl+W"},  {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
-        {"MNUndo", "Ctrl+Z"},
+        {"MNNew", "Ctrl+N"},   {"MNOpen", "Ctrl+O"},
+        {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
+        {"MNDTMF", "Ctrl+D"},  {"MNOption", "Ctrl+P"},
+        {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
+        {"MNRead", "Ctrl+R"},  {"MNWrite", "Ctrl+W"},
+        {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
+        {"MNUndo", "Ctrl+Z"},  {"MNSaveAs", "Ctrl+Shift+S"},
     };
     for (const auto &[name, keys] : shortcuts)
         QCOMPARE(program.action(name)->shortcut(), QKeySequence(keys));

@@ -265,6 +265,25 @@ private slots:
         const QString help = QString::fromUtf8(run.out);
         QVERIFY(help.contains("q731-cli report [options] FILE OUT.pdf"));
         QVERIFY(help.contains("--paper <a4|letter>"));
+        QVERIFY(help.contains("--used-only"));
+        QVERIFY(help.contains("--header"));
+    }
+
+    // The window's two choices for a customer's copy.
+    void usedOnlyAndHeaderMakeTheCustomerCopy()
+    {
+        const QString plain = path("plain.pdf");
+        const QString copy = path("copy.pdf");
+        QCOMPARE(RunCli({"report", known(), plain, "--lang", "en"}).exitCode, 0);
+        const Run run =
+            RunCli({"report", known(), copy, "--lang", "en", "--used-only", "--header"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QStringList pages = PdfPages(copy);
+        QVERIFY(pages.size() < PdfPageCount(plain));
+        const QString heading = "File:known.datBand:";
+        for (const QString &page : pages)
+            QVERIFY2(Squeezed(page).startsWith(heading), qPrintable(page));
+        QVERIFY(!Squeezed(PagesText(plain)).contains(heading));
     }
 
     // A file that cannot be opened, and outputs that are no regular file:

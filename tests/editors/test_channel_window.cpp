@@ -107,6 +107,7 @@ private slots:
     void listThatLosesTheFocusChangesNothing();
     void escapeClosesAListAndNothingIsLeftLive();
     void escapeInATextBoxKeepsTheCell();
+    void typingOnACellOpensItsEditor();
     void openingAndLeavingACellKeepsDecodedValues();
     void typingIntoADecodedNameRulesOnlyWhatIsTyped();
     void enterOpensTheEditorAndCommits();
@@ -412,6 +413,45 @@ void ChannelWindowTest::escapeClosesAListAndNothingIsLeftLive()
     // Down on the grid moved its cursor and opened nothing.
     QCOMPARE(program.currentRow(), 2);
     QVERIFY(program.text1()->isHidden());
+}
+
+void ChannelWindowTest::typingOnACellOpensItsEditor()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    // The row's number selects it and opens nothing; a character on the
+    // receive frequency opens its box with that character.
+    program.click(3, 0);
+    QVERIFY(program.text1()->isHidden());
+    QTest::keyClick(program.grid(), Qt::Key_Right);
+    QTest::keyClick(program.grid(), Qt::Key_1);
+    QVERIFY(program.text1()->isVisible());
+    QCOMPARE(program.text1()->text(), QStringLiteral("1"));
+    QTest::keyClicks(program.text1(), "46.5");
+    QTest::keyClick(program.text1(), Qt::Key_Return);
+    QCOMPARE(program.cell(3, 1), QStringLiteral("146.50000"));
+
+    // In a list the character picks the first item it begins; Enter takes it.
+    program.click(3, 0);
+    for (int column = 1; column <= 5; ++column)
+        QTest::keyClick(program.grid(), Qt::Key_Right);
+    QTest::keyClick(program.grid(), Qt::Key_M);
+    QComboBox *power = program.list("Combo5(5)");
+    QVERIFY(power->view()->isVisible());
+    QTest::keyClick(power->view(), Qt::Key_Return);
+    QCOMPARE(program.cell(3, 5), QStringLiteral("Middle"));
+
+    // F2 opens the name box with the name; a shortcut is no character.
+    program.type(3, 11, "ab");
+    program.click(3, 0);
+    QTest::keyClick(program.grid(), Qt::Key_End);
+    QTest::keyClick(program.grid(), Qt::Key_J, Qt::ControlModifier);
+    QVERIFY(program.text2()->isHidden());
+    QTest::keyClick(program.grid(), Qt::Key_F2);
+    QVERIFY(program.text2()->isVisible());
+    QCOMPARE(program.text2()->text(), QStringLiteral("AB"));
+    QTest::keyClick(program.text2(), Qt::Key_Escape);
+    QCOMPARE(program.cell(3, 11), QStringLiteral("AB"));
 }
 
 void ChannelWindowTest::escapeInATextBoxKeepsTheCell()

@@ -151,8 +151,9 @@ void ChannelListsTest::fileMenuOffersImportAndExportInBothLanguages()
         }
         return qsizetype(-1);
     };
-    QCOMPARE(at("MNImport"), at("MNSave") + 1);
-    QCOMPARE(at("MNExport"), at("MNSave") + 2);
+    QCOMPARE(at("MNSaveAs"), at("MNSave") + 1);
+    QCOMPARE(at("MNImport"), at("MNSave") + 2);
+    QCOMPARE(at("MNExport"), at("MNSave") + 3);
     QCOMPARE(program.action("MNImport")->text(), QStringLiteral("导入信道(CSV)…"));
     QCOMPARE(program.action("MNExport")->text(), QStringLiteral("导出信道(CSV)…"));
     program.switchLanguage(Language::English);

@@ -3,6 +3,7 @@
 #include "files/dat_file.h"
 #include "files/dtmf_block.h"
 #include "files/file_drop.h"
+#include "files/recent_files.h"
 #include "ui/edit_history.h"
 
 #include "link/transfer_controller.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QSlider>
@@ -171,6 +173,8 @@ private slots:
     void droppedDatFileOpens();
     void openAndReadAskFirstOnlyWithUnsavedChanges();
     void dialogsStartInAFolderTheUserCanWrite();
+    void saveGoesToTheCurrentFileAndRecentFilesReopen();
+    void recentFilesKeepEightOnceAndShareTheStore();
 };
 
 void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
@@ -245,7 +249,7 @@ void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
     // Saving the opened data again gives the same file.
     const QString again = dir.filePath("again.dat");
     program.dialogs->answer = again;
-    ClickTool(program, "TSave");
+    program.action("MNSaveAs")->trigger();
     QCOMPARE(FileBytes(again), file);
 }
 
@@ -729,6 +733,107 @@ void FileCommandsTest::dialogsStartInAFolderTheUserCanWrite()
     // Only /usr itself and below, not a name that merely begins alike.
     QVERIFY(QDir(dir.path()).mkdir("usr"));
     QCOMPARE(DataFileStartFolder(dir.filePath("usr")), dir.filePath("usr"));
+}
+
+void FileCommandsTest::saveGoesToTheCurrentFileAndRecentFilesReopen()
+{
+    QTemporaryDir dir;
+    Program program(Language::English);
+    QVERIFY(program.activate());
+    auto *recent = program.child<QMenu>("MNRecent");
+    QCOMPARE(recent->title(), QStringLiteral("Recent Files"));
+    QCOMPARE(program.action("MNSaveAs")->text(), QStringLiteral("Save As(&A)…"));
+    QVERIFY(!recent->menuAction()->isEnabled());
+    const auto entries = [recent] {
+        QStringList texts;
+        for (const QAction *entry : recent->actions())
+            texts << entry->text();
+        return texts;
+    };
+    const QString a = dir.filePath("a&b.dat");
+    const QString b = dir.filePath("b.dat");
+
+    // Without a current file, Ctrl+S asks.
+    program.dialogs->answer = a;
+    QTest::keyClick(program.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(program.dialogs->calls, 1);
+    QVERIFY(QFile::exists(a));
+    QCOMPARE(entries(), QStringList{"&1 " + QDir::toNativeSeparators(dir.filePath("a&&b.dat"))});
+
+    // With one, it writes there without a dialog.
+    program.session.editChannels(QStringLiteral("name"), [](ChannelTable &channels) {
+        channels.rx(5) = "145.00000";
+        channels.tx(5) = "145.00000";
+        channels.name(5) = "AGAIN";
+    });
+    QVERIFY(program.window->isWindowModified());
+    QTest::keyClick(program.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(program.dialogs->calls, 1);
+    QVERIFY(!program.window->isWindowModified());
+    QVERIFY(FileBytes(a).contains("AGAIN"));
+
+    // Save As always asks, starting on the current file.
+    program.dialogs->answer = b;
+    QTest::keyClick(program.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(program.dialogs->calls, 2);
+    QCOMPARE(program.dialogs->lastFolder, QFileInfo(a).absoluteFilePath());
+    QCOMPARE(program.fileCommands()->currentFile(), QFileInfo(b).absoluteFilePath());
+    QCOMPARE(program.store.recentFiles,
+             (QStringList{QFileInfo(b).absoluteFilePath(), QFileInfo(a).absoluteFilePath()}));
+    QCOMPARE(entries().size(), 2);
+    QVERIFY(recent->menuAction()->isEnabled());
+
+    // A file that is gone: told, and taken off the list; nothing else changes.
+    QVERIFY(QFile::remove(a));
+    const RadioData before = program.session.data();
+    program.child<QAction>("MNRecent2")->trigger();
+    QCOMPARE(program.boxTexts(),
+             QStringList{"The file \"" + QDir::toNativeSeparators(QFileInfo(a).absoluteFilePath()) +
+                         "\" no longer exists; it was removed from Recent Files."});
+    QCOMPARE(program.store.recentFiles, QStringList{QFileInfo(b).absoluteFilePath()});
+    QCOMPARE(entries().size(), 1);
+    QVERIFY(SameData(program.session.data(), before));
+
+    // New ends the current file; the recent entry opens it again.
+    program.answers = {IdOk};
+    program.action("MNNew")->trigger();
+    QVERIFY(program.fileCommands()->currentFile().isEmpty());
+    program.child<QAction>("MNRecent1")->trigger();
+    QCOMPARE(program.fileCommands()->currentFile(), QFileInfo(b).absoluteFilePath());
+    QVERIFY(SameData(program.session.data(), before));
+    QCOMPARE(program.dialogs->calls, 2);
+}
+
+void FileCommandsTest::recentFilesKeepEightOnceAndShareTheStore()
+{
+    const QString base = QDir::cleanPath(QFileInfo(QDir::tempPath()).absoluteFilePath());
+    const auto at = [&base](const QString &name) { return base + QLatin1Char('/') + name; };
+    testing::FakeLanguageStore store;
+    // What a damaged or hand-edited store may hold.
+    store.recentFiles = {"", at("one.dat"), at("sub/../one.dat"), QString(40000, 'a'),
+                         at("two.dat")};
+    RecentFiles recent(store);
+    QCOMPARE(recent.files(), (QStringList{at("one.dat"), at("two.dat")}));
+
+    // Another copy of the program adds a file meanwhile: it stays.
+    RecentFiles other(store);
+    other.add(at("three.dat"));
+    QSignalSpy changed(&recent, &RecentFiles::changed);
+    recent.add(at("0.dat"));
+    QCOMPARE(recent.files(),
+             (QStringList{at("0.dat"), at("three.dat"), at("one.dat"), at("two.dat")}));
+    for (int i = 1; i < 10; ++i)
+        recent.add(at(QStringLiteral("%1.dat").arg(i)));
+    QCOMPARE(recent.files().size(), RecentFiles::kMaxFiles);
+    QCOMPARE(recent.files().front(), at("9.dat"));
+    QCOMPARE(recent.files().back(), at("2.dat"));
+    QCOMPARE(changed.size(), 10);
+    recent.add(at("5.dat"));
+    QCOMPARE(recent.files().mid(0, 3), (QStringList{at("5.dat"), at("9.dat"), at("8.dat")}));
+    QCOMPARE(store.recentFiles, recent.files());
+    recent.remove(at("9.dat"));
+    QVERIFY(!recent.files().contains(at("9.dat")));
+    QCOMPARE(recent.files().size(), RecentFiles::kMaxFiles - 1);
 }
 
 QTEST_MAIN(FileCommandsTest)

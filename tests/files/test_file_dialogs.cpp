@@ -84,7 +84,7 @@ private slots:
     void readFromTheRadioClearsTheCurrentFile();
     void typedNameGetsDatOnlyWithTheDatFilter();
     void overwriteQuestionIsAboutTheRealName();
-    void saveDialogOffersTheCurrentFileThroughTheToolbar();
+    void saveAsDialogOffersTheCurrentFile();
 };
 
 void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
@@ -106,7 +106,7 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     QVERIFY(QFileInfo(first).isFile());
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - radio.dat");
     program.dialogs->answer.clear();
-    ClickTool(program, "TSave");
+    program.action("MNSaveAs")->trigger();
     QCOMPARE(program.dialogs->lastFolder, first);
     ClickTool(program, "TOpen");
     QCOMPARE(program.dialogs->lastFolder, other.path());
@@ -118,14 +118,14 @@ void FileDialogsTest::saveStartsOnTheCurrentFileAndTheTitleNamesIt()
     ClickTool(program, "TOpen");
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - second.dat");
     program.dialogs->answer.clear();
-    ClickTool(program, "TSave");
+    program.action("MNSaveAs")->trigger();
     QCOMPARE(program.dialogs->lastFolder, second);
 
     // A failed Open or Save keeps the current file.
     program.dialogs->answer = other.filePath("missing.dat");
     ClickTool(program, "TOpen");
     program.dialogs->answer = other.filePath("no/folder/x.dat");
-    ClickTool(program, "TSave");
+    program.action("MNSaveAs")->trigger();
     QCOMPARE(program.boxes.size(), 2);
     QCOMPARE(program.window->windowHandle()->title(), kChineseTitle + " - second.dat");
 
@@ -252,13 +252,14 @@ void FileDialogsTest::overwriteQuestionIsAboutTheRealName()
     QCOMPARE(questions.size(), 2);
 }
 
-// The whole command with the real dialog: it opens on the current file's
-// folder with its name; Enter saves over it, a name typed without extension
-// saves a .dat file that becomes the current one.
-void FileDialogsTest::saveDialogOffersTheCurrentFileThroughTheToolbar()
+// The whole command with the real dialog: Save As (its keys) opens on the
+// current file's folder with its name; Enter saves over it, a name typed
+// without extension saves a .dat file that becomes the current one.
+void FileDialogsTest::saveAsDialogOffersTheCurrentFile()
 {
     QTemporaryDir dir;
     Program program(Language::English);
+    QVERIFY(program.activate());
     program.fileCommands()->setDialogs(std::make_unique<SystemFileDialogs>());
     const QString radio = dir.filePath("radio.dat");
     QVERIFY(program.fileCommands()->savePath(radio));
@@ -279,13 +280,14 @@ void FileDialogsTest::saveDialogOffersTheCurrentFileThroughTheToolbar()
         });
         QTest::keyClick(NameField(dialog), Qt::Key_Return);
     });
-    ClickTool(program, "TSave");
+    QTest::keyClick(program.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(shownFolder, dir.path());
     QCOMPARE(shownName, QStringLiteral("radio.dat"));
     QVERIFY(FileBytes(radio).contains("NINE"));
 
     WhenModal([](QWidget *dialog) { TypeName(dialog, QStringLiteral("copy")); });
-    ClickTool(program, "TSave");
+    QVERIFY(program.activate());
+    QTest::keyClick(program.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(FileBytes(dir.filePath("copy.dat")).contains("NINE"));
     QVERIFY(!QFileInfo::exists(dir.filePath("copy")));
     QCOMPARE(program.window->windowHandle()->title(), kEnglishTitle + " - copy.dat");

@@ -9,6 +9,7 @@
 #include "print/print_preview.h"
 #include "session/product.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -49,6 +50,7 @@ private slots:
     void reportShowsWhatTheWindowsHold_data();
     void reportShowsWhatTheWindowsHold();
     void failedPdfIsToldAndChangesNothing();
+    void customerChoicesReachThePagesAndAreKept();
 };
 
 void PrintPreviewTest::printShowsAModalPreviewNamedAfterTheProgram_data()
@@ -309,6 +311,48 @@ void PrintPreviewTest::failedPdfIsToldAndChangesNothing()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QVERIFY(old.read(5) == "%PDF-");
     QVERIFY(!old.readAll().contains("xxxx"));
+    preview->close();
+}
+
+void PrintPreviewTest::customerChoicesReachThePagesAndAreKept()
+{
+    QTemporaryDir dir;
+    Program program(Language::English);
+    program.putRecords([](RadioData &data) {
+        data.channels.rx(3) = "145.50000";
+        data.channels.tx(3) = "145.50000";
+    });
+    QVERIFY(program.fileCommands()->savePath(dir.filePath("shop.dat")));
+    PrintPreview *preview = OpenPreview(program);
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    auto *usedOnly = preview->findChild<QCheckBox *>("UsedOnly");
+    auto *header = preview->findChild<QCheckBox *>("Header");
+    QCOMPARE(usedOnly->text(), QStringLiteral("Channels in use only"));
+    QCOMPARE(header->text(), QStringLiteral("Header: file, band, date"));
+    QVERIFY(!usedOnly->isChecked() && !header->isChecked());
+    QString pdfName = dir.filePath("plain.pdf");
+    preview->setPdfNameChooser([&pdfName](QWidget *) { return pdfName; });
+    Click(preview, "SavePdf");
+
+    QTest::mouseClick(usedOnly, Qt::LeftButton);
+    QTest::mouseClick(header, Qt::LeftButton);
+    QTRY_VERIFY(preview->previewWidget()->pageCount() < PdfPageCount(pdfName));
+    pdfName = dir.filePath("customer.pdf");
+    Click(preview, "SavePdf");
+    const QStringList pages = PdfPages(pdfName);
+    QCOMPARE(preview->previewWidget()->pageCount(), pages.size());
+    const QString heading =
+        "File:shop.datBand:136-174MHzDate:" + QDate::currentDate().toString(Qt::ISODate);
+    for (const QString &page : pages)
+        QVERIFY2(Squeezed(page).startsWith(heading), qPrintable(page));
+    QVERIFY(!Squeezed(PdfText(dir.filePath("plain.pdf"))).contains("File:shop.dat"));
+
+    // Kept for the next preview while the program runs.
+    preview->close();
+    QTRY_VERIFY(!program.window->findChild<PrintPreview *>());
+    preview = OpenPreview(program);
+    QVERIFY(preview->findChild<QCheckBox *>("UsedOnly")->isChecked());
+    QVERIFY(preview->findChild<QCheckBox *>("Header")->isChecked());
     preview->close();
 }
 

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace q731;
 using namespace q731::testing;
 
@@ -126,6 +128,7 @@ private slots:
     void tableTooWideForThePageWrapsInsideIt();
     void everyPrintedTextIsExtractedAsPrinted_data();
     void everyPrintedTextIsExtractedAsPrinted();
+    void customerCopyLeavesOutUnusedChannelsAndHeadsEveryPage();
 };
 
 void PrintReportTest::rowsFlowOntoNewPagesInsideThePage()
@@ -302,6 +305,56 @@ void PrintReportTest::everyPrintedTextIsExtractedAsPrinted()
             QCOMPARE(Squeezed(pages[page]), Squeezed(printed));
         }
     }
+}
+
+void PrintReportTest::customerCopyLeavesOutUnusedChannelsAndHeadsEveryPage()
+{
+    RadioData data;
+    data.channels.rx(3) = "145.50000";
+    data.channels.tx(3) = "145.50000";
+    data.channels.name(3) = "USED";
+    data.channels.name(9) = "SPARE"; // a name without a channel
+    QTemporaryDir dir;
+    const auto texts = [&](const ReportOptions &options, std::vector<QStringList> &pages) {
+        QPdfWriter device(dir.filePath("copy.pdf"));
+        ReportWriter writer(PreviewReportSettings());
+        QVERIFY(PrintContent(writer, &device, data, Language::English, options));
+        pages.clear();
+        for (const ReportWriter::Page &page : writer.pages()) {
+            QStringList items;
+            for (const ReportWriter::Item &item : page.items)
+                items << item.text;
+            pages.push_back(items);
+        }
+    };
+    std::vector<QStringList> plain;
+    texts({}, plain);
+    const ReportOptions customer{.usedChannelsOnly = true,
+                                 .header = true,
+                                 .fileName = "shop.dat",
+                                 .date = QDate(2026, 12, 8)};
+    std::vector<QStringList> copy;
+    texts(customer, copy);
+
+    const QString header = QStringLiteral("File: shop.dat    Band: 136-174MHz    Date: 2026-12-08");
+    QCOMPARE(ReportHeader(data, Language::English, customer), header);
+    QVERIFY(copy.size() < plain.size());
+    for (const QStringList &page : copy)
+        QCOMPARE(page.front(), header);
+    for (const QStringList &page : plain)
+        QVERIFY(!page.contains(header));
+    const auto anywhere = [](const std::vector<QStringList> &pages, const QString &text) {
+        return std::any_of(pages.begin(), pages.end(),
+                           [&](const QStringList &page) { return page.contains(text); });
+    };
+    QVERIFY(anywhere(plain, "SPARE"));
+    QVERIFY(anywhere(copy, "USED") && !anywhere(copy, "SPARE"));
+
+    // Unsaved data, in Chinese.
+    const ReportOptions unsaved{
+        .usedChannelsOnly = false, .header = true, .fileName = {}, .date = QDate(2026, 1, 2)};
+    QCOMPARE(ReportHeader(data, Language::Chinese, unsaved),
+             QStringLiteral("文件：（未保存）    频段：136-174MHz    日期：2026-01-02"));
 }
 
 QTEST_MAIN(PrintReportTest)

@@ -99,6 +99,7 @@ private slots:
     void iniFileIsQv44tIniInTheConfigFolder();
 #endif
     void iniTextValueCountsByItsNumber();
+    void recentFilesAreKeptBesideTheLanguage();
 };
 
 void LanguageStoreTest::writtenValueIsFourBinaryBytes()
@@ -229,6 +230,60 @@ void LanguageStoreTest::iniTextValueCountsByItsNumber()
         IniLanguageStore store(path);
         QCOMPARE(ReadStoredLanguage(store), english ? Language::English : Language::Chinese);
     }
+}
+
+void LanguageStoreTest::recentFilesAreKeptBesideTheLanguage()
+{
+    // REG_MULTI_SZ both ways, and what a damaged value gives.
+    const QStringList files = {"C:/radios/a.dat", QStringLiteral("D:/客户/b.dat")};
+    QCOMPARE(TextsFromMultiString(RegistryMultiText, MultiStringOf(files)), files);
+    QCOMPARE(MultiStringOf({}), QByteArray(2, '\0'));
+    QCOMPARE(TextsFromMultiString(RegistryMultiText, Utf16("a.dat", false)), QStringList{"a.dat"});
+    QCOMPARE(TextsFromMultiString(RegistryMultiText,
+                                  Utf16("a", true) + Utf16("", true) + Utf16("b", true)),
+             QStringList{"a"});
+    QCOMPARE(TextsFromMultiString(RegistryMultiText, QByteArray("a", 1)), QStringList{});
+    QCOMPARE(TextsFromMultiString(RegistryText, MultiStringOf(files)), QStringList{});
+
+    // The INI file: beside BinaryValue, which it leaves alone.
+    QTemporaryDir folder;
+    IniLanguageStore ini(folder.filePath("QV-44T.ini"));
+    WriteStoredLanguage(ini, Language::English);
+    ini.writeRecentFiles(files);
+    IniLanguageStore again(folder.filePath("QV-44T.ini"));
+    QCOMPARE(again.readRecentFiles(), files);
+    QCOMPARE(ReadStoredLanguage(again), Language::English);
+    again.writeRecentFiles({files.front()});
+    QCOMPARE(ini.readRecentFiles(), QStringList{files.front()});
+    ini.writeRecentFiles({});
+    QCOMPARE(again.readRecentFiles(), QStringList{});
+
+#ifdef Q_OS_WIN
+    // The registry value beside the language, as the system's own tool reads
+    // it. The user's own list is put back afterwards.
+    UserLanguageStore user;
+    const QStringList before = user.readRecentFiles();
+    user.writeRecentFiles(files);
+    const QStringList readBack = UserLanguageStore().readRecentFiles();
+    QProcess reg;
+    reg.start(QStringLiteral("reg"), {QStringLiteral("query"), QStringLiteral("HKCU\\QV-44T"),
+                                      QStringLiteral("/v"), QStringLiteral("RecentFiles")});
+    const bool regRan = reg.waitForFinished(60000) && reg.exitCode() == 0;
+    const QString regSays = QString::fromLocal8Bit(reg.readAllStandardOutput()).simplified();
+    if (before.isEmpty()) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"QV-44T", 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            RegDeleteValueW(key, L"RecentFiles");
+            RegCloseKey(key);
+        }
+    } else {
+        user.writeRecentFiles(before);
+    }
+    QCOMPARE(readBack, files);
+    QVERIFY2(regRan, qPrintable(regSays));
+    QVERIFY2(regSays.contains(QStringLiteral("RecentFiles REG_MULTI_SZ C:/radios/a.dat")),
+             qPrintable(regSays));
+#endif
 }
 
 QTEST_GUILESS_MAIN(LanguageStoreTest)
