@@ -451,6 +451,46 @@
         <translation>Channel Edit</translation>
     </message>
     <message>
+        <source>剪切(&amp;T)</source>
+        <translation>Cut(&amp;T)</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>Copy(&amp;C)</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>Paste(&amp;P)</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message>
+        <source>插入空信道(&amp;I)</source>
+        <translation>Insert Empty Channel(&amp;I)</translation>
+    </message>
+    <message>
+        <source>删除并上移(&amp;L)</source>
+        <translation>Delete and Shift Up(&amp;L)</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>Move Up(&amp;U)</translation>
+    </message>
+    <message>
+        <source>下移(&amp;W)</source>
+        <translation>Move Down(&amp;W)</translation>
+    </message>
+    <message>
+        <source>按接收频率排序(&amp;F)</source>
+        <translation>Sort by RX Frequency(&amp;F)</translation>
+    </message>
+    <message>
+        <source>按名称排序(&amp;N)</source>
+        <translation>Sort by Name(&amp;N)</translation>
+    </message>
+    <message>
         <source>频道</source>
         <translation>Fre</translation>
     </message>
@@ -551,6 +591,10 @@
     <message>
         <source>%1已损坏，无法读取。</source>
         <translation>%1 is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>信道%1已被使用，无法插入空信道。</source>
+        <translation>Channel %1 is in use; no empty channel can be inserted.</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1531,10 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>最近的文件</source>
         <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>信道行(&amp;H)</source>
+        <translation>Channel Rows(&amp;H)</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>

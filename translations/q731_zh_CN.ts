@@ -451,6 +451,46 @@
         <translation>信道编辑</translation>
     </message>
     <message>
+        <source>剪切(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>删除(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>插入空信道(&amp;I)</source>
+        <translation>插入空信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>删除并上移(&amp;L)</source>
+        <translation>删除并上移(&amp;L)</translation>
+    </message>
+    <message>
+        <source>上移(&amp;U)</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>下移(&amp;W)</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>按接收频率排序(&amp;F)</source>
+        <translation>按接收频率排序(&amp;F)</translation>
+    </message>
+    <message>
+        <source>按名称排序(&amp;N)</source>
+        <translation>按名称排序(&amp;N)</translation>
+    </message>
+    <message>
         <source>频道</source>
         <translation>频道</translation>
     </message>
@@ -550,6 +590,10 @@
     <message>
         <source>%1已损坏，无法读取。</source>
         <translation>%1已损坏，无法读取。</translation>
+    </message>
+    <message>
+        <source>信道%1已被使用，无法插入空信道。</source>
+        <translation>信道%1已被使用，无法插入空信道。</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1527,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>最近的文件</source>
         <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>信道行(&amp;H)</source>
+        <translation>信道行(&amp;H)</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>

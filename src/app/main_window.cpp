@@ -319,6 +319,19 @@ void MainWindow::createEditors()
              m_channelWindow, m_dtmfWindow, m_optionsWindow, m_calibrationWindow, m_fmWindow})
         addEditor(editor)->hide();
     showEditor(m_channelWindow);
+
+    // The channel window's commands on whole channels, between Redo and the
+    // windows; from the menu they show the channel window they worked on.
+    auto *edit = findChild<QMenu *>(QStringLiteral("MNEdit"));
+    auto *rows = new QMenu(CaptionOf("MNChannelRows"), edit);
+    rows->setObjectName(QStringLiteral("MNChannelRows"));
+    rows->menuAction()->setObjectName(QStringLiteral("MNChannelRowsAction"));
+    rows->addActions(m_channelWindow->rowActions());
+    QAction *windows = action("MNModel");
+    edit->insertMenu(windows, rows);
+    edit->insertSeparator(windows);
+    for (QAction *command : m_channelWindow->rowActions())
+        connect(command, &QAction::triggered, this, [this] { showEditor(m_channelWindow); });
 }
 
 QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)

@@ -125,8 +125,9 @@ QWidget *ChannelCellDelegate::editorOf(int column) const
     return nullptr;
 }
 
-void ChannelCellDelegate::open(const QModelIndex &index)
+void ChannelCellDelegate::open(const QModelIndex &index, const std::vector<int> &rows)
 {
+    m_choiceRows = rows;
     // A list closed by this very click may not have been handed back yet.
     if (m_openList)
         cancelList(m_openList);
@@ -230,7 +231,12 @@ void ChannelCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *,
             return;
         m_openList = nullptr;
         m_session.editChannels(QStringLiteral("list choice"), [&](ChannelTable &channels) {
-            m_model->chooseListItem(channels, m_row, m_column, m_chosen);
+            if (m_choiceRows.empty())
+                m_model->chooseListItem(channels, m_row, m_column, m_chosen);
+            for (int row : m_choiceRows) {
+                if (!channels.rx(row).empty())
+                    m_model->chooseListItem(channels, row, m_column, m_chosen);
+            }
         });
     }
 }

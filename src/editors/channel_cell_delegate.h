@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 
 #include <array>
+#include <vector>
 
 class QComboBox;
 
@@ -36,8 +37,9 @@ public:
                         ChannelGridView *grid, QWidget *panel, QWidget *window);
 
     // Opens the editor of a cell that has one (a click or Enter on it, never
-    // on the channel number); a list drops down.
-    void open(const QModelIndex &index);
+    // on the channel number); a list drops down. A list's choice goes to
+    // every channel in use of `rows` when given, else to the cell's.
+    void open(const QModelIndex &index, const std::vector<int> &rows = {});
     // The boxes are left as if they lost the focus: what they hold is committed.
     void leaveTextBoxes();
     // The channels were replaced behind the editors: they close and commit nothing.
@@ -102,6 +104,8 @@ private:
     // The list opened by the last click, until an item is chosen or the
     // list closes without a choice.
     mutable QComboBox *m_openList = nullptr;
+    // The channels the open list's choice is for, when several.
+    std::vector<int> m_choiceRows;
     // The item just chosen in the open list, while it is committed.
     int m_chosen = -1;
 };

@@ -14,13 +14,16 @@
 #include "ui/twips.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -165,6 +168,10 @@ void ChannelWindow::createGrid()
     connect(m_grid, &ChannelGridView::deleteRequested, this, &ChannelWindow::deleteSelectedRows);
     connect(m_grid, &ChannelGridView::copyRequested, this, &ChannelWindow::copySelectedRows);
     connect(m_grid, &ChannelGridView::pasteRequested, this, &ChannelWindow::pasteRows);
+    connect(m_grid, &ChannelGridView::rowsDropped, this, &ChannelWindow::moveRowsBefore);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &ChannelWindow::showRowMenu);
+    createRowActions();
     // Scrolling takes the focus to the grid, which closes an open editor.
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { m_grid->setFocus(Qt::OtherFocusReason); });
@@ -186,7 +193,14 @@ void ChannelWindow::onCellClicked()
         column = Rx;
         m_grid->setCurrentIndex(m_model->cellIndex(row, Rx));
     }
-    m_cells->open(m_model->cellIndex(row, column));
+    // A list cell of one of several selected channels: the choice is for all.
+    std::vector<int> rows;
+    if (column >= kFirstList && column <= kLastList) {
+        rows = selectedRows();
+        if (rows.size() < 2 || std::find(rows.begin(), rows.end(), row) == rows.end())
+            rows.clear();
+    }
+    m_cells->open(m_model->cellIndex(row, column), rows);
 }
 
 void ChannelWindow::typeIntoCell(int key, Qt::KeyboardModifiers modifiers, const QString &text)
@@ -246,6 +260,19 @@ std::vector<int> ChannelWindow::selectedRows() const
     return {rows.begin(), rows.end()};
 }
 
+void ChannelWindow::selectRows(const std::vector<int> &rows)
+{
+    QItemSelection selection;
+    for (int n : rows)
+        selection.select(m_model->cellIndex(n, Number), m_model->cellIndex(n, kGridColumns - 1));
+    m_grid->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (rows.empty())
+        return;
+    const QModelIndex first = m_model->cellIndex(rows.front(), Number);
+    m_grid->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    m_grid->scrollTo(first);
+}
+
 void ChannelWindow::deleteSelectedRows()
 {
     const std::vector<int> rows = selectedRows();
@@ -264,6 +291,140 @@ void ChannelWindow::copySelectedRows()
     copied->setText(m_model->copyRows(rows));
     copied->setData(kChannelRowsMime, m_model->copyRowsExact(rows));
     QGuiApplication::clipboard()->setMimeData(copied);
+}
+
+void ChannelWindow::cutSelectedRows()
+{
+    copySelectedRows();
+    const std::vector<int> rows = selectedRows();
+    m_session.editChannels(QStringLiteral("cut"), [&](ChannelTable &channels) {
+        for (int row : rows)
+            m_model->clearChannel(channels, row);
+    });
+}
+
+void ChannelWindow::createRowActions()
+{
+    const auto add = [this](const char *name, const QKeySequence &keys, auto command) {
+        auto *action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        // The keys belong to the grid: in a text box they edit the text.
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_grid->addAction(action);
+        connect(action, &QAction::triggered, this, command);
+        m_rowActions << action;
+    };
+    const auto separator = [this] {
+        auto *line = new QAction(this);
+        line->setSeparator(true);
+        m_rowActions << line;
+    };
+    add("MNCut", QKeySequence::Cut, [this] { cutSelectedRows(); });
+    add("MNCopy", QKeySequence::Copy, [this] { copySelectedRows(); });
+    add("MNPaste", QKeySequence::Paste, [this] { pasteRows(); });
+    add("MNDelete", QKeySequence(Qt::Key_Delete), [this] { deleteSelectedRows(); });
+    separator();
+    add("MNInsert", QKeySequence(Qt::Key_Insert), [this] { insertChannels(); });
+    add("MNDeleteShift", QKeySequence(Qt::CTRL | Qt::Key_Delete),
+        [this] { deleteChannelsShifting(); });
+    add("MNMoveUp", QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveRows(-1); });
+    add("MNMoveDown", QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveRows(1); });
+    separator();
+    add("MNSortFrequency", QKeySequence(), [this] { sortChannels(ChannelSortKey::RxFrequency); });
+    add("MNSortName", QKeySequence(), [this] { sortChannels(ChannelSortKey::Name); });
+}
+
+void ChannelWindow::showRowMenu(const QPoint &position)
+{
+    // A right click outside the selection works on the channel clicked.
+    const QModelIndex index = m_grid->indexAt(position);
+    if (index.isValid()) {
+        const std::vector<int> rows = selectedRows();
+        const int row = ChannelGridModel::gridRow(index);
+        if (std::find(rows.begin(), rows.end(), row) == rows.end())
+            selectRows({row});
+    }
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("RowMenu"));
+    menu.addActions(m_rowActions);
+    menu.exec(m_grid->viewport()->mapToGlobal(position));
+}
+
+void ChannelWindow::rearrange(const QString &label, const ChannelOrder &order,
+                              const std::vector<int> &moved)
+{
+    m_session.editChannels(label, [&](ChannelTable &channels) { Rearrange(channels, order); });
+    QList<int> rows;
+    for (int n = 1; n <= kChannelCount; ++n)
+        rows << n;
+    m_model->showRows(rows);
+    std::vector<int> placed;
+    for (int n : moved) {
+        if (const int place = PlaceOf(order, n))
+            placed.push_back(place);
+    }
+    std::sort(placed.begin(), placed.end());
+    selectRows(placed);
+}
+
+void ChannelWindow::insertChannels()
+{
+    commitPendingEdits();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return;
+    const int count = static_cast<int>(rows.size());
+    const ChannelTable &table = m_session.data().channels;
+    const std::optional<ChannelOrder> order = InsertEmpty(table, rows.front(), count);
+    if (!order) {
+        int lost = kChannelCount - count + 1;
+        while (lost < kChannelCount && !HoldsChannel(table, lost))
+            ++lost;
+        m_boxes.show(InsertRefusedText(lost, m_session.language()), StyleOkExclamation);
+        return;
+    }
+    rearrange(QStringLiteral("insert"), *order, {});
+    std::vector<int> inserted;
+    for (int n = rows.front(); n < rows.front() + count; ++n)
+        inserted.push_back(n);
+    selectRows(inserted);
+}
+
+void ChannelWindow::deleteChannelsShifting()
+{
+    commitPendingEdits();
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return;
+    rearrange(QStringLiteral("delete shifting"), DeleteShifting(rows), {});
+    selectRows({rows.front()});
+}
+
+void ChannelWindow::moveRows(int step)
+{
+    commitPendingEdits();
+    const std::vector<int> rows = selectedRows();
+    if (const std::optional<ChannelOrder> order = MoveByOne(rows, step))
+        rearrange(QStringLiteral("move"), *order, rows);
+}
+
+void ChannelWindow::moveRowsBefore(int target)
+{
+    commitPendingEdits();
+    const std::vector<int> rows = selectedRows();
+    if (!rows.empty())
+        rearrange(QStringLiteral("move"), MoveBefore(rows, target), rows);
+}
+
+void ChannelWindow::sortChannels(ChannelSortKey key)
+{
+    commitPendingEdits();
+    // Several channels selected: those; otherwise all of them.
+    std::vector<int> rows = selectedRows();
+    if (rows.size() < 2)
+        rows.clear();
+    rearrange(QStringLiteral("sort"), Sorted(m_session.data().channels, rows, key), rows);
 }
 
 void ChannelWindow::pasteRows()

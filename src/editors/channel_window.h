@@ -2,10 +2,14 @@
 
 #include "editors/editor_window.h"
 #include "image/channel_grid.h"
+#include "image/channel_rows.h"
 
+#include <QList>
 #include <QSize>
 
 #include <vector>
+
+class QAction;
 
 namespace q731 {
 
@@ -37,6 +41,11 @@ public:
 
     QSize sizeHint() const override;
 
+    // The commands on whole channels (cut, copy, paste, delete, insert,
+    // delete shifting up, move, sort), for the Edit menu; the grid's context
+    // menu shows them too. Their keys work in the grid.
+    const QList<QAction *> &rowActions() const { return m_rowActions; }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -50,9 +59,22 @@ private:
     void gridWheel(int rotation);
 
     std::vector<int> selectedRows() const;
+    void selectRows(const std::vector<int> &rows);
     void deleteSelectedRows();
     void copySelectedRows();
+    void cutSelectedRows();
     void pasteRows();
+
+    void createRowActions();
+    void showRowMenu(const QPoint &position);
+    void insertChannels();
+    void deleteChannelsShifting();
+    void moveRows(int step);
+    void moveRowsBefore(int target);
+    void sortChannels(ChannelSortKey key);
+    // One undo step that puts the channels in `order`; `moved` (channels as
+    // they were) stay selected in their new places.
+    void rearrange(const QString &label, const ChannelOrder &order, const std::vector<int> &moved);
 
     void updateScrollRanges();
     void movePanel(int eBar);
@@ -64,6 +86,7 @@ private:
     ChannelCellDelegate *m_cells = nullptr;
     SubClassGrid *m_gridHook = nullptr;
     cScrollBars *m_scrollBars = nullptr;
+    QList<QAction *> m_rowActions;
 };
 
 } // namespace q731

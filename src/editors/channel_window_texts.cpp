@@ -100,4 +100,11 @@ QString PasteMessageText(const ChannelGrid::PasteResult &result, int bandIndex, 
     return text + QStringLiteral("\r\n") + nothing;
 }
 
+QString InsertRefusedText(int channel, Language language)
+{
+    const TextsIn translate(language);
+    return translate("ChannelWindowTexts", "信道%1已被使用，无法插入空信道。")
+        .arg(QString::number(channel));
+}
+
 } // namespace q731

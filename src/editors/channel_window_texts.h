@@ -17,4 +17,7 @@ QString BandMessageText(Language language);
 // force.
 QString PasteMessageText(const ChannelGrid::PasteResult &result, int bandIndex, Language language);
 
+// Insert refused: channel `channel` would be pushed off the end.
+QString InsertRefusedText(int channel, Language language);
+
 } // namespace q731

@@ -105,6 +105,7 @@ std::vector<CaptionEntry> BuildTable()
     mainWindow.add("MNSave", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "保存(&S)")});
     mainWindow.add("MNSaveAs", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "另存为(&A)…")});
     mainWindow.add("MNRecent", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "最近的文件")});
+    mainWindow.add("MNChannelRows", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "信道行(&H)")});
     mainWindow.add(
         "MNAbout", Kind::Caption,
         {QT_TRANSLATE_NOOP3("MainWindow", "帮助(&H)", "menu item that opens the About box")});
@@ -164,6 +165,20 @@ std::vector<CaptionEntry> BuildTable()
         "Combo5(11)", Kind::List,
         {QT_TRANSLATE_NOOP("ChannelWindow", "禁止"), QT_TRANSLATE_NOOP("ChannelWindow", "使能")});
     channels.add("", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "信道编辑")});
+    // The commands on whole channels (the Edit menu and the grid's menu).
+    channels.add("MNCut", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "剪切(&T)")});
+    channels.add("MNCopy", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "复制(&C)")});
+    channels.add("MNPaste", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "粘贴(&P)")});
+    channels.add("MNDelete", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "删除(&D)")});
+    channels.add("MNInsert", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "插入空信道(&I)")});
+    channels.add("MNDeleteShift", Kind::Caption,
+                 {QT_TRANSLATE_NOOP("ChannelWindow", "删除并上移(&L)")});
+    channels.add("MNMoveUp", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "上移(&U)")});
+    channels.add("MNMoveDown", Kind::Caption, {QT_TRANSLATE_NOOP("ChannelWindow", "下移(&W)")});
+    channels.add("MNSortFrequency", Kind::Caption,
+                 {QT_TRANSLATE_NOOP("ChannelWindow", "按接收频率排序(&F)")});
+    channels.add("MNSortName", Kind::Caption,
+                 {QT_TRANSLATE_NOOP("ChannelWindow", "按名称排序(&N)")});
     channels.add(
         "Grid1", Kind::Header,
         {QT_TRANSLATE_NOOP("ChannelWindow", "频道"), QT_TRANSLATE_NOOP("ChannelWindow", "接收频率"),

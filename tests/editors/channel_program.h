@@ -9,7 +9,11 @@
 #include "ui/scroll_bars.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
+#include <QTimer>
+#include <QWindow>
 
 namespace q731::testing {
 
@@ -33,6 +37,30 @@ struct ChannelProgram : ProgramFixture
     QComboBox *list(const char *name) const { return form1()->findChild<QComboBox *>(name); }
     QString cell(int row, int column) const { return model()->cellText(row, column); }
     int currentRow() const { return ChannelGridModel::gridRow(grid()->currentIndex()); }
+    // Right-clicks the cell and, while its menu is up, does `inMenu` with it
+    // (the menu closes with Esc when `inMenu` leaves it open). Gives the
+    // menu's entries.
+    QStringList rightClick(int row, int column, const std::function<void(QMenu *)> &inMenu = {})
+    {
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (const QAction *entry : menu->actions())
+                entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+            if (inMenu)
+                inMenu(menu);
+            if (menu->isVisible())
+                QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        // Through the window, as the system delivers it: a right press there
+        // also asks for the context menu.
+        QWidget *top = grid()->window();
+        QTest::mouseClick(top->windowHandle(), Qt::RightButton, {},
+                          grid()->viewport()->mapTo(top, cellCentre(row, column)));
+        return entries;
+    }
     const ChannelTable &table() const { return session.data().channels; }
 
     QPoint cellCentre(int row, int column) const

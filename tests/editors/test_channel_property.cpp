@@ -10,6 +10,7 @@
 #include "channel_program.h"
 
 #include "image/band_list.h"
+#include "image/channel_rows.h"
 #include "image/codec.h"
 #include "image/text_helpers.h"
 #include "image/texts.h"
@@ -26,6 +27,8 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
+#include <string>
 
 using namespace q731;
 using q731::testing::ChannelProgram;
@@ -379,6 +382,107 @@ public:
         return Kind::Edit;
     }
 
+    // Every channel that holds something, as text: a move may put channels
+    // elsewhere, but loses none and makes none.
+    static std::multiset<std::string> ChannelsHeld(const ChannelTable &table)
+    {
+        std::multiset<std::string> held;
+        for (int n = 1; n <= kChannelCount; ++n) {
+            if (!HoldsChannel(table, n))
+                continue;
+            std::string channel = table.rx(n) + '|' + table.tx(n) + '|' + table.name(n);
+            for (int r = 0; r < ChannelTable::kRows; ++r)
+                channel += '|' + std::to_string(table.index(static_cast<ChannelTable::Row>(r), n));
+            held.insert(channel);
+        }
+        return held;
+    }
+
+    // Work on whole channels: insert, delete shifting up, move by keys or by
+    // dragging the numbers, sort, or one list value for several channels.
+    Kind rowWork()
+    {
+        const int first = randomRow();
+        const int count = 1 + pick(3);
+        selectRows(first, count);
+        const std::multiset<std::string> before = ChannelsHeld(m_program.table());
+        ChannelGridView *grid = m_program.grid();
+        bool moves = true;
+        switch (pick(6)) {
+        case 0:
+            m_log << QString("insert at %1 x%2").arg(first).arg(count);
+            QTest::keyClick(grid, Qt::Key_Insert);
+            break;
+        case 1:
+            m_log << QString("delete shifting %1 x%2").arg(first).arg(count);
+            QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+            moves = false;
+            break;
+        case 2: {
+            const bool up = chance(50);
+            m_log << QString("%1 x%2 %3").arg(first).arg(count).arg(up ? "Alt+Up" : "Alt+Down");
+            QTest::keyClick(grid, up ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
+            break;
+        }
+        case 3: {
+            const int target = randomRow();
+            m_log << QString("drag %1 x%2 to %3").arg(first).arg(count).arg(target);
+            QWidget *viewport = grid->viewport();
+            QTest::mousePress(viewport, Qt::LeftButton, {}, m_program.cellCentre(first, 0));
+            const QPoint to = m_program.cellCentre(target, 0);
+            QTest::mouseMove(viewport, to + QPoint(0, 1));
+            QTest::mouseMove(viewport, to);
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+            break;
+        }
+        case 4: {
+            const bool byName = chance(50);
+            m_log << QString("%1 x%2 sort by %3").arg(first).arg(count).arg(byName ? "name" : "rx");
+            m_program.action(byName ? "MNSortName" : "MNSortFrequency")->trigger();
+            break;
+        }
+        default: {
+            moves = false;
+            int row = 0;
+            for (int n = first; n < first + count && n <= kChannelCount; ++n) {
+                if (!m_program.table().rx(n).empty())
+                    row = n;
+            }
+            const int column = 3 + pick(8);
+            if (row == 0 || count == 1) {
+                m_log << QString("%1 x%2: no list for several").arg(first).arg(count);
+                return Kind::Neutral;
+            }
+            m_program.click(row, column);
+            auto *list = qobject_cast<QComboBox *>(openEditor());
+            if (!list) {
+                m_failure = QStringLiteral("a list cell of a selected channel opened no list");
+                return Kind::Neutral;
+            }
+            waitForPopup(list);
+            const int item = pick(std::min(list->count(), 6));
+            m_log << QString("choose %1 in column %2 of %3 x%4")
+                         .arg(item)
+                         .arg(column)
+                         .arg(first)
+                         .arg(count);
+            QTest::keyClick(list->view(), Qt::Key_Home);
+            for (int i = 0; i < item; ++i)
+                QTest::keyClick(list->view(), Qt::Key_Down);
+            QTest::keyClick(list->view(), Qt::Key_Return);
+            for (int n = first; n < first + count && n <= kChannelCount; ++n) {
+                if (!m_program.table().rx(n).empty() &&
+                    m_program.table().index(static_cast<ChannelTable::Row>(column - 3), n) != item)
+                    m_failure = QString("channel %1 did not take the choice for several").arg(n);
+            }
+            break;
+        }
+        }
+        if (moves && ChannelsHeld(m_program.table()) != before)
+            m_failure = QStringLiteral("moving channels lost or made one");
+        return Kind::Edit;
+    }
+
     Kind copyAndPaste()
     {
         const int first = randomRow();
@@ -494,7 +598,9 @@ public:
 
     Kind step()
     {
-        const int roll = pick(100);
+        const int roll = pick(108);
+        if (roll >= 100)
+            return rowWork();
         if (roll < 16)
             return typeInCell();
         if (roll < 34)

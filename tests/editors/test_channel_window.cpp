@@ -108,6 +108,7 @@ private slots:
     void escapeClosesAListAndNothingIsLeftLive();
     void escapeInATextBoxKeepsTheCell();
     void typingOnACellOpensItsEditor();
+    void rowWorkMovesWholeChannelsInOneStep();
     void openingAndLeavingACellKeepsDecodedValues();
     void typingIntoADecodedNameRulesOnlyWhatIsTyped();
     void enterOpensTheEditorAndCommits();
@@ -413,6 +414,80 @@ void ChannelWindowTest::escapeClosesAListAndNothingIsLeftLive()
     // Down on the grid moved its cursor and opened nothing.
     QCOMPARE(program.currentRow(), 2);
     QVERIFY(program.text1()->isHidden());
+}
+
+void ChannelWindowTest::rowWorkMovesWholeChannelsInOneStep()
+{
+    ChannelProgram program(Language::English);
+    QVERIFY(program.active);
+    const QStringList names = {"C", "A", "B"};
+    for (int n = 1; n <= 3; ++n) {
+        program.type(n, 1, QString::number(144 + n));
+        program.type(n, 11, names[n - 1]);
+    }
+    const auto column = [&program](int column) {
+        QStringList cells;
+        for (int n = 1; n <= 4; ++n)
+            cells << program.cell(n, column);
+        return cells;
+    };
+    ChannelGridView *grid = program.grid();
+
+    // Alt+Down: the channel goes one down with its frequency and name, and
+    // stays selected; one undo step puts it back.
+    program.click(1, 0);
+    QTest::keyClick(grid, Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(column(11), (QStringList{"A", "C", "B", ""}));
+    QCOMPARE(column(1), (QStringList{"146.00000", "145.00000", "147.00000", ""}));
+    QCOMPARE(program.currentRow(), 2);
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(column(11), (QStringList{"C", "A", "B", ""}));
+
+    // Insert above the selection, and delete shifting up.
+    program.click(2, 0);
+    QTest::keyClick(grid, Qt::Key_Insert);
+    QCOMPARE(column(11), (QStringList{"C", "", "A", "B"}));
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(column(11), (QStringList{"C", "A", "B", ""}));
+
+    // Sort by name from the grid's menu (all channels: one is selected).
+    program.rightClick(1, 0, [](QMenu *menu) { QTest::keyClick(menu, Qt::Key_N); });
+    QCOMPARE(column(11), (QStringList{"A", "B", "C", ""}));
+    QCOMPARE(column(1), (QStringList{"146.00000", "147.00000", "145.00000", ""}));
+
+    // Dragging channel 1's number below channel 3.
+    QWidget *viewport = grid->viewport();
+    program.click(1, 0);
+    const QRect third = grid->visualRect(program.model()->cellIndex(3, 0));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, program.cellCentre(1, 0));
+    QTest::mouseMove(viewport, third.center());
+    QTest::mouseMove(viewport, third.center() + QPoint(0, third.height() / 4));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, third.center() + QPoint(0, 4));
+    QCOMPARE(column(11), (QStringList{"B", "C", "A", ""}));
+
+    // One power for the three selected channels in use: one undo step.
+    program.click(1, 0);
+    program.click(4, 0, Qt::ShiftModifier);
+    program.click(2, 5);
+    QComboBox *power = program.list("Combo5(5)");
+    QVERIFY(power->view()->isVisible());
+    QTest::keyClick(power->view(), Qt::Key_Home);
+    QTest::keyClick(power->view(), Qt::Key_Return);
+    QCOMPARE(column(5), (QStringList{"Low", "Low", "Low", ""}));
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(column(5), (QStringList{"High", "High", "High", ""}));
+
+    // Channel 128 is in use: nothing is inserted, and the user is told.
+    program.type(128, 1, "150");
+    const RadioImage before = Bytes(program);
+    program.click(1, 0);
+    program.action("MNInsert")->trigger();
+    QCOMPARE(program.boxTexts(),
+             QStringList{"Channel 128 is in use; no empty channel can be inserted."});
+    QVERIFY(Bytes(program) == before);
+    // The Edit menu has the same commands.
+    QCOMPARE(program.child<QMenu>("MNChannelRows")->title(), QStringLiteral("Channel Rows(&H)"));
+    QCOMPARE(program.child<QMenu>("MNChannelRows")->actions().size(), 12);
 }
 
 void ChannelWindowTest::typingOnACellOpensItsEditor()
@@ -917,15 +992,21 @@ void ChannelWindowTest::leftPressNeverDragsARange()
     QTest::mouseMove(viewport, program.cellCentre(5, 0));
     QTest::mouseMove(viewport, program.cellCentre(6, 0));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, program.cellCentre(6, 0));
+    // The number dragged its channel along; no range of rows was selected.
     const QModelIndexList selected = program.grid()->selectionModel()->selectedIndexes();
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.front(), program.model()->cellIndex(3, 0));
-    // A right press only takes the focus.
+    QVERIFY(!selected.isEmpty());
+    for (const QModelIndex &index : selected)
+        QCOMPARE(index.row(), selected.front().row());
+    // A right press takes the focus, closes the box and shows the channels'
+    // menu for the channel under it.
     program.click(4, 1);
     QVERIFY(program.text1()->hasFocus());
-    QTest::mouseClick(viewport, Qt::RightButton, {}, program.cellCentre(7, 0));
-    QVERIFY(program.grid()->hasFocus());
-    QCOMPARE(program.grid()->currentIndex(), program.model()->cellIndex(4, 1));
+    const QStringList entries = program.rightClick(7, 1);
+    QVERIFY(program.text1()->isHidden());
+    QCOMPARE(program.form1()->focusWidget(), program.grid());
+    QCOMPARE(entries.size(), 12);
+    QCOMPARE(entries.front(), QStringLiteral("剪切(&T)"));
+    QCOMPARE(program.currentRow(), 7);
 }
 
 void ChannelWindowTest::sidewaysOrEmptyWheelMovesNothing()
