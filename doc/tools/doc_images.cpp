@@ -38,6 +38,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
@@ -206,6 +207,18 @@ bool ShootEditor(Program &program, EditorWindow *editor, const QString &file)
     return Program::Save(Frame(editor)->grab(), file);
 }
 
+// The grid's menu of commands on whole channels, as a right click shows it.
+bool ShootRowMenu(Program &program, const QString &file)
+{
+    QMenu menu(&program.window());
+    menu.addActions(program.channelWindow()->rowActions());
+    menu.popup(QPoint(0, 0));
+    Program::settle();
+    const bool saved = Program::Save(menu.grab(), file);
+    menu.hide();
+    return saved;
+}
+
 // A real read from the simulated radio: the progress window half way, then
 // the box that reports the end.
 bool ShootRead(Language language, const QString &progressFile, const QString &doneFile)
@@ -310,6 +323,7 @@ int Manual(const QString &out)
             program.fillSample();
             count(Program::Save(program.window().grab(), file("main.png")));
             count(ShootEditor(program, program.channelWindow(), file("channels.png")));
+            count(ShootRowMenu(program, file("row-menu.png")));
             OptionsWindow *options = program.optionsWindow();
             count(ShootEditor(program, options, file("options.png")));
             options->findChild<QRadioButton *>(QStringLiteral("Option2"))->click();
