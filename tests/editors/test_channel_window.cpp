@@ -464,6 +464,13 @@ void ChannelWindowTest::rowWorkMovesWholeChannelsInOneStep()
     QTest::mouseMove(viewport, third.center() + QPoint(0, third.height() / 4));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, third.center() + QPoint(0, 4));
     QCOMPARE(column(11), (QStringList{"B", "C", "A", ""}));
+    // Esc while dragging puts nothing anywhere.
+    program.click(1, 0);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, program.cellCentre(1, 0));
+    QTest::mouseMove(viewport, third.center());
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, third.center());
+    QCOMPARE(column(11), (QStringList{"B", "C", "A", ""}));
 
     // One power for the three selected channels in use: one undo step.
     program.click(1, 0);
