@@ -1001,6 +1001,56 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>与电台比较</source>
+        <translation>Compare with Radio</translation>
+    </message>
+    <message>
+        <source>与文件比较</source>
+        <translation>Compare with File</translation>
+    </message>
+    <message>
+        <source>%1与本程序中的数据没有不同之处。</source>
+        <translation>%1 holds the same as this program.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1与本程序中的数据有 %n 处不同。</source>
+        <translation>
+            <numerusform>%1 differs from this program in %n place.</numerusform>
+            <numerusform>%1 differs from this program in %n places.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>电台中</source>
+        <translation>In the radio</translation>
+    </message>
+    <message>
+        <source>文件中</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>本程序中</source>
+        <translation>In this program</translation>
+    </message>
+    <message>
+        <source>写频(&amp;W)</source>
+        <translation>Write(&amp;W)</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>电台</source>
+        <translation>The radio</translation>
+    </message>
+</context>
+<context>
     <name>CsvTexts</name>
     <message numerus="yes">
         <source>%n 行</source>
@@ -1531,6 +1581,14 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     <message>
         <source>最近的文件</source>
         <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>与文件比较…</source>
+        <translation>Compare with File…</translation>
+    </message>
+    <message>
+        <source>与电台比较(&amp;M)…</source>
+        <translation>Compare with Radio(&amp;M)…</translation>
     </message>
     <message>
         <source>信道行(&amp;H)</source>
@@ -2185,6 +2243,10 @@ The file was not changed.</translation>
     <message>
         <source>文件%1已不存在，已从最近的文件中删去。</source>
         <translation>The file %1 no longer exists; it was removed from Recent Files.</translation>
+    </message>
+    <message>
+        <source>与文件比较</source>
+        <translation>Compare with File</translation>
     </message>
     <message>
         <source>文件类型不正确！</source>

@@ -1000,6 +1000,55 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>与电台比较</source>
+        <translation>与电台比较</translation>
+    </message>
+    <message>
+        <source>与文件比较</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>%1与本程序中的数据没有不同之处。</source>
+        <translation>%1与本程序中的数据没有不同之处。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1与本程序中的数据有 %n 处不同。</source>
+        <translation>
+            <numerusform>%1与本程序中的数据有 %n 处不同。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>电台中</source>
+        <translation>电台中</translation>
+    </message>
+    <message>
+        <source>文件中</source>
+        <translation>文件中</translation>
+    </message>
+    <message>
+        <source>本程序中</source>
+        <translation>本程序中</translation>
+    </message>
+    <message>
+        <source>写频(&amp;W)</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>电台</source>
+        <translation>电台</translation>
+    </message>
+</context>
+<context>
     <name>CsvTexts</name>
     <message numerus="yes">
         <source>%n 行</source>
@@ -1527,6 +1576,14 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>最近的文件</source>
         <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>与文件比较…</source>
+        <translation>与文件比较…</translation>
+    </message>
+    <message>
+        <source>与电台比较(&amp;M)…</source>
+        <translation>与电台比较(&amp;M)…</translation>
     </message>
     <message>
         <source>信道行(&amp;H)</source>
@@ -2181,6 +2238,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>文件%1已不存在，已从最近的文件中删去。</source>
         <translation>文件%1已不存在，已从最近的文件中删去。</translation>
+    </message>
+    <message>
+        <source>与文件比较</source>
+        <translation>与文件比较</translation>
     </message>
     <message>
         <source>文件类型不正确！</source>

@@ -8,6 +8,7 @@
 
 #include "app/about_window.h"
 #include "app/band_box.h"
+#include "app/compare_dialog.h"
 #include "app/help.h"
 #include "app/main_window.h"
 #include "editors/calibration_window.h"
@@ -24,8 +25,10 @@
 #include "link/serial_link.h"
 #include "link/transfer_controller.h"
 #include "print/print_preview.h"
+#include "print/radio_compare.h"
 #include "session/language_store.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/message_box.h"
@@ -219,6 +222,25 @@ bool ShootRowMenu(Program &program, const QString &file)
     return saved;
 }
 
+// A comparison with a radio that holds a few things otherwise.
+bool ShootCompare(Program &program, const QString &file)
+{
+    const Language language = program.session().language();
+    const RadioData &ours = program.session().data();
+    RadioData radio = ours;
+    radio.channels.index(ChannelTable::Power, 2) = 0;
+    radio.channels.name(3) = "OLD";
+    radio.options.squelchLevel = 7;
+    CompareDialog dialog(
+        CompareDialog::Source::Radio,
+        TextIn(language, "CompareDialog", QT_TRANSLATE_NOOP("CompareDialog", "电台")),
+        CompareRadios(radio, ours, language), language, &program.window());
+    dialog.resize(640, 260);
+    dialog.show();
+    Program::settle();
+    return Program::Save(dialog.grab(), file);
+}
+
 // A real read from the simulated radio: the progress window half way, then
 // the box that reports the end.
 bool ShootRead(Language language, const QString &progressFile, const QString &doneFile)
@@ -341,6 +363,7 @@ int Manual(const QString &out)
             AskBand(program, file("band-question.png"));
             count(QFileInfo::exists(file("band-question.png")));
             count(ShootPrintPreview(program, file("print-preview.png")));
+            count(ShootCompare(program, file("compare.png")));
             count(ShootAbout(program, file("about.png")));
             count(ShootImport(program, file("import.png")));
         }

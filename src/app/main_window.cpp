@@ -2,6 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/band_box.h"
+#include "app/compare_dialog.h"
 #include "app/help_window.h"
 #include "editors/calibration_window.h"
 #include "editors/channel_window.h"
@@ -18,6 +19,7 @@
 #include "print/print_preview.h"
 #include "session/language_store.h"
 #include "session/product.h"
+#include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/captions.h"
 #include "ui/edit_history.h"
@@ -114,6 +116,11 @@ MainWindow::MainWindow(Session &session, MessageBoxes &boxes, LanguageStore &lan
     action("MNVerify")->setCheckable(true);
     connect(action("MNVerify"), &QAction::toggled, m_transfers,
             &TransferController::setVerifyAfterWrite);
+    connect(m_transfers, &TransferController::radioCompared, this, [this](const RadioData &radio) {
+        showComparison(true, radio,
+                       TextIn(m_session.language(), "CompareDialog",
+                              QT_TRANSLATE_NOOP("CompareDialog", "电台")));
+    });
     connect(m_transfers, &TransferController::transferEnded, this,
             [this](LinkProtocol::Outcome outcome) { transferEnded(static_cast<int>(outcome)); });
     m_portList->setCurrentIndex(0);
@@ -162,6 +169,7 @@ void MainWindow::createMenus()
         {"MNFile", "MNSaveAs", "Ctrl+Shift+S", &MainWindow::saveFileAs},
         {"MNFile", "MNImport", nullptr, &MainWindow::importChannels},
         {"MNFile", "MNExport", nullptr, &MainWindow::exportChannels},
+        {"MNFile", "MNCompareFile", nullptr, &MainWindow::compareWithFile},
         {"MNFile", "MNPrint", nullptr, &MainWindow::printReport},
         {"MNFile", nullptr, nullptr, nullptr},
         {"MNFile", "MNQuit", nullptr, nullptr},
@@ -175,6 +183,7 @@ void MainWindow::createMenus()
         {"MNEdit", "MNFMset", "Ctrl+F", nullptr},
         {"MNProgram", "MNRead", "Ctrl+R", &MainWindow::readRadio},
         {"MNProgram", "MNWrite", "Ctrl+W", &MainWindow::writeRadio},
+        {"MNProgram", "MNCompareRadio", nullptr, &MainWindow::compareWithRadio},
         {"MNProgram", "MNVerify", nullptr, nullptr},
         {"MNProgram", "MNCommPort", nullptr, &MainWindow::showPortList},
         {"MNLanguage", "MNChinese", nullptr, nullptr},
@@ -444,6 +453,28 @@ void MainWindow::openFile()
 void MainWindow::saveFile()
 {
     m_fileCommands->save();
+}
+
+void MainWindow::compareWithFile()
+{
+    commitPendingEdits();
+    if (const std::optional<FileCommands::ChosenFile> file = m_fileCommands->chooseFileToCompare())
+        showComparison(false, file->data, QFileInfo(file->path).fileName());
+}
+
+void MainWindow::compareWithRadio()
+{
+    commitPendingEdits();
+    m_transfers->readToCompare();
+}
+
+void MainWindow::showComparison(bool radio, const RadioData &theirs, const QString &name)
+{
+    const Language language = m_session.language();
+    CompareDialog dialog(radio ? CompareDialog::Source::Radio : CompareDialog::Source::File, name,
+                         CompareRadios(theirs, m_session.data(), language), language, this);
+    if (dialog.exec() == CompareDialog::kWrite)
+        action("MNWrite")->trigger();
 }
 
 void MainWindow::saveFileAs()

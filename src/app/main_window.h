@@ -2,6 +2,7 @@
 
 #include "app/hidden_mode_buttons.h"
 #include "image/language.h"
+#include "image/records.h"
 #include "print/print_report.h"
 
 #include <QMainWindow>
@@ -74,6 +75,11 @@ private:
     void openFile();
     void saveFile();
     void saveFileAs();
+    void compareWithFile();
+    void compareWithRadio();
+    // The comparison of `theirs` (a radio's or a file's records, called
+    // `name`) with the editors; Write in it starts the write command.
+    void showComparison(bool radio, const RadioData &theirs, const QString &name);
     void importChannels();
     void exportChannels();
     void printReport();

@@ -113,12 +113,40 @@ bool FileCommands::openRecent(const QString &path)
 
 bool FileCommands::openPath(const QString &path)
 {
-    const Language language = m_session.language();
     // Decoded into copies, so that a failed Open changes nothing. Byte 3072 of
-    // the image is not in the file and keeps its value. A device or pipe is
-    // not even opened: a pipe without a writer would hold the window for ever.
+    // the image is not in the file and keeps its value.
     RadioImage image = m_session.image();
     RadioData data = m_session.data();
+    if (!readDataFile(path, image, data))
+        return false;
+    // Asked only now: a file that cannot be taken replaces nothing.
+    if (!m_session.confirmDiscardChanges())
+        return false;
+    m_session.takeDecoded(image, std::move(data));
+    setCurrentFile(path);
+    emit opened();
+    return true;
+}
+
+std::optional<FileCommands::ChosenFile> FileCommands::chooseFileToCompare()
+{
+    const QString folder = m_lastFolder.isEmpty() ? startFolder() : m_lastFolder;
+    const QString path =
+        m_dialogs->openFileName(m_dialogParent, tr("与文件比较"), folder, DataFileFilter());
+    if (path.isEmpty())
+        return std::nullopt;
+    RadioImage image = m_session.image();
+    ChosenFile chosen{path, m_session.data()};
+    if (!readDataFile(path, image, chosen.data))
+        return std::nullopt;
+    return chosen;
+}
+
+bool FileCommands::readDataFile(const QString &path, RadioImage &image, RadioData &data)
+{
+    const Language language = m_session.language();
+    // A device or pipe is not even opened: a pipe without a writer would hold
+    // the window for ever.
     const DataFileOpenResult result =
         OpenDataFile({.path = path, .refuseSpecialFiles = true}, image, data);
     switch (result.error) {
@@ -147,12 +175,6 @@ bool FileCommands::openPath(const QString &path)
         return false;
     }
     }
-    // Asked only now: a file that cannot be taken replaces nothing.
-    if (!m_session.confirmDiscardChanges())
-        return false;
-    m_session.takeDecoded(image, std::move(data));
-    setCurrentFile(path);
-    emit opened();
     return true;
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "image/radio_image.h"
+#include "image/records.h"
+
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -54,6 +58,16 @@ public:
     // unsaved changes the user is asked before the file's data replace them.
     // True when the file was taken.
     bool openPath(const QString &path);
+
+    // A data file the user chooses, read without touching the editors, to
+    // compare with them. Nothing when the dialog was cancelled or the file
+    // could not be taken (the user was told why, as by Open).
+    struct ChosenFile
+    {
+        QString path;
+        RadioData data;
+    };
+    std::optional<ChosenFile> chooseFileToCompare();
     bool savePath(const QString &path);
 
 signals:
@@ -63,6 +77,9 @@ signals:
 
 private:
     void showError(const QString &text);
+    // The file's image and records into `image` and `data`; false, with the
+    // user told why, when it cannot be taken.
+    bool readDataFile(const QString &path, RadioImage &image, RadioData &data);
     void setCurrentFile(const QString &path);
 
     Session &m_session;
@@ -71,7 +88,7 @@ private:
     std::unique_ptr<FileDialogs> m_dialogs;
     QString m_programFolder;
     QString m_currentFile;
-    QString m_lastFolder; // of the file last opened or saved, kept after New and Read
+    QString m_lastFolder;            // of the file last opened or saved, kept after New and Read
     RecentFiles *m_recent = nullptr; // outlives the commands (the main window owns both)
 };
 

@@ -1,5 +1,6 @@
 #include "link/transfer_controller.h"
 
+#include "image/codec.h"
 #include "link/link_messages.h"
 #include "link/link_thread.h"
 #include "link/port_chooser.h"
@@ -79,6 +80,13 @@ void TransferController::read()
     m_progress->show();
 }
 
+void TransferController::readToCompare()
+{
+    read();
+    if (m_phase == Phase::Reading)
+        m_phase = Phase::Comparing;
+}
+
 void TransferController::write()
 {
     if (refuseWhileBusy())
@@ -130,6 +138,14 @@ void TransferController::linkFinished(Outcome outcome)
         m_differences = CompareWritten(m_written, m_link.image(), m_writtenCalibration);
     if (m_phase == Phase::Reading && outcome == Outcome::ReadCompleted)
         m_session.setImage(m_link.image());
+    if (m_phase == Phase::Comparing && outcome == Outcome::ReadCompleted) {
+        m_progress->hide();
+        RadioData radio = m_session.data();
+        DecodeImage(m_link.image(), radio);
+        endCommand(outcome);
+        emit radioCompared(radio);
+        return;
+    }
     reportEnd(outcome);
 }
 

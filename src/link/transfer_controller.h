@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/records.h"
 #include "link/link_protocol.h"
 #include "link/write_verify.h"
 
@@ -35,6 +36,8 @@ public:
 
     void read();
     void write();
+    // A read whose result goes to radioCompared(), never into the editors.
+    void readToCompare();
 
     // Verify after write: off at start, never stored. Taken when a write starts.
     void setVerifyAfterWrite(bool on) { m_verifyAfterWrite = on; }
@@ -64,9 +67,12 @@ signals:
     void transferEnded(q731::LinkProtocol::Outcome outcome);
     // isBusy() changed.
     void busyChanged(bool busy);
+    // readToCompare() completed: what the radio holds, decoded over a copy
+    // of the records, so that what the image does not carry is the same.
+    void radioCompared(const q731::RadioData &radio);
 
 private:
-    enum class Phase { Idle, Reading, Writing, Verifying };
+    enum class Phase { Idle, Reading, Comparing, Writing, Verifying };
 
     void setRunning(bool reading, bool writing);
     bool refuseWhileBusy();

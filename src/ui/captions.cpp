@@ -105,6 +105,10 @@ std::vector<CaptionEntry> BuildTable()
     mainWindow.add("MNSave", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "保存(&S)")});
     mainWindow.add("MNSaveAs", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "另存为(&A)…")});
     mainWindow.add("MNRecent", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "最近的文件")});
+    mainWindow.add("MNCompareFile", Kind::Caption,
+                   {QT_TRANSLATE_NOOP("MainWindow", "与文件比较…")});
+    mainWindow.add("MNCompareRadio", Kind::Caption,
+                   {QT_TRANSLATE_NOOP("MainWindow", "与电台比较(&M)…")});
     mainWindow.add("MNChannelRows", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "信道行(&H)")});
     mainWindow.add(
         "MNAbout", Kind::Caption,

@@ -11,16 +11,20 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QUrl>
@@ -175,6 +179,7 @@ private slots:
     void dialogsStartInAFolderTheUserCanWrite();
     void saveGoesToTheCurrentFileAndRecentFilesReopen();
     void recentFilesKeepEightOnceAndShareTheStore();
+    void compareWithFileListsEveryDifference();
 };
 
 void FileCommandsTest::saveWritesHeaderAndImageAndOpenBringsThemBack()
@@ -834,6 +839,59 @@ void FileCommandsTest::recentFilesKeepEightOnceAndShareTheStore()
     recent.remove(at("9.dat"));
     QVERIFY(!recent.files().contains(at("9.dat")));
     QCOMPARE(recent.files().size(), RecentFiles::kMaxFiles - 1);
+}
+
+void FileCommandsTest::compareWithFileListsEveryDifference()
+{
+    QTemporaryDir dir;
+    Program program(Language::English);
+    const QString path = dir.filePath("shop.dat");
+    program.putRecords([](RadioData &data) {
+        data.channels.rx(5) = "145.00000";
+        data.channels.tx(5) = "145.00000";
+        data.channels.index(ChannelTable::Power, 5) = 1;
+        data.options.squelchLevel = 7;
+    });
+    QVERIFY(program.fileCommands()->savePath(path));
+    program.session.editChannels(QStringLiteral("power"), [](ChannelTable &channels) {
+        channels.index(ChannelTable::Power, 5) = 0;
+    });
+    program.session.editSettings(QStringLiteral("squelch"),
+                                 [](RadioData &data) { data.options.squelchLevel = 2; });
+    const RadioData before = program.session.data();
+
+    // The dialog is modal: it is read while it is up, then left by a button.
+    QStringList rows;
+    QString summary;
+    const auto look = [&](const char *button) {
+        QTimer::singleShot(0, [&, button] {
+            auto *dialog = program.window->findChild<QDialog *>(QStringLiteral("FrmCompare"));
+            QVERIFY(dialog);
+            auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("Differences"));
+            rows.clear();
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < 3; ++c)
+                    cells << table->item(r, c)->text();
+                rows << cells.join(" | ");
+            }
+            summary = dialog->findChild<QLabel *>(QStringLiteral("Summary"))->text();
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QString::fromLatin1(button)),
+                              Qt::LeftButton);
+        });
+    };
+    program.dialogs->answer = path;
+    look("Close");
+    program.action("MNCompareFile")->trigger();
+    QCOMPARE(rows, (QStringList{"channel 5 power | High | Low", "Squelch Level | 7 | 2"}));
+    QCOMPARE(summary, QStringLiteral("shop.dat differs from this program in 2 places."));
+    QVERIFY(SameData(program.session.data(), before));
+
+    // Write goes on to the write command.
+    QSignalSpy writes(program.action("MNWrite"), &QAction::triggered);
+    look("Write");
+    program.action("MNCompareFile")->trigger();
+    QCOMPARE(writes.size(), 1);
 }
 
 QTEST_MAIN(FileCommandsTest)

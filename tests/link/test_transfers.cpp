@@ -20,9 +20,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 
 #include <memory>
@@ -161,6 +164,7 @@ private slots:
     void choosingAPort();
     void listHidesWhenLeft();
     void readFillsTheEditors();
+    void compareWithRadioLeavesTheEditorsAlone();
     void writeSendsTheEditorsValues_data();
     void writeSendsTheEditorsValues();
     void bandMismatch_data();
@@ -322,6 +326,47 @@ void TransfersTest::readFillsTheEditors()
     QCOMPARE(program.bandBox()->currentIndex(), 4);
     QCOMPARE(program.session.data().channels.rx(1), std::string("410.12500"));
     QCOMPARE(program.session.data().channels.tx(1), std::string("411.25000"));
+}
+
+void TransfersTest::compareWithRadioLeavesTheEditorsAlone()
+{
+    auto radio = StartRadio(4);
+    QVERIFY(radio);
+    const RadioImage memory = RadioMemory();
+    std::copy_n(memory.begin(), kRadioMemorySize, radio->simulator().memory().begin());
+    Program program(radio->devicePath().toLocal8Bit(), Language::English);
+    const RadioImage before = program.session.image();
+
+    // The comparison is modal: it is read while it is up, then closed.
+    QStringList rows;
+    QString summary;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = program.window->findChild<QDialog *>(QStringLiteral("FrmCompare"));
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll.stop();
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("Differences"));
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 0)->text() + " | " + table->item(r, 1)->text() + " | " +
+                        table->item(r, 2)->text();
+        summary = dialog->findChild<QLabel *>(QStringLiteral("Summary"))->text();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Close")),
+                          Qt::LeftButton);
+    });
+    poll.start(10);
+    program.clickProgramMenu("MNCompareRadio");
+    QTRY_VERIFY_WITH_TIMEOUT(!summary.isEmpty(), 10000);
+    QVERIFY2(summary.startsWith("The radio differs from this program in "), qPrintable(summary));
+    QVERIFY2(rows.contains("channel 1 receive frequency | 410.12500 | "),
+             qPrintable(rows.join('\n')));
+    QVERIFY2(rows.contains("frequency band | 400-420MHz | 136-174MHz"), qPrintable(rows.join("\n")));
+    // No read: the editors, the image and the band stay; no box.
+    QVERIFY(program.boxes.isEmpty());
+    QVERIFY(program.session.image() == before);
+    QCOMPARE(program.session.bandIndex(), 0);
+    QVERIFY(program.session.data().channels.rx(1).empty());
+    QVERIFY(!program.transfers()->isBusy());
 }
 
 void TransfersTest::writeSendsTheEditorsValues_data()
