@@ -724,6 +724,10 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <translation>Lists what differs between two data files, by channel and by setting name.</translation>
     </message>
     <message>
+        <source>按窗口程序比较时的名称和显示方式列出（随语言而变）</source>
+        <translation>list the fields and values as the window program&apos;s comparison shows them (they follow the language)</translation>
+    </message>
+    <message>
         <source>把频道表写成 CSV 频道清单。</source>
         <translation>Writes the channel table as a CSV channel list.</translation>
     </message>

@@ -723,6 +723,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>按频道和设置名列出两个数据文件的不同。</translation>
     </message>
     <message>
+        <source>按窗口程序比较时的名称和显示方式列出（随语言而变）</source>
+        <translation>按窗口程序比较时的名称和显示方式列出（随语言而变）</translation>
+    </message>
+    <message>
         <source>把频道表写成 CSV 频道清单。</source>
         <translation>把频道表写成 CSV 频道清单。</translation>
     </message>

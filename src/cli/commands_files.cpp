@@ -7,6 +7,7 @@
 #include "files/csv_channels.h"
 #include "files/csv_list_texts.h"
 #include "image/band_list.h"
+#include "print/radio_compare.h"
 #include "session/session.h"
 
 #include <QJsonDocument>
@@ -97,6 +98,8 @@ int RunDiff(const Console &console, const QStringList &arguments)
                      console.translate("Cli", "按频道和设置名列出两个数据文件的不同。"));
     line.addPositional(QStringLiteral("A"), console.translate("Cli", "数据文件"));
     line.addPositional(QStringLiteral("B"), console.translate("Cli", "数据文件"));
+    line.addFlag(QStringLiteral("names"),
+                 console.translate("Cli", "按窗口程序比较时的名称和显示方式列出（随语言而变）"));
     if (const auto done = line.parse(arguments, 2, 2))
         return *done;
     RadioData a = FreshRadioData();
@@ -105,6 +108,17 @@ int RunDiff(const Console &console, const QStringList &arguments)
         return code;
     if (const int code = OpenDataFile(console, line.positional()[1], b))
         return code;
+    if (line.isSet(QStringLiteral("names"))) {
+        // The window program's comparison, word for word.
+        const auto shown = [](const QString &value) {
+            return value.isEmpty() ? QStringLiteral("-") : value;
+        };
+        for (const RadioDifference &difference : CompareRadios(a, b, console.language()))
+            console.printLine(
+                QStringLiteral("%1: %2 -> %3")
+                    .arg(difference.name, shown(difference.theirs), shown(difference.ours)));
+        return ExitDone;
+    }
     for (const QString &difference : DiffLines(a, b, console.language()))
         console.printLine(difference);
     return ExitDone;

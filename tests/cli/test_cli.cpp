@@ -467,6 +467,14 @@ private slots:
         };
         QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), expected);
 
+        // Worded as the window program's comparison.
+        run = RunCli({"diff", known(), path("other.dat"), "--names", "--lang", "en"});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList named = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(named.contains("channel 1 power: High -> Low"));
+        QVERIFY(named.contains("channel 7 name: - -> NEW"));
+        QVERIFY2(named.contains("Squelch Level: 3 -> 5"), qPrintable(run.out));
+
         run = RunCli({"diff", known(), known()});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QString());
