@@ -1,9 +1,9 @@
 #include "radio_view.h"
 
 #include "session/qt_translations.h"
+#include "session/shown_text.h"
 
 #include "cli/console.h"
-#include "image/band_list.h"
 #include "image/channel_fields.h"
 #include "image/control_names.h"
 #include "image/texts.h"
@@ -137,11 +137,8 @@ QString AlignedTable(const QStringList &header, const QList<QStringList> &rows)
 
 QString BandText(int index)
 {
-    if (index < 0 || index >= static_cast<int>(kBandItems.size()))
-        return QString::number(index);
-    return QString::fromLatin1(
-        kBandItems[static_cast<std::size_t>(index)].data(),
-        static_cast<qsizetype>(kBandItems[static_cast<std::size_t>(index)].size()));
+    const QString band = BandName(index);
+    return band.isEmpty() ? QString::number(index) : band;
 }
 
 } // namespace

@@ -275,8 +275,13 @@ void ChannelWindow::selectRows(const std::vector<int> &rows)
 
 void ChannelWindow::deleteSelectedRows()
 {
+    clearSelectedRows(QStringLiteral("delete"));
+}
+
+void ChannelWindow::clearSelectedRows(const QString &label)
+{
     const std::vector<int> rows = selectedRows();
-    m_session.editChannels(QStringLiteral("delete"), [&](ChannelTable &channels) {
+    m_session.editChannels(label, [&](ChannelTable &channels) {
         for (int row : rows)
             m_model->clearChannel(channels, row);
     });
@@ -296,11 +301,7 @@ void ChannelWindow::copySelectedRows()
 void ChannelWindow::cutSelectedRows()
 {
     copySelectedRows();
-    const std::vector<int> rows = selectedRows();
-    m_session.editChannels(QStringLiteral("cut"), [&](ChannelTable &channels) {
-        for (int row : rows)
-            m_model->clearChannel(channels, row);
-    });
+    clearSelectedRows(QStringLiteral("cut"));
 }
 
 void ChannelWindow::createRowActions()

@@ -61,6 +61,7 @@ private:
     std::vector<int> selectedRows() const;
     void selectRows(const std::vector<int> &rows);
     void deleteSelectedRows();
+    void clearSelectedRows(const QString &label);
     void copySelectedRows();
     void cutSelectedRows();
     void pasteRows();

@@ -1,6 +1,5 @@
 #include "channel_window_texts.h"
 
-#include "image/band_list.h"
 #include "session/qt_translations.h"
 #include "session/shown_text.h"
 #include "ui/captions.h"
@@ -20,14 +19,6 @@ QString ColumnTitle(int column, Language language)
     const QStringList titles =
         CaptionTexts(QStringLiteral("Form1"), QStringLiteral("Grid1"), language);
     return column >= 0 && column < titles.size() ? titles.at(column) : QString();
-}
-
-QString BandName(int bandIndex)
-{
-    if (bandIndex < 0 || bandIndex >= static_cast<int>(kBandItems.size()))
-        return {};
-    const std::string_view band = kBandItems[static_cast<std::size_t>(bandIndex)];
-    return QString::fromLatin1(band.data(), static_cast<qsizetype>(band.size()));
 }
 
 // "Line 3 of the clipboard (channel 12)".

@@ -1,6 +1,5 @@
 #include "csv_list_texts.h"
 
-#include "image/band_list.h"
 #include "session/qt_translations.h"
 #include "session/shown_text.h"
 
@@ -19,14 +18,6 @@ QString FromUtf8(const std::string &text)
 QString Shown(const std::string &text)
 {
     return ShortEscaped(FromUtf8(text));
-}
-
-QString BandName(int bandIndex)
-{
-    if (bandIndex < 0 || bandIndex >= static_cast<int>(kBandItems.size()))
-        return {};
-    const std::string_view band = kBandItems[static_cast<std::size_t>(bandIndex)];
-    return QString::fromLatin1(band.data(), static_cast<qsizetype>(band.size()));
 }
 
 // "1 row", "2 rows"; Chinese counts without a plural.

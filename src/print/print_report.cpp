@@ -1,10 +1,10 @@
 #include "print_report.h"
 
 #include "editors/options_fields.h"
-#include "image/band_list.h"
 #include "image/channel_grid.h"
 #include "session/product.h"
 #include "session/qt_translations.h"
+#include "session/shown_text.h"
 #include "ui/captions.h"
 
 #include <QBuffer>
@@ -198,12 +198,9 @@ bool PrintContent(ReportWriter &writer, QPagedPaintDevice *device, const RadioDa
 QString ReportHeader(const RadioData &data, Language language, const ReportOptions &options)
 {
     const TextsIn translate(language);
-    const bool listed = data.bandIndex >= 0 && data.bandIndex < int(kBandItems.size());
-    const std::string_view band = listed ? kBandItems[std::size_t(data.bandIndex)] : "";
     return translate("PrintReport", "文件：%1    频段：%2    日期：%3")
         .arg(options.fileName.isEmpty() ? translate("PrintReport", "（未保存）") : options.fileName,
-             QString::fromLatin1(band.data(), qsizetype(band.size())),
-             options.date.toString(Qt::ISODate));
+             BandName(data.bandIndex), options.date.toString(Qt::ISODate));
 }
 
 ReportSettings PreviewReportSettings()

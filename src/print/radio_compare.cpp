@@ -1,7 +1,6 @@
 #include "radio_compare.h"
 
 #include "editors/options_fields.h"
-#include "image/band_list.h"
 #include "image/byte_fields.h"
 #include "image/channel_fields.h"
 #include "image/radio_image.h"
@@ -102,12 +101,11 @@ private:
     std::vector<RadioDifference> m_out;
 };
 
+// The band, or its number when the list has no such item.
 QString BandText(int index)
 {
-    if (index < 0 || index >= static_cast<int>(kBandItems.size()))
-        return QString::number(index);
-    const std::string_view band = kBandItems[static_cast<std::size_t>(index)];
-    return QString::fromLatin1(band.data(), static_cast<qsizetype>(band.size()));
+    const QString band = BandName(index);
+    return band.isEmpty() ? QString::number(index) : band;
 }
 
 } // namespace

@@ -167,15 +167,20 @@ void ReportWriter::startPage()
     m_lastLine.clear();
     if (m_header.isEmpty())
         return;
+    const Item header = ruledLine(m_header, fontOf(kFooterSize, false));
+    add(header);
+    m_y = header.rect.height() + bodyLineHeight(header.font) / 2;
+}
+
+ReportWriter::Item ReportWriter::ruledLine(const QString &text, const QFont &font) const
+{
     Item item;
-    item.font = fontOf(kFooterSize, false);
-    item.text = m_header;
+    item.font = font;
+    item.text = text;
     item.alignment = Qt::AlignLeft | Qt::AlignVCenter;
     item.rule = true;
-    const double height = bodyLineHeight(item.font) * 1.2;
-    item.rect = QRectF(0, 0, m_area.width(), height);
-    add(item);
-    m_y = height + bodyLineHeight(item.font) / 2;
+    item.rect = QRectF(0, m_y, m_area.width(), bodyLineHeight(font) * 1.2);
+    return item;
 }
 
 void ReportWriter::ensureRoom(double height)
@@ -202,16 +207,11 @@ void ReportWriter::PrintLine(const QString &text, int size, int code)
 void ReportWriter::PrintCaption(const QString &text)
 {
     EndRow();
-    Item item;
-    item.font = fontOf(kBodySize, true);
-    item.text = text;
-    item.alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    item.rule = true;
-    const double height = bodyLineHeight(item.font) * 1.2;
-    ensureRoom(height);
-    item.rect = QRectF(0, m_y, m_area.width(), height);
-    add(item);
-    m_y += height;
+    const QFont font = fontOf(kBodySize, true);
+    ensureRoom(bodyLineHeight(font) * 1.2);
+    const Item caption = ruledLine(text, font);
+    add(caption);
+    m_y += caption.rect.height();
     m_lastLine.clear();
 }
 

@@ -97,6 +97,9 @@ private:
     // The least width in points at which `text` wraps onto at most `lines` lines.
     double wrappedWidth(const QFont &font, const QString &text, int lines) const;
     void startPage();
+    // A line of text ruled off below, at the current position: a caption,
+    // the page header.
+    Item ruledLine(const QString &text, const QFont &font) const;
     // Starts a new page unless `height` fits below the current position.
     void ensureRoom(double height);
     void add(Item item) { m_pages.back().items.push_back(std::move(item)); }

@@ -1,5 +1,7 @@
 #include "shown_text.h"
 
+#include "image/band_list.h"
+
 #include <QStringList>
 
 namespace q731 {
@@ -55,6 +57,14 @@ QString ShortEscaped(const QString &text, int maxLength)
         out += piece;
     }
     return out + QStringLiteral("…");
+}
+
+QString BandName(int bandIndex)
+{
+    if (bandIndex < 0 || bandIndex >= static_cast<int>(kBandItems.size()))
+        return {};
+    const std::string_view band = kBandItems[static_cast<std::size_t>(bandIndex)];
+    return QString::fromLatin1(band.data(), static_cast<qsizetype>(band.size()));
 }
 
 } // namespace q731

@@ -19,4 +19,8 @@ QString Escaped(const QString &text);
 inline constexpr int kShownValueLength = 40;
 QString ShortEscaped(const QString &text, int maxLength = kShownValueLength);
 
+// The band list's item `bandIndex` ("136-174MHz"); empty for an index outside
+// the list (a damaged image).
+QString BandName(int bandIndex);
+
 } // namespace q731
