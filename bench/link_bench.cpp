@@ -6,6 +6,13 @@
 #include "bench_radio.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 #include <cstdio>
 
@@ -40,6 +47,48 @@ Result Run(bool write, bool paced)
     return result;
 }
 
+// The same write to `count` radios at once, as q731-cli writes several: one
+// serial link per port, all on this thread and its one event loop. Timed
+// from opening the first port until the last write has ended.
+Result RunSeveral(int count)
+{
+    std::vector<std::unique_ptr<bench::RadioThread>> radios;
+    std::vector<std::unique_ptr<SerialLink>> links;
+    RadioImage image{};
+    for (std::size_t i = 0; i < kRadioMemorySize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 11);
+    QEventLoop loop;
+    int open = count, completed = 0;
+    for (int i = 0; i < count; ++i) {
+        radios.push_back(
+            std::make_unique<bench::RadioThread>(true, [](RadioSimulator::Memory &) {}));
+        links.push_back(std::make_unique<SerialLink>());
+        QObject::connect(links.back().get(), &SerialLink::finished, &loop,
+                         [&](LinkProtocol::Outcome outcome) {
+                             completed += outcome == LinkProtocol::Outcome::WriteCompleted;
+                             if (--open == 0)
+                                 loop.quit();
+                         });
+    }
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count; ++i) {
+        if (links[i]->open(radios[i]->device()) != SerialLink::OpenError::None ||
+            !links[i]->startWrite(image, 0, false, false))
+            --open;
+    }
+    if (open > 0)
+        loop.exec();
+    Result result;
+    result.seconds = clock.nsecsElapsed() / 1e9;
+    if (completed == count)
+        result.outcome = LinkProtocol::Outcome::WriteCompleted;
+    for (const auto &radio : radios)
+        result.wireSeconds = std::max(result.wireSeconds, radio->wireSeconds());
+    return result;
+}
+
 bool Report(const char *name, const Result &r, bool paced)
 {
     const bool done = r.outcome == LinkProtocol::Outcome::ReadCompleted ||
@@ -64,7 +113,13 @@ int main(int argc, char *argv[])
     bool ok = true;
     std::printf("link_bench: full transfers against the simulated radio\n");
     ok &= Report("read, paced", Run(false, true), true);
-    ok &= Report("write, paced", Run(true, true), true);
+    const Result one = Run(true, true);
+    ok &= Report("write, paced", one, true);
+    const Result four = RunSeveral(4);
+    ok &= Report("write 4, paced", four, true);
+    if (one.seconds > 0 && four.seconds > 0)
+        std::printf("%-14s %.4f times the time of one radio\n", "write 4",
+                    four.seconds / one.seconds);
     ok &= Report("read, unpaced", Run(false, false), false);
     ok &= Report("write, unpaced", Run(true, false), false);
     return ok ? 0 : 1;

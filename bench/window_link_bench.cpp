@@ -22,6 +22,7 @@
 
 #include "app/main_window.h"
 #include "image/codec.h"
+#include "link/fleet_write.h"
 #include "link/link_thread.h"
 #include "link/transfer_controller.h"
 #include "session/language_store.h"
@@ -34,6 +35,8 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -141,11 +144,79 @@ Result WindowTransfer(bool write, bool verify, bool busy)
     return result;
 }
 
+// Write Several Radios to the first `count` ports: from the click on Write
+// in the dialog until every port has ended.
+Result WindowSeveral(int count)
+{
+    MemoryLanguageStore store;
+    Session session;
+    MessageBoxes boxes(session);
+    MainWindow window(session, boxes, store);
+    window.show();
+    window.applyCaptions();
+    RadioData data = session.data();
+    for (int n = 1; n <= kChannelCount; ++n) {
+        data.channels.rx(n) = "146.02500";
+        data.channels.name(n) = "WRITE";
+    }
+    session.takeDecoded(session.image(), std::move(data));
+
+    QElapsedTimer clock;
+    Result result;
+    int written = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &window, [&] {
+        auto *dialog = window.findChild<QDialog *>(QStringLiteral("FrmWriteSeveral"));
+        if (!dialog || QApplication::activeModalWidget() != dialog)
+            return;
+        poll.stop();
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("Ports"));
+        for (int row = 0; row < count; ++row)
+            table->item(row, 0)->setCheckState(Qt::Checked);
+        auto *fleet = dialog->findChild<FleetWrite *>(QStringLiteral("fleet"));
+        QObject::connect(fleet, &FleetWrite::finished, dialog, [&, fleet, dialog] {
+            result.seconds = clock.nsecsElapsed() / 1e9;
+            for (const FleetWrite::Port &port : fleet->ports())
+                written += port.holdsImage() ? 1 : 0;
+            dialog->close();
+        });
+        clock.start();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Write")),
+                          Qt::LeftButton);
+    });
+    poll.start(10);
+    QTimer::singleShot(60000, &window, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    window.findChild<QAction *>(QStringLiteral("MNWriteSeveral"))->trigger();
+    result.done = written == count;
+    result.linkSeconds = result.seconds;
+    return result;
+}
+
 // One transfer in this program: `kind` is read, write, verify (a write with
 // verify after write) or busy-read (a read while the window moves) of the
-// window program, or link-read, link-write.
+// window program, link-read, link-write, or several-N (Write Several Radios
+// to N radios).
 Result RunOnce(const QString &kind)
 {
+    if (kind.startsWith(QLatin1String("several-"))) {
+        const int count = kind.mid(8).toInt();
+        std::vector<std::unique_ptr<bench::RadioThread>> radios;
+        QStringList devices;
+        for (int i = 0; i < count; ++i) {
+            radios.push_back(
+                std::make_unique<bench::RadioThread>(true, [](RadioSimulator::Memory &) {}));
+            devices << radios.back()->device();
+        }
+        qputenv("Q731_PORTS", devices.join(QLatin1Char(':')).toLocal8Bit());
+        Result result = WindowSeveral(count);
+        // The radios run side by side: the longest wire time is the line's.
+        for (const auto &radio : radios)
+            result.wireSeconds = std::max(result.wireSeconds, radio->wireSeconds());
+        return result;
+    }
     bench::RadioThread radio(true, [](RadioSimulator::Memory &memory) {
         // A memory the read decodes into something: band 0, every channel set.
         RadioData data;
@@ -258,6 +329,8 @@ int main(int argc, char *argv[])
         {"window write, paced", QStringLiteral("write"), {}},
         {"serial link write, paced", QStringLiteral("link-write"), {}},
         {"window read, window moving, paced", QStringLiteral("busy-read"), {}},
+        {"window write several, 1 radio", QStringLiteral("several-1"), {}},
+        {"window write several, 4 radios", QStringLiteral("several-4"), {}},
     };
     const QString platform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
                                  ? QStringLiteral("offscreen")
@@ -282,5 +355,16 @@ int main(int argc, char *argv[])
     if (kinds[0].ratio > 0 && kinds[1].ratio > 0 && kinds[2].ratio > 0 && kinds[3].ratio > 0)
         std::printf("window / serial link alone: read %.4f, write %.4f\n",
                     kinds[0].ratio / kinds[1].ratio, kinds[2].ratio / kinds[3].ratio);
+    // Four radios at once against one: the time, not the ratio, is what a
+    // dealer waits for.
+    const auto medianSeconds = [](std::vector<Result> runs) {
+        std::sort(runs.begin(), runs.end(),
+                  [](const Result &a, const Result &b) { return a.seconds < b.seconds; });
+        return runs.empty() ? 0.0 : runs[runs.size() / 2].seconds;
+    };
+    const double one = medianSeconds(kinds[5].runs), four = medianSeconds(kinds[6].runs);
+    if (one > 0 && four > 0)
+        std::printf("write several: 4 radios take %.4f times the time of 1 (%.3f s / %.3f s)\n",
+                    four / one, four, one);
     return ok ? 0 : 1;
 }

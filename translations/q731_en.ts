@@ -1591,6 +1591,10 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
         <translation>Compare with File…</translation>
     </message>
     <message>
+        <source>写入多台电台…</source>
+        <translation>Write Several Radios…</translation>
+    </message>
+    <message>
         <source>与电台比较(&amp;M)…</source>
         <translation>Compare with Radio(&amp;M)…</translation>
     </message>
@@ -2194,6 +2198,60 @@ PORT is a device path (/dev/ttyUSB0, COM3) or a port number 1..16.
     </message>
 </context>
 <context>
+    <name>WriteSeveralDialog</name>
+    <message>
+        <source>写入多台电台</source>
+        <translation>Write Several Radios</translation>
+    </message>
+    <message>
+        <source>勾选接有对讲机的端口，然后按“写频”：本程序中的数据同时写入每一台。</source>
+        <translation>Tick the ports with a radio on them, then press Write: the data in this program goes to every one of them at once.</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>进度</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>写频(&amp;W)</source>
+        <translation>Write(&amp;W)</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>与%1是同一设备，没有再写一次。</source>
+        <translation>Same device as %1; not written twice.</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在写入 %n 台对讲机……</source>
+        <translation>
+            <numerusform>Writing %n radio……</numerusform>
+            <numerusform>Writing %n radios……</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已取消，没有写入。</source>
+        <translation>Cancelled; nothing was written.</translation>
+    </message>
+    <message>
+        <source>写入成功 %1 台，没有成功 %2 台。</source>
+        <translation>Written: %1. Not written: %2.</translation>
+    </message>
+</context>
+<context>
     <name>q731::ChannelListCommands</name>
     <message>
         <source>CSV文件(*.csv);;所有文件(*.*)</source>
@@ -2403,14 +2461,6 @@ You have no permission to open %1. Add your user to the group %2 (sudo usermod -
         <translation>The frequency band is not accorded with, whether write into by force?</translation>
     </message>
     <message>
-        <source>写频已完成，但读回校验失败：</source>
-        <translation>Writing is done, but reading back to verify failed: </translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>Mistake</translation>
-    </message>
-    <message>
         <source>读频成功！</source>
         <translation>Reading succeeds frequently!</translation>
     </message>
@@ -2419,16 +2469,8 @@ You have no permission to open %1. Add your user to the group %2 (sudo usermod -
         <translation>Suggestion</translation>
     </message>
     <message>
-        <source>写频成功！</source>
-        <translation>Writing succeeds frequently!</translation>
-    </message>
-    <message>
-        <source>频段不符，不能写入！</source>
-        <translation>The frequency band is not accorded with, can&apos;t write into!</translation>
-    </message>
-    <message>
-        <source>写频成功！已读回校验，数据一致。</source>
-        <translation>Writing succeeds frequently! Read back and verified: the radio holds everything written.</translation>
+        <source>错误</source>
+        <translation>Mistake</translation>
     </message>
     <message>
         <source>……另有 %1 项</source>
@@ -2441,6 +2483,22 @@ You have no permission to open %1. Add your user to the group %2 (sudo usermod -
     <message>
         <source>请检查对讲机后重新写频。</source>
         <translation>Check the radio and write again.</translation>
+    </message>
+    <message>
+        <source>写频成功！</source>
+        <translation>Writing succeeds frequently!</translation>
+    </message>
+    <message>
+        <source>频段不符，不能写入！</source>
+        <translation>The frequency band is not accorded with, can&apos;t write into!</translation>
+    </message>
+    <message>
+        <source>写频已完成，但读回校验失败：</source>
+        <translation>Writing is done, but reading back to verify failed: </translation>
+    </message>
+    <message>
+        <source>写频成功！已读回校验，数据一致。</source>
+        <translation>Writing succeeds frequently! Read back and verified: the radio holds everything written.</translation>
     </message>
 </context>
 </TS>

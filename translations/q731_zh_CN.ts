@@ -1586,6 +1586,10 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>与文件比较…</translation>
     </message>
     <message>
+        <source>写入多台电台…</source>
+        <translation>写入多台电台…</translation>
+    </message>
+    <message>
         <source>与电台比较(&amp;M)…</source>
         <translation>与电台比较(&amp;M)…</translation>
     </message>
@@ -2189,6 +2193,59 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     </message>
 </context>
 <context>
+    <name>WriteSeveralDialog</name>
+    <message>
+        <source>写入多台电台</source>
+        <translation>写入多台电台</translation>
+    </message>
+    <message>
+        <source>勾选接有对讲机的端口，然后按“写频”：本程序中的数据同时写入每一台。</source>
+        <translation>勾选接有对讲机的端口，然后按“写频”：本程序中的数据同时写入每一台。</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>进度</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>写频(&amp;W)</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>与%1是同一设备，没有再写一次。</source>
+        <translation>与%1是同一设备，没有再写一次。</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在写入 %n 台对讲机……</source>
+        <translation>
+            <numerusform>正在写入 %n 台对讲机……</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已取消，没有写入。</source>
+        <translation>已取消，没有写入。</translation>
+    </message>
+    <message>
+        <source>写入成功 %1 台，没有成功 %2 台。</source>
+        <translation>写入成功 %1 台，没有成功 %2 台。</translation>
+    </message>
+</context>
+<context>
     <name>q731::ChannelListCommands</name>
     <message>
         <source>CSV文件(*.csv);;所有文件(*.*)</source>
@@ -2398,14 +2455,6 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>频段不符，是否强制写入？</translation>
     </message>
     <message>
-        <source>写频已完成，但读回校验失败：</source>
-        <translation>写频已完成，但读回校验失败：</translation>
-    </message>
-    <message>
-        <source>错误</source>
-        <translation>错误</translation>
-    </message>
-    <message>
         <source>读频成功！</source>
         <translation>读频成功！</translation>
     </message>
@@ -2414,16 +2463,8 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
         <translation>提示</translation>
     </message>
     <message>
-        <source>写频成功！</source>
-        <translation>写频成功！</translation>
-    </message>
-    <message>
-        <source>频段不符，不能写入！</source>
-        <translation>频段不符，不能写入！</translation>
-    </message>
-    <message>
-        <source>写频成功！已读回校验，数据一致。</source>
-        <translation>写频成功！已读回校验，数据一致。</translation>
+        <source>错误</source>
+        <translation>错误</translation>
     </message>
     <message>
         <source>……另有 %1 项</source>
@@ -2436,6 +2477,22 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>请检查对讲机后重新写频。</source>
         <translation>请检查对讲机后重新写频。</translation>
+    </message>
+    <message>
+        <source>写频成功！</source>
+        <translation>写频成功！</translation>
+    </message>
+    <message>
+        <source>频段不符，不能写入！</source>
+        <translation>频段不符，不能写入！</translation>
+    </message>
+    <message>
+        <source>写频已完成，但读回校验失败：</source>
+        <translation>写频已完成，但读回校验失败：</translation>
+    </message>
+    <message>
+        <source>写频成功！已读回校验，数据一致。</source>
+        <translation>写频成功！已读回校验，数据一致。</translation>
     </message>
 </context>
 </TS>

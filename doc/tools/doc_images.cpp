@@ -19,6 +19,7 @@
 #include "files/channel_list_commands.h"
 #include "files/csv_channels.h"
 #include "files/csv_import_dialog.h"
+#include "link/fleet_write.h"
 #include "link/link_thread.h"
 #include "link/progress_window.h"
 #include "link/pty_radio.h"
@@ -44,8 +45,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -274,6 +277,57 @@ bool ShootRead(Language language, const QString &progressFile, const QString &do
 #endif
 }
 
+// Write Several Radios with verify after write, to four simulated radios:
+// two that take it, one of another band, one whose cable goes half way.
+bool ShootWriteSeveral(Language language, const QString &file)
+{
+#ifdef Q_OS_UNIX
+    std::vector<std::unique_ptr<PtyRadio>> radios;
+    QByteArray ports;
+    for (int i = 0; i < 4; ++i) {
+        radios.push_back(std::make_unique<PtyRadio>());
+        if (!radios.back()->open())
+            return false;
+        ports += radios.back()->devicePath().toLocal8Bit() + ':';
+    }
+    radios[2]->simulator().setBand(3);
+    radios[3]->faults().stopAfterBlocks = 90;
+    Program program(language, ports);
+    program.fillSample();
+    program.child<QAction>("MNVerify")->setChecked(true);
+    bool shot = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &program.window(), [&] {
+        auto *dialog = program.window().findChild<QDialog *>(QStringLiteral("FrmWriteSeveral"));
+        if (!dialog || QApplication::activeModalWidget() != dialog)
+            return;
+        poll.stop();
+        auto *table = dialog->findChild<QTableWidget *>(QStringLiteral("Ports"));
+        for (int row = 0; row < 4; ++row)
+            table->item(row, 0)->setCheckState(Qt::Checked);
+        auto *fleet = dialog->findChild<FleetWrite *>(QStringLiteral("fleet"));
+        QObject::connect(fleet, &FleetWrite::finished, dialog, [&shot, &file, dialog] {
+            Program::settle();
+            shot = Program::Save(dialog->grab(), file);
+            dialog->close();
+        });
+        dialog->resize(860, 330);
+        dialog->findChild<QPushButton *>(QStringLiteral("Write"))->click();
+    });
+    poll.start(10);
+    QTimer::singleShot(30000, &program.window(), [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    program.trigger("MNWriteSeveral");
+    return shot;
+#else
+    Q_UNUSED(language);
+    Q_UNUSED(file);
+    return false;
+#endif
+}
+
 // The band question, asked by a step through the band list with the keys.
 void AskBand(Program &program, const QString &file)
 {
@@ -368,6 +422,7 @@ int Manual(const QString &out)
             count(ShootImport(program, file("import.png")));
         }
         count(ShootRead(language, file("progress.png"), file("read-done.png")));
+        count(ShootWriteSeveral(language, file("write-several.png")));
     }
     return failures == 0 ? 0 : 1;
 }

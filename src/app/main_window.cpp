@@ -16,6 +16,7 @@
 #include "link/link_thread.h"
 #include "link/port_chooser.h"
 #include "link/transfer_controller.h"
+#include "link/write_several_dialog.h"
 #include "print/print_preview.h"
 #include "session/language_store.h"
 #include "session/product.h"
@@ -183,6 +184,7 @@ void MainWindow::createMenus()
         {"MNEdit", "MNFMset", "Ctrl+F", nullptr},
         {"MNProgram", "MNRead", "Ctrl+R", &MainWindow::readRadio},
         {"MNProgram", "MNWrite", "Ctrl+W", &MainWindow::writeRadio},
+        {"MNProgram", "MNWriteSeveral", nullptr, &MainWindow::writeSeveralRadios},
         {"MNProgram", "MNCompareRadio", nullptr, &MainWindow::compareWithRadio},
         {"MNProgram", "MNVerify", nullptr, nullptr},
         {"MNProgram", "MNCommPort", nullptr, &MainWindow::showPortList},
@@ -557,6 +559,31 @@ void MainWindow::writeRadio()
     // Edits made while it runs are not in the radio.
     m_writtenStep = !wasBusy && m_transfers->isBusy() ? m_history->index() : -1;
     m_writtenCalibration = m_session.hiddenMode(HiddenMode::Calibration);
+}
+
+void MainWindow::writeSeveralRadios()
+{
+    // The main window's own transfer and this one would share nothing, but
+    // two writes at once would leave the user unsure which radio got what.
+    if (m_transfers->refuseWhileBusy())
+        return;
+    // Every radio gets the records as they stand now, edits being typed
+    // included; nothing can change them while the dialog is up.
+    m_session.encodeImage();
+    WriteSeveralDialog::Job job;
+    job.image = m_session.image();
+    job.band = m_session.bandIndex();
+    job.bandOverrideMode = m_session.hiddenMode(HiddenMode::BandOverride);
+    job.calibrationMode = m_session.hiddenMode(HiddenMode::Calibration);
+    if (m_severalPorts.isEmpty())
+        m_severalPorts = {m_portChooser->chosenPortNumber()};
+    const int step = m_history->index();
+    WriteSeveralDialog dialog(job, m_severalPorts, m_session.language(), m_boxes, *m_portChooser,
+                              *action("MNVerify"), this);
+    dialog.exec();
+    m_severalPorts = dialog.tickedPorts();
+    if (dialog.someRadioHoldsImage() && step == m_history->index())
+        m_session.markWritten(job.calibrationMode);
 }
 
 void MainWindow::transferEnded(int outcome)

@@ -85,6 +85,7 @@ private:
     void printReport();
     void readRadio();
     void writeRadio();
+    void writeSeveralRadios();
     void showPortList();
     void showAbout();
     void showHelp();
@@ -133,6 +134,8 @@ private:
     // The history's step when the running write took the records; -1 when none.
     int m_writtenStep = -1;
     bool m_writtenCalibration = false;
+    // The ports ticked when Write Several Radios closed last.
+    QList<int> m_severalPorts;
 };
 
 } // namespace q731

@@ -5,6 +5,7 @@
 #include "link/link_thread.h"
 #include "link/port_chooser.h"
 #include "link/progress_window.h"
+#include "link/write_messages.h"
 #include "session/qt_translations.h"
 #include "session/session.h"
 #include "ui/message_box.h"
@@ -157,9 +158,8 @@ void TransferController::startVerify()
     if (error != SerialLink::OpenError::None || !m_link.startRead(m_written)) {
         m_progress->hide();
         m_verifyResult = VerifyResult::ReadFailed;
-        m_boxes.show(tr("写频已完成，但读回校验失败：") +
-                         m_ports.invalidPortText(error, m_writtenDevice),
-                     StyleOkStop, tr("错误"));
+        show(VerifyEndMessage(Outcome::None, {}, m_session.language(),
+                              m_ports.invalidPortText(error, m_writtenDevice)));
         endCommand(Outcome::PortLost);
         return;
     }
@@ -181,15 +181,10 @@ void TransferController::reportEnd(Outcome outcome)
         m_session.decodeImage();
         break;
     case Outcome::WriteCompleted:
-        m_progress->hide();
-        m_boxes.show(tr("写频成功！"), StyleOkInformation, tr("提示"));
-        break;
     case Outcome::BandRefused:
-        m_boxes.show(tr("频段不符，不能写入！"), StyleOkExclamation, tr("错误"));
-        m_progress->hide();
-        break;
     case Outcome::BandOverrideCancelled:
         m_progress->hide();
+        show(WriteEndMessage(outcome));
         break;
     case Outcome::PortLost:
         m_progress->hide();
@@ -213,37 +208,18 @@ void TransferController::endCommand(Outcome outcome)
 void TransferController::reportVerify(Outcome outcome)
 {
     m_progress->hide();
-    if (outcome != Outcome::ReadCompleted) {
+    const WriteMessage message = VerifyEndMessage(outcome, m_differences, m_session.language());
+    if (outcome != Outcome::ReadCompleted)
         m_verifyResult = VerifyResult::ReadFailed;
-        const char *failure = outcome == Outcome::PortLost ? LinkMessage::kConnectionLost
-                                                           : LinkMessage::kCommunicationError;
-        m_boxes.show(tr("写频已完成，但读回校验失败：") + LinkMessage::Text(failure), StyleOkStop,
-                     tr("错误"));
-        return;
-    }
-    if (m_differences.empty()) {
-        m_verifyResult = VerifyResult::Matched;
-        m_boxes.show(tr("写频成功！已读回校验，数据一致。"), StyleOkInformation, tr("提示"));
-        return;
-    }
-    m_verifyResult = VerifyResult::Differed;
-    m_boxes.show(differencesText(), StyleOkStop, tr("错误"));
+    else
+        m_verifyResult = m_differences.empty() ? VerifyResult::Matched : VerifyResult::Differed;
+    show(message);
 }
 
-QString TransferController::differencesText() const
+void TransferController::show(const WriteMessage &message)
 {
-    // A radio that keeps nothing would list every channel; the first ones
-    // tell the user enough.
-    constexpr std::size_t kListed = 10;
-    const std::vector<MarkedText> fields = DifferingFields(m_differences);
-    QStringList lines;
-    for (std::size_t i = 0; i < fields.size() && i < kListed; ++i)
-        lines << TextIn(m_session.language(), fields[i]);
-    if (fields.size() > kListed)
-        lines << tr("……另有 %1 项").arg(fields.size() - kListed);
-    return tr("写频已完成，但校验不符。对讲机中以下内容与写入的不同：") + QStringLiteral("\r\n") +
-           lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n") +
-           tr("请检查对讲机后重新写频。");
+    if (message.kind != WriteMessage::Kind::Cancelled)
+        m_boxes.show(message.text, message.style, message.caption);
 }
 
 } // namespace q731

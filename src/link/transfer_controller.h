@@ -18,6 +18,7 @@ class MessageBoxes;
 class PortChooser;
 class ProgressWindow;
 class Session;
+struct WriteMessage;
 
 // The Read and Write commands: open the chosen port, take the editors'
 // values, run the transfer on the serial link with the progress window
@@ -59,6 +60,9 @@ public:
     bool isWriting() const { return m_writing; }
     bool isBusy() const { return m_reading || m_writing; }
     ProgressWindow *progressWindow() const { return m_progress; }
+    // While a transfer runs, says so and returns true: one conversation at a
+    // time on the main window's port.
+    bool refuseWhileBusy();
 
 signals:
     // The transfer's end has been reported and handled. A write with verify
@@ -75,14 +79,13 @@ private:
     enum class Phase { Idle, Reading, Comparing, Writing, Verifying };
 
     void setRunning(bool reading, bool writing);
-    bool refuseWhileBusy();
     bool openPort();
     void linkFinished(LinkProtocol::Outcome outcome);
     void startVerify();
     void reportEnd(LinkProtocol::Outcome outcome);
     void reportVerify(LinkProtocol::Outcome outcome);
     void endCommand(LinkProtocol::Outcome outcome);
-    QString differencesText() const;
+    void show(const WriteMessage &message);
     void askBandOverride();
 
     Session &m_session;

@@ -107,6 +107,8 @@ std::vector<CaptionEntry> BuildTable()
     mainWindow.add("MNRecent", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "最近的文件")});
     mainWindow.add("MNCompareFile", Kind::Caption,
                    {QT_TRANSLATE_NOOP("MainWindow", "与文件比较…")});
+    mainWindow.add("MNWriteSeveral", Kind::Caption,
+                   {QT_TRANSLATE_NOOP("MainWindow", "写入多台电台…")});
     mainWindow.add("MNCompareRadio", Kind::Caption,
                    {QT_TRANSLATE_NOOP("MainWindow", "与电台比较(&M)…")});
     mainWindow.add("MNChannelRows", Kind::Caption, {QT_TRANSLATE_NOOP("MainWindow", "信道行(&H)")});

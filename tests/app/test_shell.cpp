@@ -186,7 +186,7 @@ void ShellTest::menusHaveCaptionsAndShortcutsOfBothLanguages()
             QCOMPARE(program.menuText(entry.control.toLatin1().constData()), expected);
             ++checked;
         }
-        QCOMPARE(checked, 32);
+        QCOMPARE(checked, 33);
         QCOMPARE(program.action("TRead")->toolTip(),
                  language == Language::English ? QStringLiteral("Read Data from the Transceive")
                                                : QStringLiteral("读频"));

@@ -15,6 +15,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -185,6 +186,7 @@ private slots:
     void verifyAfterWrite_data();
     void verifyAfterWrite();
     void verifyWhoseReadBackFails();
+    void writeSeveralRadios();
     void portListShowsDevices_data();
     void portListShowsDevices();
     void deviceTips();
@@ -360,7 +362,8 @@ void TransfersTest::compareWithRadioLeavesTheEditorsAlone()
     QVERIFY2(summary.startsWith("The radio differs from this program in "), qPrintable(summary));
     QVERIFY2(rows.contains("channel 1 receive frequency | 410.12500 | "),
              qPrintable(rows.join('\n')));
-    QVERIFY2(rows.contains("frequency band | 400-420MHz | 136-174MHz"), qPrintable(rows.join("\n")));
+    QVERIFY2(rows.contains("frequency band | 400-420MHz | 136-174MHz"),
+             qPrintable(rows.join("\n")));
     // No read: the editors, the image and the band stay; no box.
     QVERIFY(program.boxes.isEmpty());
     QVERIFY(program.session.image() == before);
@@ -910,6 +913,103 @@ void TransfersTest::verifyWhoseReadBackFails()
     QVERIFY(!program.progress()->isVisible());
     QVERIFY(!program.transfers()->isWriting() && !program.transfers()->isReading());
     QVERIFY(!program.serialLink()->isOpen());
+}
+
+void TransfersTest::writeSeveralRadios()
+{
+    // Ports 1 and 4 answer, port 2 never does, the cable of port 3 goes after
+    // 50 blocks; port 5 reaches the same device as port 1.
+    std::unique_ptr<PtyRadio> radios[4];
+    for (auto &radio : radios) {
+        radio = StartRadio(0);
+        QVERIFY(radio);
+        radio->simulator().memory().fill(0xA5);
+    }
+    radios[1]->faults().silent = true;
+    radios[2]->faults().stopAfterBlocks = 50;
+    QByteArray ports;
+    for (const auto &radio : radios)
+        ports += radio->devicePath().toLocal8Bit() + ':';
+    Program program(ports + radios[0]->devicePath().toLocal8Bit(), Language::English);
+    program.putRecords([](RadioData &data) { data.channels.rx(7) = "150.50000"; });
+    program.session.editSettings("beep", [](RadioData &data) { data.options.beep ^= 1; });
+    QVERIFY(program.window->isWindowModified());
+
+    // The dialog is modal: it is driven from a timer while it is up.
+    enum class Step { Opening, Writing, Ended } step = Step::Opening;
+    bool othersWentOn = false, escapeKeptIt = false;
+    QStringList outcomes;
+    QString summary;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = program.window->findChild<QDialog *>(QStringLiteral("FrmWriteSeveral"));
+        if (!dialog || !dialog->isVisible() || QApplication::activeModalWidget() != dialog)
+            return;
+        auto *table = ProgramFixture::child<QTableWidget>(dialog, "Ports");
+        auto outcome = [table](int port) { return table->item(port - 1, 3)->text(); };
+        if (step == Step::Opening) {
+            // Port 1, the main window's, is ticked already; the others by
+            // keyboard, Verify after write and Write by mouse.
+            QCOMPARE(table->item(0, 0)->checkState(), Qt::Checked);
+            for (int row : {1, 2, 3, 4}) {
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                                  table->visualItemRect(table->item(row, 1)).center());
+                QTest::keyClick(table, Qt::Key_Left);
+                QTest::keyClick(table, Qt::Key_Space);
+            }
+            auto *verify = ProgramFixture::child<QCheckBox>(dialog, "Verify");
+            QTest::mouseClick(verify, Qt::LeftButton, {}, QPoint(8, verify->height() / 2));
+            QTest::mouseClick(ProgramFixture::child<QPushButton>(dialog, "Write"), Qt::LeftButton);
+            step = Step::Writing;
+            return;
+        }
+        const QString silent = outcome(2);
+        if (step == Step::Writing && !outcome(1).endsWith("……") && !outcome(4).endsWith("……")) {
+            // Both radios that answer are written and read back while the
+            // silent one is still waited for; Escape does not end that wait.
+            othersWentOn = silent == QStringLiteral("Writing……");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            escapeKeptIt = dialog->isVisible();
+            step = Step::Ended;
+        }
+        auto *close = ProgramFixture::child<QPushButton>(dialog, "Close");
+        if (step == Step::Ended && close->isEnabled()) {
+            for (int port = 1; port <= 5; ++port)
+                outcomes << outcome(port);
+            summary = ProgramFixture::child<QLabel>(dialog, "Summary")->text();
+            QTest::mouseClick(close, Qt::LeftButton);
+            poll.stop();
+        }
+    });
+    poll.start(10);
+    program.clickProgramMenu("MNWriteSeveral");
+    QVERIFY(!poll.isActive());
+    QVERIFY(othersWentOn);
+    QVERIFY(escapeKeptIt);
+    // Each port says what a single write would say.
+    QCOMPARE(outcomes,
+             (QStringList{"Writing succeeds frequently! Read back and verified: the radio holds "
+                          "everything written.",
+                          "Communication error, check the line and the serial connection "
+                          "selection!",
+                          "Connection lost: the cable or the serial port was disconnected. Check "
+                          "the cable and try again!",
+                          "Writing succeeds frequently! Read back and verified: the radio holds "
+                          "everything written.",
+                          "Same device as COM1; not written twice."}));
+    QCOMPARE(summary, QStringLiteral("Written: 2. Not written: 3."));
+    QVERIFY(program.boxes.isEmpty());
+    QVERIFY(program.action("MNVerify")->isChecked());
+    RadioImage expected{};
+    EncodeImage(program.session.data(), expected);
+    for (int i : {0, 3}) {
+        QVERIFY(std::equal(expected.begin(), expected.begin() + 1984,
+                           radios[i]->simulator().memory().begin()));
+        QCOMPARE(radios[i]->simulator().endsReceived(), 2);
+    }
+    QCOMPARE(radios[1]->simulator().memory()[0], std::uint8_t{0xA5});
+    // Radios hold the edits: nothing is lost by leaving without saving.
+    QVERIFY(!program.window->isWindowModified());
 }
 
 void TransfersTest::portListShowsDevices_data()
