@@ -2449,18 +2449,6 @@ You have no permission to open %1. Add your user to the group %2 (sudo usermod -
 <context>
     <name>q731::TransferController</name>
     <message>
-        <source>正在与对讲机通信，请等它结束后再试。</source>
-        <translation>A transfer with the radio is running, please try again when it has ended.</translation>
-    </message>
-    <message>
-        <source>注意</source>
-        <translation>Be careful</translation>
-    </message>
-    <message>
-        <source>频段不符，是否强制写入？</source>
-        <translation>The frequency band is not accorded with, whether write into by force?</translation>
-    </message>
-    <message>
         <source>读频成功！</source>
         <translation>Reading succeeds frequently!</translation>
     </message>
@@ -2499,6 +2487,18 @@ You have no permission to open %1. Add your user to the group %2 (sudo usermod -
     <message>
         <source>写频成功！已读回校验，数据一致。</source>
         <translation>Writing succeeds frequently! Read back and verified: the radio holds everything written.</translation>
+    </message>
+    <message>
+        <source>频段不符，是否强制写入？</source>
+        <translation>The frequency band is not accorded with, whether write into by force?</translation>
+    </message>
+    <message>
+        <source>正在与对讲机通信，请等它结束后再试。</source>
+        <translation>A transfer with the radio is running, please try again when it has ended.</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>Be careful</translation>
     </message>
 </context>
 </TS>

@@ -2443,18 +2443,6 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
 <context>
     <name>q731::TransferController</name>
     <message>
-        <source>正在与对讲机通信，请等它结束后再试。</source>
-        <translation>正在与对讲机通信，请等它结束后再试。</translation>
-    </message>
-    <message>
-        <source>注意</source>
-        <translation>注意</translation>
-    </message>
-    <message>
-        <source>频段不符，是否强制写入？</source>
-        <translation>频段不符，是否强制写入？</translation>
-    </message>
-    <message>
         <source>读频成功！</source>
         <translation>读频成功！</translation>
     </message>
@@ -2493,6 +2481,18 @@ PORT 为设备路径（/dev/ttyUSB0、COM3）或端口号 1..16。
     <message>
         <source>写频成功！已读回校验，数据一致。</source>
         <translation>写频成功！已读回校验，数据一致。</translation>
+    </message>
+    <message>
+        <source>频段不符，是否强制写入？</source>
+        <translation>频段不符，是否强制写入？</translation>
+    </message>
+    <message>
+        <source>正在与对讲机通信，请等它结束后再试。</source>
+        <translation>正在与对讲机通信，请等它结束后再试。</translation>
+    </message>
+    <message>
+        <source>注意</source>
+        <translation>注意</translation>
     </message>
 </context>
 </TS>

@@ -47,7 +47,7 @@ bool TransferController::refuseWhileBusy()
     // replies for its own.
     if (!isBusy())
         return false;
-    m_boxes.show(tr("正在与对讲机通信，请等它结束后再试。"), StyleOkExclamation, tr("注意"));
+    m_boxes.show(TransferRunningText(), StyleOkExclamation, AttentionCaption());
     return true;
 }
 
@@ -120,7 +120,7 @@ void TransferController::askBandOverride()
     if (!m_link.isAskingBand())
         return;
     const int answer =
-        m_boxes.show(tr("频段不符，是否强制写入？"), StyleOkCancelQuestion, tr("注意"));
+        m_boxes.show(BandOverrideQuestion(), StyleOkCancelQuestion, AttentionCaption());
     m_link.answerBandOverride(answer == IdOk);
 }
 

@@ -90,4 +90,20 @@ WriteMessage VerifyEndMessage(Outcome readBack, const std::vector<ByteDifference
         StyleOkInformation, QT_TRANSLATE_NOOP("q731::TransferController", "提示"));
 }
 
+QString BandOverrideQuestion()
+{
+    return Said(QT_TRANSLATE_NOOP("q731::TransferController", "频段不符，是否强制写入？"));
+}
+
+QString TransferRunningText()
+{
+    return Said(
+        QT_TRANSLATE_NOOP("q731::TransferController", "正在与对讲机通信，请等它结束后再试。"));
+}
+
+QString AttentionCaption()
+{
+    return Said(QT_TRANSLATE_NOOP("q731::TransferController", "注意"));
+}
+
 } // namespace q731

@@ -36,4 +36,11 @@ WriteMessage VerifyEndMessage(LinkProtocol::Outcome readBack,
                               const std::vector<ByteDifference> &differences, Language language,
                               const QString &portText = {});
 
+// In the band override mode, the question a write asks of a radio whose band
+// differs; and why a transfer must wait for the one running. Both under the
+// caption AttentionCaption().
+QString BandOverrideQuestion();
+QString TransferRunningText();
+QString AttentionCaption();
+
 } // namespace q731

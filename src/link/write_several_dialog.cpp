@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -290,11 +289,8 @@ void WriteSeveralDialog::askBandOverride(int port)
         const int next = m_questions.front();
         m_questions.pop_front();
         const QString question =
-            portLabel(m_rowOfPort[next]) + QStringLiteral("\r\n") +
-            QCoreApplication::translate("q731::TransferController", "频段不符，是否强制写入？");
-        const int answer =
-            m_boxes.show(question, StyleOkCancelQuestion,
-                         QCoreApplication::translate("q731::TransferController", "注意"));
+            portLabel(m_rowOfPort[next]) + QStringLiteral("\r\n") + BandOverrideQuestion();
+        const int answer = m_boxes.show(question, StyleOkCancelQuestion, AttentionCaption());
         m_fleet.answerBandOverride(next, answer == IdOk);
     }
     m_asking = false;
@@ -315,10 +311,7 @@ void WriteSeveralDialog::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    m_boxes.show(QCoreApplication::translate("q731::TransferController",
-                                             "正在与对讲机通信，请等它结束后再试。"),
-                 StyleOkExclamation,
-                 QCoreApplication::translate("q731::TransferController", "注意"));
+    m_boxes.show(TransferRunningText(), StyleOkExclamation, AttentionCaption());
 }
 
 } // namespace q731
