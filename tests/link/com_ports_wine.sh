@@ -155,6 +155,8 @@ echo "# four radios at once"
 for n in 7 8 9 10; do start_radio $n --band 2 --save "$work/fleet$n.dat" --paced; done
 run_cli fleet write COM7 COM8 COM9 COM10 "$(win "$work/foreign.dat")" --verify --lang en
 expect "fleet: status" 0 "$status"
+# A port that failed says why on the error output.
+[ "$status" -eq 0 ] || echo "fleet: errors: $(cat "$work/fleet.err")"
 expect "fleet: output" "COM7: Writing succeeds frequently! verified
 COM8: Writing succeeds frequently! verified
 COM9: Writing succeeds frequently! verified
